@@ -1,0 +1,204 @@
+#include "model/commit.h"
+
+#include "model/arith.h"
+#include "model/number_parse.h"
+#include "model/orientation.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace karo {
+namespace {
+
+// Read-only view of one stored entry for the cross-checks.
+struct Stored {
+    const TSectionModel& model;
+    Kind kind;
+    int entry;
+    int code;
+    double operator[](int slot) const { return model.value(kind, entry, slot); }
+};
+
+struct CrossCheck {
+    std::string_view text;
+    bool (*fails)(const Stored&);
+};
+
+const CrossCheck kDtChecks[] = {
+    {"b ≥ h", [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
+    {"Iy ≥ Ix при стенке вдоль y'",
+     [](const Stored& v) { return v.code == 1 && v[dt::Iy] >= v[dt::Ix]; }},
+    {"Ix ≥ Iy при стенке вдоль x'",
+     [](const Stored& v) { return v.code == 2 && v[dt::Ix] >= v[dt::Iy]; }},
+};
+
+const CrossCheck kShChecks[] = {
+    {"b ≥ h", [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
+    {"Zo ≥ b", [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
+    {"Iy ≥ Ix при стенке вдоль y'",
+     [](const Stored& v) { return LongAlongY(Kind::Sh, v.code) && v[sh::Iy] >= v[sh::Ix]; }},
+    {"Ix ≥ Iy при стенке вдоль x'",
+     [](const Stored& v) { return !LongAlongY(Kind::Sh, v.code) && v[sh::Ix] >= v[sh::Iy]; }},
+};
+
+const CrossCheck kUnChecks[] = {
+    {"b ≥ B", [](const Stored& v) { return v[un::b2] >= v[un::B1]; }},
+    {"d ≥ b", [](const Stored& v) { return v[un::d] >= v[un::b2]; }},
+    {"Iu ≥ Ix", [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {"Iu ≥ Iy", [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
+    {"d ≥ Xo", [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+    {"d ≥ Yo", [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
+    {"Xo ≥ b", [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
+    {"Yo ≥ b", [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
+    {"Iy ≥ Ix при большей полке вдоль y'",
+     [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Iy] >= v[un::Ix]; }},
+    {"Ix ≥ Iy при большей полке вдоль x'",
+     [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Ix] >= v[un::Iy]; }},
+    {"Xo ≥ Yo при большей полке вдоль y'",
+     [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Xo] >= v[un::Yo]; }},
+    {"Yo ≥ Xo при большей полке вдоль x'",
+     [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Yo] >= v[un::Xo]; }},
+};
+
+const CrossCheck kUrChecks[] = {
+    {"d ≥ b", [](const Stored& v) { return v[un::d] >= v[un::B1]; }},
+    {"Iu ≥ Ix", [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {"Zo ≥ b", [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
+    {"d ≥ Zo", [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+};
+
+std::span<const CrossCheck> checksOf(Kind k) {
+    switch (k) {
+    case Kind::Dt:
+        return kDtChecks;
+    case Kind::Sh:
+        return kShChecks;
+    case Kind::Un:
+        return kUnChecks;
+    case Kind::Ur:
+        return kUrChecks;
+    case Kind::List:
+        break;
+    }
+    return {};
+}
+
+// Iu of the unequal-leg angle must differ from Ix and Iy, and must not lie between them:
+// then the principal axes' tangent would need the square root of a negative ratio.
+bool iuAcceptable(double iu, double ix, double iy) {
+    if (iu == ix || iu == iy)
+        return false;
+    return !(iu > std::min(ix, iy) && iu < std::max(ix, iy));
+}
+
+// Values that follow from the typed ones as soon as the field they depend on is stored.
+void deriveAfter(TSectionModel& m, Kind k, int n, int slot) {
+    switch (k) {
+    case Kind::Un:
+        if (slot == un::Iu) {
+            TUnEntry& e = m.Un.entry(n);
+            // The smaller difference over the larger keeps the tangent within (0, 1].
+            e.TanAlpha = e.Iy > e.Ix ? CheckedSqrt(CheckedDiv(e.Ix - e.Iu, e.Iy - e.Iu))
+                                     : CheckedSqrt(CheckedDiv(e.Iy - e.Iu, e.Ix - e.Iu));
+        }
+        break;
+    case Kind::Ur:
+        if (slot == un::Iu)
+            m.Ur.entry(n).TanAlpha = 1;
+        break;
+    case Kind::Dt:
+        if (slot == dt::Yc) {
+            TDtEntry& e = m.Dt.entry(n);
+            e.WebDrawThickness = e.b / 12;
+            e.FlangeDrawThickness = e.b / 10;
+        }
+        break;
+    case Kind::Sh:
+        if (slot == sh::Yc) {
+            TShEntry& e = m.Sh.entry(n);
+            e.WebDrawThickness = e.b / 10;
+            e.FlangeDrawThickness = e.b / 6;
+        }
+        break;
+    case Kind::List:
+        break;
+    }
+}
+
+} // namespace
+
+std::string EntryTexts::fieldText(Kind kind, int field) const {
+    const FieldInfo& f = kindInfo(kind).fields[static_cast<std::size_t>(field)];
+    return model_.text(kind, entry_, f.slot);
+}
+
+CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in) {
+    if (entryNumber < 1 || entryNumber > MaxEntriesPerKind)
+        throw std::out_of_range("entry number out of range");
+    const KindInfo& info = kindInfo(kind);
+
+    // The code on show reaches the entry even when a field is then rejected.
+    if (kind != Kind::List)
+        model.setEntryOrientation(kind, entryNumber, model.state(kind).Orientation);
+
+    CommitResult result;
+    for (std::size_t i = 0; i < info.fields.size(); ++i) {
+        const FieldInfo& f = info.fields[i];
+        const std::string text = in.fieldText(kind, static_cast<int>(i));
+        const std::optional<double> value = ParseNumber(text);
+        bool ok = value.has_value() && (!f.positive || *value > 0);
+        if (ok && f.rule == FieldRule::DistinctFromIxIy) {
+            ok = iuAcceptable(*value, model.value(kind, entryNumber, un::Ix),
+                              model.value(kind, entryNumber, un::Iy));
+        }
+        if (!ok) {
+            result.Code = 1;
+            result.rejectedField = static_cast<int>(i);
+            return result;
+        }
+        model.text(kind, entryNumber, f.slot) = text;
+        model.value(kind, entryNumber, f.slot) = *value;
+        if (f.copySlot >= 0)
+            model.value(kind, entryNumber, f.copySlot) = *value;
+        deriveAfter(model, kind, entryNumber, f.slot);
+    }
+
+    const Stored stored{model, kind, entryNumber, model.entryOrientation(kind, entryNumber)};
+    const auto checks = checksOf(kind);
+    for (std::size_t i = 0; i < checks.size(); ++i) {
+        if (checks[i].fails(stored)) {
+            result.warning = static_cast<int>(i);
+            break;
+        }
+    }
+    return result;
+}
+
+CommitResult CommitDtEntry(TSectionModel& m, int n, const FieldTexts& in) {
+    return CommitEntry(m, Kind::Dt, n, in);
+}
+CommitResult CommitShEntry(TSectionModel& m, int n, const FieldTexts& in) {
+    return CommitEntry(m, Kind::Sh, n, in);
+}
+CommitResult CommitUnEntry(TSectionModel& m, int n, const FieldTexts& in) {
+    return CommitEntry(m, Kind::Un, n, in);
+}
+CommitResult CommitUrEntry(TSectionModel& m, int n, const FieldTexts& in) {
+    return CommitEntry(m, Kind::Ur, n, in);
+}
+CommitResult CommitListEntry(TSectionModel& m, int n, const FieldTexts& in) {
+    return CommitEntry(m, Kind::List, n, in);
+}
+
+int CrossCheckCount(Kind kind) {
+    return static_cast<int>(checksOf(kind).size());
+}
+
+std::string_view CrossCheckText(Kind kind, int index) {
+    const auto checks = checksOf(kind);
+    if (index < 0 || static_cast<std::size_t>(index) >= checks.size())
+        return {};
+    return checks[static_cast<std::size_t>(index)].text;
+}
+
+} // namespace karo

@@ -1,0 +1,55 @@
+#pragma once
+// Commit of a kind's typed fields into one entry of the section model, with validation.
+// The commit knows nothing about widgets: it reads the field texts through FieldTexts and
+// reports what it found; the caller brings the tab to the front, shows the message and
+// moves the focus.
+
+#include "model/section_model.h"
+
+#include <string>
+#include <string_view>
+
+namespace karo {
+
+// Supplies the text of typed field `field` (an index into kindInfo(kind).fields).
+class FieldTexts {
+  public:
+    virtual ~FieldTexts() = default;
+    virtual std::string fieldText(Kind kind, int field) const = 0;
+};
+
+// Reads the texts stored in one entry of a model, e.g. to commit a loaded entry again.
+class EntryTexts : public FieldTexts {
+  public:
+    EntryTexts(const TSectionModel& model, int entry) : model_(model), entry_(entry) {}
+    std::string fieldText(Kind kind, int field) const override;
+
+  private:
+    const TSectionModel& model_;
+    int entry_;
+};
+
+struct CommitResult {
+    int Code = 0;           // 0: every field accepted (a warning still gives 0)
+    int rejectedField = -1; // index of the rejected typed field, or -1
+    int warning = -1;       // index of the first cross-check that failed, or -1
+
+    bool rejected() const { return Code != 0; }
+    bool warned() const { return warning >= 0; }
+};
+
+// Commits the fields into entry `entryNumber` (1..MaxEntriesPerKind) of the kind. Fields are
+// stored one by one as they are accepted; a rejection leaves the earlier ones stored.
+CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in);
+
+CommitResult CommitDtEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
+CommitResult CommitShEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
+CommitResult CommitUnEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
+CommitResult CommitUrEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
+CommitResult CommitListEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
+
+// The cross-checks of a kind, in the order they are tried; each text reads like "b ≥ h".
+int CrossCheckCount(Kind kind);
+std::string_view CrossCheckText(Kind kind, int index);
+
+} // namespace karo

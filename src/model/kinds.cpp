@@ -1,0 +1,97 @@
+#include "model/kinds.h"
+
+namespace karo {
+namespace {
+
+constexpr std::string_view kWidth = "Ширина полки";
+constexpr std::string_view kHeight = "Высота";
+constexpr std::string_view kArea = "Площадь сечения";
+constexpr std::string_view kMoment = "Момент инерции";
+constexpr std::string_view kCentreDist = "Расстояние до центра тяжести";
+constexpr std::string_view kCoord = "Координата центра тяжести";
+constexpr std::string_view kThickness = "Толщина полки";
+constexpr std::string_view kMinMoment = "Минимальный главный момент инерции";
+
+using enum Unit;
+using enum FieldRule;
+
+constexpr FieldInfo kDtFields[] = {
+    {"h", "h", kHeight, Cm, true, None, dt::h, -1},
+    {"b", "b", kWidth, Cm, true, None, dt::b, -1},
+    {"A", "A", kArea, Cm2, true, None, dt::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, dt::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, dt::Iy, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, dt::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, dt::Yc, -1},
+};
+
+constexpr FieldInfo kShFields[] = {
+    {"h", "h", kHeight, Cm, true, None, sh::h, -1},
+    {"b", "b", kWidth, Cm, true, None, sh::b, -1},
+    {"A", "A", kArea, Cm2, true, None, sh::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, sh::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, sh::Iy, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, sh::Zo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, sh::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, sh::Yc, -1},
+};
+
+constexpr FieldInfo kUnFields[] = {
+    {"B1", "B", "Ширина большей полки", Cm, true, None, un::B1, -1},
+    {"b2", "b", "Ширина меньшей полки", Cm, true, None, un::b2, -1},
+    {"d", "d", kThickness, Cm, true, None, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, un::Iy, -1},
+    {"Iu", "Iu", kMinMoment, Cm4, true, DistinctFromIxIy, un::Iu, -1},
+    {"Xo", "Xo", kCentreDist, Cm, true, None, un::Xo, -1},
+    {"Yo", "Yo", kCentreDist, Cm, true, None, un::Yo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+};
+
+// The equal-leg angle is stored as an angle with two equal legs: one typed value fills
+// both places, and its text is kept in the first place only.
+constexpr FieldInfo kUrFields[] = {
+    {"b", "b", kWidth, Cm, true, None, un::B1, un::b2},
+    {"d", "d", kThickness, Cm, true, None, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, un::Iy},
+    {"Iu", "Iu", kMinMoment, Cm4, true, None, un::Iu, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, un::Xo, un::Yo},
+    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+};
+
+constexpr FieldInfo kListFields[] = {
+    {"h", "h", kHeight, Cm, true, None, pl::h, -1},
+    {"b", "b", "Ширина", Cm, true, None, pl::b, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, pl::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, pl::Yc, -1},
+};
+
+const KindInfo kKinds[KindCount] = {
+    {Kind::Dt, "Dt", "Двутавр", 1, 2, 1, dt::SlotCount, kDtFields},
+    {Kind::Sh, "Sh", "Швеллер", 2, 4, 2, sh::SlotCount, kShFields},
+    {Kind::Un, "Un", "Уголок неравнополочный", 3, 8, 2, un::SlotCount, kUnFields},
+    {Kind::Ur, "Ur", "Уголок равнополочный", 4, 4, 2, un::SlotCount, kUrFields},
+    {Kind::List, "List", "Лист", 5, 0, 0, pl::SlotCount, kListFields},
+};
+
+} // namespace
+
+const KindInfo& kindInfo(Kind k) {
+    return kKinds[kindIndex(k)];
+}
+
+bool kindFromPrefix(std::string_view prefix, Kind& out) {
+    for (const KindInfo& info : kKinds) {
+        if (info.prefix == prefix) {
+            out = info.kind;
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace karo

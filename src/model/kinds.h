@@ -1,0 +1,79 @@
+#pragma once
+// The five profile kinds and the per-kind field tables. One table per kind drives the
+// commit, the section files and the tab widgets, so a field is described exactly once.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace karo {
+
+enum class Kind : int { Dt = 0, Sh = 1, Un = 2, Ur = 3, List = 4 };
+
+inline constexpr int KindCount = 5;
+inline constexpr int MaxEntriesPerKind = 50;
+
+// Where the whole section is summed, drawn or reported.
+inline constexpr std::array<Kind, KindCount> WalkOrder = {Kind::Un, Kind::Ur, Kind::Dt, Kind::Sh,
+                                                          Kind::List};
+// Where the entries on show are committed: the order of the tabs.
+inline constexpr std::array<Kind, KindCount> TabOrder = {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur,
+                                                         Kind::List};
+
+constexpr int kindIndex(Kind k) {
+    return static_cast<int>(k);
+}
+
+// Unit of a typed field: cm, cm² or cm⁴ (the superscript shown after "см.").
+enum class Unit { Cm = 1, Cm2 = 2, Cm4 = 4 };
+
+// Extra rule a field carries beyond positivity.
+enum class FieldRule {
+    None,
+    DistinctFromIxIy, // Iu of the unequal-leg angle
+};
+
+// A value slot of the kind's entry record (the order of the record's value fields).
+// Entry records and text records share these indices.
+struct FieldInfo {
+    std::string_view key;   // name in files and in the widget name "me" + prefix + key
+    std::string_view label; // symbol shown beside the field
+    std::string_view hint;  // tooltip of the label
+    Unit unit;
+    bool positive;  // must be > 0
+    FieldRule rule; // extra check
+    int slot;       // primary value/text slot
+    int copySlot;   // second value slot that receives the same value, or -1
+};
+
+struct KindInfo {
+    Kind kind;
+    std::string_view prefix;           // "Dt", "Sh", "Un", "Ur", "List"
+    std::string_view caption;          // tab caption
+    int tabNumber;                     // 1..5
+    int codeCount;                     // orientation codes 1..codeCount; 0 for plates
+    int startCode;                     // start orientation; 0 for plates
+    int slotCount;                     // number of value (and text) slots of the entry record
+    std::span<const FieldInfo> fields; // typed fields in input order
+};
+
+const KindInfo& kindInfo(Kind k);
+// The kind whose file key / prefix is `prefix`, or false.
+bool kindFromPrefix(std::string_view prefix, Kind& out);
+
+// Value slot indices of each entry record (declaration order, Orientation excluded).
+namespace dt {
+enum Slot { h, b, WebDrawThickness, FlangeDrawThickness, A, Ix, Iy, Xc, Yc, SlotCount };
+}
+namespace sh {
+enum Slot { h, b, WebDrawThickness, FlangeDrawThickness, A, Ix, Iy, Zo, Xc, Yc, SlotCount };
+}
+namespace un { // also the layout of the equal-leg angle
+enum Slot { B1, b2, d, A, Yo, Xo, Ix, Iy, Iu, TanAlpha, Xc, Yc, SlotCount };
+}
+namespace pl {
+enum Slot { h, b, Xc, Yc, SlotCount };
+}
+
+} // namespace karo

@@ -1,0 +1,144 @@
+#include "model/section_model.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace karo {
+
+namespace {
+template <class E, std::size_t N> double& pick(E& e, double E::*const (&members)[N], int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= N)
+        throw std::out_of_range("value slot out of range");
+    return e.*members[i];
+}
+} // namespace
+
+double& TDtEntry::slot(int i) {
+    static constexpr double TDtEntry::*m[] = {&TDtEntry::h,
+                                              &TDtEntry::b,
+                                              &TDtEntry::WebDrawThickness,
+                                              &TDtEntry::FlangeDrawThickness,
+                                              &TDtEntry::A,
+                                              &TDtEntry::Ix,
+                                              &TDtEntry::Iy,
+                                              &TDtEntry::Xc,
+                                              &TDtEntry::Yc};
+    return pick(*this, m, i);
+}
+
+double& TShEntry::slot(int i) {
+    static constexpr double TShEntry::*m[] = {&TShEntry::h,
+                                              &TShEntry::b,
+                                              &TShEntry::WebDrawThickness,
+                                              &TShEntry::FlangeDrawThickness,
+                                              &TShEntry::A,
+                                              &TShEntry::Ix,
+                                              &TShEntry::Iy,
+                                              &TShEntry::Zo,
+                                              &TShEntry::Xc,
+                                              &TShEntry::Yc};
+    return pick(*this, m, i);
+}
+
+double& TUnEntry::slot(int i) {
+    static constexpr double TUnEntry::*m[] = {&TUnEntry::B1,       &TUnEntry::b2, &TUnEntry::d,
+                                              &TUnEntry::A,        &TUnEntry::Yo, &TUnEntry::Xo,
+                                              &TUnEntry::Ix,       &TUnEntry::Iy, &TUnEntry::Iu,
+                                              &TUnEntry::TanAlpha, &TUnEntry::Xc, &TUnEntry::Yc};
+    return pick(*this, m, i);
+}
+
+double& TListEntry::slot(int i) {
+    static constexpr double TListEntry::*m[] = {&TListEntry::h, &TListEntry::b, &TListEntry::Xc,
+                                                &TListEntry::Yc};
+    return pick(*this, m, i);
+}
+
+void TSectionModel::reset() {
+    Dt = {};
+    Sh = {};
+    Un = {};
+    Ur = {};
+    List = {};
+    for (Kind k : TabOrder)
+        state(k).Orientation = kindInfo(k).startCode;
+}
+
+TKindState& TSectionModel::state(Kind k) {
+    return visit(k, [](auto& list) -> TKindState& { return list; });
+}
+
+const TKindState& TSectionModel::state(Kind k) const {
+    return const_cast<TSectionModel*>(this)->state(k);
+}
+
+double& TSectionModel::value(Kind k, int entry, int slot) {
+    return visit(k, [&](auto& list) -> double& { return list.entry(entry).slot(slot); });
+}
+
+double TSectionModel::value(Kind k, int entry, int slot) const {
+    return const_cast<TSectionModel*>(this)->value(k, entry, slot);
+}
+
+std::string& TSectionModel::text(Kind k, int entry, int slot) {
+    return visit(k, [&](auto& list) -> std::string& {
+        return list.texts(entry).at(static_cast<std::size_t>(slot));
+    });
+}
+
+const std::string& TSectionModel::text(Kind k, int entry, int slot) const {
+    return const_cast<TSectionModel*>(this)->text(k, entry, slot);
+}
+
+int TSectionModel::entryOrientation(Kind k, int entry) const {
+    switch (k) {
+    case Kind::Dt:
+        return Dt.entry(entry).Orientation;
+    case Kind::Sh:
+        return Sh.entry(entry).Orientation;
+    case Kind::Un:
+        return Un.entry(entry).Orientation;
+    case Kind::Ur:
+        return Ur.entry(entry).Orientation;
+    case Kind::List:
+        break;
+    }
+    return 0;
+}
+
+void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
+    // Only the low 16 bits reach the entry record.
+    auto c = static_cast<std::uint16_t>(code & 0xFFFF);
+    switch (k) {
+    case Kind::Dt:
+        Dt.entry(entry).Orientation = c;
+        break;
+    case Kind::Sh:
+        Sh.entry(entry).Orientation = c;
+        break;
+    case Kind::Un:
+        Un.entry(entry).Orientation = c;
+        break;
+    case Kind::Ur:
+        Ur.entry(entry).Orientation = c;
+        break;
+    case Kind::List:
+        break;
+    }
+}
+
+void TSectionModel::copyEntry(Kind k, int from, int to) {
+    visit(k, [&](auto& list) {
+        list.entry(to) = list.entry(from);
+        list.texts(to) = list.texts(from);
+    });
+}
+
+int TSectionModel::totalCount() const {
+    int n = 0;
+    for (Kind k : TabOrder)
+        n += state(k).Count;
+    return n;
+}
+
+} // namespace karo

@@ -1,0 +1,124 @@
+#pragma once
+// The section as the user typed it: for every kind a fixed-capacity list of entries, each
+// kept both as the typed texts and as the numbers parsed from them.
+
+#include "model/kinds.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace karo {
+
+struct TDtEntry {
+    std::uint16_t Orientation = 0;
+    double h = 0, b = 0, WebDrawThickness = 0, FlangeDrawThickness = 0, A = 0, Ix = 0, Iy = 0,
+           Xc = 0, Yc = 0;
+    double& slot(int i);
+    double slot(int i) const { return const_cast<TDtEntry*>(this)->slot(i); }
+};
+
+struct TShEntry {
+    std::uint16_t Orientation = 0;
+    double h = 0, b = 0, WebDrawThickness = 0, FlangeDrawThickness = 0, A = 0, Ix = 0, Iy = 0,
+           Zo = 0, Xc = 0, Yc = 0;
+    double& slot(int i);
+    double slot(int i) const { return const_cast<TShEntry*>(this)->slot(i); }
+};
+
+// Both angle kinds share this layout; an equal-leg angle has B1 = b2, Xo = Yo, Ix = Iy and
+// TanAlpha = 1.
+struct TUnEntry {
+    std::uint16_t Orientation = 0;
+    double B1 = 0, b2 = 0, d = 0, A = 0, Yo = 0, Xo = 0, Ix = 0, Iy = 0, Iu = 0, TanAlpha = 0,
+           Xc = 0, Yc = 0;
+    double& slot(int i);
+    double slot(int i) const { return const_cast<TUnEntry*>(this)->slot(i); }
+};
+struct TUrEntry : TUnEntry {};
+
+struct TListEntry {
+    double h = 0, b = 0, Xc = 0, Yc = 0;
+    double& slot(int i);
+    double slot(int i) const { return const_cast<TListEntry*>(this)->slot(i); }
+};
+
+// Texts as typed, one per value slot; derived and copied slots stay empty.
+using i_DT_str = std::array<std::string, dt::SlotCount>;
+using i_SH_str = std::array<std::string, sh::SlotCount>;
+using i_U_str = std::array<std::string, un::SlotCount>;
+using i_List_str = std::array<std::string, pl::SlotCount>;
+
+struct TKindState {
+    int Count = 0;         // entries 1..Count are in the section
+    int CurrentNumber = 0; // the entry on show, 1..Count while Count > 0
+    int Orientation = 0;   // the code on show on the tab; 0 for plates
+};
+
+template <class Entry, class Texts> struct TKindList : TKindState {
+    using EntryType = Entry;
+    using TextType = Texts;
+    std::array<Entry, MaxEntriesPerKind> Entries{};
+    std::array<Texts, MaxEntriesPerKind> Texts_{};
+
+    // Entries are numbered from 1.
+    Entry& entry(int n) { return Entries.at(static_cast<std::size_t>(n - 1)); }
+    const Entry& entry(int n) const { return Entries.at(static_cast<std::size_t>(n - 1)); }
+    Texts& texts(int n) { return Texts_.at(static_cast<std::size_t>(n - 1)); }
+    const Texts& texts(int n) const { return Texts_.at(static_cast<std::size_t>(n - 1)); }
+};
+
+class TSectionModel {
+  public:
+    TSectionModel() { reset(); }
+
+    // Start state: every kind empty, codes Dt 1, Sh 2, Un 2, Ur 2.
+    void reset();
+
+    TKindList<TDtEntry, i_DT_str> Dt;
+    TKindList<TShEntry, i_SH_str> Sh;
+    TKindList<TUnEntry, i_U_str> Un;
+    TKindList<TUrEntry, i_U_str> Ur;
+    TKindList<TListEntry, i_List_str> List;
+
+    TKindState& state(Kind k);
+    const TKindState& state(Kind k) const;
+
+    // Kind-independent access for the table-driven code (commit, files, list editing).
+    double& value(Kind k, int entry, int slot);
+    double value(Kind k, int entry, int slot) const;
+    std::string& text(Kind k, int entry, int slot);
+    const std::string& text(Kind k, int entry, int slot) const;
+    // The entry's own code; plates have none and read as 0.
+    int entryOrientation(Kind k, int entry) const;
+    void setEntryOrientation(Kind k, int entry, int code);
+
+    // Copies entry `from` and its texts over entry `to` (both 1..MaxEntriesPerKind).
+    void copyEntry(Kind k, int from, int to);
+
+    // Visits the kind's list with its concrete record types.
+    template <class F> decltype(auto) visit(Kind k, F&& f) {
+        switch (k) {
+        case Kind::Dt:
+            return f(Dt);
+        case Kind::Sh:
+            return f(Sh);
+        case Kind::Un:
+            return f(Un);
+        case Kind::Ur:
+            return f(Ur);
+        case Kind::List:
+        default:
+            return f(List);
+        }
+    }
+    template <class F> decltype(auto) visit(Kind k, F&& f) const {
+        return const_cast<TSectionModel*>(this)->visit(
+            k, [&](auto& list) -> decltype(auto) { return f(std::as_const(list)); });
+    }
+
+    int totalCount() const;
+};
+
+} // namespace karo

@@ -1,0 +1,141 @@
+#include "solver/format.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace karo {
+namespace {
+
+// Decimal digits of |value| rounded half away from zero to `precision` significant digits,
+// and the decimal exponent of the first digit (value = d.ddd × 10^exponent).
+struct Rounded {
+    char digits[32];
+    int count;
+    int exponent;
+};
+
+Rounded roundDecimal(double magnitude, int precision) {
+    constexpr int kGuard = 20;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", precision - 1 + kGuard, magnitude);
+    // buf: "d.ddddd...e±XX"
+    char all[48] = {};
+    int n = 0;
+    const char* p = buf;
+    for (; *p && *p != 'e'; ++p) {
+        if (*p != '.')
+            all[n++] = *p;
+    }
+    int exponent = std::atoi(p + 1);
+
+    bool up = all[precision] > '5';
+    if (all[precision] == '5') {
+        bool restZero = true;
+        for (int i = precision + 1; i < n; ++i)
+            restZero = restZero && all[i] == '0';
+        if (!restZero) {
+            up = true;
+        } else {
+            // The guard digits cannot tell an exact half from a value just below it that
+            // printf rounded up; the exact expansion can (every double has a finite one).
+            char exact[1100];
+            std::snprintf(exact, sizeof exact, "%.*e", 1074, magnitude);
+            up = true; // an exact half rounds away from zero
+            int seen = 0;
+            for (const char* q = exact; *q && *q != 'e'; ++q) {
+                if (*q == '.')
+                    continue;
+                if (seen == precision && *q < '5')
+                    up = false;
+                ++seen;
+            }
+        }
+    }
+
+    Rounded r{};
+    std::memcpy(r.digits, all, static_cast<std::size_t>(precision));
+    r.count = precision;
+    r.exponent = exponent;
+    if (up) {
+        int i = precision - 1;
+        while (i >= 0 && r.digits[i] == '9')
+            r.digits[i--] = '0';
+        if (i >= 0) {
+            ++r.digits[i];
+        } else {
+            r.digits[0] = '1';
+            ++r.exponent;
+        }
+    }
+    while (r.count > 1 && r.digits[r.count - 1] == '0')
+        --r.count;
+    return r;
+}
+
+} // namespace
+
+std::string FormatGeneral(double value, int precision, int minExponentDigits) {
+    if (std::isnan(value))
+        return "NAN";
+    if (std::isinf(value))
+        return value < 0 ? "-INF" : "INF";
+    if (value == 0)
+        return "0";
+    if (precision < 1)
+        precision = 1;
+    if (precision > 18)
+        precision = 18;
+
+    const Rounded r = roundDecimal(std::fabs(value), precision);
+    std::string out;
+    if (value < 0)
+        out += '-';
+
+    if (r.exponent >= -5 && r.exponent < precision) {
+        if (r.exponent < 0) {
+            out += "0.";
+            out.append(static_cast<std::size_t>(-r.exponent - 1), '0');
+            out.append(r.digits, static_cast<std::size_t>(r.count));
+        } else {
+            const int intDigits = r.exponent + 1;
+            for (int i = 0; i < intDigits; ++i)
+                out += i < r.count ? r.digits[i] : '0';
+            if (r.count > intDigits) {
+                out += '.';
+                out.append(r.digits + intDigits, static_cast<std::size_t>(r.count - intDigits));
+            }
+        }
+        return out;
+    }
+
+    out += r.digits[0];
+    if (r.count > 1) {
+        out += '.';
+        out.append(r.digits + 1, static_cast<std::size_t>(r.count - 1));
+    }
+    out += 'E';
+    int e = r.exponent;
+    if (e < 0) {
+        out += '-';
+        e = -e;
+    }
+    std::string exp = std::to_string(e);
+    if (static_cast<int>(exp.size()) < minExponentDigits)
+        exp.insert(0, static_cast<std::size_t>(minExponentDigits) - exp.size(), '0');
+    out += exp;
+    return out;
+}
+
+std::string FormatResult(double value) {
+    std::string s = FormatShort(value);
+    const auto e = s.find('E');
+    if (e == std::string::npos || (e + 1 < s.size() && s[e + 1] == '-'))
+        return s;
+    std::string out = s.substr(0, e + 1);
+    out += '+';
+    out += s.substr(e + 1);
+    return out;
+}
+
+} // namespace karo

@@ -1,0 +1,255 @@
+#include "solver/solver.h"
+
+#include "model/arith.h"
+#include "model/orientation.h"
+#include "solver/format.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace karo {
+namespace {
+
+SolveObserver gSilent;
+
+void addPoint(TSectionResult& r, double x, double y) {
+    r.OutlinePoints.push_back({Checked(x), Checked(y)});
+}
+
+// Outline points of an angle of either kind, in the point order of its position.
+void angleEntry(TSectionResult& r, SolvedEntry& s, Kind kind, const TUnEntry& e) {
+    const AngleLayout L = AngleLayoutOf(kind, e.Orientation);
+    const double V = L.verticalIsB1 ? e.B1 : e.b2;
+    const double H = L.verticalIsB1 ? e.b2 : e.B1;
+    const double hx = Checked(e.Xc - L.sx * e.Xo);
+    const double hy = Checked(e.Yc - L.sy * e.Yo);
+    const TPoint vInner{hx + L.sx * e.d, hy + L.sy * V};
+    const TPoint vOuter{hx, hy + L.sy * V};
+    const TPoint heel{hx, hy};
+    const TPoint hInner{hx + L.sx * H, hy + L.sy * e.d};
+    const TPoint hOuter{hx + L.sx * H, hy};
+    TPoint pts[5];
+    switch (L.order) {
+    case AnglePointOrder::First:
+        pts[0] = vInner, pts[1] = vOuter, pts[2] = heel, pts[3] = hInner, pts[4] = hOuter;
+        break;
+    case AnglePointOrder::Second:
+        pts[0] = hInner, pts[1] = hOuter, pts[2] = vInner, pts[3] = vOuter, pts[4] = heel;
+        break;
+    case AnglePointOrder::Third:
+        pts[0] = vInner, pts[1] = vOuter, pts[2] = hInner, pts[3] = hOuter, pts[4] = heel;
+        break;
+    }
+    s.xL = s.xR = pts[0].x;
+    s.yB = s.yT = pts[0].y;
+    for (const TPoint& p : pts) {
+        addPoint(r, p.x, p.y);
+        s.xL = std::min(s.xL, p.x), s.xR = std::max(s.xR, p.x);
+        s.yB = std::min(s.yB, p.y), s.yT = std::max(s.yT, p.y);
+    }
+    s.pointCount = 5;
+    s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy;
+    // Magnitude (Iv − Iu)/2 · sin 2α with tan α = TanAlpha; the sign follows the heel.
+    if (kind == Kind::Ur)
+        s.Ixy = L.productSign * std::fabs(Checked(e.Ix + e.Iy - 2 * e.Iu)) / 2;
+    else
+        s.Ixy =
+            L.productSign *
+            std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * std::sin(2 * std::atan(e.TanAlpha))));
+}
+
+// Profiles outlined by a box: corners (xR, yT), (xR, yB), (xL, yT), (xL, yB).
+void boxEntry(TSectionResult& r, SolvedEntry& s, double xL, double xR, double yB, double yT) {
+    s.xL = Checked(xL), s.xR = Checked(xR), s.yB = Checked(yB), s.yT = Checked(yT);
+    addPoint(r, s.xR, s.yT);
+    addPoint(r, s.xR, s.yB);
+    addPoint(r, s.xL, s.yT);
+    addPoint(r, s.xL, s.yB);
+    s.pointCount = 4;
+}
+
+void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
+    SolvedEntry s;
+    s.kind = kind;
+    s.number = n;
+    s.orientation = m.entryOrientation(kind, n);
+    s.firstPoint = static_cast<int>(r.OutlinePoints.size());
+    switch (kind) {
+    case Kind::Un:
+        angleEntry(r, s, kind, m.Un.entry(n));
+        break;
+    case Kind::Ur:
+        angleEntry(r, s, kind, m.Ur.entry(n));
+        break;
+    case Kind::Dt: {
+        const TDtEntry& e = m.Dt.entry(n);
+        const bool webY = e.Orientation != 2;
+        const double w = webY ? e.b : e.h, h = webY ? e.h : e.b;
+        boxEntry(r, s, e.Xc - w / 2, e.Xc + w / 2, e.Yc - h / 2, e.Yc + h / 2);
+        s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
+        break;
+    }
+    case Kind::Sh: {
+        const TShEntry& e = m.Sh.entry(n);
+        switch (e.Orientation) {
+        case 1: // web at the right, flanges pointing left
+            boxEntry(r, s, e.Xc + e.Zo - e.b, e.Xc + e.Zo, e.Yc - e.h / 2, e.Yc + e.h / 2);
+            break;
+        case 3: // web at the bottom, flanges pointing up
+            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, e.Yc - e.Zo, e.Yc - e.Zo + e.b);
+            break;
+        case 4: // web at the top, flanges pointing down
+            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, e.Yc + e.Zo - e.b, e.Yc + e.Zo);
+            break;
+        default: // 2: web at the left, flanges pointing right
+            boxEntry(r, s, e.Xc - e.Zo, e.Xc - e.Zo + e.b, e.Yc - e.h / 2, e.Yc + e.h / 2);
+            break;
+        }
+        s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
+        break;
+    }
+    case Kind::List: {
+        const TListEntry& e = m.List.entry(n);
+        boxEntry(r, s, e.Xc - e.b / 2, e.Xc + e.b / 2, e.Yc - e.h / 2, e.Yc + e.h / 2);
+        s.A = Checked(e.h * e.b);
+        s.Xc = e.Xc, s.Yc = e.Yc;
+        s.Ix = Checked(e.b * e.h * e.h * e.h / 12);
+        s.Iy = Checked(e.h * e.b * e.b * e.b / 12);
+        s.Ixy = 0;
+        break;
+    }
+    }
+    const bool first = r.Entries.empty();
+    r.XMin = first ? s.xL : std::min(r.XMin, s.xL);
+    r.XMax = first ? s.xR : std::max(r.XMax, s.xR);
+    r.YMin = first ? s.yB : std::min(r.YMin, s.yB);
+    r.YMax = first ? s.yT : std::max(r.YMax, s.yT);
+    r.Entries.push_back(s);
+}
+
+} // namespace
+
+SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSectionResult& r,
+                          SolveObserver* observer) {
+    SolveObserver& obs = observer ? *observer : gSilent;
+    SolveOutcome out;
+
+    obs.clearPicture();
+
+    // The entries on show may hold typed values that were never committed.
+    if (onShow) {
+        for (Kind k : TabOrder) {
+            const TKindState& st = model.state(k);
+            if (st.Count <= 0)
+                continue;
+            const CommitResult c = CommitEntry(model, k, st.CurrentNumber, *onShow);
+            obs.committed(k, c);
+            if (c.rejected()) {
+                out.status = SolveStatus::Rejected;
+                out.rejectedKind = k;
+                out.commit = c;
+                return out;
+            }
+        }
+    }
+
+    r.OutlinePoints.clear();
+    r.PointDistances.clear();
+    r.Entries.clear();
+    r.PointCount = 0;
+    for (Kind k : WalkOrder) {
+        for (int n = 1; n <= model.state(k).Count; ++n)
+            collectEntry(r, model, k, n);
+    }
+    r.PointCount = static_cast<int>(r.OutlinePoints.size());
+
+    r.A = r.Sx = r.Sy = 0;
+    for (const SolvedEntry& s : r.Entries) {
+        r.A = Checked(r.A + s.A);
+        r.Sx = Checked(r.Sx + s.A * s.Yc);
+        r.Sy = Checked(r.Sy + s.A * s.Xc);
+        obs.areaTerm(model, r, s);
+    }
+
+    if (std::fabs(r.A) < 0.0001) {
+        out.status = SolveStatus::EmptySection;
+        out.ReportError = 1;
+        return out;
+    }
+
+    r.yc = CheckedDiv(r.Sx, r.A);
+    r.xc = CheckedDiv(r.Sy, r.A);
+    obs.centroidFound(model, r);
+    obs.extentsFound(model, r);
+
+    r.Ix = r.Iy = r.Ixy = 0;
+    for (SolvedEntry& s : r.Entries) {
+        s.ai = r.ai = Checked(s.Yc - r.yc);
+        s.bi = r.bi = Checked(s.Xc - r.xc);
+        r.Ix = Checked(r.Ix + s.Ix + s.ai * s.ai * s.A);
+        r.Iy = Checked(r.Iy + s.Iy + s.bi * s.bi * s.A);
+        r.Ixy = Checked(r.Ixy + s.Ixy + s.ai * s.bi * s.A);
+        obs.centralTerm(model, r, s);
+    }
+    obs.centralSums(model, r);
+
+    constexpr double kTiny = 1e-15;
+    if (std::fabs(r.Ix - r.Iy) < kTiny) {
+        r.Alpha0 = r.Ixy > 0 ? -45 : 45;
+        if (std::fabs(r.Ixy) < kTiny)
+            r.Alpha0 = 0;
+    } else {
+        r.Alpha0 = std::atan(CheckedDiv(-2 * r.Ixy, r.Ix - r.Iy)) / 2 * 180 / std::numbers::pi;
+    }
+    const double diff = r.Ix - r.Iy;
+    const double R = 0.5 * CheckedSqrt(Checked(Checked(diff * diff) + Checked(4 * r.Ixy * r.Ixy)));
+    const double mean = Checked(r.Ix + r.Iy) / 2;
+    r.Iu = Checked(mean - R);
+    r.Iv = Checked(mean + R);
+    r.iu = CheckedSqrt(CheckedDiv(r.Iu, r.A));
+    r.iv = CheckedSqrt(CheckedDiv(r.Iv, r.A));
+    obs.principalFound(model, r);
+    obs.axesReady(model, r);
+
+    const double alpha = std::numbers::pi * r.Alpha0 / 180;
+    const double c = std::cos(alpha), sn = std::sin(alpha);
+    r.RotatedXMax = r.RotatedYMax = 0;
+    r.RotatedXMaxPoint = r.RotatedYMaxPoint = 0;
+    r.PointDistances.resize(r.OutlinePoints.size());
+    for (std::size_t k = 0; k < r.OutlinePoints.size(); ++k) {
+        TPoint& p = r.OutlinePoints[k];
+        p.x = Checked(p.x - r.xc);
+        p.y = Checked(p.y - r.yc);
+        const double dx = Checked(std::fabs(p.x * c + p.y * sn));
+        const double dy = Checked(std::fabs(p.y * c - p.x * sn));
+        r.PointDistances[k] = {dx, dy};
+        // Strictly greater: a tie keeps the point listed first.
+        if (dx > r.RotatedXMax) {
+            r.RotatedXMax = dx;
+            r.RotatedXMaxPoint = static_cast<int>(k) + 1;
+        }
+        if (dy > r.RotatedYMax) {
+            r.RotatedYMax = dy;
+            r.RotatedYMaxPoint = static_cast<int>(k) + 1;
+        }
+    }
+    obs.extremesFound(model, r);
+
+    if (AxisAtAlphaIsU(r)) {
+        r.Wu = CheckedDiv(r.Iu, r.RotatedYMax);
+        r.Wv = CheckedDiv(r.Iv, r.RotatedXMax);
+    } else {
+        r.Wu = CheckedDiv(r.Iu, r.RotatedXMax);
+        r.Wv = CheckedDiv(r.Iv, r.RotatedYMax);
+    }
+    obs.moduliFound(model, r);
+
+    const double values[ResultFieldCount] = {r.xc, r.yc, r.A,  r.Ix, r.Iy, r.Ixy, r.Alpha0,
+                                             r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    for (int i = 0; i < ResultFieldCount; ++i)
+        r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[i]);
+    obs.resultsWritten(model, r);
+    return out;
+}
+
+} // namespace karo
