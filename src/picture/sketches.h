@@ -1,0 +1,26 @@
+#pragma once
+// Line drawings of a single profile in each of its positions: the pictures of the kind tabs
+// and of the report. Drawn in code, so no image files ship with the program.
+
+#include "model/kinds.h"
+
+#include <QImage>
+
+namespace karo {
+
+// Size of every orientation picture, in pixels (square).
+inline constexpr int SketchSize = 388;
+
+// The plate has no orientation code, but three pictures: the one on its tab and the two
+// the report pastes for a plate lying flat or standing on edge.
+enum class PlateView { Tab, Horizontal, Vertical };
+
+// The picture of `kind` in position `code` (Dt 1..2, Sh 1..4, Un 1..8, Ur 1..4; for the
+// plate any code gives the tab picture). White ground, SketchSize × SketchSize,
+// Format_RGB32. An unknown code gives a blank white picture.
+QImage OrientationPicture(Kind kind, int code);
+
+// One of the plate's pictures.
+QImage PlatePicture(PlateView view);
+
+} // namespace karo
