@@ -1,0 +1,27 @@
+#pragma once
+// Every message box of the window goes through this interface, so tests can record the
+// messages instead of waiting on a modal window.
+
+#include <QString>
+
+class QWidget;
+
+namespace karo::app {
+
+class UserDialogs {
+  public:
+    virtual ~UserDialogs() = default;
+    // A warning box with one OK button (refused input data).
+    virtual void warning(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // An error box with one OK button (an arithmetic fault, a failed platform call).
+    virtual void error(QWidget* parent, const QString& caption, const QString& text) = 0;
+};
+
+// The real boxes.
+class MessageBoxDialogs : public UserDialogs {
+  public:
+    void warning(QWidget* parent, const QString& caption, const QString& text) override;
+    void error(QWidget* parent, const QString& caption, const QString& text) override;
+};
+
+} // namespace karo::app

@@ -1,0 +1,49 @@
+#include "app/karo_application.h"
+
+#include "app/dialogs.h"
+#include "model/arith.h"
+#include "model/messages.h"
+
+#include <QFont>
+
+namespace karo::app {
+
+void ReportArithmeticError(UserDialogs& dialogs, QWidget* parent, const std::exception& e) {
+    dialogs.error(parent, QString::fromUtf8(kAppTitle.data(), kAppTitle.size()),
+                  QString::fromUtf8(e.what()) + QLatin1Char('.'));
+}
+
+void RunGuarded(UserDialogs& dialogs, QWidget* parent, const std::function<void()>& body) {
+    try {
+        body();
+    } catch (const ArithmeticError& e) {
+        ReportArithmeticError(dialogs, parent, e);
+    }
+}
+
+void InstallFontSubstitutes() {
+    // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
+    // of the fixed-size window. "Times New Roman" is aliased by fontconfig itself.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
+                              QStringLiteral("Liberation Serif"));
+}
+
+KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromUtf8(kAppTitle.data(), kAppTitle.size()));
+    // No display name: the platform would append it to the window caption.
+    InstallFontSubstitutes();
+}
+
+bool KaroApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const ArithmeticError& e) {
+        if (dialogs_)
+            ReportArithmeticError(*dialogs_, activeWindow(), e);
+        return true;
+    }
+}
+
+} // namespace karo::app

@@ -1,0 +1,34 @@
+// Karo: sectional properties of a plane section built from rolled steel profiles.
+
+#include "app/dialogs.h"
+#include "app/karo_application.h"
+#include "app/main_form.h"
+#include "app/single_instance.h"
+
+namespace {
+
+// The section and its last result live as long as the program.
+karo::TSectionModel gModel;
+karo::TSectionResult gResult;
+
+} // namespace
+
+int main(int argc, char** argv) {
+    karo::app::KaroApplication app(argc, argv);
+
+    // A second copy only brings the first one to the front.
+    karo::app::SingleInstance instance;
+    if (!instance.start())
+        return 0;
+
+    karo::app::MessageBoxDialogs dialogs;
+    app.setDialogs(&dialogs);
+
+    karo::app::TMainForm form(gModel, gResult, dialogs);
+    QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
+        form.raise();
+        form.activateWindow();
+    });
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,436 @@
+#include "app/main_form.h"
+
+#include "app/karo_application.h"
+#include "app/profile_edit.h"
+#include "app/spin_edit.h"
+#include "model/messages.h"
+#include "model/orientation.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+
+namespace karo::app {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+bool isKindTab(int number) {
+    return number >= 1 && number <= KindCount;
+}
+
+Kind kindOfTab(int number) {
+    return TabOrder[static_cast<std::size_t>(number - 1)];
+}
+
+} // namespace
+
+// The commit reads the kind's fields straight from the tab.
+class TMainForm::FieldReader : public FieldTexts {
+  public:
+    explicit FieldReader(const TMainForm& form) : form_(form) {}
+    std::string fieldText(Kind kind, int field) const override {
+        const auto& fields = form_.pages_[kindIndex(kind)].fields;
+        return fields.at(static_cast<std::size_t>(field))->text().toStdString();
+    }
+
+  private:
+    const TMainForm& form_;
+};
+
+// Tells the user what the solver's commits found, and hands every drawing point of the run
+// on to the section picture.
+class TMainForm::SolveHooks : public SolveObserver {
+  public:
+    SolveHooks(TMainForm& form, SolveObserver* picture) : form_(form), picture_(picture) {}
+
+    void clearPicture() override {
+        if (picture_)
+            picture_->clearPicture();
+    }
+    void committed(Kind k, const CommitResult& c) override {
+        form_.reportCommit(k, c);
+        if (picture_)
+            picture_->committed(k, c);
+    }
+    void areaTerm(const TSectionModel& m, const TSectionResult& r, const SolvedEntry& e) override {
+        if (picture_)
+            picture_->areaTerm(m, r, e);
+    }
+    void centroidFound(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->centroidFound(m, r);
+    }
+    void extentsFound(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->extentsFound(m, r);
+    }
+    void centralTerm(const TSectionModel& m, const TSectionResult& r,
+                     const SolvedEntry& e) override {
+        if (picture_)
+            picture_->centralTerm(m, r, e);
+    }
+    void centralSums(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->centralSums(m, r);
+    }
+    void principalFound(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->principalFound(m, r);
+    }
+    void axesReady(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->axesReady(m, r);
+    }
+    void extremesFound(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->extremesFound(m, r);
+    }
+    void moduliFound(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->moduliFound(m, r);
+    }
+    void resultsWritten(const TSectionModel& m, const TSectionResult& r) override {
+        if (picture_)
+            picture_->resultsWritten(m, r);
+    }
+
+  private:
+    TMainForm& form_;
+    SolveObserver* picture_;
+};
+
+TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& dialogs,
+                     QWidget* parent)
+    : QWidget(parent), model_(model), result_(result), dialogs_(dialogs) {
+    buildWindow();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::guarded(const std::function<void()>& body) {
+    RunGuarded(dialogs_, this, body);
+}
+
+void TMainForm::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    if (!centred_) {
+        centred_ = true;
+        if (QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen()) {
+            const QRect area = s->availableGeometry();
+            QRect frame = frameGeometry();
+            frame.moveCenter(area.center());
+            move(frame.topLeft());
+        }
+    }
+    if (!activated_) {
+        activated_ = true;
+        ActivateForm();
+    }
+}
+
+void TMainForm::ActivateForm() {
+    activated_ = true;
+    // Numbers are parsed and formatted by the program's own routines, always with a point;
+    // keys are read by position, so no keyboard layout needs to be switched.
+    pageColor_ = QColor(0xFF, 0xFF, 0xFF);
+    for (QWidget* panel : picturePanels_) {
+        QPalette p = panel->palette();
+        p.setColor(QPalette::Window, pageColor_);
+        panel->setPalette(p);
+    }
+    model_.reset();
+    for (Kind k : TabOrder) {
+        KindPage& p = page(k);
+        showPicture(k, model_.state(k).Orientation);
+        if (k == Kind::List)
+            showPicture(k, 1); // only the tab's own plate picture
+        model_.state(k).Count = 0;
+        p.state = lesIdle;
+        updateCapacity(k);
+    }
+    lastTabNumber_ = 1;
+    newTabNumber_ = 1;
+    showTab(1);
+    reportMode_ = false;
+}
+
+void TMainForm::showTab(int number) {
+    ++programmaticTabChange_;
+    tabs_->setCurrentIndex(number - 1);
+    --programmaticTabChange_;
+}
+
+int TMainForm::currentTabNumber() const {
+    return tabs_->currentIndex() + 1;
+}
+
+void TMainForm::setSectionPicture(SolveObserver* observer, std::function<QImage()> image) {
+    pictureObserver_ = observer;
+    pictureImage_ = std::move(image);
+}
+
+// ---- commit -------------------------------------------------------------------------------
+
+void TMainForm::reportCommit(Kind k, const CommitResult& c) {
+    if (!c.rejected() && !c.warned())
+        return;
+    showTab(kindInfo(k).tabNumber);
+    dialogs_.warning(this, qs(kWarningCaption), qs(kInputErrorText));
+    if (c.rejected() && c.rejectedField >= 0) {
+        TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
+        f->setFocus();
+        f->selectAll();
+    }
+}
+
+int TMainForm::commitKind(Kind k, int n) {
+    const CommitResult c = CommitEntry(model_, k, n, FieldReader(*this));
+    reportCommit(k, c);
+    return c.Code;
+}
+
+// ---- list editing -------------------------------------------------------------------------
+
+void TMainForm::showPicture(Kind k, int code) {
+    KindPage& p = page(k);
+    for (QLabel* im : p.pictures)
+        im->hide();
+    if (code >= 1 && code <= static_cast<int>(p.pictures.size()))
+        p.pictures[static_cast<std::size_t>(code - 1)]->show();
+}
+
+void TMainForm::showEntry(Kind k, int n) {
+    KindPage& p = page(k);
+    if (k != Kind::List) {
+        model_.state(k).Orientation = model_.entryOrientation(k, n);
+        showPicture(k, model_.state(k).Orientation);
+    }
+    const KindInfo& info = kindInfo(k);
+    for (std::size_t i = 0; i < p.fields.size(); ++i)
+        p.fields[i]->setText(qs(model_.text(k, n, info.fields[i].slot)));
+}
+
+void TMainForm::setRowsEnabled(Kind k, bool enabled) {
+    KindPage& p = page(k);
+    for (QWidget* w : p.rowLabels)
+        w->setEnabled(enabled);
+    for (TProfileEdit* f : p.fields)
+        f->setEnabled(enabled);
+}
+
+void TMainForm::clearFields(Kind k) {
+    for (TProfileEdit* f : page(k).fields)
+        f->clear();
+}
+
+void TMainForm::updateCapacity(Kind k) {
+    // A kind holds at most MaxEntriesPerKind entries: the add button says so and rests.
+    KindPage& p = page(k);
+    const bool full = model_.state(k).Count >= MaxEntriesPerKind;
+    p.add->setEnabled(!full);
+    p.add->setToolTip(full ? QStringLiteral("Добавить нельзя: не более %1 профилей одного вида")
+                                 .arg(MaxEntriesPerKind)
+                           : QStringLiteral("Добавить"));
+}
+
+void TMainForm::addClick(Kind k) {
+    KindPage& p = page(k);
+    TKindState& st = model_.state(k);
+    if (st.Count >= MaxEntriesPerKind)
+        return;
+    st.Count += 1;
+    p.number->setMinValue(1);
+    p.number->setMaxValue(st.Count);
+    if (st.Count == 1)
+        p.number->setEnabled(false);
+    p.state = lesAdding;
+    // The value always differs from the one shown, so the change handler finishes the add
+    // before this returns.
+    p.number->setValue(st.Count);
+    updateCapacity(k);
+}
+
+void TMainForm::eraseClick(Kind k) {
+    KindPage& p = page(k);
+    TKindState& st = model_.state(k);
+    if (st.Count < 1)
+        return;
+    int n = p.number->value();
+    // Whatever was typed into the entry on show goes with it: nothing is committed.
+    for (int i = 1; i <= st.Count - 1; ++i) {
+        if (i >= n)
+            model_.copyEntry(k, i + 1, i);
+    }
+    st.Count -= 1;
+    if (st.Count <= 1) {
+        p.number->setMinValue(0);
+        p.number->setEnabled(false);
+    } else {
+        p.number->setMinValue(1);
+    }
+    p.number->setMaxValue(st.Count);
+    if (n > st.Count)
+        n = st.Count;
+    if (st.Count == 0)
+        n = 0;
+    st.CurrentNumber = n;
+    if (p.number->value() != n) {
+        p.state = lesIgnoreChange;
+        p.number->setValue(n);
+    }
+    if (st.Count == 0) {
+        setRowsEnabled(k, false);
+        p.number->setEnabled(false);
+        clearFields(k);
+    } else {
+        showEntry(k, n);
+    }
+    updateCapacity(k);
+}
+
+void TMainForm::numberChange(Kind k) {
+    KindPage& p = page(k);
+    TKindState& st = model_.state(k);
+    if (st.Count < 1)
+        return;
+    switch (p.state) {
+    case lesIgnoreChange:
+        p.state = lesIdle;
+        return;
+    case lesAdding: {
+        const int code = st.Count > 1 ? commitKind(k, st.CurrentNumber) : 0;
+        if (code != 0) {
+            // Undo the add: the user stays on the entry with the bad value.
+            st.Count -= 1;
+            p.number->setMinValue(1);
+            p.number->setMaxValue(st.Count);
+            if (st.Count == 1)
+                p.number->setEnabled(false);
+            p.state = lesIgnoreChange;
+            p.number->setValue(st.CurrentNumber);
+            updateCapacity(k);
+            return;
+        }
+        st.CurrentNumber = st.Count;
+        setRowsEnabled(k, true);
+        p.number->setEnabled(st.Count > 1);
+        clearFields(k);
+        p.state = lesIdle;
+        p.fields.front()->setFocus();
+        return;
+    }
+    case lesIdle:
+        break;
+    }
+    if (commitKind(k, st.CurrentNumber) != 0) {
+        p.state = lesIgnoreChange;
+        p.number->setValue(st.CurrentNumber);
+        return;
+    }
+    st.CurrentNumber = p.number->value();
+    showEntry(k, st.CurrentNumber);
+    p.state = lesIdle;
+    p.fields.front()->setFocus();
+}
+
+void TMainForm::rotateClick(Kind k) {
+    TKindState& st = model_.state(k);
+    st.Orientation = RotateCode(k, st.Orientation);
+    showPicture(k, st.Orientation);
+}
+
+void TMainForm::mirrorClick(Kind k) {
+    TKindState& st = model_.state(k);
+    st.Orientation = MirrorCode(k, st.Orientation);
+    showPicture(k, st.Orientation);
+}
+
+void TMainForm::moveFocus(Kind k, int field, int step) {
+    auto& fields = page(k).fields;
+    const int n = static_cast<int>(fields.size());
+    const int next = ((field + step) % n + n) % n;
+    fields[static_cast<std::size_t>(next)]->setFocus();
+}
+
+// ---- tab flow -----------------------------------------------------------------------------
+
+void TMainForm::PageControl1Change() {
+    // Only a tab the user chose counts; the program's own changes come through showTab.
+    if (programmaticTabChange_ > 0)
+        return;
+    guarded([this] {
+        reportMode_ = false;
+        if (isKindTab(lastTabNumber_)) {
+            const Kind k = kindOfTab(lastTabNumber_);
+            const TKindState& st = model_.state(k);
+            if (st.Count > 0)
+                commitKind(k, st.CurrentNumber);
+        }
+        // A commit that refused or warned has brought its own tab back.
+        newTabNumber_ = currentTabNumber();
+        if (newTabNumber_ == ResultTabNumber) {
+            const SolveOutcome o = solve();
+            if (o.ReportError == 1)
+                return;
+            // Normally the result tab; a commit of the solve that refused or warned has
+            // brought its kind's tab to the front instead, and leaving that tab must commit.
+            lastTabNumber_ = currentTabNumber();
+        } else {
+            lastTabNumber_ = newTabNumber_;
+        }
+    });
+}
+
+SolveOutcome TMainForm::solve() {
+    SolveHooks hooks(*this, pictureObserver_);
+    const FieldReader reader(*this);
+    struct ShowPicture {
+        TMainForm& form;
+        ~ShowPicture() {
+            if (form.pictureImage_)
+                form.image1_->setPixmap(QPixmap::fromImage(form.pictureImage_()));
+        }
+    } showPicture{*this};
+    const SolveOutcome o = SolveSection(model_, &reader, result_, &hooks);
+    switch (o.status) {
+    case SolveStatus::Solved:
+        fillResultFields();
+        break;
+    case SolveStatus::EmptySection:
+        if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
+            showTab(lastTabNumber_);
+        dialogs_.warning(this, qs(kWarningCaption), qs(kInputErrorText));
+        break;
+    case SolveStatus::Rejected:
+        break; // the commit's own message has been shown
+    }
+    return o;
+}
+
+void TMainForm::fillResultFields() {
+    for (int i = 0; i < ResultFieldCount; ++i)
+        resultFields_[static_cast<std::size_t>(i)]->setText(
+            QString::fromStdString(result_.Texts[static_cast<std::size_t>(i)]));
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    // Enter on the result tab presses the default button, as in a dialog.
+    if (e->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("TabSheet_Res")) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && bbPrint_->isEnabled()) {
+            bbPrint_->animateClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, e);
+}
+
+} // namespace karo::app

@@ -1,0 +1,461 @@
+// Layout of the main window: every control keeps the object name the rest of the program,
+// the tests and the tools look it up by.
+
+#include "app/glyphs.h"
+#include "app/main_form.h"
+#include "app/profile_edit.h"
+#include "app/spin_edit.h"
+
+#ifdef KARO_HAVE_PICTURE
+#include "picture/sketches.h"
+#endif
+
+#include <QDesktopServices>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace karo::app {
+
+namespace {
+
+constexpr int kClientWidth = 624;
+constexpr int kClientHeight = 460;
+constexpr int kBottomStrip = 15;
+constexpr int kPanelBorder = 5;
+constexpr int kPanelSize = 392;
+constexpr int kSketchSize = 388;
+constexpr int kImageSize = 390;
+
+// Rows of values on the kind and result tabs.
+constexpr int kSymbolX = 424;
+constexpr int kEqualsX = 456;
+constexpr int kFieldX = 472;
+constexpr int kFieldW = 90;
+constexpr int kFieldH = 19;
+constexpr int kUnitX = 568;
+constexpr int kSuperX = 590;
+constexpr int kRowStep = 24;
+
+const QString kWebAddress = QStringLiteral("http://karo.example.org");
+const QString kMailAddress = QStringLiteral("karo@example.org");
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QFont fontOf(const char* family, int pixelSize, bool bold = false) {
+    QFont f(QString::fromLatin1(family));
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+// "Ix" reads as I with a lowered x, as in the textbooks.
+QString symbolHtml(std::string_view symbol) {
+    const QString s = qs(symbol);
+    if (s.size() <= 1)
+        return s;
+    return s.left(1) + QStringLiteral("<sub>") + s.mid(1) + QStringLiteral("</sub>");
+}
+
+QLabel* label(QWidget* parent, const QString& text, const QFont& font, int x, int y, int w = -1) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(font);
+    l->adjustSize();
+    l->move(x, y);
+    if (w > 0)
+        l->resize(w, l->height());
+    return l;
+}
+
+QString pictureName(Kind k, int code) {
+    switch (k) {
+    case Kind::Dt:
+        return QStringLiteral("imdt_%1").arg(code);
+    case Kind::Sh:
+        return QStringLiteral("imsh_%1").arg(code);
+    case Kind::Un:
+        return QStringLiteral("imUn_%1").arg(code);
+    case Kind::Ur:
+        return QStringLiteral("imUr_%1").arg(code);
+    case Kind::List:
+        break;
+    }
+    return QStringLiteral("imlist");
+}
+
+QImage sketch(Kind k, int code) {
+#ifdef KARO_HAVE_PICTURE
+    if (k == Kind::List) {
+        const PlateView views[] = {PlateView::Tab, PlateView::Horizontal, PlateView::Vertical};
+        return PlatePicture(views[std::clamp(code, 0, 2)]);
+    }
+    return OrientationPicture(k, code);
+#else
+    (void)k;
+    (void)code;
+    QImage img(kSketchSize, kSketchSize, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    return img;
+#endif
+}
+
+QFrame* picturePanel(QWidget* parent, const char* name) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setFrameShape(QFrame::Box);
+    panel->setLineWidth(1);
+    panel->setGeometry(7, 7, kPanelSize, kPanelSize);
+    panel->setAutoFillBackground(true);
+    return panel;
+}
+
+// A caption that opens an address when clicked.
+class LinkLabel : public QLabel {
+  public:
+    LinkLabel(const QString& text, QUrl url, QWidget* parent)
+        : QLabel(text, parent), url_(std::move(url)) {
+        setCursor(Qt::PointingHandCursor);
+        QPalette p = palette();
+        p.setColor(QPalette::WindowText, Qt::blue);
+        setPalette(p);
+    }
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
+            QDesktopServices::openUrl(url_);
+    }
+
+  private:
+    QUrl url_;
+};
+
+} // namespace
+
+void TMainForm::buildWindow() {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QString::fromUtf8(kMainCaption));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setFixedSize(kClientWidth, kClientHeight);
+    setFont(fontOf("MS Sans Serif", 11));
+
+    auto* outer = new QWidget(this);
+    outer->setObjectName(QStringLiteral("Panel1"));
+    outer->setGeometry(0, 0, kClientWidth, kClientHeight - kBottomStrip);
+    auto* strip = new QWidget(this);
+    strip->setObjectName(QStringLiteral("Panel2"));
+    strip->setGeometry(0, kClientHeight - kBottomStrip, kClientWidth, kBottomStrip);
+
+    tabs_ = new QTabWidget(outer);
+    tabs_->setObjectName(QStringLiteral("PageControl1"));
+    tabs_->setTabPosition(QTabWidget::South);
+    tabs_->setUsesScrollButtons(false);
+    tabs_->tabBar()->setElideMode(Qt::ElideNone);
+    tabs_->tabBar()->setExpanding(false);
+    // Seven captions must fit the fixed width in one row.
+    tabs_->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 2px 5px; }"));
+    tabs_->setGeometry(kPanelBorder, kPanelBorder, kClientWidth - 2 * kPanelBorder,
+                       kClientHeight - kBottomStrip - 2 * kPanelBorder);
+
+    for (Kind k : TabOrder) {
+        QWidget* sheet = buildKindTab(k);
+        tabs_->addTab(sheet, qs(kindInfo(k).caption));
+    }
+    tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
+    tabs_->addTab(buildAboutTab(), QStringLiteral("О программе ..."));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+}
+
+QWidget* TMainForm::buildKindTab(Kind k) {
+    const KindInfo& info = kindInfo(k);
+    const QString prefix = qs(info.prefix);
+    KindPage& p = page(k);
+    p.kind = k;
+
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("TabSheet_") + prefix);
+    p.sheet = sheet;
+
+    // The orientation pictures, stacked; one is visible at a time.
+    QFrame* panel = picturePanel(sheet, "");
+    panel->setObjectName(QStringLiteral("pn") + prefix + QStringLiteral("Picture"));
+    picturePanels_.push_back(panel);
+    const int pictureCount = k == Kind::List ? 3 : info.codeCount;
+    for (int i = 0; i < pictureCount; ++i) {
+        auto* im = new QLabel(panel);
+        QString name = pictureName(k, i + 1);
+        if (k == Kind::List) {
+            const char* plateNames[] = {"imlist", "Imlist_g", "Imlist_v"};
+            name = QString::fromLatin1(plateNames[i]);
+        }
+        im->setObjectName(name);
+        im->setGeometry((kPanelSize - kSketchSize) / 2, (kPanelSize - kSketchSize) / 2, kSketchSize,
+                        kSketchSize);
+        im->setPixmap(QPixmap::fromImage(sketch(k, k == Kind::List ? i : i + 1)));
+        im->setVisible(i == 0);
+        p.pictures.push_back(im);
+    }
+
+    // Entry number, add and erase.
+    p.number = new TSpinEdit(sheet);
+    p.number->setObjectName(QStringLiteral("se") + prefix + QStringLiteral("Number"));
+    p.number->setGeometry(440, 8, 41, 22);
+    p.number->setEnabled(false);
+
+    p.add = new QPushButton(sheet);
+    p.add->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Add"));
+    p.add->setIcon(AddGlyph());
+    p.add->setGeometry(496, 7, 33, 25);
+    p.add->setToolTip(QStringLiteral("Добавить"));
+    p.erase = new QPushButton(sheet);
+    p.erase->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Erase"));
+    p.erase->setIcon(EraseGlyph());
+    p.erase->setGeometry(536, 7, 33, 25);
+    p.erase->setToolTip(QStringLiteral("Удалить"));
+
+    // Turning and mirroring.
+    if (info.codeCount > 0) {
+        p.rotate = new QPushButton(QStringLiteral("Повернуть"), sheet);
+        p.rotate->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Rotate"));
+        p.rotate->setToolTip(QStringLiteral("Поворот против часовой стрелки"));
+        if (k == Kind::Un) {
+            p.rotate->setGeometry(416, 40, 85, 25);
+            p.mirror = new QPushButton(QStringLiteral("Отразить"), sheet);
+            p.mirror->setObjectName(QStringLiteral("bbUnMirror"));
+            p.mirror->setToolTip(QStringLiteral("Зеркальное отражение"));
+            p.mirror->setGeometry(510, 40, 85, 25);
+        } else {
+            p.rotate->setGeometry(440, 40, 129, 25);
+        }
+    }
+
+    // One row per typed field; the catalogue values, a separator, then the position.
+    const QFont symbolFont = fontOf("Times New Roman", 19);
+    const QFont unitFont = fontOf("MS Sans Serif", 16);
+    const QFont superFont = fontOf("MS Sans Serif", 13);
+    int y = 96;
+    QWidget* previous = p.number;
+    for (std::size_t i = 0; i < info.fields.size(); ++i) {
+        const FieldInfo& f = info.fields[i];
+        if (!f.positive && (i == 0 || info.fields[i - 1].positive)) {
+            // The separator stands one step below the last catalogue row; Xc follows 32
+            // pixels below it.
+            auto* sep = label(sheet, QStringLiteral("—————————"), font(), kSymbolX, y + 2, 171);
+            sep->setObjectName(QStringLiteral("lb") + prefix + QStringLiteral("Separator"));
+            y += 32;
+        }
+        const QString key = qs(f.key);
+        const QString hint = qs(f.hint);
+
+        auto* sym = label(sheet, symbolHtml(f.label), symbolFont, kSymbolX, y - 4, 30);
+        sym->setObjectName(QStringLiteral("lb") + prefix + key);
+        sym->setToolTip(hint);
+        auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX, y + 3);
+        eq->setObjectName(QStringLiteral("lbEq") + prefix + key);
+        eq->setToolTip(hint);
+
+        auto* edit = new TProfileEdit(sheet);
+        edit->setObjectName(QStringLiteral("me") + prefix + key);
+        edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
+        edit->setToolTip(hint);
+        edit->setEnabled(false);
+        const int index = static_cast<int>(i);
+        connect(edit, &TProfileEdit::nextField, this, [this, k, index] { moveFocus(k, index, 1); });
+        connect(edit, &TProfileEdit::previousField, this,
+                [this, k, index] { moveFocus(k, index, -1); });
+        setTabOrder(previous, edit);
+        previous = edit;
+
+        auto* unit = label(sheet, QStringLiteral("см."), unitFont, kUnitX, y);
+        unit->setObjectName(QStringLiteral("lbUnit") + prefix + key);
+        p.rowLabels.insert(p.rowLabels.end(), {sym, eq, unit});
+        if (f.unit != Unit::Cm) {
+            auto* sup =
+                label(sheet, f.unit == Unit::Cm2 ? QStringLiteral("2") : QStringLiteral("4"),
+                      superFont, kSuperX, y - 3);
+            sup->setObjectName(QStringLiteral("lbSup") + prefix + key);
+            p.rowLabels.push_back(sup);
+        }
+        for (QWidget* w : p.rowLabels)
+            w->setEnabled(false);
+        p.fields.push_back(edit);
+        y += kRowStep;
+    }
+    setTabOrder(previous, p.add);
+    setTabOrder(p.add, p.erase);
+    if (p.rotate)
+        setTabOrder(p.erase, p.rotate);
+    if (p.mirror)
+        setTabOrder(p.rotate, p.mirror);
+
+    connect(p.add, &QPushButton::clicked, this, [this, k] { guarded([=, this] { addClick(k); }); });
+    connect(p.erase, &QPushButton::clicked, this,
+            [this, k] { guarded([=, this] { eraseClick(k); }); });
+    connect(p.number, &TSpinEdit::changed, this,
+            [this, k] { guarded([=, this] { numberChange(k); }); });
+    if (p.rotate)
+        connect(p.rotate, &QPushButton::clicked, this,
+                [this, k] { guarded([=, this] { rotateClick(k); }); });
+    if (p.mirror)
+        connect(p.mirror, &QPushButton::clicked, this,
+                [this, k] { guarded([=, this] { mirrorClick(k); }); });
+    return sheet;
+}
+
+QWidget* TMainForm::buildResultTab() {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("TabSheet_Res"));
+    sheet->installEventFilter(this);
+
+    QFrame* panel = picturePanel(sheet, "pnResPicture");
+    picturePanels_.push_back(panel);
+    image1_ = new QLabel(panel);
+    image1_->setObjectName(QStringLiteral("Image1"));
+    image1_->setGeometry(1, 1, kImageSize, kImageSize);
+    QImage blank(kImageSize, kImageSize, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    image1_->setPixmap(QPixmap::fromImage(blank));
+
+    struct Row {
+        const char* name;
+        const char* symbol; // rich text
+        const char* hint;
+        const char* unit;
+        const char* super;
+        const char* colour;
+    };
+    static const Row rows[ResultFieldCount] = {
+        {"edResXc", "X<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
+        {"edResYc", "Y<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
+        {"edResA", "A", "Площадь сечения", "см.", "2", ""},
+        {"edResIx", "I<sub>x</sub>", "Осевой момент инерции", "см.", "4", ""},
+        {"edResIy", "I<sub>y</sub>", "Осевой момент инерции", "см.", "4", ""},
+        {"edResIxy", "I<sub>xy</sub>", "Центробежный момент инерции", "см.", "4", ""},
+        {"edResAo", "α<sub><small>o</small></sub>", "Угол поворота главных осей", "°", "", ""},
+        {"edResIu", "I<sub>u</sub>", "Минимальный главный момент инерции", "см.", "4", ""},
+        {"edResIv", "I<sub>v</sub>", "Максимальный главный момент инерции", "см.", "4", ""},
+        {"edResru", "i<sub>u</sub>", "Минимальный радиус инерции", "см.", "", ""},
+        {"edResrv", "i<sub>v</sub>", "Максимальный радиус инерции", "см.", "", ""},
+        {"edResWu", "W<sub>u</sub>", "Момент сопротивления", "см.", "3", "blue"},
+        {"edResWv", "W<sub>v</sub>", "Момент сопротивления", "см.", "3", "red"},
+    };
+    const QFont symbolFont = fontOf("Times New Roman", 19);
+    const QFont unitFont = fontOf("MS Sans Serif", 16);
+    const QFont superFont = fontOf("MS Sans Serif", 13);
+    const QFont valueFont = fontOf("MS Sans Serif", 11, true);
+    int y = 16;
+    for (int i = 0; i < ResultFieldCount; ++i) {
+        const Row& r = rows[i];
+        const QString hint = QString::fromUtf8(r.hint);
+        QString symbol = QString::fromUtf8(r.symbol);
+        if (*r.colour)
+            symbol = QStringLiteral("<span style=\"color:%1\">%2</span>")
+                         .arg(QString::fromLatin1(r.colour), symbol);
+        auto* sym = label(sheet, symbol, symbolFont, kSymbolX, y - 4, 34);
+        sym->setToolTip(hint);
+        auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX + 2, y + 3);
+        eq->setToolTip(hint);
+        auto* edit = new QLineEdit(sheet);
+        edit->setObjectName(QString::fromLatin1(r.name));
+        edit->setReadOnly(true);
+        edit->setFont(valueFont);
+        edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
+        edit->setToolTip(hint);
+        resultFields_[static_cast<std::size_t>(i)] = edit;
+        label(sheet, QString::fromUtf8(r.unit), unitFont, kUnitX, y);
+        if (*r.super)
+            label(sheet, QString::fromLatin1(r.super), superFont, kSuperX, y - 3);
+        y += kRowStep;
+    }
+
+    y += 6;
+    bbSave_ = new QPushButton(QStringLiteral("Сохранить"), sheet);
+    bbSave_->setObjectName(QStringLiteral("bbSave"));
+    bbSave_->setToolTip(QStringLiteral("Сохранить результаты"));
+    bbSave_->setGeometry(424, y, 85, 25);
+    bbPrint_ = new QPushButton(QStringLiteral("Печатать"), sheet);
+    bbPrint_->setObjectName(QStringLiteral("bbPrint"));
+    bbPrint_->setToolTip(QStringLiteral("Печатать результаты"));
+    bbPrint_->setGeometry(515, y, 85, 25);
+    bbPrint_->setDefault(true);
+    bbWord_ = new QPushButton(QStringLiteral("Создать отчет в MsWord"), sheet);
+    bbWord_->setObjectName(QStringLiteral("bbWord"));
+    bbWord_->setToolTip(QStringLiteral("Создать отчет"));
+    bbWord_->setGeometry(424, y + 32, 176, 25);
+    // Saving, printing and the report are connected by their own parts of the program.
+
+    panel9_ = new QWidget(sheet);
+    panel9_->setObjectName(QStringLiteral("Panel9"));
+    panel9_->setGeometry((tabs_->width() - kPanelSize) / 2, 180, kPanelSize, 35);
+    progress_ = new QProgressBar(panel9_);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setRange(0, 20);
+    progress_->setValue(0);
+    progress_->setGeometry(8, 8, kPanelSize - 16, 19);
+    panel9_->hide();
+    return sheet;
+}
+
+QWidget* TMainForm::buildAboutTab() {
+    auto* sheet = new QWidget;
+    sheet->setObjectName(QStringLiteral("TabSheet_About"));
+    auto* box = new QGroupBox(sheet);
+    box->setObjectName(QStringLiteral("GroupBox1"));
+    box->setGeometry(8, 4, 596, 396);
+
+    auto* picture = new QLabel(box);
+    picture->setObjectName(QStringLiteral("imAbout"));
+    picture->setPixmap(AboutPicture(160));
+    picture->setGeometry(24, 40, 160, 160);
+    picture->setFrameShape(QFrame::Box);
+
+    const int x = 220;
+    auto* name = label(box, QStringLiteral("Karo"), fontOf("Times New Roman", 32, true), x, 36);
+    name->setObjectName(QStringLiteral("lbProduct"));
+    auto* year = label(box, QStringLiteral("2006"), fontOf("Times New Roman", 19), 0, 48);
+    year->move(name->x() + name->width() + 8, 48);
+
+    const QFont text = fontOf("MS Sans Serif", 13);
+    int y = 92;
+    for (const char* line : {"определение геометрических характеристик",
+                             "плоских сечений, составленных из", "прокатных профилей"}) {
+        label(box, QString::fromUtf8(line), text, x, y);
+        y += 20;
+    }
+    y += 20;
+    for (const char* line :
+         {"Разработка: учебная группа «Каро»", "кафедра строительной механики"}) {
+        label(box, QString::fromUtf8(line), text, x, y);
+        y += 20;
+    }
+    y += 30;
+    label(box, QStringLiteral("WWW:"), text, x, y);
+    auto* web = new LinkLabel(kWebAddress, QUrl(kWebAddress), box);
+    web->setObjectName(QStringLiteral("Label24"));
+    web->setFont(text);
+    web->setToolTip(QStringLiteral("Посетить сайт программы"));
+    web->adjustSize();
+    web->move(x + 64, y);
+    y += 22;
+    label(box, QStringLiteral("E-mail:"), text, x, y);
+    auto* mail = new LinkLabel(kMailAddress, QUrl(QStringLiteral("mailto:") + kMailAddress), box);
+    mail->setObjectName(QStringLiteral("Label135"));
+    mail->setFont(text);
+    mail->setToolTip(QStringLiteral("Отправить письмо"));
+    mail->adjustSize();
+    mail->move(x + 64, y);
+    return sheet;
+}
+
+} // namespace karo::app
