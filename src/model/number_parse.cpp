@@ -1,5 +1,6 @@
 #include "model/number_parse.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -25,57 +26,57 @@ std::optional<double> ParseNumber(std::string_view text) {
     const std::size_t n = text.size();
     while (i < n && text[i] == ' ')
         ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
+    const std::size_t signPos = i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
         ++i;
-    }
+    const std::size_t numberStart = i;
     if (i == n)
         return std::nullopt; // empty, or a sign alone
 
-    std::string normal; // digits the C library can read without surprises
-    normal.reserve(n + 4);
-    normal += negative ? '-' : '+';
     const std::size_t intStart = i;
     while (i < n && isDigit(text[i]))
         ++i;
     bool anyMantissaDigit = i > intStart;
-    normal.append(text.substr(intStart, i - intStart));
+    bool point = false;
     if (i < n && text[i] == '.') {
+        point = true;
         ++i;
         const std::size_t fracStart = i;
         while (i < n && isDigit(text[i]))
             ++i;
-        if (i > fracStart) {
-            normal += '.';
-            normal.append(text.substr(fracStart, i - fracStart));
-            anyMantissaDigit = true;
-        }
-    } else if (!anyMantissaDigit) {
-        return std::nullopt; // neither digits nor a point, e.g. "e5"
+        anyMantissaDigit = anyMantissaDigit || i > fracStart;
     }
-    if (!anyMantissaDigit)
-        normal += '0'; // "." and ".e3" read as 0
+    if (!anyMantissaDigit && !point)
+        return std::nullopt; // neither digits nor a point, e.g. "e5"
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         ++i;
-        std::string exponent = "e";
         if (i < n && (text[i] == '+' || text[i] == '-'))
-            exponent += text[i++];
+            ++i;
         const std::size_t expStart = i;
         while (i < n && isDigit(text[i]))
             ++i;
         if (i == expStart)
             return std::nullopt; // "1e" or "1e+"
-        exponent.append(text.substr(expStart, i - expStart));
-        normal += exponent;
     }
     if (i != n)
         return std::nullopt; // anything after the number, a trailing blank or comma included
 
-    const double value = strtodC(normal.c_str());
+    const bool negative = signPos < numberStart && text[signPos] == '-';
+    if (!anyMantissaDigit)
+        return negative ? -0.0 : 0.0; // "." and ".e3" read as 0
+
+    double value = 0;
+    const char* first = text.data() + numberStart;
+    const auto res = std::from_chars(first, text.data() + n, value);
+    if (res.ec == std::errc::result_out_of_range) {
+        // Overflow and underflow look alike here; the C library tells them apart.
+        value = strtodC(std::string(first, text.data() + n).c_str());
+    } else if (res.ec != std::errc() || res.ptr != text.data() + n) {
+        return std::nullopt;
+    }
     if (!std::isfinite(value))
         return std::nullopt;
-    return value;
+    return negative ? -value : value;
 }
 
 } // namespace karo

@@ -1,5 +1,6 @@
 #include "solver/format.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -18,8 +19,10 @@ struct Rounded {
 Rounded roundDecimal(double magnitude, int precision) {
     constexpr int kGuard = 20;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1 + kGuard, magnitude);
-    // buf: "d.ddddd...e±XX"
+    // Exactly rounded digits: "d.ddddd...e±XX".
+    const auto printed = std::to_chars(buf, buf + sizeof buf - 1, magnitude,
+                                       std::chars_format::scientific, precision - 1 + kGuard);
+    *printed.ptr = '\0';
     char all[48] = {};
     int n = 0;
     const char* p = buf;
@@ -40,7 +43,9 @@ Rounded roundDecimal(double magnitude, int precision) {
             // The guard digits cannot tell an exact half from a value just below it that
             // printf rounded up; the exact expansion can (every double has a finite one).
             char exact[1100];
-            std::snprintf(exact, sizeof exact, "%.*e", 1074, magnitude);
+            const auto end = std::to_chars(exact, exact + sizeof exact - 1, magnitude,
+                                           std::chars_format::scientific, 1074);
+            *end.ptr = '\0';
             up = true; // an exact half rounds away from zero
             int seen = 0;
             for (const char* q = exact; *q && *q != 'e'; ++q) {

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Set-up, build, run and test on a Debian 12 machine.
+#   scripts/dev.sh run            install what is missing, build, start the program
+#   scripts/dev.sh test           install what is missing, build, run every test
+#   scripts/dev.sh test-sanitize  the same in a build with AddressSanitizer and UBSan
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$here"
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev libzip-dev libgtest-dev libbenchmark-dev
+  fonts-liberation2
+  # The single-instance and smoke tests run against a real X server.
+  xvfb xauth
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() { # build DIR [cmake options...]
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() { # run_tests DIR
+  QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure -j "$jobs"
+}
+
+case "${1:-}" in
+  run)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ -x build/src/app/karo ]; then
+      exec build/src/app/karo "${@:2}"
+    fi
+    # Without the window, show the example section solved from the command line.
+    exec build/src/cli/karo-cli solve examples/textbook.karo
+    ;;
+  test)
+    install_missing
+    build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    run_tests build
+    ;;
+  test-sanitize)
+    install_missing
+    build build-sanitize -DCMAKE_BUILD_TYPE=Debug -DKARO_SANITIZE=ON -DKARO_BUILD_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 \
+      LSAN_OPTIONS=suppressions="$here/tests/lsan.supp":print_suppressions=0 \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      run_tests build-sanitize
+    ;;
+  *)
+    echo "usage: $0 run|test|test-sanitize" >&2
+    exit 2
+    ;;
+esac

@@ -1,0 +1,133 @@
+#include "cli/cli.h"
+
+#include "io/section_file.h"
+#include "model/arith.h"
+#include "model/messages.h"
+#include "solver/solver.h"
+
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <ostream>
+
+namespace karo::cli {
+namespace {
+
+void printHelp(std::ostream& out) {
+    out << "karo-cli — геометрические характеристики плоских сечений без окна.\n\n"
+           "Использование:\n";
+    for (const Command& c : Commands())
+        out << "  karo-cli " << c.synopsis << "\n";
+    out << "  karo-cli --help\n\n"
+           "Коды завершения:\n"
+           "  0  сечение решено (предупреждения проверок выводятся в stderr);\n"
+           "  2  исходные данные отвергнуты (ошибка в профиле или пустое сечение);\n"
+           "  1  иной сбой (файл не читается, арифметическая ошибка, запись не удалась).\n";
+}
+
+// Loads and solves FILE; prints warnings and errors to `err`. Returns an exit code, or -1
+// when solved.
+int loadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
+                 std::ostream& err) {
+    const LoadReport report = LoadSectionFile(QString::fromLocal8Bit(path.c_str()), model);
+    if (!report.ok()) {
+        err << report.message.toStdString() << "\n";
+        return report.status == LoadReport::Status::Refused ? kRefused : kFailure;
+    }
+    for (const SectionWarning& w : report.warnings)
+        err << WarningText(w).toStdString() << "\n";
+    try {
+        const SolveOutcome o = SolveSection(model, nullptr, result);
+        if (o.status == SolveStatus::EmptySection) {
+            err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
+            return kRefused;
+        }
+    } catch (const ArithmeticError& e) {
+        err << e.what() << ".\n";
+        return kFailure;
+    }
+    return -1;
+}
+
+int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string file;
+    bool json = false;
+    for (const std::string& a : args) {
+        if (a == "--json")
+            json = true;
+        else if (file.empty() && !a.starts_with("--"))
+            file = a;
+        else {
+            err << "karo-cli solve: лишний аргумент «" << a << "»\n";
+            return kFailure;
+        }
+    }
+    if (file.empty()) {
+        err << "karo-cli solve: не указан файл сечения\n";
+        return kFailure;
+    }
+    TSectionModel model;
+    TSectionResult r;
+    if (const int code = loadAndSolve(file, model, r, err); code >= 0)
+        return code;
+
+    if (!json) {
+        for (int i = 0; i < ResultFieldCount; ++i)
+            out << ResultNames[static_cast<std::size_t>(i)] << " = "
+                << r.Texts[static_cast<std::size_t>(i)] << "\n";
+        return kSolved;
+    }
+    const double values[ResultFieldCount] = {r.xc, r.yc, r.A,  r.Ix, r.Iy, r.Ixy, r.Alpha0,
+                                             r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    QJsonObject o;
+    for (int i = 0; i < ResultFieldCount; ++i)
+        o.insert(QString::fromUtf8(ResultNames[static_cast<std::size_t>(i)].data()), values[i]);
+    o.insert(u"Sx", r.Sx);
+    o.insert(u"Sy", r.Sy);
+    o.insert(u"XMin", r.XMin);
+    o.insert(u"XMax", r.XMax);
+    o.insert(u"YMin", r.YMin);
+    o.insert(u"YMax", r.YMax);
+    o.insert(u"PointCount", r.PointCount);
+    o.insert(u"RotatedXMax", r.RotatedXMax);
+    o.insert(u"RotatedYMax", r.RotatedYMax);
+    o.insert(u"RotatedXMaxPoint", r.RotatedXMaxPoint);
+    o.insert(u"RotatedYMaxPoint", r.RotatedYMaxPoint);
+    out << QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
+    return kSolved;
+}
+
+} // namespace
+
+std::vector<Command>& Commands() {
+    static std::vector<Command> commands = {
+        {"solve",
+         "solve ФАЙЛ.karo [--json]   тринадцать результатов (--json: все значения "
+         "с полной точностью)",
+         solveCommand},
+    };
+    return commands;
+}
+
+void RegisterCommand(Command c) {
+    Commands().push_back(std::move(c));
+}
+
+int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (args.empty()) {
+        printHelp(err);
+        return kFailure;
+    }
+    if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+        printHelp(out);
+        return kSolved;
+    }
+    for (const Command& c : Commands()) {
+        if (c.name == args[0])
+            return c.run({args.begin() + 1, args.end()}, out, err);
+    }
+    err << "karo-cli: неизвестная команда «" << args[0] << "» (см. karo-cli --help)\n";
+    return kFailure;
+}
+
+} // namespace karo::cli
