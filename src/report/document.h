@@ -1,0 +1,138 @@
+#pragma once
+
+#include "formulafield.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace karo::report {
+
+// Paragraph alignments, numbered as the report's typing steps name them.
+enum Alignment : int { AlignLeft = 0, AlignCenter = 1, AlignJustify = 3 };
+
+enum class VerticalPosition { Baseline, Subscript, Superscript };
+
+struct CharFormat {
+    bool bold = false;
+    VerticalPosition position = VerticalPosition::Baseline;
+    int halfPoints = 24;
+
+    bool operator==(const CharFormat&) const = default;
+};
+
+// One element inside a paragraph.
+struct Inline {
+    enum class Kind { Text, Symbol, Picture, Field };
+    Kind kind = Kind::Text;
+    CharFormat format;
+    QString text;       // Kind::Text; may hold tabs, never a paragraph mark
+    int symbol = 0;     // Kind::Symbol: Symbol font character code
+    QImage image;       // Kind::Picture
+    FormulaField field; // Kind::Field
+};
+
+struct Paragraph {
+    int alignment = AlignLeft;
+    std::vector<Inline> items;
+};
+
+// The page and the font the report is set up with, in points.
+struct PageSetup {
+    double topMargin = 57;
+    double bottomMargin = 57;
+    double leftMargin = 57;
+    double rightMargin = 28;
+    double pageWidth = 595;
+    double pageHeight = 842;
+    QString fontName = QStringLiteral("Times New Roman");
+    int fontSize = 12;
+};
+
+// An in-memory word-processor document that is typed like a word processor's insertion point
+// standing at the end of the text. Bold and alignment are states, as in a word processor: they
+// apply to what is typed after them (alignment to the current paragraph and the ones that
+// follow).
+class Document {
+  public:
+    Document();
+
+    // Types plain text in the current format. "\r" (or "\n") starts a new paragraph, "\t" is a
+    // tab. Other control characters cannot be stored in a document and are dropped.
+    void text(const QString& text);
+    // A paragraph mark: the next text starts a new paragraph with the current alignment.
+    void paragraph();
+    void bold(bool on);
+    // 0 left, 1 centred, 3 justified (other values are taken as left).
+    void align(int alignment);
+    // A run typed as subscript / superscript; what follows is on the baseline again.
+    void sub(const QString& text);
+    void sup(const QString& text);
+    // One character of the Symbol font (97 alpha, 83 capital sigma, 165 infinity, 176 degree).
+    // A code outside 32..255 is not a Symbol character and is ignored.
+    void symbol(int code);
+    // Pastes a picture inline at the insertion point.
+    void pasteImage(const QImage& image);
+    // A picture in a centred paragraph of its own; the text after it is left-aligned.
+    void picture(const QImage& image);
+    // An equation field made by TypeFormulaField from `code` (which starts "eq ").
+    void formula(const QString& code);
+
+    // Placeholders. Each searches backwards from the end of the document for the last
+    // occurrence of `placeholder` and returns whether it was found; a term whose placeholder is
+    // missing is dropped. A term is typed into a fresh document made by term() (so it carries
+    // the current format) and moved whole.
+    //
+    // Puts the term in front of the placeholder. For "###4" a paragraph mark follows the
+    // term, so that every term stands on a line of its own above the placeholder.
+    bool insertBeforePlaceholder(const QString& placeholder, const Document& term);
+    bool insertBeforePlaceholder(const QString& placeholder,
+                                 const std::function<void(Document&)>& typeTerm);
+    // Puts the term in place of the placeholder.
+    bool replacePlaceholder(const QString& placeholder, const Document& term);
+    bool replacePlaceholder(const QString& placeholder,
+                            const std::function<void(Document&)>& typeTerm);
+    // Deletes the placeholder and the character in front of it (the paragraph mark when the
+    // placeholder starts its paragraph).
+    bool removePlaceholder(const QString& placeholder);
+
+    // An empty document in this one's current character format and alignment, to type a term.
+    Document term() const;
+
+    const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
+    const PageSetup& pageSetup() const { return m_page; }
+    const CharFormat& currentFormat() const { return m_format; }
+    int formulaCount() const;
+
+    // The text as a reader sees it, paragraphs separated by "\n", Symbol characters as Unicode,
+    // formulas as "{code}" and pictures as U+FFFC.
+    QString plainText() const;
+
+    // Writes the document as an Office Open XML package. The file is replaced only when it was
+    // written completely; on failure `error` (if given) says why and false is returned.
+    bool saveDocx(const QString& path, QString* error = nullptr) const;
+    // The package in memory; empty with `error` set on failure.
+    QByteArray toDocx(QString* error = nullptr) const;
+
+  private:
+    struct Position {
+        qsizetype paragraph = -1;
+        qsizetype offset = 0; // characters from the paragraph start
+        qsizetype length = 0;
+    };
+
+    void appendText(const QString& text, const CharFormat& format);
+    void appendItem(Inline item);
+    Position findLast(const QString& needle) const;
+    qsizetype splitAt(Paragraph& paragraph, qsizetype offset);
+    void removeRange(const Position& at);
+    void insertFragment(qsizetype paragraph, qsizetype offset, std::vector<Paragraph> fragment);
+    std::vector<Paragraph> takeFragment(const Document& term) const;
+
+    std::vector<Paragraph> m_paragraphs;
+    CharFormat m_format;
+    PageSetup m_page;
+};
+
+} // namespace karo::report

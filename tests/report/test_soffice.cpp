@@ -1,0 +1,85 @@
+// Opens a written report in a real word processor (LibreOffice, when it is installed) and
+// checks that it reads the package and typesets the formulas from their cached results.
+#include "report/document.h"
+
+#include <QDir>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace karo::report;
+
+namespace {
+
+QString u(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+bool run(const QString& program, const QStringList& arguments, const QString& home,
+         QByteArray* output = nullptr) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home); // a profile of its own
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(180000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    if (output)
+        *output = process.readAllStandardOutput();
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+}
+
+TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (soffice.isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+        GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    Document doc;
+    doc.bold(true);
+    doc.align(AlignCenter);
+    doc.text(u("Координаты центра тяжести:\r"));
+    doc.bold(false);
+    QImage picture(200, 100, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    doc.picture(picture);
+    doc.formula(u("eq x\\s( ;c) = \\f([83] S\\s( ;y);[83] A ) = \\f([83] A\\s( ;i) x\\s( ;i);"
+                  "[83] A\\s( ;i)) = \\f(20·4.25 + 30·-1.5;20 + 30) = 0.8123"));
+    doc.text(u(" см.\r"));
+    doc.formula(u("eq I\\s( ;u) = I\\s( ;min) = \\f(1234.5+678.9;2) - \\f(1;2) "
+                  "\\r(\\b(1234.5-678.9)\\s(2; ) + 4·(-321.7)\\s(2; )) = 531.77 см\\s(4; )."));
+    doc.text(QStringLiteral("\r"));
+    const QString path = dir.filePath(QStringLiteral("report.docx"));
+    QString error;
+    ASSERT_TRUE(doc.saveDocx(path, &error)) << error.toStdString();
+
+    ASSERT_TRUE(run(soffice,
+                    {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
+                    dir.path()));
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+
+    QByteArray info;
+    ASSERT_TRUE(run(pdfinfo, {pdf}, dir.path(), &info));
+    EXPECT_TRUE(info.contains("Pages:           1")) << info.toStdString();
+    QByteArray text;
+    ASSERT_TRUE(run(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
+    const QString shown = QString::fromUtf8(text);
+    EXPECT_TRUE(shown.contains(u("Координаты центра тяжести:"))) << shown.toStdString();
+    // The numbers of the formulas are typeset, not lost with an empty field.
+    for (const char* number : {"0.8123", "4.25", "531.77", "1234.5", "321.7"})
+        EXPECT_TRUE(shown.contains(QLatin1String(number))) << number << "\n" << shown.toStdString();
+    // The field instruction itself is not what is shown.
+    EXPECT_FALSE(shown.contains(QStringLiteral("\\f("))) << shown.toStdString();
+}
+
+} // namespace
