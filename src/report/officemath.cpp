@@ -269,10 +269,10 @@ void writeFlag(QXmlStreamWriter& xml, const QString& element) {
 
 void writeRun(QXmlStreamWriter& xml, const QString& text) {
     xml.writeStartElement(QStringLiteral("m:r"));
-    // Upright letters, as the equation field itself shows them.
+    // Normal text: upright in the document's font, as the equation field itself shows it, and
+    // never read as math operators (a "|" or a closing "=" stays what it is).
     xml.writeStartElement(QStringLiteral("m:rPr"));
-    xml.writeEmptyElement(QStringLiteral("m:sty"));
-    xml.writeAttribute(QStringLiteral("m:val"), QStringLiteral("p"));
+    xml.writeEmptyElement(QStringLiteral("m:nor"));
     xml.writeEndElement();
     xml.writeStartElement(QStringLiteral("m:t"));
     xml.writeAttribute(QStringLiteral("xml:space"), QStringLiteral("preserve"));

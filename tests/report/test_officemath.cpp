@@ -101,7 +101,7 @@ TEST(OfficeMathXml, ElementsForEachObject) {
                                 "<m:chr m:val=\"∑\"/>", "<m:sSup>", "<m:sSubSup>", "<m:eqArr>"})
         EXPECT_TRUE(xml.contains(QString::fromUtf8(element))) << element;
     EXPECT_TRUE(xml.contains(QStringLiteral(
-        "<m:r><m:rPr><m:sty m:val=\"p\"/></m:rPr><m:t xml:space=\"preserve\">a</m:t></m:r>")));
+        "<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">a</m:t></m:r>")));
 }
 
 } // namespace
