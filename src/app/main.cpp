@@ -5,6 +5,10 @@
 #include "app/main_form.h"
 #include "app/single_instance.h"
 
+#ifdef KARO_HAVE_PICTURE
+#include "picture/section_picture.h"
+#endif
+
 namespace {
 
 // The section and its last result live as long as the program.
@@ -25,6 +29,10 @@ int main(int argc, char** argv) {
     app.setDialogs(&dialogs);
 
     karo::app::TMainForm form(gModel, gResult, dialogs);
+#ifdef KARO_HAVE_PICTURE
+    karo::SectionPicture picture;
+    form.setSectionPicture(&picture, [&picture] { return picture.image(); });
+#endif
     QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
         form.raise();
         form.activateWindow();

@@ -1,0 +1,103 @@
+#pragma once
+// A main window with recorded message boxes, driven the way the user drives it.
+
+#include "app/dialogs.h"
+#include "app/main_form.h"
+#include "app/spin_edit.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace karo::app::test {
+
+struct Message {
+    QString caption;
+    QString text;
+    bool error = false;
+};
+
+class RecordingDialogs : public UserDialogs {
+  public:
+    std::vector<Message> messages;
+    void warning(QWidget*, const QString& caption, const QString& text) override {
+        messages.push_back({caption, text, false});
+    }
+    void error(QWidget*, const QString& caption, const QString& text) override {
+        messages.push_back({caption, text, true});
+    }
+};
+
+class FormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        form = std::make_unique<TMainForm>(model, result, dialogs);
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+
+    template <class T> T* w(const char* name) {
+        T* p = form->findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(p, nullptr) << name;
+        return p;
+    }
+    QLineEdit* field(const char* name) { return w<QLineEdit>(name); }
+    TSpinEdit* spin(const char* name) { return w<TSpinEdit>(name); }
+    void click(const char* button) { w<QPushButton>(button)->click(); }
+    // The arrow buttons of a spin box, as the user presses them.
+    void spinDown(const char* name) { spin(name)->findChild<QToolButton*>("down")->click(); }
+    void spinUp(const char* name) { spin(name)->findChild<QToolButton*>("up")->click(); }
+    // A tab chosen by the user.
+    void chooseTab(int number) { w<QTabWidget>("PageControl1")->setCurrentIndex(number - 1); }
+    QWidget* focused() const { return QApplication::focusWidget(); }
+    QString focusedName() const { return focused() ? focused()->objectName() : QString(); }
+
+    void typeDt(const char* h, const char* b = "10", const char* A = "26.8",
+                const char* Ix = "1840", const char* Iy = "115", const char* Xc = "0",
+                const char* Yc = "0") {
+        field("meDth")->setText(QString::fromLatin1(h));
+        field("meDtb")->setText(QString::fromLatin1(b));
+        field("meDtA")->setText(QString::fromLatin1(A));
+        field("meDtIx")->setText(QString::fromLatin1(Ix));
+        field("meDtIy")->setText(QString::fromLatin1(Iy));
+        field("meDtXc")->setText(QString::fromLatin1(Xc));
+        field("meDtYc")->setText(QString::fromLatin1(Yc));
+    }
+    // Adds I-beams with the given heights, each typed in full.
+    void addDts(std::initializer_list<const char*> heights) {
+        for (const char* h : heights) {
+            click("bbDtAdd");
+            typeDt(h);
+        }
+    }
+
+    bool onlyVisible(const std::vector<const char*>& all, const char* shown) {
+        for (const char* name : all) {
+            const bool visible = !w<QWidget>(name)->isHidden();
+            if (visible != (QString::fromLatin1(name) == QString::fromLatin1(shown)))
+                return false;
+        }
+        return true;
+    }
+
+    bool isInputWarning(const Message& m) const {
+        return !m.error && m.caption == QStringLiteral("Внимание!") &&
+               m.text == QStringLiteral("Ошибка в исходных данных.");
+    }
+
+    TSectionModel model;
+    TSectionResult result;
+    RecordingDialogs dialogs;
+    std::unique_ptr<TMainForm> form;
+};
+
+} // namespace karo::app::test

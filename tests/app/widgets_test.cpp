@@ -1,0 +1,180 @@
+// The spin box, the number keys, the orientation buttons and the arithmetic-fault guard.
+
+#include "app/karo_application.h"
+#include "app/profile_edit.h"
+#include "form_fixture.h"
+#include "model/arith.h"
+
+#include <QKeyEvent>
+#include <QSignalSpy>
+
+namespace karo::app::test {
+namespace {
+
+TEST(SpinEdit, ClampsExceptWhenTheRangeIsOneValue) {
+    TSpinEdit se;
+    QSignalSpy changes(&se, &TSpinEdit::changed);
+    EXPECT_EQ(se.value(), 0);
+    // min = max: taken unchanged.
+    se.setValue(7);
+    EXPECT_EQ(se.value(), 7);
+    EXPECT_EQ(changes.count(), 1);
+    // The same text again raises nothing.
+    se.setValue(7);
+    EXPECT_EQ(changes.count(), 1);
+    // A new range does not move the value.
+    se.setMinValue(1);
+    se.setMaxValue(3);
+    EXPECT_EQ(se.value(), 7);
+    se.setValue(9);
+    EXPECT_EQ(se.value(), 3);
+    se.setValue(-4);
+    EXPECT_EQ(se.value(), 1);
+    EXPECT_EQ(changes.count(), 3);
+    // Clamped onto the value shown: no change.
+    se.setValue(0);
+    EXPECT_EQ(changes.count(), 3);
+}
+
+TEST(SpinEdit, ArrowsStayInRangeAndTheEditorIsReadOnly) {
+    TSpinEdit se;
+    se.setMinValue(1);
+    se.setMaxValue(2);
+    se.setValue(1);
+    QSignalSpy changes(&se, &TSpinEdit::changed);
+    se.stepDown();
+    EXPECT_EQ(se.value(), 1);
+    se.stepUp();
+    se.stepUp();
+    EXPECT_EQ(se.value(), 2);
+    EXPECT_EQ(changes.count(), 1);
+    se.setEnabled(false);
+    se.stepDown();
+    EXPECT_EQ(se.value(), 2);
+    auto* editor = se.findChild<QLineEdit*>("editor");
+    ASSERT_NE(editor, nullptr);
+    EXPECT_TRUE(editor->isReadOnly());
+}
+
+TEST(NumberKeys, CyrillicLayoutTypesLatinByKeyPosition) {
+    // Key codes of the US keyboard: 10..19 digits, 20 minus, 21 equals, 26 E, 60 period,
+    // 91 keypad decimal.
+    EXPECT_EQ(LatinNumberText(26, false, QStringLiteral("у")), QStringLiteral("e"));
+    EXPECT_EQ(LatinNumberText(26, true, QStringLiteral("У")), QStringLiteral("E"));
+    EXPECT_EQ(LatinNumberText(60, false, QStringLiteral("ю")), QStringLiteral("."));
+    EXPECT_EQ(LatinNumberText(91, false, QStringLiteral(",")), QStringLiteral("."));
+    EXPECT_EQ(LatinNumberText(17, false, QStringLiteral("8")), QStringLiteral("8"));
+    // Already usable, or not a number key: unchanged.
+    EXPECT_EQ(LatinNumberText(61, false, QStringLiteral(".")), QStringLiteral("."));
+    EXPECT_EQ(LatinNumberText(21, true, QStringLiteral("+")), QStringLiteral("+"));
+    EXPECT_EQ(LatinNumberText(24, false, QStringLiteral("й")), QStringLiteral("й"));
+    EXPECT_EQ(LatinNumberText(59, false, QStringLiteral(",")), QStringLiteral(","));
+    EXPECT_EQ(LatinNumberText(60, true, QStringLiteral("Ю")), QStringLiteral("Ю"));
+    EXPECT_EQ(LatinNumberText(26, false, QString()), QString());
+
+    TProfileEdit edit;
+    const auto press = [&](int key, quint32 scan, const QString& text) {
+        QKeyEvent e(QEvent::KeyPress, key, Qt::NoModifier, scan, 0, 0, text);
+        QApplication::sendEvent(&edit, &e);
+    };
+    press(Qt::Key_1, 10, QStringLiteral("1"));
+    press(Qt::Key_unknown, 60, QStringLiteral("ю"));
+    press(Qt::Key_5, 14, QStringLiteral("5"));
+    press(Qt::Key_unknown, 26, QStringLiteral("у"));
+    press(Qt::Key_2, 11, QStringLiteral("2"));
+    EXPECT_EQ(edit.text(), QStringLiteral("1.5e2"));
+}
+
+TEST_F(FormTest, RotateAndMirrorComeBackRound) {
+    const std::vector<const char*> dts = {"imdt_1", "imdt_2"};
+    click("bbDtRotate");
+    EXPECT_EQ(model.Dt.Orientation, 2);
+    EXPECT_TRUE(onlyVisible(dts, "imdt_2"));
+    click("bbDtRotate");
+    EXPECT_EQ(model.Dt.Orientation, 1);
+    EXPECT_TRUE(onlyVisible(dts, "imdt_1"));
+
+    // Channel, from its start code 2: 2 → 3 → 1 → 4 → 2.
+    const std::vector<const char*> shs = {"imsh_1", "imsh_2", "imsh_3", "imsh_4"};
+    const int shCodes[] = {3, 1, 4, 2};
+    for (int code : shCodes) {
+        click("bbShRotate");
+        EXPECT_EQ(model.Sh.Orientation, code);
+        EXPECT_TRUE(onlyVisible(shs, shs[static_cast<std::size_t>(code - 1)]));
+    }
+    // Equal-leg angle, from 2: 2 → 1 → 3 → 4 → 2.
+    const int urCodes[] = {1, 3, 4, 2};
+    for (int code : urCodes) {
+        click("bbUrRotate");
+        EXPECT_EQ(model.Ur.Orientation, code);
+    }
+    EXPECT_TRUE(onlyVisible({"imUr_1", "imUr_2", "imUr_3", "imUr_4"}, "imUr_2"));
+
+    const std::vector<const char*> uns = {"imUn_1", "imUn_2", "imUn_3", "imUn_4",
+                                          "imUn_5", "imUn_6", "imUn_7", "imUn_8"};
+    click("bbUnMirror");
+    EXPECT_EQ(model.Un.Orientation, 1);
+    click("bbUnMirror");
+    EXPECT_EQ(model.Un.Orientation, 2);
+    click("bbUnMirror"); // 1
+    // Rotate then mirror ...
+    click("bbUnRotate");
+    EXPECT_EQ(model.Un.Orientation, 7);
+    click("bbUnMirror");
+    EXPECT_EQ(model.Un.Orientation, 8);
+    EXPECT_TRUE(onlyVisible(uns, "imUn_8"));
+    // ... equals mirror then rotate three times: from 1, 2 → 3 → 5 → 8.
+    click("bbUnMirror"); // 7
+    click("bbUnRotate"); // 6
+    click("bbUnRotate"); // 4
+    click("bbUnRotate"); // 1
+    ASSERT_EQ(model.Un.Orientation, 1);
+    click("bbUnMirror");
+    for (int i = 0; i < 3; ++i)
+        click("bbUnRotate");
+    EXPECT_EQ(model.Un.Orientation, 8);
+    EXPECT_TRUE(onlyVisible(uns, "imUn_8"));
+    // The buttons touch neither entries nor fields.
+    EXPECT_EQ(model.Un.Count, 0);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST(ArithmeticFaults, AreShownWithAFullStopAndTheProgramGoesOn) {
+    RecordingDialogs dialogs;
+    bool after = false;
+    RunGuarded(dialogs, nullptr,
+               [] { throw ArithmeticError(ArithmeticError::Fault::DivisionByZero); });
+    RunGuarded(dialogs, nullptr, [&] { after = true; });
+    EXPECT_TRUE(after);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].error);
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Karo 2006"));
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Floating point division by zero."));
+}
+
+// An object whose handler fails the way the arithmetic does.
+class Faulty : public QObject {
+  public:
+    bool event(QEvent* e) override {
+        if (e->type() == QEvent::User)
+            throw ArithmeticError(ArithmeticError::Fault::Overflow);
+        return QObject::event(e);
+    }
+};
+
+TEST(ArithmeticFaults, AreCaughtAtTheTopOfTheEventDispatch) {
+    auto* app = dynamic_cast<KaroApplication*>(QCoreApplication::instance());
+    ASSERT_NE(app, nullptr);
+    RecordingDialogs dialogs;
+    app->setDialogs(&dialogs);
+    Faulty target;
+    QCoreApplication::postEvent(&target, new QEvent(QEvent::User));
+    QCoreApplication::sendPostedEvents(&target);
+    app->setDialogs(nullptr);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, QStringLiteral("Floating point overflow."));
+    EXPECT_EQ(dialogs.messages[0].caption, QStringLiteral("Karo 2006"));
+}
+
+} // namespace
+} // namespace karo::app::test
