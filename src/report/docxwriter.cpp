@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cmath>
+#include <map>
 #include <utility>
 #include <vector>
 #include <zip.h>
@@ -339,21 +340,39 @@ class BodyWriter {
         writeFieldChar(item.format, QStringLiteral("end"));
     }
 
-    bool writePicture(const Inline& item, QString* error) {
+    // The package part of a picture. Copies of one image (the same orientation picture for
+    // several profiles) share one part.
+    bool mediaFor(const QImage& image, QString* id, QString* file, QString* error) {
+        const auto known = m_mediaByImage.find(image.cacheKey());
+        if (known != m_mediaByImage.end()) {
+            *id = known->second.first;
+            *file = known->second.second;
+            return true;
+        }
         QByteArray png;
         QBuffer buffer(&png);
         buffer.open(QIODevice::WriteOnly);
-        if (!item.image.save(&buffer, "PNG")) {
+        if (!image.save(&buffer, "PNG")) {
             if (error)
                 *error = QStringLiteral("Не удалось сохранить рисунок в формате PNG.");
             return false;
         }
         const int number = static_cast<int>(m_media.size()) + 1;
-        const QString file = QStringLiteral("image%1.png").arg(number);
-        const QString id = QStringLiteral("rIdImage%1").arg(number);
-        m_media.push_back({QStringLiteral("word/media/") + file, png});
+        *file = QStringLiteral("image%1.png").arg(number);
+        *id = QStringLiteral("rIdImage%1").arg(number);
+        m_media.push_back({QStringLiteral("word/media/") + *file, png});
         m_relations.push_back(
-            {id, kRelBase + QStringLiteral("image"), QStringLiteral("media/") + file});
+            {*id, kRelBase + QStringLiteral("image"), QStringLiteral("media/") + *file});
+        m_mediaByImage.emplace(image.cacheKey(), std::make_pair(*id, *file));
+        return true;
+    }
+
+    bool writePicture(const Inline& item, QString* error) {
+        QString id;
+        QString file;
+        if (!mediaFor(item.image, &id, &file, error))
+            return false;
+        const int number = ++m_drawings;
 
         // The picture keeps its pixel size unless it is larger than the text area.
         const PageSetup& page = m_document.pageSetup();
@@ -446,6 +465,8 @@ class BodyWriter {
     std::vector<PackagePart>& m_media;
     std::vector<Relationship>& m_relations;
     int m_baseHalfPoints;
+    int m_drawings = 0;
+    std::map<qint64, std::pair<QString, QString>> m_mediaByImage;
     XmlPart m_part;
 };
 

@@ -215,6 +215,30 @@ TEST_F(DocxPackage, FormulasAreComplexFieldsWithOfficeMathResults) {
     EXPECT_EQ(math, u("Ix = h3·b12 = 13·2012 =tg 2αo = - 2·IxyIx-Iy = -∞"));
 }
 
+TEST(DocxPictures, CopiesOfOneImageShareOnePart) {
+    Document doc;
+    const QImage picture = samplePicture();
+    QImage other(10, 10, QImage::Format_RGB32);
+    other.fill(Qt::black);
+    doc.picture(picture);
+    doc.picture(other);
+    doc.picture(picture);
+    const auto files = unzipPackage(doc.toDocx());
+    EXPECT_TRUE(files.count(QStringLiteral("word/media/image1.png")));
+    EXPECT_TRUE(files.count(QStringLiteral("word/media/image2.png")));
+    EXPECT_FALSE(files.count(QStringLiteral("word/media/image3.png")));
+    QStringList embeds;
+    QStringList ids;
+    for (const XmlElement& e : readElements(files.at(QStringLiteral("word/document.xml")))) {
+        if (e.name == QLatin1String("a:blip"))
+            embeds << e.attribute(QStringLiteral("r:embed"));
+        if (e.name == QLatin1String("wp:docPr"))
+            ids << e.attribute(QStringLiteral("id"));
+    }
+    EXPECT_EQ(embeds, (QStringList{"rIdImage1", "rIdImage2", "rIdImage1"}));
+    EXPECT_EQ(ids, (QStringList{"1", "2", "3"})); // every drawing has an id of its own
+}
+
 TEST(DocxFile, SavedAtomicallyAndReplacesAnOldFile) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());

@@ -100,8 +100,8 @@ TEST(OfficeMathXml, ElementsForEachObject) {
                                 "<m:degHide m:val=\"1\"/>", "<m:d>", "<m:nary>",
                                 "<m:chr m:val=\"∑\"/>", "<m:sSup>", "<m:sSubSup>", "<m:eqArr>"})
         EXPECT_TRUE(xml.contains(QString::fromUtf8(element))) << element;
-    EXPECT_TRUE(xml.contains(QStringLiteral(
-        "<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">a</m:t></m:r>")));
+    EXPECT_TRUE(xml.contains(
+        QStringLiteral("<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">a</m:t></m:r>")));
 }
 
 } // namespace
