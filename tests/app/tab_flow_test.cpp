@@ -3,6 +3,8 @@
 
 #include "form_fixture.h"
 
+#include <QSignalSpy>
+
 namespace karo::app::test {
 namespace {
 
@@ -130,6 +132,18 @@ TEST_F(FormTest, AWarningDuringTheSolveMakesItsTabTheLastTab) {
     EXPECT_EQ(dialogs.messages.size(), 2u);
     EXPECT_EQ(form->currentTabNumber(), 1);
     EXPECT_EQ(focusedName(), QStringLiteral("meDth"));
+}
+
+TEST_F(FormTest, EnterOnTheResultTabPressesPrint) {
+    addDts({"20"});
+    chooseTab(6);
+    auto* print = w<QPushButton>("bbPrint");
+    EXPECT_TRUE(print->isDefault());
+    EXPECT_TRUE(w<QWidget>("Panel9")->isHidden());
+    QSignalSpy pressed(print, &QPushButton::clicked);
+    field("edResA")->setFocus();
+    QTest::keyClick(field("edResA"), Qt::Key_Return);
+    EXPECT_TRUE(pressed.count() == 1 || pressed.wait(1000));
 }
 
 } // namespace
