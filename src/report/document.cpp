@@ -3,6 +3,8 @@
 #include "docxwriter.h"
 #include "symbolfont.h"
 
+#include <algorithm>
+
 namespace karo::report {
 
 namespace {
@@ -19,28 +21,68 @@ int normalizedAlignment(int alignment) {
 }
 
 // Joins neighbouring text runs of the same format, so that split and moved runs are written
-// as one.
-void mergeRuns(Paragraph& paragraph) {
-    std::vector<Inline> merged;
-    merged.reserve(paragraph.items.size());
-    for (Inline& item : paragraph.items) {
-        if (item.kind == Inline::Kind::Text && item.text.isEmpty())
+// as one. Only the items from `first` to `last` and their neighbours are looked at.
+void mergeRuns(Paragraph& paragraph, qsizetype first = 0, qsizetype last = -1) {
+    auto& items = paragraph.items;
+    const qsizetype size = static_cast<qsizetype>(items.size());
+    const qsizetype begin = std::max<qsizetype>(first - 1, 0);
+    const qsizetype end = last < 0 ? size : std::min(last + 1, size);
+    qsizetype out = begin;
+    for (qsizetype i = begin; i < end; ++i) {
+        Inline& item = items[i];
+        const bool text = item.kind == Inline::Kind::Text;
+        if (text && item.text.isEmpty())
             continue;
-        if (item.kind == Inline::Kind::Text && !merged.empty() &&
-            merged.back().kind == Inline::Kind::Text && merged.back().format == item.format) {
-            merged.back().text += item.text;
+        if (text && out > begin && items[out - 1].kind == Inline::Kind::Text &&
+            items[out - 1].format == item.format) {
+            items[out - 1].text += item.text;
             continue;
         }
-        merged.push_back(std::move(item));
+        if (out != i)
+            items[out] = std::move(item);
+        ++out;
     }
-    paragraph.items = std::move(merged);
+    items.erase(items.begin() + out, items.begin() + end);
 }
 
-QString searchText(const Paragraph& paragraph) {
-    QString text;
-    for (const Inline& item : paragraph.items)
-        text += item.kind == Inline::Kind::Text ? item.text : QString(kObjectChar);
-    return text;
+// The character offset of the last occurrence of `needle` in the paragraph's text, or -1.
+// Pictures, symbols and fields count as one character that matches nothing. Only runs that
+// hold the needle's first character are searched, so long lines of terms are passed quickly.
+qsizetype lastMatch(const Paragraph& paragraph, const QString& needle) {
+    const QChar lower = needle.front().toLower();
+    const QChar upper = needle.front().toUpper();
+    const auto& items = paragraph.items;
+    const qsizetype count = static_cast<qsizetype>(items.size());
+    qsizetype end = 0;
+    for (const Inline& item : items)
+        end += itemLength(item);
+    for (qsizetype i = count - 1; i >= 0; --i) {
+        const Inline& item = items[i];
+        const qsizetype length = itemLength(item);
+        const qsizetype start = end - length;
+        end = start;
+        if (item.kind != Inline::Kind::Text ||
+            (!item.text.contains(lower) && !item.text.contains(upper)))
+            continue;
+        // A match that starts near the end of this run and goes on into the next runs.
+        const qsizetype tail = std::min(needle.size() - 1, length);
+        if (tail > 0) {
+            const qsizetype wanted = tail + needle.size() - 1;
+            QString window = item.text.right(tail);
+            for (qsizetype j = i + 1; j < count && window.size() < wanted; ++j) {
+                if (items[j].kind != Inline::Kind::Text)
+                    break;
+                window += items[j].text.left(wanted - window.size());
+            }
+            const qsizetype at = window.lastIndexOf(needle, -1, Qt::CaseInsensitive);
+            if (at >= 0)
+                return start + length - tail + at;
+        }
+        const qsizetype inside = item.text.lastIndexOf(needle, -1, Qt::CaseInsensitive);
+        if (inside >= 0)
+            return start + inside;
+    }
+    return -1;
 }
 
 } // namespace
@@ -164,8 +206,7 @@ Document::Position Document::findLast(const QString& needle) const {
     if (needle.isEmpty())
         return found;
     for (qsizetype p = static_cast<qsizetype>(m_paragraphs.size()) - 1; p >= 0; --p) {
-        const qsizetype at =
-            searchText(m_paragraphs[p]).lastIndexOf(needle, -1, Qt::CaseInsensitive);
+        const qsizetype at = lastMatch(m_paragraphs[p], needle);
         if (at >= 0) {
             found.paragraph = p;
             found.offset = at;
@@ -210,10 +251,11 @@ void Document::insertFragment(qsizetype paragraphIndex, qsizetype offset,
     Paragraph& target = m_paragraphs[paragraphIndex];
     const qsizetype at = splitAt(target, offset);
     if (fragment.size() == 1) {
+        const auto added = static_cast<qsizetype>(fragment.front().items.size());
         target.items.insert(target.items.begin() + at,
                             std::make_move_iterator(fragment.front().items.begin()),
                             std::make_move_iterator(fragment.front().items.end()));
-        mergeRuns(target);
+        mergeRuns(target, at, at + added);
         return;
     }
     // The fragment's paragraph marks split the target paragraph; every part keeps the
@@ -224,15 +266,17 @@ void Document::insertFragment(qsizetype paragraphIndex, qsizetype offset,
     for (Inline& item : fragment.front().items)
         target.items.push_back(std::move(item));
     const int alignment = target.alignment;
-    mergeRuns(target);
+    mergeRuns(target, at, static_cast<qsizetype>(target.items.size()));
 
     std::vector<Paragraph> added(fragment.begin() + 1, fragment.end());
     for (Paragraph& paragraph : added)
         paragraph.alignment = alignment;
+    const auto junction = static_cast<qsizetype>(added.back().items.size());
     for (Inline& item : tail)
         added.back().items.push_back(std::move(item));
-    for (Paragraph& paragraph : added)
-        mergeRuns(paragraph);
+    for (std::size_t i = 0; i + 1 < added.size(); ++i)
+        mergeRuns(added[i]);
+    mergeRuns(added.back(), junction, junction);
     m_paragraphs.insert(m_paragraphs.begin() + paragraphIndex + 1,
                         std::make_move_iterator(added.begin()),
                         std::make_move_iterator(added.end()));
