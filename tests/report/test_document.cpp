@@ -24,19 +24,6 @@ TEST(DocumentTyping, TextSplitsParagraphsAndKeepsTabs) {
     EXPECT_EQ(other.plainText(), QStringLiteral("ab"));
 }
 
-TEST(DocumentTyping, PageSetUpAndFont) {
-    const Document doc;
-    const PageSetup& page = doc.pageSetup();
-    EXPECT_EQ(page.pageWidth, 595);
-    EXPECT_EQ(page.pageHeight, 842);
-    EXPECT_EQ(page.topMargin, 57);
-    EXPECT_EQ(page.bottomMargin, 57);
-    EXPECT_EQ(page.leftMargin, 57);
-    EXPECT_EQ(page.rightMargin, 28);
-    EXPECT_EQ(page.fontName, QStringLiteral("Times New Roman"));
-    EXPECT_EQ(doc.currentFormat().halfPoints, 24);
-}
-
 TEST(DocumentTyping, BoldAndAlignmentAreStates) {
     Document doc;
     doc.align(AlignJustify);
