@@ -72,6 +72,18 @@ int main(int argc, char** argv) {
         addPlate(m, 10, 10, 0, 0);
         solvePicture(m).save(dir + "/pic_square.png");
     }
+    {
+        TSectionModel m;
+        addPlate(m, 20, 10, 0, 0);
+        addDt(m, 1, 30, 0, 1, 0.5);
+        solvePicture(m).save(dir + "/pic_thin.png");
+    }
+    {
+        TSectionModel m;
+        addPlate(m, 10, 10, 0, 0);
+        addPlate(m, 10, 10, 10, 0);
+        solvePicture(m).save(dir + "/pic_touch.png");
+    }
     const std::pair<Kind, int> sketches[] = {
         {Kind::Dt, 2}, {Kind::Dt, 1}, {Kind::Sh, 4}, {Kind::Sh, 1}, {Kind::Sh, 2}, {Kind::Sh, 3},
         {Kind::Un, 1}, {Kind::Un, 3}, {Kind::Un, 6}, {Kind::Ur, 2}, {Kind::Ur, 3}};
