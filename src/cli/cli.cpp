@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <ostream>
 
 namespace karo::cli {
@@ -25,50 +26,15 @@ void printHelp(std::ostream& out) {
            "  1  иной сбой (файл не читается, арифметическая ошибка, запись не удалась).\n";
 }
 
-// Loads and solves FILE; prints warnings and errors to `err`. Returns an exit code, or -1
-// when solved.
-int loadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
-                 std::ostream& err) {
-    const LoadReport report = LoadSectionFile(QString::fromLocal8Bit(path.c_str()), model);
-    if (!report.ok()) {
-        err << report.message.toStdString() << "\n";
-        return report.status == LoadReport::Status::Refused ? kRefused : kFailure;
-    }
-    for (const SectionWarning& w : report.warnings)
-        err << WarningText(w).toStdString() << "\n";
-    try {
-        const SolveOutcome o = SolveSection(model, nullptr, result);
-        if (o.status == SolveStatus::EmptySection) {
-            err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
-            return kRefused;
-        }
-    } catch (const ArithmeticError& e) {
-        err << e.what() << ".\n";
-        return kFailure;
-    }
-    return -1;
-}
-
 int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
-    bool json = false;
-    for (const std::string& a : args) {
-        if (a == "--json")
-            json = true;
-        else if (file.empty() && !a.starts_with("--"))
-            file = a;
-        else {
-            err << "karo-cli solve: лишний аргумент «" << a << "»\n";
-            return kFailure;
-        }
-    }
-    if (file.empty()) {
-        err << "karo-cli solve: не указан файл сечения\n";
+    std::map<std::string, std::string> options;
+    if (!ParseArgs("solve", args, {}, {"--json"}, file, options, err))
         return kFailure;
-    }
+    const bool json = options.count("--json") > 0;
     TSectionModel model;
     TSectionResult r;
-    if (const int code = loadAndSolve(file, model, r, err); code >= 0)
+    if (const int code = LoadAndSolve(file, model, r, err); code >= 0)
         return code;
 
     if (!json) {
@@ -99,18 +65,71 @@ int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
 } // namespace
 
-std::vector<Command>& Commands() {
-    static std::vector<Command> commands = {
-        {"solve",
-         "solve ФАЙЛ.karo [--json]   тринадцать результатов (--json: все значения "
-         "с полной точностью)",
-         solveCommand},
-    };
+const std::vector<Command>& Commands() {
+    static const std::vector<Command> commands = [] {
+        std::vector<Command> c = {
+            {"solve",
+             "solve ФАЙЛ.karo [--json]   тринадцать результатов (--json: все значения с "
+             "полной точностью)",
+             solveCommand},
+        };
+        AddSheetCommands(c);
+        AddReportCommands(c);
+        return c;
+    }();
     return commands;
 }
 
-void RegisterCommand(Command c) {
-    Commands().push_back(std::move(c));
+int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
+                 std::ostream& err, SolveObserver* observer) {
+    const LoadReport report = LoadSectionFile(QString::fromLocal8Bit(path.c_str()), model);
+    if (!report.ok()) {
+        err << report.message.toStdString() << "\n";
+        return report.status == LoadReport::Status::Refused ? kRefused : kFailure;
+    }
+    for (const SectionWarning& w : report.warnings)
+        err << WarningText(w).toStdString() << "\n";
+    try {
+        const SolveOutcome o = SolveSection(model, nullptr, result, observer);
+        if (o.status == SolveStatus::EmptySection) {
+            err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
+            return kRefused;
+        }
+    } catch (const ArithmeticError& e) {
+        err << e.what() << ".\n";
+        return kFailure;
+    }
+    return -1;
+}
+
+bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
+               const std::vector<std::string>& valued, const std::vector<std::string>& flags,
+               std::string& file, std::map<std::string, std::string>& options, std::ostream& err) {
+    const auto has = [](const std::vector<std::string>& v, const std::string& a) {
+        return std::find(v.begin(), v.end(), a) != v.end();
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (has(flags, a)) {
+            options[a] = "1";
+        } else if (has(valued, a)) {
+            if (i + 1 >= args.size()) {
+                err << "karo-cli " << command << ": после " << a << " нужно значение\n";
+                return false;
+            }
+            options[a] = args[++i];
+        } else if (file.empty() && !a.starts_with("-")) {
+            file = a;
+        } else {
+            err << "karo-cli " << command << ": лишний аргумент «" << a << "»\n";
+            return false;
+        }
+    }
+    if (file.empty()) {
+        err << "karo-cli " << command << ": не указан файл сечения\n";
+        return false;
+    }
+    return true;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -1,11 +1,18 @@
 #pragma once
 // karo-cli: the section solved, drawn or reported from a file, without a window.
-// Each command lives in a table so that new ones are added in one place.
+// Each group of commands lives in a file of its own and adds itself to the table.
 
 #include <functional>
 #include <iosfwd>
+#include <map>
 #include <string>
 #include <vector>
+
+namespace karo {
+class TSectionModel;
+struct TSectionResult;
+class SolveObserver;
+} // namespace karo
 
 namespace karo::cli {
 
@@ -16,14 +23,28 @@ inline constexpr int kRefused = 2; // the section data were refused, or the sect
 
 struct Command {
     std::string name;
-    std::string synopsis; // shown by --help
+    std::string synopsis; // one line of --help
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
         run;
 };
 
 // The commands known to this build.
-std::vector<Command>& Commands();
-void RegisterCommand(Command c);
+const std::vector<Command>& Commands();
+
+void AddSheetCommands(std::vector<Command>& commands);  // sheet, picture, print
+void AddReportCommands(std::vector<Command>& commands); // report
+
+// Loads FILE and solves it with `observer` attached (may be null); warnings and errors go to
+// `err`. Returns -1 when solved, else the exit code to end with.
+int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
+                 std::ostream& err, SolveObserver* observer = nullptr);
+
+// Arguments of the form FILE [-o OUT] [--name value]...: the file, and every option with its
+// value ("-o" included). `valued` lists the options that take a value; `flags` those that
+// do not (their value is "1"). Returns false, with a message in `err`, on anything else.
+bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
+               const std::vector<std::string>& valued, const std::vector<std::string>& flags,
+               std::string& file, std::map<std::string, std::string>& options, std::ostream& err);
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
