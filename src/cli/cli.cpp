@@ -111,7 +111,7 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (has(flags, a)) {
-            options[a] = "1";
+            options[a] = std::string(1, '1');
         } else if (has(valued, a)) {
             if (i + 1 >= args.size()) {
                 err << "karo-cli " << command << ": после " << a << " нужно значение\n";
@@ -130,6 +130,16 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
         return false;
     }
     return true;
+}
+
+const Command* FindCommand(const std::vector<std::string>& args) {
+    if (args.empty())
+        return nullptr;
+    for (const Command& c : Commands()) {
+        if (c.name == args[0])
+            return &c;
+    }
+    return nullptr;
 }
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -26,7 +26,11 @@ struct Command {
     std::string synopsis; // one line of --help
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
         run;
+    bool needsGui = false; // draws pictures or documents: needs a QGuiApplication
 };
+
+// The command named by the first argument, or null.
+const Command* FindCommand(const std::vector<std::string>& args);
 
 // The commands known to this build.
 const std::vector<Command>& Commands();

@@ -3,12 +3,16 @@
 #include <QGuiApplication>
 
 #include <iostream>
+#include <memory>
 
 int main(int argc, char** argv) {
-    // Pictures and documents are drawn off screen: no display is needed or used.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::unique_ptr<QGuiApplication> app;
+    if (const karo::cli::Command* c = karo::cli::FindCommand(args); c && c->needsGui) {
+        // Pictures and documents are drawn off screen: no display is needed or used.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
     return karo::cli::Run(args, std::cout, std::cerr);
 }
