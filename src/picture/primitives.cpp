@@ -145,7 +145,9 @@ void Canvas::HatchFill(int X, int Y, const QRect& confine) {
     const QRect box = confine & image_.rect();
     if (box.isEmpty() || !box.contains(X, Y))
         return;
-    const auto line = [&](int y) { return reinterpret_cast<QRgb*>(image_.scanLine(y)); };
+    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
+    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    const auto line = [&](int y) { return bits + y * stride; };
     const auto isBorder = [&](int x, int y) { return (line(y)[x] & 0x00FFFFFF) == 0; };
     if (isBorder(X, Y))
         return;
