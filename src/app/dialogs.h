@@ -15,6 +15,19 @@ class UserDialogs {
     virtual void warning(QWidget* parent, const QString& caption, const QString& text) = 0;
     // An error box with one OK button (an arithmetic fault, a failed platform call).
     virtual void error(QWidget* parent, const QString& caption, const QString& text) = 0;
+
+    // File dialogs; an empty name means the user cancelled. The save dialog asks before it
+    // overwrites a file.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                                 const QString& filter) {
+        (void)parent, (void)caption, (void)dir, (void)filter;
+        return {};
+    }
+    virtual QString saveFileName(QWidget* parent, const QString& caption,
+                                 const QString& initialPath, const QString& filter) {
+        (void)parent, (void)caption, (void)initialPath, (void)filter;
+        return {};
+    }
 };
 
 // The real boxes.
@@ -22,6 +35,10 @@ class MessageBoxDialogs : public UserDialogs {
   public:
     void warning(QWidget* parent, const QString& caption, const QString& text) override;
     void error(QWidget* parent, const QString& caption, const QString& text) override;
+    QString openFileName(QWidget* parent, const QString& caption, const QString& dir,
+                         const QString& filter) override;
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& initialPath,
+                         const QString& filter) override;
 };
 
 } // namespace karo::app

@@ -20,9 +20,12 @@ karo::TSectionResult gResult;
 int main(int argc, char** argv) {
     karo::app::KaroApplication app(argc, argv);
 
-    // A second copy only brings the first one to the front.
+    // `karo FILE.karo` opens the section. A second copy only brings the first one to the
+    // front, handing it the file.
+    const QStringList args = app.arguments();
+    const QString file = args.size() > 1 ? args.at(1) : QString();
     karo::app::SingleInstance instance;
-    if (!instance.start())
+    if (!instance.start(file))
         return 0;
 
     karo::app::MessageBoxDialogs dialogs;
@@ -37,6 +40,10 @@ int main(int argc, char** argv) {
         form.raise();
         form.activateWindow();
     });
+    QObject::connect(&instance, &karo::app::SingleInstance::openRequested, &form,
+                     [&form](const QString& path) { form.openSection(path); });
     form.show();
+    if (!file.isEmpty())
+        form.openSection(file);
     return app.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/karo_application.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
+#include "magnet/FormMagnet.h"
 #include "model/messages.h"
 #include "model/orientation.h"
 
@@ -111,6 +112,9 @@ TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& 
                      QWidget* parent)
     : QWidget(parent), model_(model), result_(result), dialogs_(dialogs) {
     buildWindow();
+    buildFileControls();
+    // The window snaps to the edges of the work area while it is moved.
+    FormMagnet1 = TFormMagnet::attachToMainWindow(this);
 }
 
 TMainForm::~TMainForm() = default;

@@ -24,6 +24,9 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
+class QDragEnterEvent;
+class TFormMagnet;
+class QDropEvent;
 
 namespace karo::app {
 
@@ -74,8 +77,21 @@ class TMainForm : public QWidget {
     // What the user sees when a commit refused a field or warned.
     void reportCommit(Kind k, const CommitResult& c);
 
+    // Section files. Opening puts every entry through the commit; a refused file is named in
+    // a message and changes nothing on screen. Saving first commits the entry on show of
+    // every kind, as leaving its tab does, and writes the file atomically. Both return
+    // whether they succeeded; failures have been shown to the user.
+    bool openSection(const QString& path);
+    bool saveSection(const QString& path);
+    QString sectionFile() const { return sectionFile_; }
+    void openClick();
+    void saveClick();
+    void saveAsClick();
+
   protected:
     void showEvent(QShowEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
@@ -95,6 +111,11 @@ class TMainForm : public QWidget {
 
     class FieldReader;
     class SolveHooks;
+
+    // Section files (main_form_files.cpp).
+    void buildFileControls();
+    void showLoadedSection();
+    void rememberFolder(const QString& path);
 
     // Building (main_form_pages.cpp).
     void buildWindow();
@@ -141,6 +162,11 @@ class TMainForm : public QWidget {
 
     SolveObserver* pictureObserver_ = nullptr;
     std::function<QImage()> pictureImage_;
+
+    TFormMagnet* FormMagnet1 = nullptr;
+
+    QString sectionFile_; // the file the section was last opened from or saved to
+    QString lastFolder_;  // where the file dialogs start
 
     int lastTabNumber_ = 1;
     int newTabNumber_ = 1;

@@ -1,6 +1,7 @@
 #include "app/single_instance.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
@@ -9,7 +10,9 @@ namespace karo::app {
 
 namespace {
 constexpr int kWaitMs = 1000;
+// One request a line: "open <absolute path in UTF-8>" and "raise".
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
+const QByteArray kOpen = QByteArrayLiteral("open ");
 } // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent) {
@@ -29,11 +32,16 @@ SingleInstance::~SingleInstance() {
         server_->close(); // removes the socket file
 }
 
-bool SingleInstance::askRunningCopy() {
+bool SingleInstance::askRunningCopy(const QString& fileToOpen) {
     QLocalSocket socket;
     socket.connectToServer(path_);
     if (!socket.waitForConnected(kWaitMs))
         return false;
+    if (!fileToOpen.isEmpty()) {
+        QByteArray path = QFileInfo(fileToOpen).absoluteFilePath().toUtf8();
+        path.replace('\n', ' '); // a name cannot break the line protocol
+        socket.write(kOpen + path + '\n');
+    }
     socket.write(kRaise);
     socket.waitForBytesWritten(kWaitMs);
     socket.disconnectFromServer();
@@ -42,8 +50,8 @@ bool SingleInstance::askRunningCopy() {
     return true;
 }
 
-bool SingleInstance::start() {
-    if (askRunningCopy())
+bool SingleInstance::start(const QString& fileToOpen) {
+    if (askRunningCopy(fileToOpen))
         return false;
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -51,7 +59,7 @@ bool SingleInstance::start() {
         if (server_->serverError() == QAbstractSocket::AddressInUseError) {
             // Another copy may have begun listening a moment ago; otherwise the socket was
             // left behind by a copy that crashed or was killed.
-            if (askRunningCopy()) {
+            if (askRunningCopy(fileToOpen)) {
                 delete server_;
                 server_ = nullptr;
                 return false;
@@ -68,13 +76,29 @@ bool SingleInstance::start() {
 void SingleInstance::onNewConnection() {
     while (QLocalSocket* s = server_->nextPendingConnection()) {
         connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        connect(s, &QLocalSocket::readyRead, this, [this, s] {
-            if (s->readAll().contains("raise"))
-                emit raiseRequested();
-        });
-        if (s->bytesAvailable() > 0 && s->readAll().contains("raise"))
-            emit raiseRequested();
+        const auto readLines = [this, s] {
+            // Requests arrive in pieces; only whole lines are acted on.
+            QByteArray buffer = s->property("karoBuffer").toByteArray() + s->readAll();
+            if (buffer.size() > 65536)
+                buffer.clear(); // nobody sends that much; drop it rather than grow
+            qsizetype end;
+            while ((end = buffer.indexOf('\n')) >= 0) {
+                handleLine(buffer.left(end));
+                buffer.remove(0, end + 1);
+            }
+            s->setProperty("karoBuffer", buffer);
+        };
+        connect(s, &QLocalSocket::readyRead, this, readLines);
+        if (s->bytesAvailable() > 0)
+            readLines();
     }
+}
+
+void SingleInstance::handleLine(const QByteArray& line) {
+    if (line == kRaise.trimmed())
+        emit raiseRequested();
+    else if (line.startsWith(kOpen))
+        emit openRequested(QString::fromUtf8(line.mid(kOpen.size())));
 }
 
 } // namespace karo::app

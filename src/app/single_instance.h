@@ -21,8 +21,9 @@ class SingleInstance : public QObject {
     ~SingleInstance() override;
 
     // True when this process is the first copy and now listens. False when another copy
-    // answered; it has then been asked to raise its window.
-    bool start();
+    // answered; it has then been asked to raise its window, and to open `fileToOpen` when
+    // one is given.
+    bool start(const QString& fileToOpen = QString());
 
     // The socket's full path.
     QString serverPath() const { return path_; }
@@ -30,10 +31,13 @@ class SingleInstance : public QObject {
   signals:
     // Another copy was started and asks this one to come to the front.
     void raiseRequested();
+    // Another copy was started with a section file for this one to open.
+    void openRequested(const QString& path);
 
   private:
-    bool askRunningCopy();
+    bool askRunningCopy(const QString& fileToOpen);
     void onNewConnection();
+    void handleLine(const QByteArray& line);
 
     QString path_;
     QLocalServer* server_ = nullptr;

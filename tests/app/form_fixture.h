@@ -34,6 +34,17 @@ class RecordingDialogs : public UserDialogs {
     void error(QWidget*, const QString& caption, const QString& text) override {
         messages.push_back({caption, text, true});
     }
+    // What the next file dialog answers (empty: the user cancels), and what it was shown.
+    QString openAnswer, saveAnswer, lastDialogPath;
+    QString openFileName(QWidget*, const QString&, const QString& dir, const QString&) override {
+        lastDialogPath = dir;
+        return openAnswer;
+    }
+    QString saveFileName(QWidget*, const QString&, const QString& initial,
+                         const QString&) override {
+        lastDialogPath = initial;
+        return saveAnswer;
+    }
 };
 
 class FormTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "app/single_instance.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -29,6 +30,25 @@ TEST(SingleInstance, ASecondCopyAsksTheFirstToRaise) {
         SingleInstance second(path);
         EXPECT_FALSE(second.start());
     }
+    EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
+}
+
+TEST(SingleInstance, ASecondCopyHandsOverItsFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    SingleInstance first(path);
+    ASSERT_TRUE(first.start());
+    QSignalSpy opened(&first, &SingleInstance::openRequested);
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    {
+        SingleInstance second(path);
+        EXPECT_FALSE(second.start(QStringLiteral("relative/Сечение 1.karo")));
+    }
+    EXPECT_TRUE(opened.count() > 0 || opened.wait(2000));
+    ASSERT_EQ(opened.count(), 1);
+    const QString got = opened.at(0).at(0).toString();
+    EXPECT_TRUE(got.endsWith(QStringLiteral("/relative/Сечение 1.karo"))) << got.toStdString();
+    EXPECT_TRUE(QDir::isAbsolutePath(got));
     EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
 }
 

@@ -1,0 +1,215 @@
+// Section files from the window: open, save, save as, and files dropped onto the window.
+
+#include "app/main_form.h"
+
+#include "app/profile_edit.h"
+#include "app/spin_edit.h"
+#include "io/section_file.h"
+#include "model/messages.h"
+
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QShortcut>
+#include <QUrl>
+
+namespace karo::app {
+
+namespace {
+
+const QString kFilter = QStringLiteral("Сечение Karo (*.karo)");
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// The first local .karo file among dropped URLs, or an empty string.
+QString droppedSection(const QMimeData* mime) {
+    if (!mime || !mime->hasUrls())
+        return {};
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile() &&
+            url.toLocalFile().endsWith(QStringLiteral(".karo"), Qt::CaseInsensitive))
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+void TMainForm::buildFileControls() {
+    setAcceptDrops(true);
+    lastFolder_ = QDir::homePath();
+
+    // Two small buttons in the empty strip under the tabs, out of the way of the tab layout.
+    QWidget* strip = findChild<QWidget*>(QStringLiteral("Panel2"));
+    QWidget* host = strip ? strip : this;
+    QFont small = font();
+    small.setPixelSize(10);
+    const auto makeButton = [&](const char* name, const QString& caption, const QString& hint,
+                                int x, int width) {
+        auto* b = new QPushButton(caption, host);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setFlat(true);
+        b->setFont(small);
+        b->setFocusPolicy(Qt::NoFocus);
+        b->setToolTip(hint);
+        b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 4px; border: none; "
+                                        "text-decoration: underline; }"));
+        b->setGeometry(x, 0, width, host->height() > 0 ? host->height() : 15);
+        return b;
+    };
+    QPushButton* open = makeButton("bbOpenSection", QStringLiteral("Открыть…"),
+                                   QStringLiteral("Открыть сечение из файла (Ctrl+O)"), 470, 70);
+    QPushButton* save = makeButton(
+        "bbSaveSection", QStringLiteral("Сохранить…"),
+        QStringLiteral("Сохранить сечение в файл (Ctrl+S; под другим именем — Ctrl+Shift+S)"), 544,
+        76);
+    connect(open, &QPushButton::clicked, this, [this] { guarded([this] { openClick(); }); });
+    connect(save, &QPushButton::clicked, this, [this] { guarded([this] { saveClick(); }); });
+
+    const auto shortcut = [this](QKeySequence keys, void (TMainForm::*action)()) {
+        auto* s = new QShortcut(keys, this);
+        s->setContext(Qt::WindowShortcut);
+        connect(s, &QShortcut::activated, this,
+                [this, action] { guarded([this, action] { (this->*action)(); }); });
+    };
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::openClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::saveClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TMainForm::saveAsClick);
+}
+
+void TMainForm::rememberFolder(const QString& path) {
+    lastFolder_ = QFileInfo(path).absolutePath();
+}
+
+bool TMainForm::openSection(const QString& path) {
+    // Loaded into a model of its own and swapped in only whole.
+    TSectionModel loaded;
+    const LoadReport report = LoadSectionFile(path, loaded);
+    if (!report.ok()) {
+        dialogs_.warning(this, qs(kWarningCaption), report.message);
+        return false;
+    }
+    model_ = loaded;
+    sectionFile_ = QFileInfo(path).absoluteFilePath();
+    rememberFolder(path);
+    showLoadedSection();
+    if (!report.warnings.empty()) {
+        QString text = qs(kInputErrorText);
+        for (const SectionWarning& w : report.warnings)
+            text += QLatin1Char('\n') + WarningText(w);
+        dialogs_.warning(this, qs(kWarningCaption), text);
+    }
+    return true;
+}
+
+void TMainForm::showLoadedSection() {
+    for (Kind k : TabOrder) {
+        KindPage& p = page(k);
+        TKindState& st = model_.state(k);
+        p.state = lesIdle;
+        // The spin box as list editing leaves it: value CurrentNumber, range 1..Count, usable
+        // from two entries on; an empty kind shows 0 and rests.
+        const int value = st.Count > 0 ? st.CurrentNumber : 0;
+        p.number->setMinValue(st.Count > 0 ? 1 : 0);
+        p.number->setMaxValue(st.Count);
+        if (p.number->value() != value) {
+            p.state = lesIgnoreChange;
+            p.number->setValue(value);
+            p.state = lesIdle;
+        }
+        p.number->setEnabled(st.Count >= 2);
+        setRowsEnabled(k, st.Count > 0);
+        if (st.Count > 0) {
+            const KindInfo& info = kindInfo(k);
+            for (std::size_t i = 0; i < p.fields.size(); ++i)
+                p.fields[i]->setText(qs(model_.text(k, st.CurrentNumber, info.fields[i].slot)));
+        } else {
+            clearFields(k);
+        }
+        // The tab shows the code saved with the section, which may differ from the entry's
+        // own until the entry is next committed.
+        if (k != Kind::List)
+            showPicture(k, st.Orientation);
+        updateCapacity(k);
+    }
+    // Results on show belong to the section that was replaced.
+    for (QLineEdit* f : resultFields_)
+        f->clear();
+    if (image1_) {
+        QImage blank(image1_->size(), QImage::Format_RGB32);
+        blank.fill(pageColor_);
+        image1_->setPixmap(QPixmap::fromImage(blank));
+    }
+    lastTabNumber_ = 1;
+    newTabNumber_ = 1;
+    showTab(1);
+}
+
+bool TMainForm::saveSection(const QString& path) {
+    // What is typed on every kind tab goes into the section first, exactly as leaving the
+    // tab would commit it; a refused field stops the save with its message and focus.
+    for (Kind k : TabOrder) {
+        const TKindState& st = model_.state(k);
+        if (st.Count > 0 && commitKind(k, st.CurrentNumber) != 0)
+            return false;
+    }
+    QString error;
+    if (!SaveSectionFile(path, model_, &error)) {
+        dialogs_.error(this, qs(kAppTitle),
+                       QStringLiteral("Не удается сохранить файл «%1»:\n%2")
+                           .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    sectionFile_ = QFileInfo(path).absoluteFilePath();
+    rememberFolder(path);
+    return true;
+}
+
+void TMainForm::openClick() {
+    const QString path =
+        dialogs_.openFileName(this, QStringLiteral("Открыть сечение"), lastFolder_, kFilter);
+    if (!path.isEmpty())
+        openSection(path);
+}
+
+void TMainForm::saveClick() {
+    if (sectionFile_.isEmpty())
+        saveAsClick();
+    else
+        saveSection(sectionFile_);
+}
+
+void TMainForm::saveAsClick() {
+    const QString initial = sectionFile_.isEmpty()
+                                ? QDir(lastFolder_).filePath(QStringLiteral("Сечение.karo"))
+                                : sectionFile_;
+    QString path =
+        dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".karo");
+    saveSection(path);
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
+    if (!droppedSection(e->mimeData()).isEmpty())
+        e->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent* e) {
+    const QString path = droppedSection(e->mimeData());
+    if (path.isEmpty())
+        return;
+    e->acceptProposedAction();
+    guarded([this, path] { openSection(path); });
+}
+
+} // namespace karo::app
