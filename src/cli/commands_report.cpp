@@ -1,8 +1,64 @@
 #include "cli/cli.h"
 
-namespace karo::cli {
+#include "io/section_file.h"
+#include "model/messages.h"
+#include "report/report_run.h"
+#include "solver/solver.h"
 
-// The worked-solution document.
-void AddReportCommands(std::vector<Command>&) {}
+#include <QDir>
+
+#include <ostream>
+
+namespace karo::cli {
+namespace {
+
+// The worked solution of the section in FILE, written as a .docx document. Without -o the
+// document gets a new name "Отчет N.docx" in the temporary folder. The written path is
+// printed. An empty section still gives the document with the introduction and the picture,
+// but ends with the code of refused data.
+int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string file;
+    std::map<std::string, std::string> options;
+    if (!ParseArgs("report", args, {"-o"}, {}, file, options, err))
+        return kFailure;
+
+    TSectionModel model;
+    const LoadReport load = LoadSectionFile(QString::fromLocal8Bit(file.c_str()), model);
+    if (!load.ok()) {
+        err << load.message.toStdString() << "\n";
+        return load.status == LoadReport::Status::Refused ? kRefused : kFailure;
+    }
+    for (const SectionWarning& w : load.warnings)
+        err << WarningText(w).toStdString() << "\n";
+
+    const auto o = options.find("-o");
+    const QString output =
+        o == options.end() ? QString() : QString::fromLocal8Bit(o->second.c_str());
+    TSectionResult result;
+    const report::ReportRunResult run = report::RunReport(model, nullptr, result, {}, output);
+    if (run.fault) {
+        err << run.error.toStdString() << "\n";
+        return kFailure;
+    }
+    if (!run.written()) {
+        err << run.error.toStdString() << "\n";
+        return kFailure;
+    }
+    out << QDir::toNativeSeparators(run.path).toStdString() << "\n";
+    if (run.outcome.status == SolveStatus::EmptySection) {
+        err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
+        return kRefused;
+    }
+    return kSolved;
+}
+
+} // namespace
+
+void AddReportCommands(std::vector<Command>& commands) {
+    commands.push_back({"report",
+                        "report ФАЙЛ.karo [-o ОТЧЕТ.docx]   ход решения документом .docx (без -o: "
+                        "новый «Отчет N.docx» во временной папке)",
+                        reportCommand, true});
+}
 
 } // namespace karo::cli

@@ -1,0 +1,580 @@
+#include "report/report_content.h"
+
+#include "model/orientation.h"
+#include "picture/sketches.h"
+#include "report/document.h"
+#include "solver/format.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace karo::report {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString full(double q) {
+    return QString::fromStdString(FormatFull(q));
+}
+QString brief(double q) {
+    return QString::fromStdString(FormatShort(q));
+}
+QString num(int n) {
+    return QString::number(n);
+}
+
+// The sign text of an angle's own product of inertia: "-" where it is negative.
+QString signText(Kind kind, int code) {
+    return AngleLayoutOf(kind, code).productSign < 0 ? u"-"_s : QString();
+}
+
+// Plates have no orientation code; the report shows them standing or lying.
+constexpr int kPlateStanding = 1;
+constexpr int kPlateLying = 2;
+
+// " см" with a superscript unit power and the closing text.
+void unit(Document& d, const QString& power, const QString& after) {
+    d.text(u" см"_s);
+    d.sup(power);
+    d.text(after);
+}
+
+} // namespace
+
+ReportContent::ReportContent(Document& document, std::function<void()> step)
+    : doc_(document), step_(std::move(step)) {}
+
+void ReportContent::step(int times) {
+    for (int i = 0; i < times; ++i) {
+        ++steps_;
+        if (step_)
+            step_();
+    }
+}
+
+const QImage& ReportContent::sketch(Kind kind, int code) {
+    const auto key = std::make_pair(static_cast<int>(kind), code);
+    auto it = sketches_.find(key);
+    if (it == sketches_.end()) {
+        QImage image;
+        if (kind == Kind::List)
+            image =
+                PlatePicture(code == kPlateStanding ? PlateView::Vertical : PlateView::Horizontal);
+        else
+            image = OrientationPicture(kind, code);
+        it = sketches_.emplace(key, std::move(image)).first;
+    }
+    return it->second;
+}
+
+// ---- hooks -------------------------------------------------------------------------------
+
+void ReportContent::clearPicture() {
+    if (next_)
+        next_->clearPicture();
+}
+
+void ReportContent::committed(Kind kind, const CommitResult& c) {
+    if (next_)
+        next_->committed(kind, c);
+}
+
+void ReportContent::areaTerm(const TSectionModel& m, const TSectionResult& r,
+                             const SolvedEntry& s) {
+    // The leading " + " of the first piece is dropped when the formulas are written.
+    const QString area = full(s.A);
+    sumX_ += u" + "_s + area + u"·"_s + full(s.Xc);
+    sumY_ += u" + "_s + area + u"·"_s + full(s.Yc);
+    sumA_ += u" + "_s + area;
+    if (next_)
+        next_->areaTerm(m, r, s);
+}
+
+void ReportContent::centroidFound(const TSectionModel& m, const TSectionResult& r) {
+    writeProfiles(m, r);
+    writeCentroid(r);
+    writeSkeleton();
+    if (next_)
+        next_->centroidFound(m, r);
+}
+
+void ReportContent::extentsFound(const TSectionModel& m, const TSectionResult& r) {
+    if (next_)
+        next_->extentsFound(m, r);
+}
+
+void ReportContent::centralTerm(const TSectionModel& m, const TSectionResult& r,
+                                const SolvedEntry& s) {
+    const int n = ++centralNumber_;
+    const QString separator = n == 1 ? QString() : u" + "_s;
+    const QString a = brief(s.ai);
+    const QString b = brief(s.bi);
+    const QString area = full(s.A);
+    // A plate's own moments are the solver's h³b/12 and b³h/12, shown short; the catalogue
+    // values of the other kinds are shown as typed.
+    const bool plate = s.kind == Kind::List;
+    const bool angle = s.kind == Kind::Un || s.kind == Kind::Ur;
+    const QString ownIx = plate ? brief(s.Ix) : full(s.Ix);
+    const QString ownIy = plate ? brief(s.Iy) : full(s.Iy);
+    const QString ownIxy = angle ? brief(s.Ixy) : u"0"_s;
+
+    doc_.insertBeforePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder), [&](Document& t) {
+        t.text(u"a"_s);
+        t.sub(num(n));
+        t.text(u" = y"_s);
+        t.sub(num(n));
+        t.text(u" - y"_s);
+        t.sub(u"c"_s);
+        t.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + a + u" см., b"_s);
+        t.sub(num(n));
+        t.text(u" = x"_s);
+        t.sub(num(n));
+        t.text(u" - x"_s);
+        t.sub(u"c"_s);
+        t.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + b + u" см."_s);
+    });
+    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxPlaceholder), [&](Document& t) {
+        t.text(separator + u"["_s + ownIx + u" + ("_s + a + u")"_s);
+        t.sup(u"2"_s);
+        t.text(u"·"_s + area + u"]"_s);
+    });
+    doc_.insertBeforePlaceholder(QString::fromLatin1(kIyPlaceholder), [&](Document& t) {
+        t.text(separator + u"["_s + ownIy + u" + ("_s + b + u")"_s);
+        t.sup(u"2"_s);
+        t.text(u"·"_s + area + u"]"_s);
+    });
+    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxyPlaceholder), [&](Document& t) {
+        t.text(separator + u"["_s + ownIxy + u" + ("_s + a + u")"_s + u"·"_s + u"("_s + b + u")"_s);
+        t.text(u"·"_s + area + u"]"_s);
+    });
+    if (next_)
+        next_->centralTerm(m, r, s);
+}
+
+void ReportContent::centralSums(const TSectionModel& m, const TSectionResult& r) {
+    doc_.removePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder));
+    const auto total = [&](const char* placeholder, double value) {
+        doc_.replacePlaceholder(QString::fromLatin1(placeholder), [&](Document& t) {
+            t.text(u" = "_s + brief(value) + u" см"_s);
+            t.sup(u"4"_s);
+            t.text(u"."_s);
+        });
+    };
+    total(kIxPlaceholder, r.Ix);
+    total(kIyPlaceholder, r.Iy);
+    total(kIxyPlaceholder, r.Ixy);
+    step(5);
+    if (next_)
+        next_->centralSums(m, r);
+}
+
+void ReportContent::principalFound(const TSectionModel& m, const TSectionResult& r) {
+    writePrincipal(r);
+    if (next_)
+        next_->principalFound(m, r);
+}
+
+void ReportContent::axesReady(const TSectionModel& m, const TSectionResult& r) {
+    if (next_)
+        next_->axesReady(m, r);
+}
+
+void ReportContent::extremesFound(const TSectionModel& m, const TSectionResult& r) {
+    if (next_)
+        next_->extremesFound(m, r);
+}
+
+void ReportContent::moduliFound(const TSectionModel& m, const TSectionResult& r) {
+    writeModuli(r);
+    if (next_)
+        next_->moduliFound(m, r);
+}
+
+void ReportContent::resultsWritten(const TSectionModel& m, const TSectionResult& r) {
+    if (next_)
+        next_->resultsWritten(m, r);
+}
+
+// ---- the individual profiles ---------------------------------------------------------------
+
+void ReportContent::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
+    doc_.align(AlignCenter);
+    doc_.bold(true);
+    doc_.text(u"Геометрические характеристики отдельных профилей:\r"_s);
+    doc_.bold(false);
+    doc_.align(AlignLeft);
+
+    // The run's entries are in the walk order of the report, so their position is the
+    // running number.
+    int n = 0;
+    for (const SolvedEntry& s : r.Entries) {
+        ++n;
+        switch (s.kind) {
+        case Kind::Un:
+            writeAngle(n, m.Un.entry(s.number), s, false);
+            break;
+        case Kind::Ur:
+            writeAngle(n, m.Ur.entry(s.number), s, true);
+            break;
+        case Kind::Dt:
+            writeBeam(n, m.Dt.entry(s.number));
+            break;
+        case Kind::Sh:
+            writeChannel(n, m.Sh.entry(s.number));
+            break;
+        case Kind::List:
+            writePlate(n, m.List.entry(s.number), s);
+            break;
+        }
+    }
+    step(5);
+}
+
+void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
+    const Kind kind = equalLegs ? Kind::Ur : Kind::Un;
+    const QString sign = signText(kind, e.Orientation);
+    doc_.bold(true);
+    doc_.text(u"\r"_s + num(n) +
+              (equalLegs ? u") Уголок равнополочный "_s : u") Уголок неравнополочный "_s) +
+              full(e.B1 * 10) + u"x"_s + full(e.b2 * 10) + u"x"_s + full(e.d * 10) + u" мм.:\r"_s);
+    doc_.bold(false);
+    doc_.picture(sketch(kind, e.Orientation));
+    doc_.text(u"площадь A = "_s + full(e.A));
+    unit(doc_, u"2"_s, u".,\r"_s);
+
+    if (equalLegs) {
+        const double Iv = 2 * e.Ix - e.Iu;
+        doc_.text(u"моменты инерции: "_s);
+        doc_.text(u"Ix = Iy = "_s + full(e.Ix));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"главные моменты инерции: "_s);
+        doc_.text(u"Iu = Imin = "_s + full(e.Iu));
+        unit(doc_, u"4"_s, u"., "_s);
+        doc_.text(u"Iv = Imax = "_s + full(Iv));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"центробежный момент инерции "_s);
+        doc_.formula(u"eq Ixy = ±\\f(Iu - Iv;2)sin(2·45°) = "_s + sign + u"\\f("_s + full(e.Iu) +
+                     u"-"_s + full(Iv) + u";2) = "_s + brief(s.Ixy));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"расстояние до центра тяжести "_s);
+        doc_.text(u"Zo = "_s + full(e.Xo) + u" см.,\r"_s);
+    } else {
+        const double Iv = e.Ix + e.Iy - e.Iu;
+        const double alpha = std::atan(e.TanAlpha) * 180 / std::numbers::pi;
+        doc_.text(u"моменты инерции: "_s);
+        doc_.text(u"Ix = "_s + full(e.Ix));
+        unit(doc_, u"4"_s, u"., "_s);
+        doc_.text(u"Iy = "_s + full(e.Iy));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"угол наклона главных осей: "_s);
+        doc_.text(u"tg "_s);
+        doc_.symbol(97);
+        doc_.text(u" = "_s + brief(e.TanAlpha) + u", "_s);
+        doc_.symbol(97);
+        doc_.text(u" = "_s + brief(alpha) + u"°\r"_s);
+        doc_.text(u"главные моменты инерции: "_s);
+        doc_.text(u"Iu = Imin = "_s + full(e.Iu));
+        unit(doc_, u"4"_s, u"., "_s);
+        doc_.text(u"Iv = Imax = Ix+Iy-Iu = "_s + full(Iv));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"центробежный момент инерции\r"_s);
+        doc_.formula(u"eq Ixy = ±\\f(Iu - Iv;2)sin(2[97]) = "_s + sign + u"\\f("_s + full(e.Iu) +
+                     u"-"_s + full(Iv) + u";2)sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy));
+        unit(doc_, u"4"_s, u".,\r"_s);
+        doc_.text(u"расстояния до центра тяжести: "_s);
+        doc_.text(u"Xo = "_s + full(e.Xo) + u" см., "_s);
+        doc_.text(u"Yo = "_s + full(e.Yo) + u" см.,\r"_s);
+    }
+    writeCoordinates(n, e.Xc, e.Yc);
+}
+
+void ReportContent::writeBeam(int n, const TDtEntry& e) {
+    doc_.bold(true);
+    doc_.text(u"\r"_s + num(n) + u") Двутавр № "_s + full(e.h) + u":\r"_s);
+    doc_.bold(false);
+    doc_.picture(sketch(Kind::Dt, e.Orientation));
+    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
+    doc_.text(u"ширина полки b = "_s + full(e.b) + u" см.,\r"_s);
+    doc_.text(u"площадь A = "_s + full(e.A));
+    unit(doc_, u"2"_s, u".,\r"_s);
+    doc_.text(u"моменты инерции: "_s);
+    doc_.text(u"Ix = "_s + full(e.Ix));
+    unit(doc_, u"4"_s, u"., "_s);
+    doc_.text(u"Iy = "_s + full(e.Iy));
+    unit(doc_, u"4"_s, u"., "_s);
+    doc_.text(u"Ixy = 0 см"_s);
+    doc_.sup(u"4"_s);
+    doc_.text(u".,\r"_s);
+    writeCoordinates(n, e.Xc, e.Yc);
+}
+
+void ReportContent::writeChannel(int n, const TShEntry& e) {
+    doc_.bold(true);
+    doc_.text(u"\r"_s + num(n) + u") Швеллер № "_s + full(e.h) + u":\r"_s);
+    doc_.bold(false);
+    doc_.picture(sketch(Kind::Sh, e.Orientation));
+    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
+    doc_.text(u"ширина полки b = "_s + full(e.b) + u" см.,\r"_s);
+    doc_.text(u"площадь A = "_s + full(e.A));
+    unit(doc_, u"2"_s, u".,\r"_s);
+    doc_.text(u"моменты инерции: "_s);
+    doc_.text(u"Ix = "_s + full(e.Ix));
+    unit(doc_, u"4"_s, u"., "_s);
+    doc_.text(u"Iy = "_s + full(e.Iy));
+    unit(doc_, u"4"_s, u"., "_s);
+    doc_.text(u"Ixy = 0 см"_s);
+    doc_.sup(u"4"_s);
+    doc_.text(u".,\r"_s);
+    doc_.text(u"расстояние до центра тяжести "_s);
+    doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
+    writeCoordinates(n, e.Xc, e.Yc);
+}
+
+void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
+    doc_.bold(true);
+    doc_.text(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
+              u" мм.:\r"_s);
+    doc_.bold(false);
+    doc_.picture(sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying));
+    doc_.text(u"ширина b = "_s + full(e.b) + u" см.,\r"_s);
+    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
+    doc_.text(u"площадь A = b·h = "_s + full(e.b) + u"·"_s + full(e.h) + u" = "_s + full(s.A));
+    unit(doc_, u"2"_s, u".,\r"_s);
+    doc_.text(u"моменты инерции:\r"_s);
+    doc_.formula(u"eq Ix = \\f(h\\s(3; )·b;12) = \\f("_s + full(e.h) + u"\\s(3; )·"_s + full(e.b) +
+                 u";12) ="_s);
+    doc_.text(u" "_s + brief(s.Ix));
+    unit(doc_, u"4"_s, u".,\r"_s);
+    doc_.formula(u"eq Iy = \\f(b\\s(3; )·h;12) = \\f("_s + full(e.b) + u"\\s(3; )·"_s + full(e.h) +
+                 u";12) ="_s);
+    doc_.text(u" "_s + brief(s.Iy));
+    unit(doc_, u"4"_s, u".,\r"_s);
+    doc_.text(u"Ixy = 0 см"_s);
+    doc_.sup(u"4"_s);
+    doc_.text(u".,\r"_s);
+    writeCoordinates(n, e.Xc, e.Yc);
+}
+
+void ReportContent::writeCoordinates(int n, double Xc, double Yc) {
+    doc_.text(u"координаты центра тяжести в общей системе координат x'y': "_s);
+    doc_.text(u"x"_s);
+    doc_.sub(num(n));
+    doc_.text(u" = "_s + full(Xc) + u" см., "_s);
+    doc_.text(u"y"_s);
+    doc_.sub(num(n));
+    doc_.text(u" = "_s + full(Yc) + u" см.\r"_s);
+}
+
+// ---- the composite solution ----------------------------------------------------------------
+
+void ReportContent::writeCentroid(const TSectionResult& r) {
+    // Every piece starts " + "; the first one goes without it.
+    sumX_.remove(0, 3);
+    sumY_.remove(0, 3);
+    sumA_.remove(0, 3);
+
+    doc_.align(AlignCenter);
+    doc_.bold(true);
+    doc_.text(u"\rКоординаты центра тяжести всего сечения в общей системе координат x'y':\r"_s);
+    doc_.bold(false);
+    doc_.formula(u"eq x\\s( ;c) = \\f([83] S\\s( ;y);[83] A ) = \\f([83] A\\s( ;i) x\\s( ;i);"
+                 u"[83] A\\s( ;i)) = \\f("_s +
+                 sumX_ + u";"_s + sumA_ + u") = "_s + brief(r.xc));
+    doc_.text(u" см.\r"_s);
+    doc_.formula(u"eq y\\s( ;c) = \\f([83] S\\s( ;x);[83] A ) = \\f([83] A\\s( ;i) y\\s( ;i);"
+                 u"[83] A\\s( ;i)) = \\f("_s +
+                 sumY_ + u";"_s + sumA_ + u") = "_s + brief(r.yc));
+    doc_.text(u" см.\r"_s);
+    doc_.text(u"Вводим центральную систему координат xy.\r"_s);
+    step();
+    sumX_.clear();
+    sumY_.clear();
+    sumA_.clear();
+}
+
+void ReportContent::writeSkeleton() {
+    doc_.bold(true);
+    doc_.text(
+        u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
+    doc_.bold(false);
+    doc_.align(AlignLeft);
+    doc_.text(QString::fromLatin1(kCoordinatesPlaceholder) + u"\r"_s);
+
+    doc_.align(AlignCenter);
+    doc_.bold(true);
+    doc_.text(u"\rМоменты инерции в центральной системе координат:\r"_s);
+    doc_.bold(false);
+    doc_.align(AlignLeft);
+
+    doc_.text(u"I"_s);
+    doc_.sub(u"x"_s);
+    doc_.text(u" = "_s);
+    doc_.symbol(83);
+    doc_.text(u"[I"_s);
+    doc_.sub(u"xi"_s);
+    doc_.text(u" + a"_s);
+    doc_.sub(u"i"_s);
+    doc_.sup(u"2"_s);
+    doc_.text(u"A"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u"] = "_s + QString::fromLatin1(kIxPlaceholder) + u"\r"_s);
+
+    doc_.text(u"I"_s);
+    doc_.sub(u"y"_s);
+    doc_.text(u" = "_s);
+    doc_.symbol(83);
+    doc_.text(u"[I"_s);
+    doc_.sub(u"yi"_s);
+    doc_.text(u" + b"_s);
+    doc_.sub(u"i"_s);
+    doc_.sup(u"2"_s);
+    doc_.text(u"A"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u"] = "_s + QString::fromLatin1(kIyPlaceholder) + u"\r"_s);
+
+    doc_.text(u"I"_s);
+    doc_.sub(u"xy"_s);
+    doc_.text(u" = "_s);
+    doc_.symbol(83);
+    doc_.text(u"[I"_s);
+    doc_.sub(u"xyi"_s);
+    doc_.text(u" + a"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u"b"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u"A"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u"] = "_s + QString::fromLatin1(kIxyPlaceholder) + u"\r"_s);
+
+    // From here on the text is typed at the end in centred paragraphs; the placeholder
+    // searches run backwards from the end.
+    doc_.align(AlignCenter);
+    step();
+}
+
+void ReportContent::writePrincipal(const TSectionResult& r) {
+    const QString Ix = brief(r.Ix), Iy = brief(r.Iy), Ixy = brief(r.Ixy);
+
+    // The tangent of the double angle; with Ix = Iy it is infinite, of the sign of −Ixy,
+    // unless Ixy is zero as well.
+    QString tangent;
+    if (std::fabs(r.Ix - r.Iy) >= kZeroThreshold) {
+        tangent = brief(-2 * r.Ixy / (r.Ix - r.Iy));
+    } else {
+        tangent = r.Ixy > 0 ? u"-[165]"_s : u"[165]"_s;
+        if (std::fabs(r.Ixy) < kZeroThreshold)
+            tangent = u"0"_s;
+    }
+    doc_.bold(true);
+    doc_.text(u"\rУгол поворота главных осей:\r"_s);
+    doc_.bold(false);
+    doc_.formula(u"eq tg 2[97]\\s( ;o) = - \\f(2·I\\s( ;xy);I\\s( ;x)-I\\s( ;y)) = - \\f(2·("_s +
+                 Ixy + u");"_s + Ix + u"-"_s + Iy + u") = "_s + tangent);
+    doc_.text(u", "_s);
+    doc_.formula(u"eq [97]\\s( ;o) = "_s + brief(r.Alpha0) + u"[176]"_s);
+    doc_.text(u".\r"_s);
+    if (std::fabs(r.Ixy) < kZeroThreshold)
+        doc_.text(u"Главные оси uv совпадают с центральными xy.\r"_s);
+    else if (r.Alpha0 > 0)
+        doc_.text(
+            u"Главные оси uv повернуты по отношению к центральным xy против часовой стрелки.\r"_s);
+    else
+        doc_.text(
+            u"Главные оси uv повернуты по отношению к центральным xy по часовой стрелке.\r"_s);
+    step();
+
+    doc_.bold(true);
+    doc_.text(u"\rГлавные моменты инерции:\r"_s);
+    doc_.bold(false);
+    doc_.formula(u"eq I\\s( ; ;max;min) = \\f(I\\s( ;x) + I\\s( ;y);2) ± \\f(1;2) "
+                 u"\\r(\\b(I\\s( ;x) - I\\s( ;y))\\s(2; ) + 4·I\\s(2;xy))"_s);
+    doc_.text(u".\r"_s);
+    const auto principal = [&](const QString& axis, const QString& bound, const QString& sign,
+                               double value) {
+        doc_.formula(u"eq I\\s( ;"_s + axis + u") = I\\s( ;"_s + bound + u") = \\f("_s + Ix +
+                     u"+"_s + Iy + u";2) "_s + sign + u" \\f(1;2) \\r(\\b("_s + Ix + u"-"_s + Iy +
+                     u")\\s(2; ) + 4·("_s + Ixy + u")\\s(2; )) = "_s + brief(value) +
+                     u" см\\s(4; )."_s);
+        doc_.text(u"\r"_s);
+    };
+    principal(u"u"_s, u"min"_s, u"-"_s, r.Iu);
+    principal(u"v"_s, u"max"_s, u"+"_s, r.Iv);
+    step();
+
+    doc_.bold(true);
+    doc_.text(u"\rГлавные радиусы инерции:\r"_s);
+    doc_.bold(false);
+    doc_.formula(u"eq i\\s( ;u) = \\r(\\f(I\\s( ;u);A)) = \\r(\\f("_s + brief(r.Iu) + u";"_s +
+                 brief(r.A) + u")) = "_s + brief(r.iu));
+    doc_.text(u" см.\r"_s);
+    doc_.formula(u"eq i\\s( ;v) = \\r(\\f(I\\s( ;v);A)) = \\r(\\f("_s + brief(r.Iv) + u";"_s +
+                 brief(r.A) + u")) = "_s + brief(r.iv));
+    doc_.text(u" см.\r"_s);
+    doc_.text(u"Здесь A = "_s);
+    doc_.symbol(83);
+    doc_.text(u"A"_s);
+    doc_.sub(u"i"_s);
+    doc_.text(u" = "_s + brief(r.A) + u" см."_s);
+    doc_.sup(u"2"_s);
+    doc_.text(u" - площадь всего сечения.\r"_s);
+    doc_.text(u"Зная радиусы инерции, строим эллипс инерции. Его уравнение: "_s);
+    doc_.formula(u"eq \\f(u\\s(2; );i\\s(2;v)) + \\f(v\\s(2; );i\\s(2;u)) = 1"_s);
+    doc_.text(u".\r"_s);
+    step();
+}
+
+void ReportContent::writeModuli(const TSectionResult& r) {
+    // v_max divides Iu and u_max divides Iv: which distance that is depends on whether the
+    // axis at Alpha0 is u or v.
+    const bool atAlphaIsU = AxisAtAlphaIsU(r);
+    const double vMax = atAlphaIsU ? r.RotatedYMax : r.RotatedXMax;
+    const double uMax = atAlphaIsU ? r.RotatedXMax : r.RotatedYMax;
+
+    doc_.bold(true);
+    doc_.text(u"\rМоменты сопротивления:\r"_s);
+    doc_.bold(false);
+    doc_.formula(u"eq W\\s( ;u) = \\f(I\\s( ;u);v\\s( ;max)) = \\f("_s + brief(r.Iu) + u";"_s +
+                 brief(vMax) + u") = "_s + brief(r.Wu) + u" см\\s(3; )."_s);
+    doc_.text(u"\r"_s);
+    doc_.formula(u"eq W\\s( ;v) = \\f(I\\s( ;v);u\\s( ;max)) = \\f("_s + brief(r.Iv) + u";"_s +
+                 brief(uMax) + u") = "_s + brief(r.Wv) + u" см\\s(3; )."_s);
+    doc_.text(u"\r"_s);
+    doc_.align(AlignLeft);
+    doc_.text(u"Здесь:\r"_s);
+    doc_.text(u"u"_s);
+    doc_.sub(u"max"_s);
+    doc_.text(u" - расстояние от центра тяжести до наиболее удаленной точки сечения по оси u "
+              u"(красная).\r"_s);
+    doc_.text(u"v"_s);
+    doc_.sub(u"max"_s);
+    doc_.text(u" - расстояние от центра тяжести до наиболее удаленной точки сечения по оси v "
+              u"(синяя).\r"_s);
+
+    const auto point = [&](int number) {
+        const bool known = number >= 1 && number <= static_cast<int>(r.OutlinePoints.size());
+        return known ? r.OutlinePoints[static_cast<std::size_t>(number - 1)] : TPoint{};
+    };
+    if (std::fabs(r.Ixy) >= kZeroThreshold) {
+        const TPoint p1 = point(r.RotatedYMaxPoint); // farthest from the axis at Alpha0
+        const TPoint p2 = point(r.RotatedXMaxPoint); // farthest from the axis across it
+        const QString a = brief(r.Alpha0);
+        const QString across = u"|y·sin [97]\\s( ;o) + x·cos [97]\\s( ;o)| = |("_s + brief(p2.y) +
+                               u")·sin("_s + a + u"[176]) + ("_s + brief(p2.x) + u")·cos("_s + a +
+                               u"[176])| = "_s;
+        const QString along = u"|y·cos [97]\\s( ;o) - x·sin [97]\\s( ;o)| = |("_s + brief(p1.y) +
+                              u")·cos("_s + a + u"[176]) - ("_s + brief(p1.x) + u")·sin("_s + a +
+                              u"[176])| = "_s;
+        doc_.formula(u"eq u\\s( ;max) = "_s + (atAlphaIsU ? across : along) + brief(uMax) +
+                     u" см."_s);
+        doc_.text(u"\r"_s);
+        doc_.formula(u"eq v\\s( ;max) = "_s + (atAlphaIsU ? along : across) + brief(vMax) +
+                     u" см."_s);
+        doc_.text(u"\r"_s);
+        doc_.text(u"Здесь x и y координаты наиболее удаленных точек в центральной системе "
+                  u"координат.\r"_s);
+    }
+    step();
+}
+
+} // namespace karo::report

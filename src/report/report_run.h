@@ -1,0 +1,68 @@
+#pragma once
+// One report run: a new document with the introduction and the section picture, then the
+// section solved once more with the worked solution typed into the document as the run goes,
+// and the document written as a .docx file.
+//
+// The window runs it from the report button:
+//
+//     karo::report::ReportRunHooks hooks;
+//     hooks.begin = [&] { Panel9->show(); };
+//     hooks.step = [&] { ProgressBar1->setValue(ProgressBar1->value() + 1); };
+//     hooks.end = [&] { Panel9->hide(); ProgressBar1->setValue(0); };
+//     const auto run = karo::report::RunReport(model, &texts, result, hooks, QString(),
+//                                              &image1, &warnings);
+//
+// The report's typing is attached to the solver only inside RunReport: no other solve ever
+// writes into a document, whatever happens during the run.
+
+#include "model/arith.h"
+#include "solver/solver.h"
+
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace karo::report {
+
+// Progress steps of a complete report: 3 before the solve, 16 inside it, 1 after it.
+inline constexpr int kReportSteps = 20;
+
+struct ReportRunHooks {
+    std::function<void()> begin; // the run starts: show the progress panel
+    std::function<void()> step;  // one progress step
+    std::function<void()> end;   // always called last, also after a fault: hide and reset
+};
+
+struct ReportRunResult {
+    SolveOutcome outcome;                 // Solved, or why the solver refused the section
+    QString path;                         // the file written; empty when none was written
+    QString error;                        // why no file was written (a write failure or the fault)
+    std::optional<ArithmeticError> fault; // the arithmetic fault that stopped the solve
+    QImage picture;                       // the section picture drawn by this run's solve
+    int steps = 0;                        // progress steps made
+
+    bool written() const { return !path.isEmpty(); }
+};
+
+// Runs the whole report and writes it to `outputPath`, replacing that file only once the new
+// one is complete. An empty `outputPath` means a new "Отчет N.docx" in the temporary folder.
+//
+// A section that the solver refuses still gives a document with the introduction and the
+// picture. An arithmetic fault during the solve writes no file (the solution would stop in
+// the middle) and is returned in `fault`, with its message and a full stop in `error`.
+// `hooks.end` is called in every case.
+ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
+                          const ReportRunHooks& hooks, const QString& outputPath = QString(),
+                          const QImage* picture = nullptr, SolveObserver* observer = nullptr);
+
+// A new file name "Отчет N.docx" in `folder`, N one more than the largest number there, so
+// numbers keep rising and no file is ever overwritten. The name is claimed by creating the
+// file empty; returns an empty string when the folder does not take a new file.
+QString NewReportPath(const QString& folder);
+
+// The text of the message box shown when the report cannot be written or opened; the
+// written file's path, if any, follows on a line of its own.
+QString ReportFailureText(const QString& writtenPath = QString());
+
+} // namespace karo::report
