@@ -1,8 +1,177 @@
 #include "cli/cli.h"
 
+#include "model/section_model.h"
+#include "picture/fonts.h"
+#include "picture/result_sheet.h"
+#include "picture/section_picture.h"
+#include "picture/sheet_print.h"
+#include "solver/solver.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QPageSize>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cmath>
+#include <optional>
+#include <ostream>
+
 namespace karo::cli {
+namespace {
+
+QString qs(const std::string& s) {
+    return QString::fromLocal8Bit(s.c_str());
+}
+
+// A command's FILE, its options, and the section solved and drawn.
+struct Drawn {
+    std::string file;
+    std::map<std::string, std::string> options;
+    TSectionModel model;
+    TSectionResult result;
+    SectionPicture picture;
+};
+
+// Reads FILE -o OUT and the options in `valued`; false (with a message) on bad arguments.
+bool parse(const std::string& command, const std::vector<std::string>& args,
+           const std::vector<std::string>& valued, Drawn& d, std::ostream& err) {
+    if (!ParseArgs(command, args, valued, {}, d.file, d.options, err))
+        return false;
+    if (d.options.count("-o") == 0 || d.options["-o"].empty()) {
+        err << "karo-cli " << command << ": не указан выходной файл (-o)\n";
+        return false;
+    }
+    return true;
+}
+
+// Loads, solves and draws the section. Returns -1 when done, else the exit code.
+int draw(Drawn& d, std::ostream& err) {
+    InstallFontSubstitutes();
+    return LoadAndSolve(d.file, d.model, d.result, err, &d.picture);
+}
+
+int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    Drawn d;
+    if (!parse("sheet", args, {"-o"}, d, err))
+        return kFailure;
+    if (const int code = draw(d, err); code >= 0)
+        return code;
+    const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
+    // The same name rule as the save button: the file always ends in ".bmp".
+    const QString path = SheetFileName(qs(d.options["-o"]));
+    QString error;
+    if (!SaveSheetBmp(sheet, path, &error)) {
+        err << error.toStdString() << "\n";
+        return kFailure;
+    }
+    out << path.toStdString() << "\n";
+    return kSolved;
+}
+
+// Writes `bytes` to `path` through a temporary file renamed into place.
+bool writeAtomically(const QString& path, const QByteArray& bytes, std::ostream& err) {
+    QSaveFile f(path);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
+        return true;
+    err << QStringLiteral("Не удалось сохранить «%1»: %2").arg(path, f.errorString()).toStdString()
+        << "\n";
+    return false;
+}
+
+int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    Drawn d;
+    if (!parse("picture", args, {"-o"}, d, err))
+        return kFailure;
+    if (const int code = draw(d, err); code >= 0)
+        return code;
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        d.picture.image().save(&buffer, "PNG");
+    }
+    return writeAtomically(qs(d.options["-o"]), bytes, err) ? kSolved : kFailure;
+}
+
+// A number in [lo, hi] (a whole one if `whole`), or nullopt.
+std::optional<double> numberOption(const std::string& text, double lo, double hi, bool whole) {
+    bool ok = false;
+    const double v = qs(text).toDouble(&ok); // C locale: "." is the decimal separator
+    if (!ok || !std::isfinite(v) || v < lo || v > hi || (whole && v != std::floor(v)))
+        return std::nullopt;
+    return v;
+}
+
+int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+    Drawn d;
+    if (!parse("print", args, {"-o", "--copies", "--dpi"}, d, err))
+        return kFailure;
+    int copies = 1;
+    double dpi = 96; // a screen's usual pixels per inch
+    if (d.options.count("--copies")) {
+        const auto v = numberOption(d.options["--copies"], 1, 999, true);
+        if (!v) {
+            err << "karo-cli print: --copies ждёт целое число от 1 до 999\n";
+            return kFailure;
+        }
+        copies = static_cast<int>(*v);
+    }
+    if (d.options.count("--dpi")) {
+        const auto v = numberOption(d.options["--dpi"], 1, 100000, false);
+        if (!v) {
+            err << "karo-cli print: --dpi ждёт положительное число\n";
+            return kFailure;
+        }
+        dpi = *v;
+    }
+    if (const int code = draw(d, err); code >= 0)
+        return code;
+    const QString path = qs(d.options["-o"]);
+    const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
+
+    // The printer writes to a file of its own; the finished document is then put in place
+    // at once, so that a failed run leaves no half-written PDF behind.
+    QTemporaryFile spool;
+    if (!spool.open()) {
+        err << "Не удалось создать временный файл: " << spool.errorString().toStdString() << "\n";
+        return kFailure;
+    }
+    spool.close();
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(spool.fileName());
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // A PDF page is printable to its very edge: the sheet is placed from the page's corner.
+    printer.setFullPage(true);
+    QString error;
+    if (!PrintSheet(printer, sheet, copies, dpi, dpi, &error)) {
+        err << error.toStdString() << "\n";
+        return kFailure;
+    }
+    QFile spooled(spool.fileName());
+    if (!spooled.open(QIODevice::ReadOnly)) {
+        err << "Не удалось прочитать напечатанное: " << spooled.errorString().toStdString() << "\n";
+        return kFailure;
+    }
+    return writeAtomically(path, spooled.readAll(), err) ? kSolved : kFailure;
+}
+
+} // namespace
 
 // The result sheet, the section picture and the printed sheet.
-void AddSheetCommands(std::vector<Command>&) {}
+void AddSheetCommands(std::vector<Command>& commands) {
+    commands.push_back({"sheet",
+                        "sheet ФАЙЛ.karo -o ЛИСТ.bmp   лист результатов 610×460 в BMP "
+                        "(расширение всегда .bmp)",
+                        sheetCommand, true});
+    commands.push_back({"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390",
+                        pictureCommand, true});
+    commands.push_back({"print",
+                        "print ФАЙЛ.karo -o ЛИСТ.pdf [--copies N] [--dpi D]   печать листа в "
+                        "PDF, по странице на копию (D — точек на дюйм экрана, 96)",
+                        printCommand, true});
+}
 
 } // namespace karo::cli

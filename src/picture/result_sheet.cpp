@@ -1,0 +1,178 @@
+#include "picture/result_sheet.h"
+
+#include "picture/primitives.h"
+
+#include <QFontMetrics>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace karo {
+namespace {
+
+constexpr QRgb kWhite = 0xFFFFFFFF;
+
+// Font sizes in points become pixels as on a 96 dpi screen: 10 pt → 13 px, 14 pt → 19 px.
+QFont sheetFont(const char* family, int pixels, bool bold) {
+    QFont f(QString::fromLatin1(family));
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+struct ValueLine {
+    const char16_t* name; // null for the angle, whose name is drawn apart
+    const char16_t* unit;
+    const char16_t* superscript; // null when none
+};
+
+// In the order of the result fields.
+constexpr std::array<ValueLine, ResultFieldCount> kLines = {{
+    {u"Xc", u" см.", nullptr},
+    {u"Yc", u" см.", nullptr},
+    {u"A", u" см.", u"2"},
+    {u"Ix", u" см.", u"4"},
+    {u"Iy", u" см.", u"4"},
+    {u"Ixy", u" см.", u"4"},
+    {nullptr, u"°", nullptr},
+    {u"Iu", u" см.", u"4"},
+    {u"Iv", u" см.", u"4"},
+    {u"iu", u" см.", nullptr},
+    {u"iv", u" см.", nullptr},
+    {u"Wu", u" см.", u"3"},
+    {u"Wv", u" см.", u"3"},
+}};
+
+// Copies the picture onto the sheet; pixels of the picture's ground take the sheet's white.
+void copyPicture(QImage& sheet, const QImage& picture) {
+    const QImage src = picture.convertToFormat(QImage::Format_RGB32);
+    const int w = std::min(src.width(), 390), h = std::min(src.height(), 390);
+    for (int y = 0; y < h; ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        QRgb* out = reinterpret_cast<QRgb*>(sheet.scanLine(SheetPictureY + y)) + SheetPictureX;
+        for (int x = 0; x < w; ++x)
+            out[x] = in[x] == PageColor ? kWhite : in[x];
+    }
+}
+
+} // namespace
+
+SheetTexts ResultFieldTexts(const TSectionResult& r) {
+    SheetTexts t;
+    for (std::size_t i = 0; i < t.size(); ++i)
+        t[i] = QString::fromStdString(r.Texts[i]);
+    return t;
+}
+
+QFont SheetTitleFont() {
+    return sheetFont("Tahoma", 13, true);
+}
+
+QFont SheetValueFont() {
+    return sheetFont("Times New Roman", 19, false);
+}
+
+QFont SheetSuperscriptFont() {
+    return sheetFont("Times New Roman", 13, false);
+}
+
+QImage BuildResultSheet(const QImage& picture, const SheetTexts& fieldTexts) {
+    QImage sheet(SheetWidth, SheetHeight, QImage::Format_RGB32);
+    sheet.fill(kWhite);
+    copyPicture(sheet, picture);
+
+    Canvas c(sheet);
+    c.setBrush(QColor::fromRgb(kWhite));
+    c.setFont(SheetTitleFont());
+    c.TextOut(8, 2, QStringLiteral("Геометрические характеристики плоских сечений"));
+    c.TextOut(125, 428, QStringLiteral("Результаты расчета"));
+
+    const QFont value = SheetValueFont();
+    const QFontMetrics valueMetrics(value, &sheet);
+    c.setFont(value);
+    for (std::size_t i = 0; i < kLines.size(); ++i) {
+        const ValueLine& line = kLines[i];
+        const int y = SheetRowY[i];
+        if (line.name) {
+            c.TextOut(SheetNameX, y, QString::fromUtf16(line.name));
+        } else {
+            // α with a lowered "o" as its index: the angle of the principal axes.
+            c.TextOut(SheetNameX, 192, QStringLiteral("α"));
+            c.TextOut(435, 198, QStringLiteral("o"));
+        }
+        c.TextOut(SheetEqualsX, y, QStringLiteral("="));
+        const QString text = fieldTexts[i] + QString::fromUtf16(line.unit);
+        c.TextOut(SheetValueX, y, text);
+        if (line.superscript) {
+            // Measured, so that a value of any length keeps its index right after it.
+            c.setFont(SheetSuperscriptFont());
+            c.TextOut(SheetValueX + valueMetrics.horizontalAdvance(text), y - 2,
+                      QString::fromUtf16(line.superscript));
+            c.setFont(value);
+        }
+    }
+
+    c.setPen(Qt::black, 2);
+    c.DrawLine(0, 1, 609, 1);
+    c.DrawLine(609, 1, 609, 459);
+    c.DrawLine(609, 459, 1, 459);
+    c.DrawLine(1, 459, 1, 0);
+    c.DrawLine(1, 20, 609, 20);
+    c.DrawLine(1, 412, 393, 412);
+    c.DrawLine(393, 20, 393, 459);
+    return sheet;
+}
+
+QString SheetFileName(QString chosen) {
+    const qsizetype nameStart = chosen.lastIndexOf(QLatin1Char('/')) + 1;
+    if (nameStart >= chosen.size())
+        return chosen; // no file name to give an extension to
+    const qsizetype dot = chosen.lastIndexOf(QLatin1Char('.'));
+    if (dot > nameStart)
+        chosen.truncate(dot);
+    return chosen + QStringLiteral(".bmp");
+}
+
+bool SaveSheetBmp(const QImage& sheet, const QString& path, QString* error) {
+    const auto fail = [&](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("Не удалось сохранить «%1»: %2").arg(path, reason);
+        return false;
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(file.errorString());
+    // A 32-bit image is written as 24 bits per pixel.
+    if (!sheet.convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("ошибка записи изображения");
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!file.commit())
+        return fail(file.errorString());
+    return true;
+}
+
+QImage MonochromeSheet(const QImage& sheet) {
+    const QImage src = sheet.convertToFormat(QImage::Format_RGB32);
+    QImage mono(src.size(), QImage::Format_Mono);
+    mono.setColorCount(2);
+    mono.setColor(0, qRgb(0, 0, 0));
+    mono.setColor(1, qRgb(255, 255, 255));
+    mono.fill(0);
+    for (int y = 0; y < src.height(); ++y) {
+        const QRgb* in = reinterpret_cast<const QRgb*>(src.constScanLine(y));
+        for (int x = 0; x < src.width(); ++x) {
+            if ((in[x] & 0xFFFFFF) == 0xFFFFFF)
+                mono.setPixel(x, y, 1);
+        }
+    }
+    mono.setDotsPerMeterX(src.dotsPerMeterX());
+    mono.setDotsPerMeterY(src.dotsPerMeterY());
+    return mono;
+}
+
+} // namespace karo
