@@ -1,0 +1,79 @@
+// The report of the textbook section opened in a real word processor (LibreOffice, when it
+// is installed): it reads the package, lays out the pages and typesets the formulas.
+#include "io/section_file.h"
+#include "report/report_run.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using namespace karo;
+
+namespace {
+
+bool run(const QString& program, const QStringList& arguments, const QString& home,
+         QByteArray* output = nullptr) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home); // a profile of its own
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    if (!process.waitForFinished(180000)) {
+        process.kill();
+        process.waitForFinished();
+        return false;
+    }
+    if (output)
+        *output = process.readAllStandardOutput();
+    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    if (!ok)
+        ADD_FAILURE() << program.toStdString()
+                      << " failed: " << process.readAllStandardError().toStdString();
+    return ok;
+}
+
+} // namespace
+
+TEST(ReportInWordProcessor, TextbookReportTypesets) {
+    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    if (soffice.isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+        GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TSectionModel model;
+    ASSERT_TRUE(
+        LoadSectionFile(QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo"), model).ok());
+    TSectionResult result;
+    const QString path = dir.filePath(QStringLiteral("textbook.docx"));
+    const auto report = report::RunReport(model, nullptr, result, {}, path);
+    ASSERT_TRUE(report.written()) << report.error.toStdString();
+
+    ASSERT_TRUE(run(soffice,
+                    {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
+                    dir.path()));
+    const QString pdf = dir.filePath(QStringLiteral("textbook.pdf"));
+    ASSERT_TRUE(QFileInfo::exists(pdf));
+
+    // The section picture and three profile pictures of about 10 cm each, and the solution.
+    QByteArray info;
+    ASSERT_TRUE(run(pdfinfo, {pdf}, dir.path(), &info));
+    EXPECT_TRUE(info.contains("Pages:           5")) << info.toStdString();
+
+    QByteArray text;
+    ASSERT_TRUE(run(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
+    const QString shown = QString::fromUtf8(text);
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("Двутавр № 20:"))) << shown.toStdString();
+    // Numbers that only the typeset formulas hold: the centroid, the principal moments, the
+    // radii and the moduli.
+    for (const char* number : {"1.9321", "-1.3403", "1291.1", "4002.1", "4.5342", "7.983", "108.63",
+                               "311.15", "-8.9529"})
+        EXPECT_TRUE(shown.contains(QLatin1String(number))) << number << "\n" << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("\\f("))) << shown.toStdString();
+    EXPECT_FALSE(shown.contains(QStringLiteral("###"))) << shown.toStdString();
+}
