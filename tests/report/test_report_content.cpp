@@ -537,10 +537,14 @@ TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
 
     // Without an output path the report takes the next name in the temporary folder.
     QTemporaryDir temp;
+    const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", QFile::encodeName(temp.path()));
     const Made made = makeReport(section(kPlate20x1), QString());
-    qputenv("TMPDIR", saved);
+    if (hadTmp)
+        qputenv("TMPDIR", saved);
+    else
+        qunsetenv("TMPDIR");
     EXPECT_EQ(made.run.path, QDir(temp.path()).filePath(u("Отчет 1.docx")));
     EXPECT_TRUE(made.view.ok);
     EXPECT_GT(QFileInfo(made.run.path).size(), 1000);

@@ -13,6 +13,7 @@ using namespace karo;
 
 namespace {
 
+// Runs a program to its end; a failure is reported with its error output.
 bool run(const QString& program, const QStringList& arguments, const QString& home,
          QByteArray* output = nullptr) {
     QProcess process;
