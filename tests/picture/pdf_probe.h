@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <cmath>
+
 namespace karo::test {
 
 struct PdfProbe {
@@ -56,9 +58,13 @@ inline PdfProbe probePdf(const QString& path, int imageWidth, int imageHeight) {
         const QString content = QString::fromLatin1(inflate(pdf.mid(start, end - start)));
         for (auto it = place.globalMatch(content); it.hasNext();) {
             const auto m = it.next();
+            // The scale is written with eight decimals: corners to a thousandth of a pixel.
+            const auto milli = [](double v) { return std::round(v * 1000) / 1000; };
             const double sx = m.captured(1).toDouble(), sy = m.captured(2).toDouble();
-            p.placements.append(QRectF(m.captured(3).toDouble(), m.captured(4).toDouble(),
-                                       sx * imageWidth, sy * imageHeight));
+            const double x = m.captured(3).toDouble(), y = m.captured(4).toDouble();
+            p.placements.append(
+                QRectF(QPointF(milli(x), milli(y)),
+                       QPointF(milli(x + sx * imageWidth), milli(y + sy * imageHeight))));
         }
         at = end + 9;
     }

@@ -1,0 +1,166 @@
+// karo-cli sheet, picture and print, run as a user runs them: the files they write, where
+// the printed sheet lands, and the exit codes.
+
+#include "../picture/pdf_probe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using karo::test::probePdf;
+
+namespace {
+
+struct CliRun {
+    int code;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args) {
+    QProcess p;
+    p.start(QStringLiteral(KARO_CLI), args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kTextbook = QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo");
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+quint32 le32(const QByteArray& b, int at) {
+    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 |
+           quint32(quint8(b[at + 2])) << 16 | quint32(quint8(b[at + 3])) << 24;
+}
+quint32 be32(const QByteArray& b, int at) {
+    return quint32(quint8(b[at])) << 24 | quint32(quint8(b[at + 1])) << 16 |
+           quint32(quint8(b[at + 2])) << 8 | quint32(quint8(b[at + 3]));
+}
+
+QString write(QTemporaryDir& dir, const char* name, const QByteArray& content) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(content);
+    return path;
+}
+
+QStringList filesIn(const QTemporaryDir& dir) {
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+TEST(CliSheet, SheetIsA24BitBmpUnderTheBmpName) {
+    QTemporaryDir dir;
+    const CliRun r = cli({QStringLiteral("sheet"), kTextbook, QStringLiteral("-o"),
+                          dir.filePath(QStringLiteral("Results.txt"))});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const QString bmp = dir.filePath(QStringLiteral("Results.bmp"));
+    EXPECT_EQ(r.out, bmp + QLatin1Char('\n'));
+    EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("Results.bmp")});
+    const QByteArray b = readAll(bmp);
+    ASSERT_EQ(b.size(), 54 + 1832 * 460); // rows of 610 × 3 bytes, padded to 4
+    EXPECT_EQ(b.left(2), QByteArray("BM"));
+    EXPECT_EQ(le32(b, 18), 610u);
+    EXPECT_EQ(le32(b, 22), 460u);
+    EXPECT_EQ(quint8(b[28]), 24);
+
+    // The section picture alone.
+    const QString png = dir.filePath(QStringLiteral("section.png"));
+    const CliRun p = cli({QStringLiteral("picture"), kTextbook, QStringLiteral("-o"), png});
+    ASSERT_EQ(p.code, 0) << p.err.toStdString();
+    const QByteArray pb = readAll(png);
+    ASSERT_GE(pb.size(), 24);
+    EXPECT_EQ(pb.mid(1, 3), QByteArray("PNG"));
+    EXPECT_EQ(be32(pb, 16), 390u);
+    EXPECT_EQ(be32(pb, 20), 390u);
+}
+
+TEST(CliSheet, RefusedSectionsAndUnwritableOutputsWriteNothing) {
+    QTemporaryDir dir;
+    const QString refused = write(dir, "r.karo", R"({"format": "karo-section", "version": 1,
+        "kinds": {"List": {"entries": [{"h": "0", "b": "1", "Xc": "0", "Yc": "0"}]}}})");
+    const QString empty = write(dir, "e.karo", R"({"format": "karo-section", "version": 1,
+        "kinds": {"List": {"entries": []}}})");
+    const QString out = dir.filePath(QStringLiteral("out.bmp"));
+    for (const QString& cmd :
+         {QStringLiteral("sheet"), QStringLiteral("picture"), QStringLiteral("print")}) {
+        SCOPED_TRACE(cmd.toStdString());
+        EXPECT_EQ(cli({cmd, refused, QStringLiteral("-o"), out}).code, 2);
+        EXPECT_EQ(cli({cmd, empty, QStringLiteral("-o"), out}).code, 2);
+        EXPECT_FALSE(QFile::exists(out));
+        // No output named.
+        const CliRun noOut = cli({cmd, kTextbook});
+        EXPECT_EQ(noOut.code, 1);
+        EXPECT_TRUE(noOut.err.contains(QStringLiteral("-o"))) << noOut.err.toStdString();
+        // A folder that is really a file: the system's reason, exit 1, nothing written.
+        const CliRun bad =
+            cli({cmd, kTextbook, QStringLiteral("-o"), refused + QStringLiteral("/out.bmp")});
+        EXPECT_EQ(bad.code, 1);
+        EXPECT_TRUE(bad.err.contains(QStringLiteral("out.bmp"))) << bad.err.toStdString();
+    }
+    // An existing folder in the output's place stays a folder.
+    ASSERT_TRUE(QDir().mkdir(out));
+    EXPECT_EQ(cli({QStringLiteral("sheet"), kTextbook, QStringLiteral("-o"), out}).code, 1);
+    EXPECT_TRUE(QFileInfo(out).isDir());
+    EXPECT_EQ(filesIn(dir), (QStringList{QStringLiteral("e.karo"), QStringLiteral("r.karo")}));
+}
+
+TEST(CliSheet, PrintGivesOnePagePerCopyAtTheScreenSize) {
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("sheet.pdf"));
+    const CliRun r = cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"), pdf,
+                          QStringLiteral("--copies"), QStringLiteral("3")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    const auto probe = probePdf(pdf, 610, 460);
+    EXPECT_EQ(probe.pages, 3);
+    EXPECT_EQ(probe.monoImages, 1);
+    // The PDF printer has 1200 dpi; against 96 the scale is 12.5: (625, 625)–(8250, 6375).
+    EXPECT_EQ(probe.placements, QList<QRectF>(3, QRectF(QPointF(625, 625), QPointF(8250, 6375))));
+    if (!QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty()) {
+        QProcess info;
+        info.start(QStringLiteral("pdfinfo"), {pdf});
+        ASSERT_TRUE(info.waitForFinished(30000));
+        EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                        .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
+    }
+
+    // A window of 800 dpi: scale 1.5, as a 144 dpi printer against a 96 dpi screen.
+    const CliRun r15 = cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"), pdf,
+                            QStringLiteral("--dpi"), QStringLiteral("800")});
+    ASSERT_EQ(r15.code, 0) << r15.err.toStdString();
+    EXPECT_EQ(probePdf(pdf, 610, 460).placements,
+              QList<QRectF>{QRectF(QPointF(75, 75), QPointF(990, 765))});
+    // 192 dpi: scale 6.25, and Round(312.5) = 312, Round(3187.5) = 3188.
+    const CliRun r625 = cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"), pdf,
+                             QStringLiteral("--dpi"), QStringLiteral("192")});
+    ASSERT_EQ(r625.code, 0) << r625.err.toStdString();
+    EXPECT_EQ(probePdf(pdf, 610, 460).placements,
+              QList<QRectF>{QRectF(QPointF(312, 312), QPointF(4125, 3188))});
+
+    // Counts and resolutions that make no sense are refused before anything is written.
+    for (const char* bad : {"0", "-1", "2.5", "x", "1000"})
+        EXPECT_EQ(cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"),
+                       dir.filePath(QStringLiteral("bad.pdf")), QStringLiteral("--copies"),
+                       QString::fromLatin1(bad)})
+                      .code,
+                  1)
+            << bad;
+    for (const char* bad : {"0", "-96", "nan", "inf"})
+        EXPECT_EQ(cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"),
+                       dir.filePath(QStringLiteral("bad.pdf")), QStringLiteral("--dpi"),
+                       QString::fromLatin1(bad)})
+                      .code,
+                  1)
+            << bad;
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("bad.pdf"))));
+}
