@@ -497,14 +497,21 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
     for (const PackagePart& part : parts) {
         zip_source_t* source =
             zip_source_buffer(archive, part.data.constData(), part.data.size(), 0);
-        if (!source ||
-            zip_file_add(archive, part.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0) {
+        const zip_int64_t index =
+            source ? zip_file_add(archive, part.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
+                   : -1;
+        if (index < 0) {
             if (source)
                 zip_source_free(source);
             *error = QString::fromLocal8Bit(zip_strerror(archive));
             ok = false;
             break;
         }
+        // PNG data is compressed already; the XML compresses well at the fastest level,
+        // which keeps a report of many profiles quick to write.
+        const bool png = part.name.endsWith(QLatin1String(".png"));
+        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                 png ? ZIP_CM_STORE : ZIP_CM_DEFLATE, png ? 0 : 1);
     }
     if (!ok) {
         zip_discard(archive);

@@ -6,7 +6,9 @@
 #include "solver/format.h"
 
 #include <cmath>
+#include <map>
 #include <numbers>
+#include <utility>
 
 namespace karo::report {
 
@@ -53,19 +55,29 @@ void ReportContent::step(int times) {
     }
 }
 
+// The orientation pictures are fixed drawings, like bitmaps loaded with the window: each is
+// drawn once per process and shared by every report, so a document holds one copy of each.
 const QImage& ReportContent::sketch(Kind kind, int code) {
+    static std::map<std::pair<int, int>, QImage> drawn;
     const auto key = std::make_pair(static_cast<int>(kind), code);
-    auto it = sketches_.find(key);
-    if (it == sketches_.end()) {
-        QImage image;
-        if (kind == Kind::List)
-            image =
-                PlatePicture(code == kPlateStanding ? PlateView::Vertical : PlateView::Horizontal);
-        else
-            image = OrientationPicture(kind, code);
-        it = sketches_.emplace(key, std::move(image)).first;
+    auto it = drawn.find(key);
+    if (it == drawn.end()) {
+        const QImage image =
+            kind == Kind::List
+                ? PlatePicture(code == kPlateStanding ? PlateView::Vertical : PlateView::Horizontal)
+                : OrientationPicture(kind, code);
+        it = drawn.emplace(key, PaletteImage(image)).first;
     }
     return it->second;
+}
+
+QImage PaletteImage(const QImage& image) {
+    if (image.isNull() || image.format() == QImage::Format_Indexed8)
+        return image;
+    // Up to 255 colours are converted exactly; with more the palette would dither.
+    const QImage indexed =
+        image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
+    return indexed.colorCount() < 256 ? indexed : image;
 }
 
 // ---- hooks -------------------------------------------------------------------------------

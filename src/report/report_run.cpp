@@ -68,7 +68,7 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     doc.bold(false);
     doc.paragraph();
     if (pictureGiven)
-        doc.pasteImage(*picture);
+        doc.pasteImage(PaletteImage(*picture));
     else
         doc.text(kPicturePlaceholder);
     doc.paragraph();
@@ -91,7 +91,7 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     out.picture = sectionPicture.image();
     if (!pictureGiven)
         doc.replacePlaceholder(kPicturePlaceholder,
-                               [&](Document& term) { term.pasteImage(out.picture); });
+                               [&](Document& term) { term.pasteImage(PaletteImage(out.picture)); });
     step();
 
     QString path = outputPath;
