@@ -74,10 +74,11 @@ const QImage& ReportContent::sketch(Kind kind, int code) {
 QImage PaletteImage(const QImage& image) {
     if (image.isNull() || image.format() == QImage::Format_Indexed8)
         return image;
-    // Up to 255 colours are converted exactly; with more the palette would dither.
+    // A picture of few colours converts exactly; one of more would lose colours, and then
+    // it is kept as it is.
     const QImage indexed =
         image.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither | Qt::AvoidDither);
-    return indexed.colorCount() < 256 ? indexed : image;
+    return indexed.convertToFormat(image.format()) == image ? indexed : image;
 }
 
 // ---- hooks -------------------------------------------------------------------------------

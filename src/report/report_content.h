@@ -37,8 +37,8 @@ inline constexpr const char* kIxyPlaceholder = "###3";
 // Whether values differ from zero for the solution's tests on Ix − Iy and Ixy.
 inline constexpr double kZeroThreshold = 1e-15;
 
-// The picture with a palette when it has fewer than 256 colours (the line drawings of the
-// report have a handful): the same pixels, several times faster to write as PNG.
+// The picture with a palette when that keeps every pixel (the line drawings of the report
+// have a handful of colours): the same picture, several times faster to write as PNG.
 QImage PaletteImage(const QImage& image);
 
 class ReportContent : public SolveObserver {

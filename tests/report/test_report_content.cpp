@@ -3,6 +3,7 @@
 #include "reportview.h"
 
 #include "io/section_file.h"
+#include "report/report_content.h"
 #include "report/report_run.h"
 
 #include <QDir>
@@ -553,4 +554,23 @@ TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
               u("Создание отчета невозможно.\nДля работы необходим Word 2000 или более поздний."));
     EXPECT_TRUE(
         ReportFailureText(u("/tmp/Отчет 3.docx")).endsWith(u("поздний.\n/tmp/Отчет 3.docx")));
+}
+
+TEST(ReportRun, PicturesGetAPaletteOnlyWhenNoColourIsLost) {
+    QImage few(40, 30, QImage::Format_RGB32);
+    few.fill(Qt::white);
+    for (int x = 0; x < 40; ++x)
+        few.setPixel(x, 10, qRgb(255, 0, 0)), few.setPixel(x, 20, qRgb(0, 0, 255));
+    const QImage indexed = PaletteImage(few);
+    EXPECT_EQ(indexed.format(), QImage::Format_Indexed8);
+    EXPECT_EQ(indexed.convertToFormat(QImage::Format_RGB32), few);
+
+    // 300 greys and reds cannot be held by a palette without loss.
+    QImage many(300, 2, QImage::Format_RGB32);
+    for (int x = 0; x < 300; ++x) {
+        many.setPixel(x, 0, qRgb(x % 256, x / 256 * 100, 7));
+        many.setPixel(x, 1, qRgb(x % 256, x / 256 * 100, 7));
+    }
+    EXPECT_EQ(PaletteImage(many).format(), QImage::Format_RGB32);
+    EXPECT_EQ(PaletteImage(many), many);
 }
