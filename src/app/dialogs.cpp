@@ -1,7 +1,12 @@
 #include "app/dialogs.h"
 
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
 
 namespace karo::app {
 
@@ -21,6 +26,24 @@ QString MessageBoxDialogs::openFileName(QWidget* parent, const QString& caption,
 QString MessageBoxDialogs::saveFileName(QWidget* parent, const QString& caption,
                                         const QString& initialPath, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, initialPath, filter);
+}
+
+bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
+    return QMessageBox::question(parent, QStringLiteral("Внимание!"),
+                                 QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
+                                     .arg(QDir::toNativeSeparators(path)),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool MessageBoxDialogs::printSetup(QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool MessageBoxDialogs::openDocument(const QString& path) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace karo::app

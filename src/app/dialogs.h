@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QPrinter;
 class QWidget;
 
 namespace karo::app {
@@ -28,6 +29,22 @@ class UserDialogs {
         (void)parent, (void)caption, (void)initialPath, (void)filter;
         return {};
     }
+    // Asks whether an existing file may be replaced; false keeps it. Needed where the program
+    // changes the chosen name (adds or replaces the extension) after the dialog has asked.
+    virtual bool confirmOverwrite(QWidget* parent, const QString& path) {
+        (void)parent, (void)path;
+        return false;
+    }
+    // The print dialog with copies; false when the user cancelled.
+    virtual bool printSetup(QWidget* parent, QPrinter& printer) {
+        (void)parent, (void)printer;
+        return false;
+    }
+    // Opens a written document with the desktop's default application; false when none could.
+    virtual bool openDocument(const QString& path) {
+        (void)path;
+        return false;
+    }
 };
 
 // The real boxes.
@@ -39,6 +56,9 @@ class MessageBoxDialogs : public UserDialogs {
                          const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& caption, const QString& initialPath,
                          const QString& filter) override;
+    bool confirmOverwrite(QWidget* parent, const QString& path) override;
+    bool printSetup(QWidget* parent, QPrinter& printer) override;
+    bool openDocument(const QString& path) override;
 };
 
 } // namespace karo::app

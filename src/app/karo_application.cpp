@@ -1,5 +1,7 @@
 #include "app/karo_application.h"
 
+#include "picture/fonts.h"
+
 #include "app/dialogs.h"
 #include "model/arith.h"
 #include "model/messages.h"
@@ -21,19 +23,12 @@ void RunGuarded(UserDialogs& dialogs, QWidget* parent, const std::function<void(
     }
 }
 
-void InstallFontSubstitutes() {
-    // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
-    // of the fixed-size window. "Times New Roman" is aliased by fontconfig itself.
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("Times New Roman"),
-                              QStringLiteral("Liberation Serif"));
-}
-
 KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromUtf8(kAppTitle.data(), kAppTitle.size()));
     // No display name: the platform would append it to the window caption.
-    InstallFontSubstitutes();
+    // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
+    // of the fixed-size window.
+    karo::InstallFontSubstitutes();
 }
 
 bool KaroApplication::notify(QObject* receiver, QEvent* event) {

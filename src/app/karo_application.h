@@ -20,9 +20,6 @@ void ReportArithmeticError(UserDialogs& dialogs, QWidget* parent, const std::exc
 // exception ever crosses Qt's own frames.
 void RunGuarded(UserDialogs& dialogs, QWidget* parent, const std::function<void()>& body);
 
-// Font names the window asks for, mapped to installed metric-compatible faces.
-void InstallFontSubstitutes();
-
 class KaroApplication : public QApplication {
   public:
     KaroApplication(int& argc, char** argv);

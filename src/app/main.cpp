@@ -5,9 +5,7 @@
 #include "app/main_form.h"
 #include "app/single_instance.h"
 
-#ifdef KARO_HAVE_PICTURE
 #include "picture/section_picture.h"
-#endif
 
 namespace {
 
@@ -32,10 +30,8 @@ int main(int argc, char** argv) {
     app.setDialogs(&dialogs);
 
     karo::app::TMainForm form(gModel, gResult, dialogs);
-#ifdef KARO_HAVE_PICTURE
     karo::SectionPicture picture;
     form.setSectionPicture(&picture, [&picture] { return picture.image(); });
-#endif
     QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
         form.raise();
         form.activateWindow();

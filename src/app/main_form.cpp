@@ -1,5 +1,6 @@
 #include "app/main_form.h"
 
+#include "app/field_reader.h"
 #include "app/karo_application.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
@@ -32,19 +33,6 @@ Kind kindOfTab(int number) {
 }
 
 } // namespace
-
-// The commit reads the kind's fields straight from the tab.
-class TMainForm::FieldReader : public FieldTexts {
-  public:
-    explicit FieldReader(const TMainForm& form) : form_(form) {}
-    std::string fieldText(Kind kind, int field) const override {
-        const auto& fields = form_.pages_[kindIndex(kind)].fields;
-        return fields.at(static_cast<std::size_t>(field))->text().toStdString();
-    }
-
-  private:
-    const TMainForm& form_;
-};
 
 // Tells the user what the solver's commits found, and hands every drawing point of the run
 // on to the section picture.
@@ -113,6 +101,7 @@ TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& 
     : QWidget(parent), model_(model), result_(result), dialogs_(dialogs) {
     buildWindow();
     buildFileControls();
+    connectResultButtons();
     // The window snaps to the edges of the work area while it is moved.
     FormMagnet1 = TFormMagnet::attachToMainWindow(this);
 }
@@ -396,14 +385,20 @@ void TMainForm::PageControl1Change() {
 SolveOutcome TMainForm::solve() {
     SolveHooks hooks(*this, pictureObserver_);
     const FieldReader reader(*this);
+    // The picture as far as it was drawn is shown even when the run stops on a fault.
     struct ShowPicture {
         TMainForm& form;
         ~ShowPicture() {
             if (form.pictureImage_)
-                form.image1_->setPixmap(QPixmap::fromImage(form.pictureImage_()));
+                form.showSectionPicture(form.pictureImage_());
         }
     } showPicture{*this};
     const SolveOutcome o = SolveSection(model_, &reader, result_, &hooks);
+    showSolveOutcome(o);
+    return o;
+}
+
+void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     switch (o.status) {
     case SolveStatus::Solved:
         fillResultFields();
@@ -416,7 +411,11 @@ SolveOutcome TMainForm::solve() {
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown
     }
-    return o;
+}
+
+void TMainForm::showSectionPicture(const QImage& picture) {
+    shownPicture_ = picture;
+    image1_->setPixmap(QPixmap::fromImage(picture));
 }
 
 void TMainForm::fillResultFields() {

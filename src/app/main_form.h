@@ -88,6 +88,14 @@ class TMainForm : public QWidget {
     void saveClick();
     void saveAsClick();
 
+    // The result tab's buttons (main_form_results.cpp): the result sheet saved as a bitmap or
+    // printed, and the worked-solution report.
+    void bbSaveClick();
+    void bbPrintClick();
+    void bbWordClick();
+    // The picture Image1 shows, which the sheet and the report copy.
+    const QImage& shownPicture() const { return shownPicture_; }
+
   protected:
     void showEvent(QShowEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
@@ -116,6 +124,9 @@ class TMainForm : public QWidget {
     void buildFileControls();
     void showLoadedSection();
     void rememberFolder(const QString& path);
+    void connectResultButtons();
+    void showSectionPicture(const QImage& picture);
+    void showSolveOutcome(const SolveOutcome& o);
 
     // Building (main_form_pages.cpp).
     void buildWindow();
@@ -165,6 +176,7 @@ class TMainForm : public QWidget {
 
     TFormMagnet* FormMagnet1 = nullptr;
 
+    QImage shownPicture_;
     QString sectionFile_; // the file the section was last opened from or saved to
     QString lastFolder_;  // where the file dialogs start
 

@@ -142,11 +142,9 @@ void TMainForm::showLoadedSection() {
     // Results on show belong to the section that was replaced.
     for (QLineEdit* f : resultFields_)
         f->clear();
-    if (image1_) {
-        QImage blank(image1_->size(), QImage::Format_RGB32);
-        blank.fill(pageColor_);
-        image1_->setPixmap(QPixmap::fromImage(blank));
-    }
+    QImage blank(shownPicture_.size(), QImage::Format_RGB32);
+    blank.fill(pageColor_);
+    showSectionPicture(blank);
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
@@ -194,8 +192,12 @@ void TMainForm::saveAsClick() {
         dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
+    if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".karo");
+        // The dialog asked about the name without the extension.
+        if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
+            return;
+    }
     saveSection(path);
 }
 

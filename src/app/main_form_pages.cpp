@@ -6,9 +6,7 @@
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 
-#ifdef KARO_HAVE_PICTURE
 #include "picture/sketches.h"
-#endif
 
 #include <QDesktopServices>
 #include <QFrame>
@@ -93,19 +91,11 @@ QString pictureName(Kind k, int code) {
 }
 
 QImage sketch(Kind k, int code) {
-#ifdef KARO_HAVE_PICTURE
     if (k == Kind::List) {
         const PlateView views[] = {PlateView::Tab, PlateView::Horizontal, PlateView::Vertical};
         return PlatePicture(views[std::clamp(code, 0, 2)]);
     }
     return OrientationPicture(k, code);
-#else
-    (void)k;
-    (void)code;
-    QImage img(kSketchSize, kSketchSize, QImage::Format_RGB32);
-    img.fill(Qt::white);
-    return img;
-#endif
 }
 
 QFrame* picturePanel(QWidget* parent, const char* name) {
@@ -325,7 +315,7 @@ QWidget* TMainForm::buildResultTab() {
     image1_->setGeometry(1, 1, kImageSize, kImageSize);
     QImage blank(kImageSize, kImageSize, QImage::Format_RGB32);
     blank.fill(Qt::white);
-    image1_->setPixmap(QPixmap::fromImage(blank));
+    showSectionPicture(blank);
 
     struct Row {
         const char* name;

@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "picture/fonts.h"
 
 #include <QGuiApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
+        karo::InstallFontSubstitutes();
     }
     return karo::cli::Run(args, std::cout, std::cerr);
 }

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -41,11 +42,40 @@ class RecordingDialogs : public UserDialogs {
         return openAnswer;
     }
     QString saveFileName(QWidget*, const QString&, const QString& initial,
-                         const QString&) override {
+                         const QString& filter) override {
         lastDialogPath = initial;
+        lastFilter = filter;
         return saveAnswer;
     }
+    QString lastFilter;
+    // Answers of the overwrite question, and the files it was asked about.
+    bool allowOverwrite = false;
+    std::vector<QString> overwriteAsked;
+    bool confirmOverwrite(QWidget*, const QString& path) override {
+        overwriteAsked.push_back(path);
+        return allowOverwrite;
+    }
+    // The print dialog: prints to this PDF file with this many copies; empty cancels.
+    QString printToPdf;
+    int printCopies = 1;
+    bool printSetup(QWidget*, QPrinter& printer) override;
+    // Documents handed to the desktop, and whether an application took them.
+    std::vector<QString> opened;
+    bool openSucceeds = true;
+    bool openDocument(const QString& path) override {
+        opened.push_back(path);
+        return openSucceeds;
+    }
 };
+
+inline bool RecordingDialogs::printSetup(QWidget*, QPrinter& printer) {
+    if (printToPdf.isEmpty())
+        return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToPdf);
+    printer.setCopyCount(printCopies);
+    return true;
+}
 
 class FormTest : public ::testing::Test {
   protected:

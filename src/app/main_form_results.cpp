@@ -1,0 +1,122 @@
+// The result tab's buttons: the result sheet saved as a bitmap or printed, and the report.
+
+#include "app/main_form.h"
+
+#include "app/field_reader.h"
+
+#include "model/messages.h"
+#include "picture/result_sheet.h"
+#include "picture/sheet_print.h"
+#include "report/report_run.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace karo::app {
+
+namespace {
+
+QString qs(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Reports a refused or warned commit of the report's solve, as any solve of the window does.
+class CommitMessages : public SolveObserver {
+  public:
+    explicit CommitMessages(TMainForm& form) : form_(form) {}
+    void committed(Kind k, const CommitResult& c) override { form_.reportCommit(k, c); }
+
+  private:
+    TMainForm& form_;
+};
+
+} // namespace
+
+void TMainForm::connectResultButtons() {
+    connect(bbSave_, &QPushButton::clicked, this, [this] { guarded([this] { bbSaveClick(); }); });
+    connect(bbPrint_, &QPushButton::clicked, this, [this] { guarded([this] { bbPrintClick(); }); });
+    connect(bbWord_, &QPushButton::clicked, this, [this] { guarded([this] { bbWordClick(); }); });
+}
+
+// The sheet shows what the result fields show, so after a refused solve it repeats the tab.
+static SheetTexts shownTexts(const std::array<QLineEdit*, ResultFieldCount>& fields) {
+    SheetTexts texts;
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        texts[i] = fields[i]->text();
+    return texts;
+}
+
+void TMainForm::bbSaveClick() {
+    const QString chosen = dialogs_.saveFileName(
+        this, QStringLiteral("Сохранить результаты"),
+        QDir(lastFolder_).filePath(QStringLiteral("Results")), QStringLiteral("*.bmp"));
+    if (chosen.isEmpty())
+        return;
+    const QString path = SheetFileName(chosen);
+    // The dialog asked about the name as chosen; the name written may be another one.
+    if (path != chosen && QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
+        return;
+    QString error;
+    if (!SaveSheetBmp(BuildResultSheet(shownPicture_, shownTexts(resultFields_)), path, &error)) {
+        dialogs_.error(this, qs(kAppTitle), error);
+        return;
+    }
+    rememberFolder(path);
+}
+
+void TMainForm::bbPrintClick() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!dialogs_.printSetup(this, printer))
+        return;
+    // The copies are pages of our own job, one sheet each.
+    const int copies = printer.copyCount();
+    QString error;
+    if (!PrintSheet(printer, BuildResultSheet(shownPicture_, shownTexts(resultFields_)), copies,
+                    logicalDpiX(), logicalDpiY(), &error))
+        dialogs_.error(this, qs(kAppTitle), error);
+}
+
+void TMainForm::bbWordClick() {
+    report::ReportRunHooks hooks;
+    hooks.begin = [this] {
+        reportMode_ = true;
+        progress_->setValue(0);
+        panel9_->show();
+        panel9_->repaint();
+    };
+    hooks.step = [this] {
+        progress_->setValue(progress_->value() + 1);
+        progress_->repaint();
+    };
+    // Whatever happens during the run, the window returns to rest.
+    hooks.end = [this] {
+        panel9_->hide();
+        progress_->setValue(0);
+        reportMode_ = false;
+    };
+
+    CommitMessages messages(*this);
+    const FieldReader reader(*this);
+    const QImage current = shownPicture_;
+    const report::ReportRunResult run =
+        report::RunReport(model_, &reader, result_, hooks, QString(), &current, &messages);
+    if (!run.picture.isNull())
+        showSectionPicture(run.picture);
+    if (run.fault) {
+        dialogs_.error(this, qs(kAppTitle), run.error);
+        return;
+    }
+    showSolveOutcome(run.outcome);
+    if (!run.written()) {
+        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText());
+        return;
+    }
+    if (!dialogs_.openDocument(run.path))
+        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText(run.path));
+}
+
+} // namespace karo::app

@@ -1,0 +1,129 @@
+// The result tab's buttons as a user presses them: the sheet saved and printed, the report.
+
+#include "form_fixture.h"
+
+#include "picture/result_sheet.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTemporaryDir>
+
+namespace karo::app::test {
+namespace {
+
+class ResultActions : public FormTest {
+  protected:
+    void SetUp() override {
+        FormTest::SetUp();
+        addDts({"20"});
+        chooseTab(6);
+        ASSERT_EQ(result.Texts[rfA], "26.8");
+        dialogs.messages.clear();
+    }
+    static int pdfPages(const QString& path) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            return -1;
+        const QByteArray pdf = f.readAll();
+        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") +
+                                pdf.count("/Type /Page>") + pdf.count("/Type /Page/"));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ResultActions, SaveWritesTheSheetAsBmp) {
+    // Cancelled: nothing.
+    click("bbSave");
+    EXPECT_EQ(dialogs.lastFilter, "*.bmp");
+    EXPECT_TRUE(dialogs.lastDialogPath.endsWith("/Results"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+
+    dialogs.saveAnswer = dir.filePath("Results.txt");
+    click("bbSave");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Results.txt")));
+    QImageReader reader(dir.filePath("Results.bmp"));
+    EXPECT_EQ(reader.format(), "bmp");
+    EXPECT_EQ(reader.size(), QSize(SheetWidth, SheetHeight));
+    // The picture on the sheet is the one on the tab.
+    const QImage sheet = reader.read();
+    const QImage shown = form->shownPicture();
+    EXPECT_EQ(sheet.pixel(SheetPictureX + 195, SheetPictureY + 195) & 0xFFFFFF,
+              shown.pixel(195, 195) & 0xFFFFFF);
+
+    // "Results" names the existing Results.bmp: asked first, kept when the user says no.
+    QFile::resize(dir.filePath("Results.bmp"), 10);
+    dialogs.saveAnswer = dir.filePath("Results");
+    click("bbSave");
+    ASSERT_EQ(dialogs.overwriteAsked.size(), 1u);
+    EXPECT_EQ(QFileInfo(dir.filePath("Results.bmp")).size(), 10);
+    dialogs.allowOverwrite = true;
+    click("bbSave");
+    EXPECT_GT(QFileInfo(dir.filePath("Results.bmp")).size(), 10);
+
+    // A name that cannot be written: the error box, and no file.
+    QDir(dir.path()).mkdir("taken.bmp");
+    dialogs.saveAnswer = dir.filePath("taken");
+    click("bbSave");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].error);
+    EXPECT_EQ(dialogs.messages[0].caption, "Karo 2006");
+    EXPECT_TRUE(QFileInfo(dir.filePath("taken.bmp")).isDir());
+}
+
+TEST_F(ResultActions, PrintMakesOnePagePerCopy) {
+    click("bbPrint"); // cancelled
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+    dialogs.printToPdf = dir.filePath("sheet.pdf");
+    dialogs.printCopies = 3;
+    click("bbPrint");
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(pdfPages(dir.filePath("sheet.pdf")), 3);
+}
+
+TEST_F(ResultActions, ReportIsWrittenOpenedAndTheWindowReturnsToRest) {
+    qputenv("TMPDIR", dir.path().toUtf8());
+    auto* progress = w<QProgressBar>("ProgressBar1");
+    int highest = 0;
+    QObject::connect(progress, &QProgressBar::valueChanged,
+                     [&highest](int v) { highest = std::max(highest, v); });
+    click("bbWord");
+    qunsetenv("TMPDIR");
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text.toStdString();
+    ASSERT_EQ(dialogs.opened.size(), 1u);
+    EXPECT_TRUE(dialogs.opened[0].startsWith(dir.path()));
+    EXPECT_TRUE(dialogs.opened[0].endsWith("Отчет 1.docx"));
+    EXPECT_GT(QFileInfo(dialogs.opened[0]).size(), 1000);
+    EXPECT_EQ(highest, 20);
+    EXPECT_EQ(progress->value(), 0);
+    EXPECT_TRUE(w<QWidget>("Panel9")->isHidden());
+    EXPECT_FALSE(form->ReportMode());
+    EXPECT_EQ(field("edResA")->text(), "26.8");
+
+    // No application takes the document: the message says where the file is.
+    dialogs.openSucceeds = false;
+    qputenv("TMPDIR", dir.path().toUtf8());
+    click("bbWord");
+    qunsetenv("TMPDIR");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "Внимание!");
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Создание отчета невозможно."));
+    EXPECT_TRUE(dialogs.messages[0].text.contains("Отчет 2.docx"));
+}
+
+TEST_F(ResultActions, ReportOfABadSectionShowsTheCommitMessage) {
+    chooseTab(1);
+    field("meDtA")->setText("0");
+    dialogs.messages.clear();
+    form->bbWordClick();
+    ASSERT_FALSE(dialogs.messages.empty());
+    EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
+    EXPECT_EQ(focusedName(), "meDtA");
+    EXPECT_FALSE(form->ReportMode());
+}
+
+} // namespace
+} // namespace karo::app::test
