@@ -15,6 +15,8 @@ packages=(
   fonts-liberation2
   # The single-instance and smoke tests run against a real X server.
   xvfb xauth
+  # A report test typesets the written document in a real word processor.
+  libreoffice-writer libreoffice-math poppler-utils
 )
 
 install_missing() {
