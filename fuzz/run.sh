@@ -29,6 +29,7 @@ for t in "${targets[@]}"; do
   mkdir -p "$work"
   echo "== $t for ${seconds}s"
   QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-    "build-fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    LSAN_OPTIONS=suppressions="$here/tests/lsan.supp" \
+    "build-fuzz/fuzz/$t" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=3000 \
       -artifact_prefix="fuzz/findings/$t-" -print_final_stats=1 "$work" "$corpus"
 done
