@@ -1,6 +1,6 @@
 #include "app/main_form.h"
 
-#include "app/field_reader.h"
+#include "app/form_hooks.h"
 #include "app/karo_application.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
@@ -33,68 +33,6 @@ Kind kindOfTab(int number) {
 }
 
 } // namespace
-
-// Tells the user what the solver's commits found, and hands every drawing point of the run
-// on to the section picture.
-class TMainForm::SolveHooks : public SolveObserver {
-  public:
-    SolveHooks(TMainForm& form, SolveObserver* picture) : form_(form), picture_(picture) {}
-
-    void clearPicture() override {
-        if (picture_)
-            picture_->clearPicture();
-    }
-    void committed(Kind k, const CommitResult& c) override {
-        form_.reportCommit(k, c);
-        if (picture_)
-            picture_->committed(k, c);
-    }
-    void areaTerm(const TSectionModel& m, const TSectionResult& r, const SolvedEntry& e) override {
-        if (picture_)
-            picture_->areaTerm(m, r, e);
-    }
-    void centroidFound(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->centroidFound(m, r);
-    }
-    void extentsFound(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->extentsFound(m, r);
-    }
-    void centralTerm(const TSectionModel& m, const TSectionResult& r,
-                     const SolvedEntry& e) override {
-        if (picture_)
-            picture_->centralTerm(m, r, e);
-    }
-    void centralSums(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->centralSums(m, r);
-    }
-    void principalFound(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->principalFound(m, r);
-    }
-    void axesReady(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->axesReady(m, r);
-    }
-    void extremesFound(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->extremesFound(m, r);
-    }
-    void moduliFound(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->moduliFound(m, r);
-    }
-    void resultsWritten(const TSectionModel& m, const TSectionResult& r) override {
-        if (picture_)
-            picture_->resultsWritten(m, r);
-    }
-
-  private:
-    TMainForm& form_;
-    SolveObserver* picture_;
-};
 
 TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& dialogs,
                      QWidget* parent)
@@ -383,7 +321,8 @@ void TMainForm::PageControl1Change() {
 }
 
 SolveOutcome TMainForm::solve() {
-    SolveHooks hooks(*this, pictureObserver_);
+    SolveHooks messages(*this);
+    SolveObservers hooks{pictureObserver_, &messages};
     const FieldReader reader(*this);
     // The picture as far as it was drawn is shown even when the run stops on a fault.
     struct ShowPicture {

@@ -2,7 +2,7 @@
 
 #include "app/main_form.h"
 
-#include "app/field_reader.h"
+#include "app/form_hooks.h"
 
 #include "model/messages.h"
 #include "picture/result_sheet.h"
@@ -23,16 +23,6 @@ namespace {
 QString qs(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
-
-// Reports a refused or warned commit of the report's solve, as any solve of the window does.
-class CommitMessages : public SolveObserver {
-  public:
-    explicit CommitMessages(TMainForm& form) : form_(form) {}
-    void committed(Kind k, const CommitResult& c) override { form_.reportCommit(k, c); }
-
-  private:
-    TMainForm& form_;
-};
 
 } // namespace
 
@@ -99,7 +89,7 @@ void TMainForm::bbWordClick() {
         reportMode_ = false;
     };
 
-    CommitMessages messages(*this);
+    SolveHooks messages(*this);
     const FieldReader reader(*this);
     const QImage current = shownPicture_;
     const report::ReportRunResult run =

@@ -58,35 +58,13 @@ QFont SectionPicture::labelFont() {
 
 void SectionPicture::clearPicture() {
     place_ = PicturePlacement();
-    {
-        Canvas c(image_);
-        c.setBrush(QColor::fromRgb(PageColor));
-        c.FillRect(0, 0, Size, Size);
-    }
-    if (next_)
-        next_->clearPicture();
+    Canvas c(image_);
+    c.setBrush(QColor::fromRgb(PageColor));
+    c.FillRect(0, 0, Size, Size);
 }
 
-void SectionPicture::committed(Kind k, const CommitResult& c) {
-    if (next_)
-        next_->committed(k, c);
-}
-
-void SectionPicture::areaTerm(const TSectionModel& m, const TSectionResult& r,
-                              const SolvedEntry& s) {
-    if (next_)
-        next_->areaTerm(m, r, s);
-}
-
-void SectionPicture::centroidFound(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->centroidFound(m, r);
-}
-
-void SectionPicture::extentsFound(const TSectionModel& m, const TSectionResult& r) {
+void SectionPicture::extentsFound(const TSectionModel&, const TSectionResult& r) {
     place_ = PlaceSection(r);
-    if (next_)
-        next_->extentsFound(m, r);
 }
 
 void SectionPicture::centralTerm(const TSectionModel& m, const TSectionResult& r,
@@ -96,42 +74,16 @@ void SectionPicture::centralTerm(const TSectionModel& m, const TSectionResult& r
         Canvas c(image_);
         DrawEntryOutline(c, at.x(), at.y(), m, s.kind, s.number, place_.k);
     }
-    if (next_)
-        next_->centralTerm(m, r, s);
 }
 
-void SectionPicture::centralSums(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->centralSums(m, r);
-}
-
-void SectionPicture::principalFound(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->principalFound(m, r);
-}
-
-void SectionPicture::axesReady(const TSectionModel& m, const TSectionResult& r) {
+void SectionPicture::axesReady(const TSectionModel&, const TSectionResult& r) {
     if (place_.valid)
         drawAxes(r);
-    if (next_)
-        next_->axesReady(m, r);
 }
 
-void SectionPicture::extremesFound(const TSectionModel& m, const TSectionResult& r) {
+void SectionPicture::extremesFound(const TSectionModel&, const TSectionResult& r) {
     if (place_.valid)
         drawMarks(r);
-    if (next_)
-        next_->extremesFound(m, r);
-}
-
-void SectionPicture::moduliFound(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->moduliFound(m, r);
-}
-
-void SectionPicture::resultsWritten(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->resultsWritten(m, r);
 }
 
 void SectionPicture::drawAxes(const TSectionResult& r) {

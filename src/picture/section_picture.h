@@ -9,9 +9,8 @@
 //     karo::SolveSection(model, texts, result, &picture);
 //     label->setPixmap(QPixmap::fromImage(picture.image()));
 //
-// A QGuiApplication must exist (the labels need fonts). Another observer (the report, the
-// window's warnings) can be chained behind it with setNext: every hook is passed on after
-// the picture has drawn.
+// A QGuiApplication must exist (the labels need fonts). To let other observers (the report,
+// the window's messages) see the same run, pass SolveObservers{&picture, &other}.
 
 #include "picture/primitives.h"
 #include "solver/solver.h"
@@ -48,25 +47,15 @@ class SectionPicture : public SolveObserver {
     const QImage& image() const { return image_; }
     const PicturePlacement& placement() const { return place_; }
 
-    // Passes every hook on to `next` (not owned; may be null).
-    void setNext(SolveObserver* next) { next_ = next; }
-
     // The label font: "Times New Roman" 14 (19 pixels), no antialiasing.
     static QFont labelFont();
 
     void clearPicture() override;
-    void committed(Kind k, const CommitResult& c) override;
-    void areaTerm(const TSectionModel& m, const TSectionResult& r, const SolvedEntry& s) override;
-    void centroidFound(const TSectionModel& m, const TSectionResult& r) override;
     void extentsFound(const TSectionModel& m, const TSectionResult& r) override;
     void centralTerm(const TSectionModel& m, const TSectionResult& r,
                      const SolvedEntry& s) override;
-    void centralSums(const TSectionModel& m, const TSectionResult& r) override;
-    void principalFound(const TSectionModel& m, const TSectionResult& r) override;
     void axesReady(const TSectionModel& m, const TSectionResult& r) override;
     void extremesFound(const TSectionModel& m, const TSectionResult& r) override;
-    void moduliFound(const TSectionModel& m, const TSectionResult& r) override;
-    void resultsWritten(const TSectionModel& m, const TSectionResult& r) override;
 
   private:
     void drawAxes(const TSectionResult& r);
@@ -74,7 +63,6 @@ class SectionPicture : public SolveObserver {
 
     QImage image_;
     PicturePlacement place_;
-    SolveObserver* next_ = nullptr;
 };
 
 } // namespace karo

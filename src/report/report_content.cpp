@@ -83,41 +83,21 @@ QImage PaletteImage(const QImage& image) {
 
 // ---- hooks -------------------------------------------------------------------------------
 
-void ReportContent::clearPicture() {
-    if (next_)
-        next_->clearPicture();
-}
-
-void ReportContent::committed(Kind kind, const CommitResult& c) {
-    if (next_)
-        next_->committed(kind, c);
-}
-
-void ReportContent::areaTerm(const TSectionModel& m, const TSectionResult& r,
-                             const SolvedEntry& s) {
+void ReportContent::areaTerm(const TSectionModel&, const TSectionResult&, const SolvedEntry& s) {
     // The leading " + " of the first piece is dropped when the formulas are written.
     const QString area = full(s.A);
     sumX_ += u" + "_s + area + u"·"_s + full(s.Xc);
     sumY_ += u" + "_s + area + u"·"_s + full(s.Yc);
     sumA_ += u" + "_s + area;
-    if (next_)
-        next_->areaTerm(m, r, s);
 }
 
 void ReportContent::centroidFound(const TSectionModel& m, const TSectionResult& r) {
     writeProfiles(m, r);
     writeCentroid(r);
     writeSkeleton();
-    if (next_)
-        next_->centroidFound(m, r);
 }
 
-void ReportContent::extentsFound(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->extentsFound(m, r);
-}
-
-void ReportContent::centralTerm(const TSectionModel& m, const TSectionResult& r,
+void ReportContent::centralTerm(const TSectionModel&, const TSectionResult& r,
                                 const SolvedEntry& s) {
     const int n = ++centralNumber_;
     const QString separator = n == 1 ? QString() : u" + "_s;
@@ -161,11 +141,9 @@ void ReportContent::centralTerm(const TSectionModel& m, const TSectionResult& r,
         t.text(separator + u"["_s + ownIxy + u" + ("_s + a + u")"_s + u"·"_s + u"("_s + b + u")"_s);
         t.text(u"·"_s + area + u"]"_s);
     });
-    if (next_)
-        next_->centralTerm(m, r, s);
 }
 
-void ReportContent::centralSums(const TSectionModel& m, const TSectionResult& r) {
+void ReportContent::centralSums(const TSectionModel&, const TSectionResult& r) {
     doc_.removePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder));
     const auto total = [&](const char* placeholder, double value) {
         doc_.replacePlaceholder(QString::fromLatin1(placeholder), [&](Document& t) {
@@ -178,35 +156,14 @@ void ReportContent::centralSums(const TSectionModel& m, const TSectionResult& r)
     total(kIyPlaceholder, r.Iy);
     total(kIxyPlaceholder, r.Ixy);
     step(5);
-    if (next_)
-        next_->centralSums(m, r);
 }
 
-void ReportContent::principalFound(const TSectionModel& m, const TSectionResult& r) {
+void ReportContent::principalFound(const TSectionModel&, const TSectionResult& r) {
     writePrincipal(r);
-    if (next_)
-        next_->principalFound(m, r);
 }
 
-void ReportContent::axesReady(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->axesReady(m, r);
-}
-
-void ReportContent::extremesFound(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->extremesFound(m, r);
-}
-
-void ReportContent::moduliFound(const TSectionModel& m, const TSectionResult& r) {
+void ReportContent::moduliFound(const TSectionModel&, const TSectionResult& r) {
     writeModuli(r);
-    if (next_)
-        next_->moduliFound(m, r);
-}
-
-void ReportContent::resultsWritten(const TSectionModel& m, const TSectionResult& r) {
-    if (next_)
-        next_->resultsWritten(m, r);
 }
 
 // ---- the individual profiles ---------------------------------------------------------------

@@ -7,8 +7,8 @@
 //
 //     karo::SectionPicture picture;
 //     karo::report::ReportContent content(document, [&] { progress->step(); });
-//     picture.setNext(&content);
-//     karo::SolveSection(model, texts, result, &picture);
+//     karo::SolveObservers both{&picture, &content};
+//     karo::SolveSection(model, texts, result, &both);
 //
 // A run that refuses the section writes nothing. A complete run steps the progress
 // kContentSteps times. Orientation pictures are drawn once per position and process.
@@ -45,25 +45,16 @@ class ReportContent : public SolveObserver {
   public:
     explicit ReportContent(Document& document, std::function<void()> step = {});
 
-    // Passes every hook on to `next` (not owned; may be null) after writing.
-    void setNext(SolveObserver* next) { next_ = next; }
-
     // Progress steps made so far.
     int steps() const { return steps_; }
 
-    void clearPicture() override;
-    void committed(Kind kind, const CommitResult& c) override;
     void areaTerm(const TSectionModel& m, const TSectionResult& r, const SolvedEntry& s) override;
     void centroidFound(const TSectionModel& m, const TSectionResult& r) override;
-    void extentsFound(const TSectionModel& m, const TSectionResult& r) override;
     void centralTerm(const TSectionModel& m, const TSectionResult& r,
                      const SolvedEntry& s) override;
     void centralSums(const TSectionModel& m, const TSectionResult& r) override;
     void principalFound(const TSectionModel& m, const TSectionResult& r) override;
-    void axesReady(const TSectionModel& m, const TSectionResult& r) override;
-    void extremesFound(const TSectionModel& m, const TSectionResult& r) override;
     void moduliFound(const TSectionModel& m, const TSectionResult& r) override;
-    void resultsWritten(const TSectionModel& m, const TSectionResult& r) override;
 
   private:
     void step(int times = 1);
@@ -82,7 +73,6 @@ class ReportContent : public SolveObserver {
 
     Document& doc_;
     std::function<void()> step_;
-    SolveObserver* next_ = nullptr;
     int steps_ = 0;
 
     // Pieces of the centroid formulas, one per entry in walk order.

@@ -78,10 +78,10 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
 
     SectionPicture sectionPicture;
     ReportContent content(doc, step);
-    sectionPicture.setNext(&content);
-    content.setNext(observer);
+    // The picture draws first, so the report's hooks and the caller's see it drawn.
+    SolveObservers observers{&sectionPicture, &content, observer};
     try {
-        out.outcome = SolveSection(model, onShow, result, &sectionPicture);
+        out.outcome = SolveSection(model, onShow, result, &observers);
     } catch (const ArithmeticError& e) {
         out.fault = e;
         out.error = QString::fromUtf8(e.what()) + u"."_s;

@@ -252,4 +252,43 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     return out;
 }
 
+void SolveObservers::clearPicture() {
+    each([](SolveObserver& o) { o.clearPicture(); });
+}
+void SolveObservers::committed(Kind k, const CommitResult& c) {
+    each([&](SolveObserver& o) { o.committed(k, c); });
+}
+void SolveObservers::areaTerm(const TSectionModel& m, const TSectionResult& r,
+                              const SolvedEntry& e) {
+    each([&](SolveObserver& o) { o.areaTerm(m, r, e); });
+}
+void SolveObservers::centroidFound(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.centroidFound(m, r); });
+}
+void SolveObservers::extentsFound(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.extentsFound(m, r); });
+}
+void SolveObservers::centralTerm(const TSectionModel& m, const TSectionResult& r,
+                                 const SolvedEntry& e) {
+    each([&](SolveObserver& o) { o.centralTerm(m, r, e); });
+}
+void SolveObservers::centralSums(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.centralSums(m, r); });
+}
+void SolveObservers::principalFound(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.principalFound(m, r); });
+}
+void SolveObservers::axesReady(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.axesReady(m, r); });
+}
+void SolveObservers::extremesFound(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.extremesFound(m, r); });
+}
+void SolveObservers::moduliFound(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.moduliFound(m, r); });
+}
+void SolveObservers::resultsWritten(const TSectionModel& m, const TSectionResult& r) {
+    each([&](SolveObserver& o) { o.resultsWritten(m, r); });
+}
+
 } // namespace karo

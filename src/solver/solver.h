@@ -10,6 +10,7 @@
 #include "model/section_model.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -118,6 +119,35 @@ class SolveObserver {
     virtual void moduliFound(const TSectionModel&, const TSectionResult&) {}
     // Step 17: the result texts are written.
     virtual void resultsWritten(const TSectionModel&, const TSectionResult&) {}
+};
+
+// Hands every hook to several observers in turn (null ones are skipped), e.g. the picture,
+// then the report, then the window's messages.
+class SolveObservers : public SolveObserver {
+  public:
+    SolveObservers(std::initializer_list<SolveObserver*> list) : list_(list) {}
+
+    void clearPicture() override;
+    void committed(Kind k, const CommitResult& c) override;
+    void areaTerm(const TSectionModel& m, const TSectionResult& r, const SolvedEntry& e) override;
+    void centroidFound(const TSectionModel& m, const TSectionResult& r) override;
+    void extentsFound(const TSectionModel& m, const TSectionResult& r) override;
+    void centralTerm(const TSectionModel& m, const TSectionResult& r,
+                     const SolvedEntry& e) override;
+    void centralSums(const TSectionModel& m, const TSectionResult& r) override;
+    void principalFound(const TSectionModel& m, const TSectionResult& r) override;
+    void axesReady(const TSectionModel& m, const TSectionResult& r) override;
+    void extremesFound(const TSectionModel& m, const TSectionResult& r) override;
+    void moduliFound(const TSectionModel& m, const TSectionResult& r) override;
+    void resultsWritten(const TSectionModel& m, const TSectionResult& r) override;
+
+  private:
+    template <class F> void each(F&& f) {
+        for (SolveObserver* o : list_)
+            if (o)
+                f(*o);
+    }
+    std::vector<SolveObserver*> list_;
 };
 
 // Runs the solver. `onShow` gives the texts of the entry on show of every kind; when it is

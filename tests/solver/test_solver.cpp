@@ -337,7 +337,17 @@ TEST(Solver, ObserverSeesTheRunInOrder) {
     Typed onShow;
     onShow.texts = {{"h", "2"}, {"b", "10"}, {"Xc", "0"}, {"Yc", "5"}};
     TSectionResult r;
-    SolveSection(m, &onShow, r, &log);
+    // Several observers see every hook in the order given; a null one is passed over.
+    struct Tap : SolveObserver {
+        std::vector<std::string>& calls;
+        explicit Tap(std::vector<std::string>& c) : calls(c) {}
+        void clearPicture() override { calls.push_back("tap"); }
+    } tap(log.calls);
+    SolveObservers both{&tap, nullptr, &log};
+    SolveSection(m, &onShow, r, &both);
+    ASSERT_FALSE(log.calls.empty());
+    EXPECT_EQ(log.calls.front(), "tap");
+    log.calls.erase(log.calls.begin());
     EXPECT_EQ(log.calls, (std::vector<std::string>{"clear", "commit", "area", "area", "centroid",
                                                    "extents", "term", "term", "sums", "principal",
                                                    "axes", "extremes", "moduli", "results"}));

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the window's source files: the commit and the solver read the kind's fields
-// straight from the tab.
+// Shared by the window's source files: how the commit reads the tab's fields, and how the
+// user hears of what the solver's commits found.
 
 #include "app/main_form.h"
 #include "app/profile_edit.h"
@@ -18,6 +18,16 @@ class TMainForm::FieldReader : public FieldTexts {
 
   private:
     const TMainForm& form_;
+};
+
+// Tells the user what the solver's commits found: a refused field or a warning.
+class TMainForm::SolveHooks : public SolveObserver {
+  public:
+    explicit SolveHooks(TMainForm& form) : form_(form) {}
+    void committed(Kind k, const CommitResult& c) override { form_.reportCommit(k, c); }
+
+  private:
+    TMainForm& form_;
 };
 
 } // namespace karo::app
