@@ -27,6 +27,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sectional properties of plane sections bu
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Library dependencies are read off the binaries; the fonts are asked for by name at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
