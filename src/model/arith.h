@@ -31,12 +31,17 @@ class ArithmeticError : public std::runtime_error {
     Fault fault_;
 };
 
+// Throws the fault that a non-finite value stands for: NaN an invalid operation, infinity
+// an overflow. Kept out of line so that the checks stay cheap where nothing is wrong.
+[[noreturn, gnu::cold, gnu::noinline]] inline void ThrowNonFinite(double x) {
+    throw ArithmeticError(std::isnan(x) ? ArithmeticError::Fault::InvalidOperation
+                                        : ArithmeticError::Fault::Overflow);
+}
+
 // A finished intermediate value: infinity is an overflow, NaN an invalid operation.
 inline double Checked(double x) {
-    if (std::isnan(x))
-        throw ArithmeticError(ArithmeticError::Fault::InvalidOperation);
-    if (std::isinf(x))
-        throw ArithmeticError(ArithmeticError::Fault::Overflow);
+    if (!std::isfinite(x)) [[unlikely]]
+        ThrowNonFinite(x);
     return x;
 }
 

@@ -12,7 +12,7 @@ namespace {
 
 SolveObserver gSilent;
 
-void addPoint(TSectionResult& r, double x, double y) {
+inline void addPoint(TSectionResult& r, double x, double y) {
     r.OutlinePoints.push_back({Checked(x), Checked(y)});
 }
 
@@ -153,12 +153,16 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
         }
     }
 
+    // The lists keep their capacity from run to run; only the first run of a size allocates.
     r.OutlinePoints.clear();
-    r.PointDistances.clear();
     r.Entries.clear();
     r.PointCount = 0;
+    const int entries = model.totalCount();
+    r.OutlinePoints.reserve(static_cast<std::size_t>(entries) * 5);
+    r.Entries.reserve(static_cast<std::size_t>(entries));
     for (Kind k : WalkOrder) {
-        for (int n = 1; n <= model.state(k).Count; ++n)
+        const int count = model.state(k).Count;
+        for (int n = 1; n <= count; ++n)
             collectEntry(r, model, k, n);
     }
     r.PointCount = static_cast<int>(r.OutlinePoints.size());
@@ -216,12 +220,15 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     r.RotatedXMax = r.RotatedYMax = 0;
     r.RotatedXMaxPoint = r.RotatedYMaxPoint = 0;
     r.PointDistances.resize(r.OutlinePoints.size());
+    // Every value of the loop enters this sum, so one check after it finds any overflow.
+    double all = 0;
     for (std::size_t k = 0; k < r.OutlinePoints.size(); ++k) {
         TPoint& p = r.OutlinePoints[k];
-        p.x = Checked(p.x - r.xc);
-        p.y = Checked(p.y - r.yc);
-        const double dx = Checked(std::fabs(p.x * c + p.y * sn));
-        const double dy = Checked(std::fabs(p.y * c - p.x * sn));
+        p.x -= r.xc;
+        p.y -= r.yc;
+        const double dx = std::fabs(p.x * c + p.y * sn);
+        const double dy = std::fabs(p.y * c - p.x * sn);
+        all += p.x * 0 + p.y * 0 + dx + dy;
         r.PointDistances[k] = {dx, dy};
         // Strictly greater: a tie keeps the point listed first.
         if (dx > r.RotatedXMax) {
@@ -233,6 +240,7 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
             r.RotatedYMaxPoint = static_cast<int>(k) + 1;
         }
     }
+    Checked(all);
     obs.extremesFound(model, r);
 
     if (AxisAtAlphaIsU(r)) {
