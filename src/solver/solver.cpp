@@ -69,7 +69,8 @@ void boxEntry(TSectionResult& r, SolvedEntry& s, double xL, double xR, double yB
 }
 
 void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
-    SolvedEntry s;
+    const bool first = r.Entries.empty();
+    SolvedEntry& s = r.Entries.emplace_back();
     s.kind = kind;
     s.number = n;
     s.orientation = m.entryOrientation(kind, n);
@@ -119,12 +120,10 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
         break;
     }
     }
-    const bool first = r.Entries.empty();
     r.XMin = first ? s.xL : std::min(r.XMin, s.xL);
     r.XMax = first ? s.xR : std::max(r.XMax, s.xR);
     r.YMin = first ? s.yB : std::min(r.YMin, s.yB);
     r.YMax = first ? s.yT : std::max(r.YMax, s.yT);
-    r.Entries.push_back(s);
 }
 
 } // namespace
