@@ -31,6 +31,6 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # Library dependencies are read off the binaries; the fonts are asked for by name at run time.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, shared-mime-info, desktop-file-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n, shared-mime-info, desktop-file-utils")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer | abiword")
 include(CPack)

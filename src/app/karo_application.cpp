@@ -7,6 +7,9 @@
 #include "model/messages.h"
 
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 namespace karo::app {
 
@@ -29,6 +32,12 @@ KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, ar
     // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
     // of the fixed-size window.
     karo::InstallFontSubstitutes();
+    // The whole interface is Russian, the standard dialogs (files, printing, questions)
+    // included, whatever language the desktop speaks.
+    auto* qtTexts = new QTranslator(this);
+    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(qtTexts);
 }
 
 bool KaroApplication::notify(QObject* receiver, QEvent* event) {
