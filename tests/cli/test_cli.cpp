@@ -1,33 +1,12 @@
 // karo-cli as a user runs it: a separate process, its output and its exit code.
 
-#include <QProcess>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+#include "cli_run.h"
 
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(KARO_CLI), args);
-    EXPECT_TRUE(p.waitForFinished(30000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString write(QTemporaryDir& dir, const char* name, const QByteArray& content) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-    return path;
-}
+using karo::test::cli;
+using karo::test::CliRun;
+using karo::test::write;
 
 QByteArray plates(const char* entries) {
     return QByteArray(

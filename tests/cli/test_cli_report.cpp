@@ -1,40 +1,14 @@
 // karo-cli report as a user runs it: the document file, the printed path and the exit code.
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
+#include "cli_run.h"
 
-#include <gtest/gtest.h>
+#include <QDir>
 
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args, const QString& tmp = QString()) {
-    QProcess p;
-    if (!tmp.isEmpty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("TMPDIR"), tmp);
-        p.setProcessEnvironment(env);
-    }
-    p.start(QStringLiteral(KARO_CLI), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-
-QString write(QTemporaryDir& dir, const char* name, const QByteArray& content) {
-    const QString path = dir.filePath(QString::fromUtf8(name));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-    return path;
-}
+using karo::test::cli;
+using karo::test::CliRun;
+using karo::test::write;
 
 bool isZip(const QString& path) {
     QFile f(path);

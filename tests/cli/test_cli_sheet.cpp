@@ -2,6 +2,7 @@
 // the printed sheet lands, and the exit codes.
 
 #include "../picture/pdf_probe.h"
+#include "cli_run.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,19 +16,8 @@ using karo::test::probePdf;
 
 namespace {
 
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(KARO_CLI), args);
-    EXPECT_TRUE(p.waitForFinished(60000));
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
+using karo::test::cli;
+using karo::test::CliRun;
 
 const QString kTextbook = QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo");
 
