@@ -4,38 +4,13 @@
 #include "report/report_run.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "run_tool.h"
+
 using namespace karo;
-
-namespace {
-
-// Runs a program to its end; a failure is reported with its error output.
-bool run(const QString& program, const QStringList& arguments, const QString& home,
-         QByteArray* output = nullptr) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home); // a profile of its own
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(180000)) {
-        process.kill();
-        process.waitForFinished();
-        return false;
-    }
-    if (output)
-        *output = process.readAllStandardOutput();
-    const bool ok = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-    if (!ok)
-        ADD_FAILURE() << program.toStdString()
-                      << " failed: " << process.readAllStandardError().toStdString();
-    return ok;
-}
-
-} // namespace
 
 TEST(ReportInWordProcessor, TextbookReportTypesets) {
     const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -54,20 +29,21 @@ TEST(ReportInWordProcessor, TextbookReportTypesets) {
     const auto report = report::RunReport(model, nullptr, result, {}, path);
     ASSERT_TRUE(report.written()) << report.error.toStdString();
 
-    ASSERT_TRUE(run(soffice,
-                    {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                     QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
-                    dir.path()));
+    ASSERT_TRUE(
+        karo::test::RunTool(soffice,
+                            {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
+                            dir.path()));
     const QString pdf = dir.filePath(QStringLiteral("textbook.pdf"));
     ASSERT_TRUE(QFileInfo::exists(pdf));
 
     // The section picture and three profile pictures of about 10 cm each, and the solution.
     QByteArray info;
-    ASSERT_TRUE(run(pdfinfo, {pdf}, dir.path(), &info));
+    ASSERT_TRUE(karo::test::RunTool(pdfinfo, {pdf}, dir.path(), &info));
     EXPECT_TRUE(info.contains("Pages:           5")) << info.toStdString();
 
     QByteArray text;
-    ASSERT_TRUE(run(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
+    ASSERT_TRUE(karo::test::RunTool(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
     const QString shown = QString::fromUtf8(text);
     EXPECT_TRUE(shown.contains(QString::fromUtf8("Двутавр № 20:"))) << shown.toStdString();
     // Numbers that only the typeset formulas hold: the centroid, the principal moments, the

@@ -4,10 +4,11 @@
 
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include "run_tool.h"
 
 using namespace karo::report;
 
@@ -15,23 +16,6 @@ namespace {
 
 QString u(const char* utf8) {
     return QString::fromUtf8(utf8);
-}
-
-bool run(const QString& program, const QStringList& arguments, const QString& home,
-         QByteArray* output = nullptr) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home); // a profile of its own
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(180000)) {
-        process.kill();
-        process.waitForFinished();
-        return false;
-    }
-    if (output)
-        *output = process.readAllStandardOutput();
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
 
 TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
@@ -61,18 +45,19 @@ TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
     QString error;
     ASSERT_TRUE(doc.saveDocx(path, &error)) << error.toStdString();
 
-    ASSERT_TRUE(run(soffice,
-                    {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                     QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
-                    dir.path()));
+    ASSERT_TRUE(
+        karo::test::RunTool(soffice,
+                            {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
+                            dir.path()));
     const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
     ASSERT_TRUE(QFileInfo::exists(pdf));
 
     QByteArray info;
-    ASSERT_TRUE(run(pdfinfo, {pdf}, dir.path(), &info));
+    ASSERT_TRUE(karo::test::RunTool(pdfinfo, {pdf}, dir.path(), &info));
     EXPECT_TRUE(info.contains("Pages:           1")) << info.toStdString();
     QByteArray text;
-    ASSERT_TRUE(run(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
+    ASSERT_TRUE(karo::test::RunTool(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
     const QString shown = QString::fromUtf8(text);
     EXPECT_TRUE(shown.contains(u("Координаты центра тяжести:"))) << shown.toStdString();
     // The numbers of the formulas are typeset, not lost with an empty field.
