@@ -2,7 +2,10 @@
 // Runs an outside program (the word processor, the PDF tools) to its end, with a home folder
 // of its own so that no user profile is touched. A failure is reported with its error output.
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -30,6 +33,45 @@ inline bool RunTool(const QString& program, const QStringList& arguments, const 
         ADD_FAILURE() << program.toStdString()
                       << " failed: " << process.readAllStandardError().toStdString();
     return ok;
+}
+
+// What a word processor made of a .docx: the PDF's page count line and its text.
+struct Typeset {
+    QString pageInfo; // pdfinfo's output
+    QString text;     // pdftotext's output
+};
+
+// The outside programs a typesetting check needs; empty when one is missing.
+inline bool HaveTypesetTools() {
+    for (const char* tool : {"soffice", "pdftotext", "pdfinfo"})
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            return false;
+    return true;
+}
+
+// Converts `docx` to PDF with LibreOffice in `dir` and reads the PDF back.
+inline bool TypesetDocx(const QString& docx, const QString& dir, Typeset* out) {
+    const auto find = [](const char* tool) {
+        return QStandardPaths::findExecutable(QString::fromLatin1(tool));
+    };
+    if (!RunTool(find("soffice"),
+                 {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                  QStringLiteral("pdf"), QStringLiteral("--outdir"), dir, docx},
+                 dir))
+        return false;
+    const QString pdf =
+        QDir(dir).filePath(QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf"));
+    if (!QFileInfo::exists(pdf)) {
+        ADD_FAILURE() << "no PDF was written";
+        return false;
+    }
+    QByteArray info, text;
+    if (!RunTool(find("pdfinfo"), {pdf}, dir, &info) ||
+        !RunTool(find("pdftotext"), {pdf, QStringLiteral("-")}, dir, &text))
+        return false;
+    out->pageInfo = QString::fromUtf8(info);
+    out->text = QString::fromUtf8(text);
+    return true;
 }
 
 } // namespace karo::test

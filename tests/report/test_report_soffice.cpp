@@ -3,8 +3,6 @@
 #include "io/section_file.h"
 #include "report/report_run.h"
 
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -13,10 +11,7 @@
 using namespace karo;
 
 TEST(ReportInWordProcessor, TextbookReportTypesets) {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (soffice.isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+    if (!karo::test::HaveTypesetTools())
         GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
 
     QTemporaryDir dir;
@@ -29,22 +24,12 @@ TEST(ReportInWordProcessor, TextbookReportTypesets) {
     const auto report = report::RunReport(model, nullptr, result, {}, path);
     ASSERT_TRUE(report.written()) << report.error.toStdString();
 
-    ASSERT_TRUE(
-        karo::test::RunTool(soffice,
-                            {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                             QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
-                            dir.path()));
-    const QString pdf = dir.filePath(QStringLiteral("textbook.pdf"));
-    ASSERT_TRUE(QFileInfo::exists(pdf));
-
+    karo::test::Typeset typeset;
+    ASSERT_TRUE(karo::test::TypesetDocx(path, dir.path(), &typeset));
     // The section picture and three profile pictures of about 10 cm each, and the solution.
-    QByteArray info;
-    ASSERT_TRUE(karo::test::RunTool(pdfinfo, {pdf}, dir.path(), &info));
-    EXPECT_TRUE(info.contains("Pages:           5")) << info.toStdString();
-
-    QByteArray text;
-    ASSERT_TRUE(karo::test::RunTool(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
-    const QString shown = QString::fromUtf8(text);
+    EXPECT_TRUE(typeset.pageInfo.contains(QStringLiteral("Pages:           5")))
+        << typeset.pageInfo.toStdString();
+    const QString& shown = typeset.text;
     EXPECT_TRUE(shown.contains(QString::fromUtf8("Двутавр № 20:"))) << shown.toStdString();
     // Numbers that only the typeset formulas hold: the centroid, the principal moments, the
     // radii and the moduli.

@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -19,10 +18,7 @@ QString u(const char* utf8) {
 }
 
 TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
-    const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    const QString pdfinfo = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
-    if (soffice.isEmpty() || pdftotext.isEmpty() || pdfinfo.isEmpty())
+    if (!karo::test::HaveTypesetTools())
         GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
 
     QTemporaryDir dir;
@@ -45,20 +41,11 @@ TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
     QString error;
     ASSERT_TRUE(doc.saveDocx(path, &error)) << error.toStdString();
 
-    ASSERT_TRUE(
-        karo::test::RunTool(soffice,
-                            {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                             QStringLiteral("pdf"), QStringLiteral("--outdir"), dir.path(), path},
-                            dir.path()));
-    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
-    ASSERT_TRUE(QFileInfo::exists(pdf));
-
-    QByteArray info;
-    ASSERT_TRUE(karo::test::RunTool(pdfinfo, {pdf}, dir.path(), &info));
-    EXPECT_TRUE(info.contains("Pages:           1")) << info.toStdString();
-    QByteArray text;
-    ASSERT_TRUE(karo::test::RunTool(pdftotext, {pdf, QStringLiteral("-")}, dir.path(), &text));
-    const QString shown = QString::fromUtf8(text);
+    karo::test::Typeset typeset;
+    ASSERT_TRUE(karo::test::TypesetDocx(path, dir.path(), &typeset));
+    EXPECT_TRUE(typeset.pageInfo.contains(QStringLiteral("Pages:           1")))
+        << typeset.pageInfo.toStdString();
+    const QString& shown = typeset.text;
     EXPECT_TRUE(shown.contains(u("Координаты центра тяжести:"))) << shown.toStdString();
     // The numbers of the formulas are typeset, not lost with an empty field.
     for (const char* number : {"0.8123", "4.25", "531.77", "1234.5", "321.7"})
