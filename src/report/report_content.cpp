@@ -377,45 +377,29 @@ void ReportContent::writeSkeleton() {
     doc_.bold(false);
     doc_.align(AlignLeft);
 
-    doc_.text(u"I"_s);
-    doc_.sub(u"x"_s);
-    doc_.text(u" = "_s);
-    doc_.symbol(83);
-    doc_.text(u"[I"_s);
-    doc_.sub(u"xi"_s);
-    doc_.text(u" + a"_s);
-    doc_.sub(u"i"_s);
-    doc_.sup(u"2"_s);
-    doc_.text(u"A"_s);
-    doc_.sub(u"i"_s);
-    doc_.text(u"] = "_s + QString::fromLatin1(kIxPlaceholder) + u"\r"_s);
-
-    doc_.text(u"I"_s);
-    doc_.sub(u"y"_s);
-    doc_.text(u" = "_s);
-    doc_.symbol(83);
-    doc_.text(u"[I"_s);
-    doc_.sub(u"yi"_s);
-    doc_.text(u" + b"_s);
-    doc_.sub(u"i"_s);
-    doc_.sup(u"2"_s);
-    doc_.text(u"A"_s);
-    doc_.sub(u"i"_s);
-    doc_.text(u"] = "_s + QString::fromLatin1(kIyPlaceholder) + u"\r"_s);
-
-    doc_.text(u"I"_s);
-    doc_.sub(u"xy"_s);
-    doc_.text(u" = "_s);
-    doc_.symbol(83);
-    doc_.text(u"[I"_s);
-    doc_.sub(u"xyi"_s);
-    doc_.text(u" + a"_s);
-    doc_.sub(u"i"_s);
-    doc_.text(u"b"_s);
-    doc_.sub(u"i"_s);
-    doc_.text(u"A"_s);
-    doc_.sub(u"i"_s);
-    doc_.text(u"] = "_s + QString::fromLatin1(kIxyPlaceholder) + u"\r"_s);
+    // "I = Σ[I_i + a_i² A_i] = placeholder", whose placeholder the totals replace later.
+    const auto sumLine = [this](const QString& axis, const QString& offsets, bool squared,
+                                const char* placeholder) {
+        doc_.text(u"I"_s);
+        doc_.sub(axis);
+        doc_.text(u" = "_s);
+        doc_.symbol(83);
+        doc_.text(u"[I"_s);
+        doc_.sub(axis + u"i"_s);
+        doc_.text(u" + "_s);
+        for (QChar offset : offsets) {
+            doc_.text(offset);
+            doc_.sub(u"i"_s);
+            if (squared)
+                doc_.sup(u"2"_s);
+        }
+        doc_.text(u"A"_s);
+        doc_.sub(u"i"_s);
+        doc_.text(u"] = "_s + QString::fromLatin1(placeholder) + u"\r"_s);
+    };
+    sumLine(u"x"_s, u"a"_s, true, kIxPlaceholder);
+    sumLine(u"y"_s, u"b"_s, true, kIyPlaceholder);
+    sumLine(u"xy"_s, u"ab"_s, false, kIxyPlaceholder);
 
     // From here on the text is typed at the end in centred paragraphs; the placeholder
     // searches run backwards from the end.
