@@ -1,11 +1,14 @@
 #include "app/dialogs.h"
 
+#include "model/messages.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QUrl>
 
 namespace karo::app {
@@ -34,6 +37,24 @@ bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
                                      .arg(QDir::toNativeSeparators(path)),
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Question,
+                    QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
+                    text, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveChangesAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveChangesAnswer::Discard;
+    return SaveChangesAnswer::Cancel;
 }
 
 bool MessageBoxDialogs::printSetup(QWidget* parent, QPrinter& printer) {

@@ -9,6 +9,9 @@ class QWidget;
 
 namespace karo::app {
 
+// The answers to the question before changes not saved would be lost.
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
@@ -35,6 +38,11 @@ class UserDialogs {
         (void)parent, (void)path;
         return false;
     }
+    // Asks `text` with the answers "Сохранить", "Не сохранять" and "Отмена".
+    virtual SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& text) {
+        (void)parent, (void)text;
+        return SaveChangesAnswer::Cancel;
+    }
     // The print dialog with copies; false when the user cancelled.
     virtual bool printSetup(QWidget* parent, QPrinter& printer) {
         (void)parent, (void)printer;
@@ -57,6 +65,7 @@ class MessageBoxDialogs : public UserDialogs {
     QString saveFileName(QWidget* parent, const QString& caption, const QString& initialPath,
                          const QString& filter) override;
     bool confirmOverwrite(QWidget* parent, const QString& path) override;
+    SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& text) override;
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool openDocument(const QString& path) override;
 };

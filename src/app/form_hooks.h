@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the window's source files: how the commit reads the tab's fields, and how the
-// user hears of what the solver's commits found.
+// Shared by the window's source files: how the commit reads the tab's fields, how the user
+// hears of what the solver's commits found, and how what they wrote becomes undoable.
 
 #include "app/main_form.h"
 #include "app/profile_edit.h"
@@ -28,6 +28,25 @@ class TMainForm::SolveHooks : public SolveObserver {
 
   private:
     TMainForm& form_;
+};
+
+// Makes one undo command of whatever the commits made while it lives wrote into the entries
+// on show: those of leaving a tab, of a solve, of a save, of a report. An arithmetic fault
+// that ends the handler midway still leaves its stores recorded.
+class TMainForm::CommitRecorder {
+  public:
+    explicit CommitRecorder(TMainForm& form) : form_(form), before_(form.editor_.onShow()) {
+        for (Kind k : TabOrder)
+            views_.push_back(form.captureView(k));
+    }
+    ~CommitRecorder() { form_.pushCommits(form_.editor_.changedSince(before_), views_); }
+    CommitRecorder(const CommitRecorder&) = delete;
+    CommitRecorder& operator=(const CommitRecorder&) = delete;
+
+  private:
+    TMainForm& form_;
+    OnShowSnapshot before_;
+    std::vector<TabView> views_;
 };
 
 } // namespace karo::app

@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
         form.activateWindow();
     });
     QObject::connect(&instance, &karo::app::SingleInstance::openRequested, &form,
-                     [&form](const QString& path) { form.openSection(path); });
+                     [&form](const QString& path) { form.openHandedOver(path); });
     form.show();
     if (!file.isEmpty())
         form.openSection(file);

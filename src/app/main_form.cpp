@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QUndoStack>
 
 namespace karo::app {
 
@@ -36,10 +37,11 @@ Kind kindOfTab(int number) {
 
 TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& dialogs,
                      QWidget* parent)
-    : QWidget(parent), model_(model), result_(result), dialogs_(dialogs) {
+    : QWidget(parent), model_(model), editor_(model), result_(result), dialogs_(dialogs) {
     buildWindow();
     buildFileControls();
     connectResultButtons();
+    buildUndo();
     // The window snaps to the edges of the work area while it is moved.
     FormMagnet1 = TFormMagnet::attachToMainWindow(this);
 }
@@ -77,16 +79,17 @@ void TMainForm::ActivateForm() {
         p.setColor(QPalette::Window, pageColor_);
         panel->setPalette(p);
     }
-    model_.reset();
+    // A fresh start: every kind empty with its start code, nothing to undo, no file.
+    editor_.reset();
     for (Kind k : TabOrder) {
-        KindPage& p = page(k);
-        showPicture(k, model_.state(k).Orientation);
+        restoreView(entryView(k, 0));
         if (k == Kind::List)
             showPicture(k, 1); // only the tab's own plate picture
-        model_.state(k).Count = 0;
-        p.state = lesIdle;
-        updateCapacity(k);
+        page(k).state = lesIdle;
     }
+    undoStack_->clear();
+    sectionFile_.clear();
+    updateTitle();
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
@@ -123,9 +126,12 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
 }
 
 int TMainForm::commitKind(Kind k, int n) {
-    const CommitResult c = CommitEntry(model_, k, n, FieldReader(*this));
-    reportCommit(k, c);
-    return c.Code;
+    // Only ever the entry on show; the caller records what the commit wrote.
+    Q_ASSERT(n == model_.state(k).CurrentNumber);
+    (void)n;
+    const EditOutcome out = editor_.commit(k, FieldReader(*this));
+    reportCommit(k, out.commit);
+    return out.commit.Code;
 }
 
 // ---- list editing -------------------------------------------------------------------------
@@ -138,28 +144,12 @@ void TMainForm::showPicture(Kind k, int code) {
         p.pictures[static_cast<std::size_t>(code - 1)]->show();
 }
 
-void TMainForm::showEntry(Kind k, int n) {
-    KindPage& p = page(k);
-    if (k != Kind::List) {
-        model_.state(k).Orientation = model_.entryOrientation(k, n);
-        showPicture(k, model_.state(k).Orientation);
-    }
-    const KindInfo& info = kindInfo(k);
-    for (std::size_t i = 0; i < p.fields.size(); ++i)
-        p.fields[i]->setText(qs(model_.text(k, n, info.fields[i].slot)));
-}
-
 void TMainForm::setRowsEnabled(Kind k, bool enabled) {
     KindPage& p = page(k);
     for (QWidget* w : p.rowLabels)
         w->setEnabled(enabled);
     for (TProfileEdit* f : p.fields)
         f->setEnabled(enabled);
-}
-
-void TMainForm::clearFields(Kind k) {
-    for (TProfileEdit* f : page(k).fields)
-        f->clear();
 }
 
 void TMainForm::updateCapacity(Kind k) {
@@ -174,114 +164,87 @@ void TMainForm::updateCapacity(Kind k) {
 
 void TMainForm::addClick(Kind k) {
     KindPage& p = page(k);
-    TKindState& st = model_.state(k);
-    if (st.Count >= MaxEntriesPerKind)
+    if (model_.state(k).Count >= MaxEntriesPerKind)
         return;
-    st.Count += 1;
-    p.number->setMinValue(1);
-    p.number->setMaxValue(st.Count);
-    if (st.Count == 1)
-        p.number->setEnabled(false);
-    p.state = lesAdding;
-    // The value always differs from the one shown, so the change handler finishes the add
-    // before this returns.
-    p.number->setValue(st.Count);
-    updateCapacity(k);
+    const TabView before = captureView(k);
+    EditOutcome out;
+    try {
+        out = editor_.add(k, FieldReader(*this));
+    } catch (...) {
+        pushCommits(editor_.takeInterrupted(), {before});
+        throw;
+    }
+    reportCommit(k, out.commit);
+    if (!out.done()) {
+        // The entry on show refused a field: no add, the user stays on it.
+        TabView stay = captureView(k);
+        stay.spinMin = 1;
+        restoreView(stay);
+        pushCommits(std::move(out.delta), {before});
+        return;
+    }
+    const TabView after = entryView(k, 1); // the new entry: empty fields
+    restoreView(after);
+    p.fields.front()->setFocus();
+    push(std::move(out.delta), {before}, {after});
 }
 
 void TMainForm::eraseClick(Kind k) {
-    KindPage& p = page(k);
-    TKindState& st = model_.state(k);
-    if (st.Count < 1)
+    // Whatever was typed into the entry on show goes with it: nothing is committed, nothing
+    // asked. Undo brings the entry back.
+    const TabView before = captureView(k);
+    EditOutcome out = editor_.erase(k);
+    if (!out.done())
         return;
-    int n = p.number->value();
-    // Whatever was typed into the entry on show goes with it: nothing is committed.
-    for (int i = 1; i <= st.Count - 1; ++i) {
-        if (i >= n)
-            model_.copyEntry(k, i + 1, i);
-    }
-    st.Count -= 1;
-    if (st.Count <= 1) {
-        p.number->setMinValue(0);
-        p.number->setEnabled(false);
-    } else {
-        p.number->setMinValue(1);
-    }
-    p.number->setMaxValue(st.Count);
-    if (n > st.Count)
-        n = st.Count;
-    if (st.Count == 0)
-        n = 0;
-    st.CurrentNumber = n;
-    if (p.number->value() != n) {
-        p.state = lesIgnoreChange;
-        p.number->setValue(n);
-    }
-    if (st.Count == 0) {
-        setRowsEnabled(k, false);
-        p.number->setEnabled(false);
-        clearFields(k);
-    } else {
-        showEntry(k, n);
-    }
-    updateCapacity(k);
+    const TabView after = entryView(k, model_.state(k).Count <= 1 ? 0 : 1);
+    restoreView(after);
+    push(std::move(out.delta), {before}, {after});
 }
 
 void TMainForm::numberChange(Kind k) {
     KindPage& p = page(k);
-    TKindState& st = model_.state(k);
+    const TKindState& st = model_.state(k);
     if (st.Count < 1)
         return;
-    switch (p.state) {
-    case lesIgnoreChange:
+    if (p.state == lesIgnoreChange) {
         p.state = lesIdle;
         return;
-    case lesAdding: {
-        const int code = st.Count > 1 ? commitKind(k, st.CurrentNumber) : 0;
-        if (code != 0) {
-            // Undo the add: the user stays on the entry with the bad value.
-            st.Count -= 1;
-            p.number->setMinValue(1);
-            p.number->setMaxValue(st.Count);
-            if (st.Count == 1)
-                p.number->setEnabled(false);
-            p.state = lesIgnoreChange;
-            p.number->setValue(st.CurrentNumber);
-            updateCapacity(k);
-            return;
-        }
-        st.CurrentNumber = st.Count;
-        setRowsEnabled(k, true);
-        p.number->setEnabled(st.Count > 1);
-        clearFields(k);
-        p.state = lesIdle;
-        p.fields.front()->setFocus();
+    }
+    // The user chose another entry.
+    const TabView before = captureView(k);
+    EditOutcome out;
+    try {
+        out = editor_.select(k, p.number->value(), FieldReader(*this));
+    } catch (...) {
+        pushCommits(editor_.takeInterrupted(), {before});
+        throw;
+    }
+    reportCommit(k, out.commit);
+    if (!out.done()) {
+        // The spin box springs back to the entry with the bad value.
+        setSpinValue(k, st.CurrentNumber);
+        pushCommits(std::move(out.delta), {before});
         return;
     }
-    case lesIdle:
-        break;
-    }
-    if (commitKind(k, st.CurrentNumber) != 0) {
-        p.state = lesIgnoreChange;
-        p.number->setValue(st.CurrentNumber);
-        return;
-    }
-    st.CurrentNumber = p.number->value();
-    showEntry(k, st.CurrentNumber);
+    const TabView after = entryView(k, p.number->minValue());
+    restoreView(after);
     p.state = lesIdle;
     p.fields.front()->setFocus();
+    push(std::move(out.delta), {before}, {after});
 }
 
 void TMainForm::rotateClick(Kind k) {
-    TKindState& st = model_.state(k);
-    st.Orientation = RotateCode(k, st.Orientation);
-    showPicture(k, st.Orientation);
+    const TabView before = captureView(k);
+    EditOutcome out = editor_.rotate(k);
+    showPicture(k, model_.state(k).Orientation);
+    push(std::move(out.delta), {before}, {captureView(k)});
 }
 
 void TMainForm::mirrorClick(Kind k) {
-    TKindState& st = model_.state(k);
-    st.Orientation = MirrorCode(k, st.Orientation);
-    showPicture(k, st.Orientation);
+    const TabView before = captureView(k);
+    EditOutcome out = editor_.mirror(k);
+    showPicture(k, model_.state(k).Orientation);
+    push(std::move(out.delta), {before}, {captureView(k)});
 }
 
 void TMainForm::moveFocus(Kind k, int field, int step) {
@@ -298,6 +261,7 @@ void TMainForm::PageControl1Change() {
     if (programmaticTabChange_ > 0)
         return;
     guarded([this] {
+        const CommitRecorder record(*this);
         reportMode_ = false;
         if (isKindTab(lastTabNumber_)) {
             const Kind k = kindOfTab(lastTabNumber_);
@@ -364,6 +328,8 @@ void TMainForm::fillResultFields() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
+    if (undoKeyInField(watched, e))
+        return true;
     // Enter on the result tab presses the default button, as in a dialog.
     if (e->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("TabSheet_Res")) {
         auto* k = static_cast<QKeyEvent*>(e);

@@ -1,13 +1,15 @@
 #pragma once
 // The main window: five kind tabs that edit the section, the result tab and the about tab.
 //
-// The window is the only writer of the section model besides the commit it calls: it adds,
-// erases and chooses entries, turns and mirrors profiles, commits the kind tab being left
-// and solves the section when the result tab is shown.
+// The window shows what the section editor holds and hands the user's actions to it: add,
+// erase, choosing an entry, turning and mirroring, the commit of the kind tab being left.
+// Every change of the section is one command on the undo stack; the title names the file and
+// marks a section changed since it was opened or saved.
 
 #include "app/dialogs.h"
 #include "model/commit.h"
 #include "model/kinds.h"
+#include "model/section_editor.h"
 #include "model/section_model.h"
 #include "solver/solver.h"
 
@@ -24,6 +26,8 @@ class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTabWidget;
+class QUndoStack;
+class QCloseEvent;
 class QDragEnterEvent;
 class TFormMagnet;
 class QDropEvent;
@@ -36,7 +40,6 @@ class TSpinEdit;
 // Who moved a kind's spin box, as its change handler needs to know.
 enum TListEditState {
     lesIdle = 0,         // the user chose another entry
-    lesAdding = 1,       // an add moved it to the new Count
     lesIgnoreChange = 2, // the program moved it itself
 };
 
@@ -85,8 +88,19 @@ class TMainForm : public QWidget {
     bool saveSection(const QString& path);
     QString sectionFile() const { return sectionFile_; }
     void openClick();
-    void saveClick();
-    void saveAsClick();
+    bool saveClick();
+    bool saveAsClick();
+    // A file handed over by a second copy of the program.
+    void openHandedOver(const QString& path);
+
+    // Before the section is closed or replaced: when it holds changes not saved, asks whether
+    // to save them. True when the caller may go on (saved, nothing to save, or not wanted);
+    // false when the user cancelled or the save failed.
+    bool askSaveChanges();
+    // The undo stack differs from the saved state, or a tab holds typed values that are not
+    // in the section yet.
+    bool hasUnsavedChanges() const;
+    QUndoStack* undoStack() const { return undoStack_; }
 
     // The result tab's buttons (main_form_results.cpp): the result sheet saved as a bitmap or
     // printed, and the worked-solution report.
@@ -98,6 +112,7 @@ class TMainForm : public QWidget {
 
   protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -119,6 +134,29 @@ class TMainForm : public QWidget {
 
     class FieldReader;
     class SolveHooks;
+    friend class TSectionCommand;
+    class CommitRecorder;
+
+    // What a kind tab shows beyond the model: the typed texts and the spin box's minimum.
+    // Everything else on the tab follows from the model.
+    struct TabView {
+        Kind kind = Kind::Dt;
+        std::vector<QString> texts;
+        int spinMin = 0;
+    };
+
+    // Undo, redo and the title (main_form_undo.cpp).
+    void buildUndo();
+    void updateTitle();
+    bool undoKeyInField(QObject* watched, QEvent* e);
+    TabView captureView(Kind k) const;
+    TabView entryView(Kind k, int spinMin) const;
+    void restoreView(const TabView& v);
+    void setSpinValue(Kind k, int value);
+    void push(SectionDelta delta, std::vector<TabView> before, std::vector<TabView> after);
+    // A command for what commits wrote; the tabs before show the entries as they were.
+    void pushCommits(SectionDelta delta, const std::vector<TabView>& before);
+    void replay(const SectionDelta& d, const std::vector<TabView>& views, bool backwards);
 
     // Section files (main_form_files.cpp).
     void buildFileControls();
@@ -148,15 +186,17 @@ class TMainForm : public QWidget {
     void fillResultFields();
 
     void showPicture(Kind k, int code);
-    void showEntry(Kind k, int n);
     void setRowsEnabled(Kind k, bool enabled);
-    void clearFields(Kind k);
     void updateCapacity(Kind k);
     void guarded(const std::function<void()>& body);
 
     KindPage& page(Kind k) { return pages_[kindIndex(k)]; }
+    const KindPage& page(Kind k) const { return pages_[kindIndex(k)]; }
 
+    // Read by the window; written only by the editor and by the commits of a solve.
     TSectionModel& model_;
+    SectionEditor editor_;
+    QUndoStack* undoStack_ = nullptr;
     TSectionResult& result_;
     UserDialogs& dialogs_;
 

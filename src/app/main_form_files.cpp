@@ -2,6 +2,7 @@
 
 #include "app/main_form.h"
 
+#include "app/form_hooks.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 #include "io/section_file.h"
@@ -16,6 +17,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QShortcut>
+#include <QUndoStack>
 #include <QUrl>
 
 namespace karo::app {
@@ -73,7 +75,7 @@ void TMainForm::buildFileControls() {
     connect(open, &QPushButton::clicked, this, [this] { guarded([this] { openClick(); }); });
     connect(save, &QPushButton::clicked, this, [this] { guarded([this] { saveClick(); }); });
 
-    const auto shortcut = [this](QKeySequence keys, void (TMainForm::*action)()) {
+    const auto shortcut = [this](QKeySequence keys, auto action) {
         auto* s = new QShortcut(keys, this);
         s->setContext(Qt::WindowShortcut);
         connect(s, &QShortcut::activated, this,
@@ -96,8 +98,10 @@ bool TMainForm::openSection(const QString& path) {
         dialogs_.warning(this, qs(kWarningCaption), report.message);
         return false;
     }
-    model_ = loaded;
+    editor_.replace(loaded);
+    undoStack_->clear();
     sectionFile_ = QFileInfo(path).absoluteFilePath();
+    updateTitle();
     rememberFolder(path);
     showLoadedSection();
     if (!report.warnings.empty()) {
@@ -111,33 +115,11 @@ bool TMainForm::openSection(const QString& path) {
 
 void TMainForm::showLoadedSection() {
     for (Kind k : TabOrder) {
-        KindPage& p = page(k);
-        TKindState& st = model_.state(k);
-        p.state = lesIdle;
         // The spin box as list editing leaves it: value CurrentNumber, range 1..Count, usable
-        // from two entries on; an empty kind shows 0 and rests.
-        const int value = st.Count > 0 ? st.CurrentNumber : 0;
-        p.number->setMinValue(st.Count > 0 ? 1 : 0);
-        p.number->setMaxValue(st.Count);
-        if (p.number->value() != value) {
-            p.state = lesIgnoreChange;
-            p.number->setValue(value);
-            p.state = lesIdle;
-        }
-        p.number->setEnabled(st.Count >= 2);
-        setRowsEnabled(k, st.Count > 0);
-        if (st.Count > 0) {
-            const KindInfo& info = kindInfo(k);
-            for (std::size_t i = 0; i < p.fields.size(); ++i)
-                p.fields[i]->setText(qs(model_.text(k, st.CurrentNumber, info.fields[i].slot)));
-        } else {
-            clearFields(k);
-        }
-        // The tab shows the code saved with the section, which may differ from the entry's
-        // own until the entry is next committed.
-        if (k != Kind::List)
-            showPicture(k, st.Orientation);
-        updateCapacity(k);
+        // from two entries on; an empty kind shows 0 and rests. The tab shows the code saved
+        // with the section, which may differ from the entry's own until the entry is next
+        // committed.
+        restoreView(entryView(k, model_.state(k).Count > 0 ? 1 : 0));
     }
     // Results on show belong to the section that was replaced.
     for (QLineEdit* f : resultFields_)
@@ -153,10 +135,13 @@ void TMainForm::showLoadedSection() {
 bool TMainForm::saveSection(const QString& path) {
     // What is typed on every kind tab goes into the section first, exactly as leaving the
     // tab would commit it; a refused field stops the save with its message and focus.
-    for (Kind k : TabOrder) {
-        const TKindState& st = model_.state(k);
-        if (st.Count > 0 && commitKind(k, st.CurrentNumber) != 0)
-            return false;
+    {
+        const CommitRecorder record(*this);
+        for (Kind k : TabOrder) {
+            const TKindState& st = model_.state(k);
+            if (st.Count > 0 && commitKind(k, st.CurrentNumber) != 0)
+                return false;
+        }
     }
     QString error;
     if (!SaveSectionFile(path, model_, &error)) {
@@ -166,39 +151,42 @@ bool TMainForm::saveSection(const QString& path) {
         return false;
     }
     sectionFile_ = QFileInfo(path).absoluteFilePath();
+    undoStack_->setClean();
+    updateTitle();
     rememberFolder(path);
     return true;
 }
 
 void TMainForm::openClick() {
+    if (!askSaveChanges())
+        return;
     const QString path =
         dialogs_.openFileName(this, QStringLiteral("Открыть сечение"), lastFolder_, kFilter);
     if (!path.isEmpty())
         openSection(path);
 }
 
-void TMainForm::saveClick() {
+bool TMainForm::saveClick() {
     if (sectionFile_.isEmpty())
-        saveAsClick();
-    else
-        saveSection(sectionFile_);
+        return saveAsClick();
+    return saveSection(sectionFile_);
 }
 
-void TMainForm::saveAsClick() {
+bool TMainForm::saveAsClick() {
     const QString initial = sectionFile_.isEmpty()
                                 ? QDir(lastFolder_).filePath(QStringLiteral("Сечение.karo"))
                                 : sectionFile_;
     QString path =
         dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
     if (path.isEmpty())
-        return;
+        return false;
     if (QFileInfo(path).suffix().isEmpty()) {
         path += QStringLiteral(".karo");
         // The dialog asked about the name without the extension.
         if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
-            return;
+            return false;
     }
-    saveSection(path);
+    return saveSection(path);
 }
 
 void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
@@ -211,7 +199,10 @@ void TMainForm::dropEvent(QDropEvent* e) {
     if (path.isEmpty())
         return;
     e->acceptProposedAction();
-    guarded([this, path] { openSection(path); });
+    guarded([this, path] {
+        if (askSaveChanges())
+            openSection(path);
+    });
 }
 
 } // namespace karo::app

@@ -71,6 +71,7 @@ void TMainForm::bbPrintClick() {
 }
 
 void TMainForm::bbWordClick() {
+    const CommitRecorder record(*this); // the report's solve commits the entries on show
     report::ReportRunHooks hooks;
     hooks.begin = [this] {
         reportMode_ = true;

@@ -5,6 +5,7 @@
 #include "largest_model.h"
 
 #include "model/commit.h"
+#include "model/section_editor.h"
 #include "picture/section_picture.h"
 #include "report/report_run.h"
 #include "solver/solver.h"
@@ -47,16 +48,18 @@ long residentKiB() {
     return 0;
 }
 
-// Erases entry `n` of a kind the way the erase button does, and adds it back from its texts.
-void eraseAndAddBack(TSectionModel& m, Kind k, int n) {
-    TKindState& st = m.state(k);
-    const TSectionModel before = m;
-    for (int i = n; i < st.Count; ++i)
-        m.copyEntry(k, i + 1, i);
-    // The erased profile comes back as the last entry, typed again from its own texts.
-    st.CurrentNumber = st.Count;
-    st.Orientation = before.entryOrientation(k, n);
-    ASSERT_FALSE(CommitEntry(m, k, st.Count, EntryTexts(before, n)).rejected());
+// Erases entry `n` of a kind with the window's own editor, and adds the profile back as the
+// last entry, typed again from its own texts in its own position.
+void eraseAndAddBack(SectionEditor& editor, Kind k, int n) {
+    const TSectionModel& m = editor.model();
+    const auto onShow = [&] { return EntryTexts(m, m.state(k).CurrentNumber); };
+    ASSERT_TRUE(editor.select(k, n, onShow()).done());
+    const StoredEntry erased = editor.stored(k, n);
+    ASSERT_TRUE(editor.erase(k).done());
+    ASSERT_TRUE(editor.add(k, onShow()).done());
+    if (k != Kind::List)
+        editor.setOrientation(k, erased.orientation);
+    ASSERT_FALSE(editor.commit(k, StoredTexts(erased)).commit.rejected());
 }
 
 } // namespace
@@ -67,6 +70,7 @@ TEST(Soak, RepeatedCyclesKeepMemoryAndFilesFlat) {
                            : 12;
     TSectionModel model;
     bench::FillLargestModel(model);
+    SectionEditor editor(model);
     TSectionResult result;
     QTemporaryDir dir;
     const QString out = dir.filePath("soak.docx");
@@ -79,7 +83,8 @@ TEST(Soak, RepeatedCyclesKeepMemoryAndFilesFlat) {
     const int warmUp = std::min(2, cycles - 1);
     for (int c = 0; c < cycles; ++c) {
         const Kind k = TabOrder[static_cast<std::size_t>(c % KindCount)];
-        eraseAndAddBack(model, k, 1 + c % MaxEntriesPerKind);
+        eraseAndAddBack(editor, k, 1 + c % MaxEntriesPerKind);
+        ASSERT_FALSE(HasFatalFailure());
         ASSERT_EQ(model.totalCount(), KindCount * MaxEntriesPerKind);
 
         SectionPicture picture;

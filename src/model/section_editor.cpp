@@ -1,0 +1,275 @@
+#include "model/section_editor.h"
+
+#include "model/orientation.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace karo {
+
+namespace {
+
+bool sameState(const TKindState& a, const TKindState& b) {
+    return a.Count == b.Count && a.CurrentNumber == b.CurrentNumber &&
+           a.Orientation == b.Orientation;
+}
+
+} // namespace
+
+bool KindDelta::empty() const {
+    return sameState(before, after) && entries.empty() && erased == 0;
+}
+
+bool SectionDelta::onlyEntries() const {
+    return std::all_of(kinds.begin(), kinds.end(), [](const KindDelta& d) {
+        return sameState(d.before, d.after) && d.erased == 0;
+    });
+}
+
+// Notes the kind's state and every entry an edit is about to write, and at the end what
+// they hold then.
+class SectionEditor::Recorder {
+  public:
+    Recorder(const SectionEditor& editor, Kind k) : editor_(editor) {
+        d_.kind = k;
+        d_.before = editor.model_.state(k);
+    }
+    void touch(int n) {
+        for (const EntryDelta& e : d_.entries)
+            if (e.number == n)
+                return;
+        d_.entries.push_back({n, editor_.stored(d_.kind, n), {}});
+    }
+    void erasing(int n) {
+        d_.erased = n;
+        d_.erasedEntry = editor_.stored(d_.kind, n);
+    }
+    SectionDelta finish() {
+        d_.after = editor_.model_.state(d_.kind);
+        for (EntryDelta& e : d_.entries)
+            e.after = editor_.stored(d_.kind, e.number);
+        std::erase_if(d_.entries, [](const EntryDelta& e) { return e.before == e.after; });
+        SectionDelta out;
+        if (!d_.empty())
+            out.kinds.push_back(std::move(d_));
+        return out;
+    }
+
+  private:
+    const SectionEditor& editor_;
+    KindDelta d_;
+};
+
+CommitResult SectionEditor::commitInto(Recorder& r, Kind k, int n, const FieldTexts& in) {
+    r.touch(n);
+    try {
+        return CommitEntry(model_, k, n, in);
+    } catch (...) {
+        // The commit stores field by field, so what it stored before the fault stays.
+        interrupted_ = r.finish();
+        throw;
+    }
+}
+
+SectionDelta SectionEditor::takeInterrupted() {
+    return std::exchange(interrupted_, SectionDelta{});
+}
+
+EditOutcome SectionEditor::commit(Kind k, const FieldTexts& onShow) {
+    EditOutcome out;
+    const TKindState& st = model_.state(k);
+    if (st.Count < 1)
+        return out;
+    Recorder r(*this, k);
+    out.commit = commitInto(r, k, st.CurrentNumber, onShow);
+    out.status = out.commit.rejected() ? EditStatus::Refused : EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+EditOutcome SectionEditor::add(Kind k, const FieldTexts& onShow) {
+    EditOutcome out;
+    TKindState& st = model_.state(k);
+    if (st.Count >= MaxEntriesPerKind)
+        return out;
+    Recorder r(*this, k);
+    if (st.Count >= 1) {
+        // The entry on show is left for the new one: it keeps what was typed, or the add
+        // does not take place.
+        out.commit = commitInto(r, k, st.CurrentNumber, onShow);
+        if (out.commit.rejected()) {
+            out.status = EditStatus::Refused;
+            out.delta = r.finish();
+            return out;
+        }
+    }
+    const int n = st.Count + 1;
+    // A place freed by an erase still holds the old content; the new entry starts empty.
+    r.touch(n);
+    put(k, n, StoredEntry{});
+    st.Count = n;
+    st.CurrentNumber = n;
+    out.status = EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+EditOutcome SectionEditor::erase(Kind k) {
+    EditOutcome out;
+    TKindState& st = model_.state(k);
+    if (st.Count < 1)
+        return out;
+    Recorder r(*this, k);
+    int n = st.CurrentNumber;
+    r.erasing(n);
+    removeEntry(k, n, st.Count);
+    st.Count -= 1;
+    if (n > st.Count)
+        n = st.Count;
+    if (st.Count == 0)
+        n = 0;
+    st.CurrentNumber = n;
+    // The entry now on show brings its own code; an emptied kind keeps the one on show.
+    if (st.Count > 0 && k != Kind::List)
+        st.Orientation = model_.entryOrientation(k, n);
+    out.status = EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+EditOutcome SectionEditor::select(Kind k, int n, const FieldTexts& onShow) {
+    EditOutcome out;
+    TKindState& st = model_.state(k);
+    if (st.Count < 1 || n < 1 || n > st.Count)
+        return out;
+    Recorder r(*this, k);
+    out.commit = commitInto(r, k, st.CurrentNumber, onShow);
+    if (out.commit.rejected()) {
+        out.status = EditStatus::Refused;
+        out.delta = r.finish();
+        return out;
+    }
+    st.CurrentNumber = n;
+    if (k != Kind::List)
+        st.Orientation = model_.entryOrientation(k, n);
+    out.status = EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+EditOutcome SectionEditor::rotate(Kind k) {
+    return setOrientation(k, RotateCode(k, model_.state(k).Orientation));
+}
+
+EditOutcome SectionEditor::mirror(Kind k) {
+    return setOrientation(k, MirrorCode(k, model_.state(k).Orientation));
+}
+
+EditOutcome SectionEditor::setOrientation(Kind k, int code) {
+    EditOutcome out;
+    if (k == Kind::List || !IsValidCode(k, code))
+        return out;
+    Recorder r(*this, k);
+    model_.state(k).Orientation = code;
+    out.status = EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+void SectionEditor::reset() {
+    model_.reset();
+}
+
+void SectionEditor::replace(const TSectionModel& loaded) {
+    model_ = loaded;
+}
+
+OnShowSnapshot SectionEditor::onShow() const {
+    OnShowSnapshot s;
+    for (Kind k : TabOrder) {
+        const TKindState& st = model_.state(k);
+        const auto i = static_cast<std::size_t>(kindIndex(k));
+        s.number[i] = st.Count > 0 ? st.CurrentNumber : 0;
+        if (s.number[i] > 0)
+            s.entry[i] = stored(k, s.number[i]);
+    }
+    return s;
+}
+
+SectionDelta SectionEditor::changedSince(const OnShowSnapshot& before) const {
+    SectionDelta out;
+    for (Kind k : TabOrder) {
+        const auto i = static_cast<std::size_t>(kindIndex(k));
+        const int n = before.number[i];
+        if (n == 0)
+            continue;
+        StoredEntry now = stored(k, n);
+        if (now == before.entry[i])
+            continue;
+        KindDelta d;
+        d.kind = k;
+        d.before = d.after = model_.state(k);
+        d.entries.push_back({n, before.entry[i], std::move(now)});
+        out.kinds.push_back(std::move(d));
+    }
+    return out;
+}
+
+void SectionEditor::undo(const SectionDelta& delta) {
+    for (auto d = delta.kinds.rbegin(); d != delta.kinds.rend(); ++d) {
+        for (auto e = d->entries.rbegin(); e != d->entries.rend(); ++e)
+            put(d->kind, e->number, e->before);
+        if (d->erased > 0)
+            insertEntry(d->kind, d->erased, d->before.Count, d->erasedEntry);
+        model_.state(d->kind) = d->before;
+    }
+}
+
+void SectionEditor::redo(const SectionDelta& delta) {
+    for (const KindDelta& d : delta.kinds) {
+        if (d.erased > 0)
+            removeEntry(d.kind, d.erased, d.before.Count);
+        for (const EntryDelta& e : d.entries)
+            put(d.kind, e.number, e.after);
+        model_.state(d.kind) = d.after;
+    }
+}
+
+StoredEntry SectionEditor::stored(Kind k, int n) const {
+    StoredEntry e;
+    e.orientation = model_.entryOrientation(k, n);
+    const int slots = kindInfo(k).slotCount;
+    for (int s = 0; s < slots; ++s) {
+        e.values[static_cast<std::size_t>(s)] = model_.value(k, n, s);
+        e.texts[static_cast<std::size_t>(s)] = model_.text(k, n, s);
+    }
+    return e;
+}
+
+void SectionEditor::put(Kind k, int n, const StoredEntry& e) {
+    model_.setEntryOrientation(k, n, e.orientation);
+    const int slots = kindInfo(k).slotCount;
+    for (int s = 0; s < slots; ++s) {
+        model_.value(k, n, s) = e.values[static_cast<std::size_t>(s)];
+        model_.text(k, n, s) = e.texts[static_cast<std::size_t>(s)];
+    }
+}
+
+void SectionEditor::removeEntry(Kind k, int n, int count) {
+    // The last place keeps its old content; it lies beyond the new count.
+    for (int i = n; i < count; ++i)
+        model_.copyEntry(k, i + 1, i);
+}
+
+void SectionEditor::insertEntry(Kind k, int n, int count, const StoredEntry& e) {
+    for (int i = count - 1; i >= n; --i)
+        model_.copyEntry(k, i, i + 1);
+    put(k, n, e);
+}
+
+std::string StoredTexts::fieldText(Kind kind, int field) const {
+    const FieldInfo& f = kindInfo(kind).fields[static_cast<std::size_t>(field)];
+    return entry_.texts[static_cast<std::size_t>(f.slot)];
+}
+
+} // namespace karo

@@ -1,0 +1,136 @@
+#pragma once
+// Every edit of the section's lists goes through this editor: add, erase, choosing the entry
+// on show, turning and mirroring, the commit of the entry on show, and replacing the whole
+// section. Besides the commit routines it is the only code that writes the model.
+//
+// Each edit reports what it did and hands back a SectionDelta, the before and after of
+// everything it wrote; undo() and redo() play a delta backwards and forwards, so the undo
+// history lives with whoever keeps the deltas and the model stays plain data.
+
+#include "model/commit.h"
+#include "model/section_model.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace karo {
+
+// One entry as stored, whatever its kind: its own code, values and texts by slot.
+struct StoredEntry {
+    int orientation = 0;
+    std::array<double, un::SlotCount> values{};
+    std::array<std::string, un::SlotCount> texts{};
+    bool operator==(const StoredEntry&) const = default;
+};
+
+struct EntryDelta {
+    int number = 0;
+    StoredEntry before, after;
+};
+
+// What an edit changed in one kind. An erase shifts the entries after the erased one down;
+// it is kept as the number and content of the erased entry rather than as the shifted ones.
+struct KindDelta {
+    Kind kind = Kind::Dt;
+    TKindState before, after;
+    std::vector<EntryDelta> entries; // written in place
+    int erased = 0;                  // number of the erased entry, 0 for none
+    StoredEntry erasedEntry;
+
+    bool empty() const;
+};
+
+struct SectionDelta {
+    std::vector<KindDelta> kinds;
+    bool empty() const { return kinds.empty(); }
+    // The entries written in place by a commit, as opposed to a change of the lists.
+    bool onlyEntries() const;
+};
+
+// The entries on show of every kind as they stand, to tell later what commits made outside
+// the editor (those of a solve) wrote.
+struct OnShowSnapshot {
+    std::array<int, KindCount> number{}; // 0 where the kind is empty
+    std::array<StoredEntry, KindCount> entry;
+};
+
+enum class EditStatus {
+    Done,    // the edit took place
+    Nothing, // there was nothing to do (an empty kind, a full kind)
+    Refused, // the commit of the entry on show refused a field; only the commit's stores remain
+};
+
+struct EditOutcome {
+    EditStatus status = EditStatus::Nothing;
+    CommitResult commit; // of the entry on show, where the edit commits it
+    SectionDelta delta;  // everything written, the refused commit's stores included
+
+    bool done() const { return status == EditStatus::Done; }
+};
+
+class SectionEditor {
+  public:
+    explicit SectionEditor(TSectionModel& model) : model_(model) {}
+
+    const TSectionModel& model() const { return model_; }
+
+    // Commits the fields into the entry on show. Nothing when the kind is empty.
+    EditOutcome commit(Kind k, const FieldTexts& onShow);
+
+    // Commits the entry on show (when there is one), then appends an empty entry and shows
+    // it; the kind's code stays as it is. Nothing when the kind holds MaxEntriesPerKind.
+    EditOutcome add(Kind k, const FieldTexts& onShow);
+
+    // Removes the entry on show and closes the gap; nothing typed into it is committed. The
+    // entry after it is shown, or the new last one, with its own code.
+    EditOutcome erase(Kind k);
+
+    // Commits the entry on show, then shows entry `n` with its own code.
+    EditOutcome select(Kind k, int n, const FieldTexts& onShow);
+
+    // The kind's code turned by 90° counter-clockwise, mirrored left to right, or set.
+    EditOutcome rotate(Kind k);
+    EditOutcome mirror(Kind k);
+    EditOutcome setOrientation(Kind k, int code);
+
+    // The start state, or a whole loaded section. Neither can be undone.
+    void reset();
+    void replace(const TSectionModel& loaded);
+
+    // What an edit had written when an arithmetic fault in the commit stopped it (the fault
+    // goes on to the caller); empty when the last edit ran to its end.
+    SectionDelta takeInterrupted();
+
+    OnShowSnapshot onShow() const;
+    // What was written into the entries on show since `before`.
+    SectionDelta changedSince(const OnShowSnapshot& before) const;
+
+    void undo(const SectionDelta& d);
+    void redo(const SectionDelta& d);
+
+    StoredEntry stored(Kind k, int n) const;
+
+  private:
+    class Recorder;
+
+    CommitResult commitInto(Recorder& r, Kind k, int n, const FieldTexts& in);
+    void put(Kind k, int n, const StoredEntry& e);
+    void removeEntry(Kind k, int n, int count);
+    void insertEntry(Kind k, int n, int count, const StoredEntry& e);
+
+    TSectionModel& model_;
+    SectionDelta interrupted_;
+};
+
+// The texts of a stored entry, read as fields: to type an entry again from what it held.
+class StoredTexts : public FieldTexts {
+  public:
+    explicit StoredTexts(const StoredEntry& e) : entry_(e) {}
+    std::string fieldText(Kind kind, int field) const override;
+
+  private:
+    const StoredEntry& entry_;
+};
+
+} // namespace karo
