@@ -55,6 +55,13 @@ class RecordingDialogs : public UserDialogs {
         overwriteAsked.push_back(path);
         return allowOverwrite;
     }
+    // The question before unsaved changes are lost: its answer, and what was asked.
+    SaveChangesAnswer saveChangesAnswer = SaveChangesAnswer::Cancel;
+    std::vector<QString> saveChangesAsked;
+    SaveChangesAnswer askSaveChanges(QWidget*, const QString& text) override {
+        saveChangesAsked.push_back(text);
+        return saveChangesAnswer;
+    }
     // The print dialog: prints to this PDF file with this many copies; empty cancels.
     QString printToPdf;
     int printCopies = 1;

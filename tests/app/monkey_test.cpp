@@ -1,12 +1,15 @@
-// Thousands of random clicks, keys and texts on the window's controls. After every one the
-// model and the tabs must still agree: counts within their bounds, the spin box showing the
-// entry on show, and nothing crashed.
+// Thousands of random clicks, keys, texts, undos and redos on the window's controls. After
+// every one the model and the tabs must still agree: counts within their bounds, the spin box
+// showing the entry on show, and nothing crashed. At the end, undoing everything gives back
+// the empty start and redoing everything the section as it was: no change escaped the undo
+// stack.
 
 #include "form_fixture.h"
 
 #include "app/profile_edit.h"
 
 #include <QTabWidget>
+#include <QUndoStack>
 
 #include <random>
 
@@ -67,6 +70,13 @@ class Monkey : public FormTest {
         const Kind k = TabOrder[static_cast<std::size_t>(tab - 1)];
         const std::string prefix(kindInfo(k).prefix);
         const auto name = [&](const char* what) { return what + prefix; };
+        if (pick(12) == 0) {
+            const bool undo = pick(3) != 0;
+            trace.push_back(undo ? "undo" : "redo");
+            QWidget* target = focused() ? focused() : form.get();
+            QTest::keyClick(target, undo ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier);
+            return;
+        }
         const int action = pick(8);
         trace.push_back(prefix + ":" + std::to_string(action));
         switch (action) {
@@ -144,6 +154,33 @@ TEST_F(Monkey, FiveThousandRandomEventsKeepTheModelAndTabsConsistent) {
     // The run reached real sections, not only empty ones.
     EXPECT_GT(model.totalCount(), 5);
     EXPECT_FALSE(result.Texts[rfA].empty());
+
+    const auto section = [this] {
+        std::vector<std::string> s;
+        for (Kind k : TabOrder) {
+            const TKindState& st = model.state(k);
+            s.push_back(std::to_string(st.Count) + " " + std::to_string(st.CurrentNumber) + " " +
+                        std::to_string(st.Orientation));
+            for (int n = 1; n <= st.Count; ++n) {
+                std::string entry = std::to_string(model.entryOrientation(k, n));
+                for (int slot = 0; slot < kindInfo(k).slotCount; ++slot)
+                    entry += " " + model.text(k, n, slot);
+                s.push_back(entry);
+            }
+        }
+        return s;
+    };
+    const std::vector<std::string> end = section();
+    QUndoStack* stack = form->undoStack();
+    const int top = stack->index();
+    stack->setIndex(0);
+    EXPECT_EQ(model.totalCount(), 0);
+    EXPECT_EQ(model.Dt.Orientation, 1);
+    EXPECT_EQ(model.Un.Orientation, 2);
+    checkInvariants(events);
+    stack->setIndex(top);
+    EXPECT_EQ(section(), end);
+    checkInvariants(events + 1);
 }
 
 } // namespace
