@@ -176,10 +176,12 @@ void TMainForm::addClick(Kind k) {
     }
     reportCommit(k, out.commit);
     if (!out.done()) {
-        // The entry on show refused a field: no add, the user stays on it.
-        TabView stay = captureView(k);
-        stay.spinMin = 1;
-        restoreView(stay);
+        // The entry on show refused a field: no add, the user stays on it with what was typed.
+        const int count = model_.state(k).Count;
+        p.number->setMinValue(1);
+        p.number->setMaxValue(count);
+        if (count == 1)
+            p.number->setEnabled(false);
         pushCommits(std::move(out.delta), {before});
         return;
     }

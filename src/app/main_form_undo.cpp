@@ -155,10 +155,10 @@ void TMainForm::restoreView(const TabView& v) {
     setSpinValue(k, st.Count > 0 ? st.CurrentNumber : 0);
     p.number->setEnabled(st.Count >= 2);
     setRowsEnabled(k, st.Count > 0);
-    // A field that keeps its text keeps its selection and its own undo.
+    // Setting a text also forgets the field's own typing history, which belonged to what
+    // the field showed before.
     for (std::size_t i = 0; i < p.fields.size() && i < v.texts.size(); ++i)
-        if (p.fields[i]->text() != v.texts[i])
-            p.fields[i]->setText(v.texts[i]);
+        p.fields[i]->setText(v.texts[i]);
     if (k != Kind::List)
         showPicture(k, st.Orientation);
     updateCapacity(k);
