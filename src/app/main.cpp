@@ -36,8 +36,11 @@ int main(int argc, char** argv) {
         form.raise();
         form.activateWindow();
     });
-    QObject::connect(&instance, &karo::app::SingleInstance::openRequested, &form,
-                     [&form](const QString& path) { form.openHandedOver(path); });
+    // Queued: the window may ask whether to save first, and that question must not run inside
+    // the socket's own handler, whose connection may go away meanwhile.
+    QObject::connect(
+        &instance, &karo::app::SingleInstance::openRequested, &form,
+        [&form](const QString& path) { form.openHandedOver(path); }, Qt::QueuedConnection);
     form.show();
     if (!file.isEmpty())
         form.openSection(file);
