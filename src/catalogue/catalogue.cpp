@@ -122,6 +122,7 @@ std::vector<ProfileRow> readAll() {
     };
     static const Table tables[] = {
         {Kind::Dt, "ГОСТ 8239-89"},
+        {Kind::Sh, "ГОСТ 8240-97"},
     };
     const std::vector<std::string_view>& files = detail::dataFiles();
     if (files.size() != std::size(tables))
