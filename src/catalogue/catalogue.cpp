@@ -123,6 +123,7 @@ std::vector<ProfileRow> readAll() {
     static const Table tables[] = {
         {Kind::Dt, "ГОСТ 8239-89"},
         {Kind::Sh, "ГОСТ 8240-97"},
+        {Kind::Ur, "ГОСТ 8509-93"},
     };
     const std::vector<std::string_view>& files = detail::dataFiles();
     if (files.size() != std::size(tables))
