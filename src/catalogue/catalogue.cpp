@@ -124,6 +124,7 @@ std::vector<ProfileRow> readAll() {
         {Kind::Dt, "ГОСТ 8239-89"},
         {Kind::Sh, "ГОСТ 8240-97"},
         {Kind::Ur, "ГОСТ 8509-93"},
+        {Kind::Un, "ГОСТ 8510-86"},
     };
     const std::vector<std::string_view>& files = detail::dataFiles();
     if (files.size() != std::size(tables))
