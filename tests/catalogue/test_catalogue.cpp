@@ -121,10 +121,6 @@ TEST(Catalogue, EveryRowIsCompleteForItsKindAndNamedAfterItsDimensions) {
         {Kind::Ur, " b t R r A Ix Iu z0 "},
         {Kind::Un, " B b t R r A Ix Iy Iu x0 y0 "},
     };
-    const std::map<Kind, std::string> standard = {{Kind::Dt, "ГОСТ 8239-89"},
-                                                  {Kind::Sh, "ГОСТ 8240-97"},
-                                                  {Kind::Ur, "ГОСТ 8509-93"},
-                                                  {Kind::Un, "ГОСТ 8510-86"}};
     const std::pair<const char*, M> all[] = {
         {"h", &ProfileRow::h},   {"B", &ProfileRow::B},         {"b", &ProfileRow::b},
         {"s", &ProfileRow::s},   {"t", &ProfileRow::t},         {"R", &ProfileRow::R},
@@ -135,7 +131,6 @@ TEST(Catalogue, EveryRowIsCompleteForItsKindAndNamedAfterItsDimensions) {
     for (const ProfileRow& row : rows()) {
         SCOPED_TRACE(row.standard + " " + row.designation);
         ASSERT_TRUE(filled.count(row.kind));
-        EXPECT_EQ(row.standard, standard.at(row.kind));
         EXPECT_TRUE(designations.insert(row.standard + row.designation).second) << "twice";
         const bool sloped = !row.slope.empty();
         for (const auto& [name, m] : all) {
