@@ -2,10 +2,16 @@
 // Every message box of the window goes through this interface, so tests can record the
 // messages instead of waiting on a modal window.
 
+#include "model/kinds.h"
+
 #include <QString>
 
 class QPrinter;
 class QWidget;
+
+namespace karo::catalogue {
+struct ProfileRow;
+}
 
 namespace karo::app {
 
@@ -45,6 +51,12 @@ class UserDialogs {
         (void)path;
         return false;
     }
+    // The catalogue picker for `kind`, its values shown for orientation code `code`; the
+    // profile picked, or null when the user cancelled.
+    virtual const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) {
+        (void)parent, (void)kind, (void)code;
+        return nullptr;
+    }
 };
 
 // The real boxes.
@@ -59,6 +71,7 @@ class MessageBoxDialogs : public UserDialogs {
     bool confirmOverwrite(QWidget* parent, const QString& path) override;
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool openDocument(const QString& path) override;
+    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) override;
 };
 
 } // namespace karo::app

@@ -136,6 +136,7 @@ void TMainForm::showPicture(Kind k, int code) {
         im->hide();
     if (code >= 1 && code <= static_cast<int>(p.pictures.size()))
         p.pictures[static_cast<std::size_t>(code - 1)]->show();
+    updateCatalogueLabel(k);
 }
 
 void TMainForm::showEntry(Kind k, int n) {
@@ -274,14 +275,18 @@ void TMainForm::numberChange(Kind k) {
 
 void TMainForm::rotateClick(Kind k) {
     TKindState& st = model_.state(k);
+    const int oldCode = st.Orientation;
     st.Orientation = RotateCode(k, st.Orientation);
     showPicture(k, st.Orientation);
+    refillFromCatalogue(k, oldCode, st.Orientation);
 }
 
 void TMainForm::mirrorClick(Kind k) {
     TKindState& st = model_.state(k);
+    const int oldCode = st.Orientation;
     st.Orientation = MirrorCode(k, st.Orientation);
     showPicture(k, st.Orientation);
+    refillFromCatalogue(k, oldCode, st.Orientation);
 }
 
 void TMainForm::moveFocus(Kind k, int field, int step) {
