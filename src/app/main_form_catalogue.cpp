@@ -8,7 +8,6 @@
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
@@ -43,16 +42,16 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
             [this, k] { guarded([=, this] { catalogueClick(k); }); });
     catalogueButtons_[index] = button;
 
-    // The name of the profile on show, small, at the foot of the white picture panel.
-    auto* panel =
-        sheet->findChild<QFrame*>(QStringLiteral("pn") + prefix + QStringLiteral("Picture"));
-    auto* label = new QLabel(panel ? static_cast<QWidget*>(panel) : sheet);
+    // The name of the profile on show, small, under the rule that closes the catalogue rows:
+    // the values above it are that profile's.
+    auto* rule =
+        sheet->findChild<QLabel*>(QStringLiteral("lb") + prefix + QStringLiteral("Separator"));
+    auto* label = new QLabel(sheet);
     label->setObjectName(QStringLiteral("lb") + prefix + QStringLiteral("Catalogue"));
     QFont small = font();
-    small.setPixelSize(11);
+    small.setPixelSize(10);
     label->setFont(small);
-    label->setGeometry(6, 370, 380, 16);
-    label->raise();
+    label->setGeometry(424, rule ? rule->y() + 13 : 76, 180, 14);
     catalogueLabels_[index] = label;
 
     for (TProfileEdit* f : page(k).fields)
@@ -124,11 +123,12 @@ void TMainForm::updateCatalogueLabel(Kind k) {
         model_.state(k).Count > 0
             ? catalogue::recognise(k, model_.state(k).Orientation, catalogueFieldTexts(k))
             : nullptr;
-    label->setText(row ? qs(catalogue::profileTitle(*row)) : QString());
+    const QString title = row ? qs(catalogue::profileTitle(*row)) : QString();
+    label->setText(label->fontMetrics().elidedText(title, Qt::ElideRight, label->width()));
     label->setToolTip(row && row->computed
-                          ? QStringLiteral("Справочные значения этого профиля вычислены по "
-                                           "его номинальным размерам")
-                          : QString());
+                          ? title + QStringLiteral(". Справочные значения этого профиля "
+                                                   "вычислены по его номинальным размерам")
+                          : title);
 }
 
 } // namespace karo::app
