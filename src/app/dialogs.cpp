@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include "app/catalogue_picker.h"
 #include "model/messages.h"
 
 #include <QDesktopServices>
@@ -65,6 +66,12 @@ bool MessageBoxDialogs::printSetup(QWidget* parent, QPrinter& printer) {
 
 bool MessageBoxDialogs::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kind kind, int code) {
+    TCataloguePicker picker(kind, code, parent);
+    picker.exec();
+    return picker.pickedRow();
 }
 
 } // namespace karo::app

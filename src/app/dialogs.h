@@ -2,10 +2,16 @@
 // Every message box of the window goes through this interface, so tests can record the
 // messages instead of waiting on a modal window.
 
+#include "model/kinds.h"
+
 #include <QString>
 
 class QPrinter;
 class QWidget;
+
+namespace karo::catalogue {
+struct ProfileRow;
+}
 
 namespace karo::app {
 
@@ -53,6 +59,12 @@ class UserDialogs {
         (void)path;
         return false;
     }
+    // The catalogue picker for `kind`, its values shown for orientation code `code`; the
+    // profile picked, or null when the user cancelled.
+    virtual const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) {
+        (void)parent, (void)kind, (void)code;
+        return nullptr;
+    }
 };
 
 // The real boxes.
@@ -68,6 +80,7 @@ class MessageBoxDialogs : public UserDialogs {
     SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& text) override;
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool openDocument(const QString& path) override;
+    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) override;
 };
 
 } // namespace karo::app

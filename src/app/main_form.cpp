@@ -142,6 +142,7 @@ void TMainForm::showPicture(Kind k, int code) {
         im->hide();
     if (code >= 1 && code <= static_cast<int>(p.pictures.size()))
         p.pictures[static_cast<std::size_t>(code - 1)]->show();
+    updateCatalogueLabel(k);
 }
 
 void TMainForm::setRowsEnabled(Kind k, bool enabled) {
@@ -236,16 +237,21 @@ void TMainForm::numberChange(Kind k) {
 }
 
 void TMainForm::rotateClick(Kind k) {
-    const TabView before = captureView(k);
-    EditOutcome out = editor_.rotate(k);
-    showPicture(k, model_.state(k).Orientation);
-    push(std::move(out.delta), {before}, {captureView(k)});
+    turnClick(k, &SectionEditor::rotate);
 }
 
 void TMainForm::mirrorClick(Kind k) {
+    turnClick(k, &SectionEditor::mirror);
+}
+
+void TMainForm::turnClick(Kind k, EditOutcome (SectionEditor::*turn)(Kind)) {
+    // A catalogue profile is re-filled for its new position within the same undo step, so
+    // that one undo brings back both the old code and the old texts.
     const TabView before = captureView(k);
-    EditOutcome out = editor_.mirror(k);
+    const int oldCode = model_.state(k).Orientation;
+    EditOutcome out = (editor_.*turn)(k);
     showPicture(k, model_.state(k).Orientation);
+    refillFromCatalogue(k, oldCode, model_.state(k).Orientation);
     push(std::move(out.delta), {before}, {captureView(k)});
 }
 

@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
+class QShortcut;
 class QTabWidget;
 class QUndoStack;
 class QCloseEvent;
@@ -172,12 +173,23 @@ class TMainForm : public QWidget {
     QWidget* buildResultTab();
     QWidget* buildAboutTab();
 
+    // The catalogue of standard profiles (main_form_catalogue.cpp): the picker button, F4 and
+    // the label that names the profile on show.
+    void buildCatalogueControls(Kind k, QWidget* sheet);
+    void catalogueClick(Kind k);
+    // After a turn or a mirror: a profile whose texts are a catalogue row's for the old code
+    // gets that row's texts for the new one.
+    void refillFromCatalogue(Kind k, int oldCode, int newCode);
+    void updateCatalogueLabel(Kind k);
+    std::vector<std::string> catalogueFieldTexts(Kind k) const;
+
     // List editing.
     void addClick(Kind k);
     void eraseClick(Kind k);
     void numberChange(Kind k);
     void rotateClick(Kind k);
     void mirrorClick(Kind k);
+    void turnClick(Kind k, EditOutcome (SectionEditor::*turn)(Kind));
     void moveFocus(Kind k, int field, int step);
 
     // Tab flow.
@@ -210,6 +222,9 @@ class TMainForm : public QWidget {
     QPushButton* bbPrint_ = nullptr;
     QPushButton* bbWord_ = nullptr;
     std::vector<QWidget*> picturePanels_;
+    std::array<QPushButton*, KindCount> catalogueButtons_{};
+    std::array<QLabel*, KindCount> catalogueLabels_{};
+    QShortcut* catalogueShortcut_ = nullptr;
 
     SolveObserver* pictureObserver_ = nullptr;
     std::function<QImage()> pictureImage_;

@@ -300,6 +300,7 @@ QWidget* TMainForm::buildKindTab(Kind k) {
     if (p.mirror)
         connect(p.mirror, &QPushButton::clicked, this,
                 [this, k] { guarded([=, this] { mirrorClick(k); }); });
+    buildCatalogueControls(k, sheet);
     return sheet;
 }
 

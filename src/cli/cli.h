@@ -35,8 +35,9 @@ const Command* FindCommand(const std::vector<std::string>& args);
 // The commands known to this build.
 const std::vector<Command>& Commands();
 
-void AddSheetCommands(std::vector<Command>& commands);  // sheet, picture, print
-void AddReportCommands(std::vector<Command>& commands); // report
+void AddSheetCommands(std::vector<Command>& commands);     // sheet, picture, print
+void AddReportCommands(std::vector<Command>& commands);    // report
+void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 
 // Loads FILE and solves it with `observer` attached (may be null); warnings and errors go to
 // `err`. Returns -1 when solved, else the exit code to end with.

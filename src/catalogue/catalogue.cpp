@@ -1,0 +1,145 @@
+#include "catalogue/catalogue.h"
+
+#include "catalogue/catalogue_data.h"
+
+#include <stdexcept>
+#include <string_view>
+
+namespace karo::catalogue {
+
+namespace {
+
+// Splits one line of a data file into its fields. A field holding a comma (a designation such
+// as "6,5У") is quoted; a quote inside a quoted field is doubled.
+std::vector<std::string> splitFields(std::string_view line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                fields.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    if (quoted) {
+        throw std::logic_error("catalogue data: unterminated quote in \"" + std::string(line) +
+                               "\"");
+    }
+    return fields;
+}
+
+std::string* column(ProfileRow& row, std::string_view name) {
+    if (name == "designation")
+        return &row.designation;
+    if (name == "h")
+        return &row.h;
+    if (name == "B")
+        return &row.B;
+    if (name == "b")
+        return &row.b;
+    if (name == "s")
+        return &row.s;
+    if (name == "t")
+        return &row.t;
+    if (name == "R")
+        return &row.R;
+    if (name == "r")
+        return &row.r;
+    if (name == "slope")
+        return &row.slope;
+    if (name == "A")
+        return &row.A;
+    if (name == "Ix")
+        return &row.Ix;
+    if (name == "Iy")
+        return &row.Iy;
+    if (name == "Iu")
+        return &row.Iu;
+    if (name == "z0")
+        return &row.z0;
+    if (name == "x0")
+        return &row.x0;
+    if (name == "y0")
+        return &row.y0;
+    return nullptr;
+}
+
+// One data file: "#" lines are comments (the sources), the first other line names the
+// columns, and every further line is one row of the standard's table.
+void readFile(std::string_view text, Kind kind, const std::string& standard,
+              std::vector<ProfileRow>& out) {
+    std::vector<std::string> header;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        if (line.empty() || line.front() == '#')
+            continue;
+        std::vector<std::string> fields = splitFields(line);
+        if (header.empty()) {
+            header = std::move(fields);
+            continue;
+        }
+        if (fields.size() != header.size()) {
+            throw std::logic_error("catalogue data: " + standard + ": wrong field count in \"" +
+                                   std::string(line) + "\"");
+        }
+        ProfileRow row;
+        row.kind = kind;
+        row.standard = standard;
+        for (std::size_t i = 0; i < header.size(); ++i) {
+            if (header[i] == "computed") {
+                row.computed = fields[i] == "1";
+            } else if (std::string* target = column(row, header[i])) {
+                *target = fields[i];
+            } else {
+                throw std::logic_error("catalogue data: " + standard + ": unknown column " +
+                                       header[i]);
+            }
+        }
+        out.push_back(std::move(row));
+    }
+}
+
+std::vector<ProfileRow> readAll() {
+    struct Table {
+        Kind kind;
+        const char* standard;
+    };
+    static const Table tables[] = {
+        {Kind::Dt, "ГОСТ 8239-89"},
+        {Kind::Sh, "ГОСТ 8240-97"},
+        {Kind::Ur, "ГОСТ 8509-93"},
+        {Kind::Un, "ГОСТ 8510-86"},
+    };
+    const std::vector<std::string_view>& files = detail::dataFiles();
+    if (files.size() != std::size(tables))
+        throw std::logic_error("catalogue data: the data files do not match the standards");
+    std::vector<ProfileRow> all;
+    for (std::size_t i = 0; i < files.size(); ++i)
+        readFile(files[i], tables[i].kind, tables[i].standard, all);
+    return all;
+}
+
+} // namespace
+
+const std::vector<ProfileRow>& rows() {
+    static const std::vector<ProfileRow> all = readAll();
+    return all;
+}
+
+} // namespace karo::catalogue

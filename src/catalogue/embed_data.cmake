@@ -1,0 +1,18 @@
+# Writes OUTPUT, a C++ source holding each file of INPUTS as one string, in the order given.
+# Run by the build with cmake -P whenever a data file changes.
+set(text "// Generated from the catalogue's data files; edit those, not this.\n")
+string(APPEND text "#include \"catalogue/catalogue_data.h\"\n\n")
+string(APPEND text "namespace karo::catalogue::detail {\n\n")
+string(APPEND text "const std::vector<std::string_view>& dataFiles() {\n")
+string(APPEND text "    static const std::vector<std::string_view> files = {\n")
+string(REPLACE "|" ";" inputs "${INPUTS}")
+foreach(input ${inputs})
+  file(READ ${input} content)
+  string(FIND "${content}" ")karo_data\"" clash)
+  if(NOT clash EQUAL -1)
+    message(FATAL_ERROR "${input} contains the raw-string delimiter")
+  endif()
+  string(APPEND text "        R\"karo_data(${content})karo_data\",\n")
+endforeach()
+string(APPEND text "    };\n    return files;\n}\n\n} // namespace karo::catalogue::detail\n")
+file(WRITE ${OUTPUT} "${text}")

@@ -1,0 +1,157 @@
+// karo-cli catalogue: the standards' profiles, and the texts a pick fills into a kind tab.
+
+#include "cli/cli.h"
+
+#include "catalogue/field_texts.h"
+#include "catalogue/lookup.h"
+#include "model/orientation.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <ostream>
+
+namespace karo::cli {
+namespace {
+
+constexpr Kind kCatalogueKinds[] = {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur};
+
+// "Dt", "dt", "DT": the kinds that have a catalogue.
+bool catalogueKind(const std::string& name, Kind& out) {
+    for (Kind k : kCatalogueKinds) {
+        const std::string_view prefix = kindInfo(k).prefix;
+        if (name.size() == prefix.size() &&
+            std::equal(name.begin(), name.end(), prefix.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) ==
+                       std::tolower(static_cast<unsigned char>(b));
+            })) {
+            out = k;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The nominal dimensions as the standard prints them, in millimetres.
+std::string dimensions(const catalogue::ProfileRow& r) {
+    std::string out;
+    const auto add = [&](const char* name, const std::string& v) {
+        if (v.empty())
+            return;
+        if (!out.empty())
+            out += ' ';
+        out += std::string(name) + "=" + v;
+    };
+    add("h", r.h);
+    add("B", r.B);
+    add("b", r.b);
+    add("s", r.s);
+    add("t", r.t);
+    add("R", r.R);
+    add("r", r.r);
+    if (!r.slope.empty())
+        out += " уклон=" + r.slope + "%";
+    return out + " мм";
+}
+
+int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<Kind> kinds(std::begin(kCatalogueKinds), std::end(kCatalogueKinds));
+    if (!args.empty()) {
+        Kind k;
+        if (!catalogueKind(args[0], k)) {
+            err << "karo-cli catalogue: нет сортамента для вида «" << args[0]
+                << "» (есть Dt, Sh, Un, Ur)\n";
+            return kRefused;
+        }
+        kinds = {k};
+    }
+    for (Kind k : kinds) {
+        for (const catalogue::ProfileRow* r : catalogue::kindRows(k)) {
+            out << kindInfo(k).prefix << '\t' << r->standard << '\t' << r->designation << '\t'
+                << dimensions(*r);
+            if (r->computed)
+                out << "\tрасчётные значения";
+            out << '\n';
+        }
+    }
+    return kSolved;
+}
+
+int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::vector<std::string> positional;
+    std::string orientation;
+    bool oriented = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--orientation") {
+            if (i + 1 >= args.size()) {
+                err << "karo-cli catalogue: после --orientation нужно значение\n";
+                return kFailure;
+            }
+            orientation = args[++i];
+            oriented = true;
+        } else if (args[i].starts_with("-") || positional.size() >= 2) {
+            err << "karo-cli catalogue: лишний аргумент «" << args[i] << "»\n";
+            return kFailure;
+        } else {
+            positional.push_back(args[i]);
+        }
+    }
+    if (positional.size() < 2) {
+        if (oriented) {
+            err << "karo-cli catalogue: --orientation относится к профилю: укажите вид и "
+                   "обозначение\n";
+            return kFailure;
+        }
+        return list(positional, out, err);
+    }
+
+    Kind kind;
+    if (!catalogueKind(positional[0], kind)) {
+        err << "karo-cli catalogue: нет сортамента для вида «" << positional[0]
+            << "» (есть Dt, Sh, Un, Ur)\n";
+        return kRefused;
+    }
+    const KindInfo& info = kindInfo(kind);
+    int code = info.startCode;
+    if (oriented) {
+        char* end = nullptr;
+        const long n = std::strtol(orientation.c_str(), &end, 10);
+        if (orientation.empty() || *end != '\0' || !IsValidCode(kind, static_cast<int>(n)) ||
+            n != static_cast<int>(n)) {
+            err << "karo-cli catalogue: положение «" << orientation << "» вне 1.." << info.codeCount
+                << " для вида " << info.prefix << "\n";
+            return kRefused;
+        }
+        code = static_cast<int>(n);
+    }
+    const catalogue::ProfileRow* row = catalogue::findProfile(kind, positional[1]);
+    if (!row) {
+        const auto near = catalogue::nearestProfiles(kind, positional[1]);
+        err << "karo-cli catalogue: профиля «" << positional[1] << "» нет в сортаменте вида "
+            << info.prefix;
+        if (!near.empty())
+            err << " (" << near.front()->standard << ")";
+        err << ". Ближайшие:";
+        for (std::size_t i = 0; i < near.size(); ++i)
+            err << (i ? ", " : " ") << near[i]->designation;
+        err << "\n";
+        return kRefused;
+    }
+    for (const catalogue::FieldText& f : catalogue::fieldTexts(*row, code))
+        out << f.key << " = " << f.text << "\n";
+    return kSolved;
+}
+
+} // namespace
+
+void AddCatalogueCommands(std::vector<Command>& commands) {
+    commands.push_back(
+        {"catalogue",
+         "catalogue [ВИД]   профили сортамента: ВИД, ГОСТ, обозначение, размеры (ВИД: Dt, Sh, "
+         "Un, Ur)\n"
+         "  karo-cli catalogue ВИД ОБОЗНАЧЕНИЕ [--orientation N]   тексты полей, которые "
+         "заполняет выбор профиля в положении N (по умолчанию начальное)",
+         catalogueCommand});
+}
+
+} // namespace karo::cli
