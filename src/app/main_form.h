@@ -146,6 +146,7 @@ class TMainForm : public QWidget {
     void PageControl1Change();
     SolveOutcome solve();
     void fillResultFields();
+    void clearResultFields();
 
     void showPicture(Kind k, int code);
     void showEntry(Kind k, int n);
