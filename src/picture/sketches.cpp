@@ -63,6 +63,13 @@ bool isInk(QRgb p) {
     return (p & 0x00FFFFFF) != (PageColor & 0x00FFFFFF);
 }
 
+QRect inkRect(const std::vector<QPoint>& ink) {
+    QRect r;
+    for (const QPoint& q : ink)
+        r |= QRect(q, QSize(1, 1));
+    return r;
+}
+
 // A dimension letter as ink pixels about its centre; a trailing "o" (Zo, Xo, Yo) is a
 // subscript.
 std::vector<QPoint> letterInk(const QString& text) {
@@ -86,23 +93,14 @@ std::vector<QPoint> letterInk(const QString& text) {
         }
     }
     std::vector<QPoint> ink;
-    QRect box;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (isInk(img.pixel(x, y))) {
+            if (isInk(img.pixel(x, y)))
                 ink.emplace_back(x, y);
-                box |= QRect(x, y, 1, 1);
-            }
+    const QPoint centre = inkRect(ink).center();
     for (QPoint& q : ink)
-        q -= box.center();
+        q -= centre;
     return ink;
-}
-
-QRect inkRect(const std::vector<QPoint>& ink) {
-    QRect r;
-    for (const QPoint& q : ink)
-        r |= QRect(q, QSize(1, 1));
-    return r;
 }
 
 // A letter waiting for its place: where it would stand, the direction it may slide in
