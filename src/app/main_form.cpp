@@ -5,6 +5,7 @@
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 #include "magnet/FormMagnet.h"
+#include "model/arith.h"
 #include "model/messages.h"
 #include "model/orientation.h"
 
@@ -117,7 +118,10 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
     if (!c.rejected() && !c.warned())
         return;
     showTab(kindInfo(k).tabNumber);
-    dialogs_.warning(this, qs(kWarningCaption), qs(kInputErrorText));
+    // A warning names the failed check, or the user would not know why the tab came back.
+    dialogs_.warning(this, qs(kWarningCaption),
+                     c.rejected() ? qs(kInputErrorText)
+                                  : QString::fromStdString(CrossCheckMessage(k, c.warning)));
     if (c.rejected() && c.rejectedField >= 0) {
         TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
         f->setFocus();
@@ -304,7 +308,13 @@ SolveOutcome TMainForm::solve() {
                 form.showSectionPicture(form.pictureImage_());
         }
     } showPicture{*this};
-    const SolveOutcome o = SolveSection(model_, &reader, result_, &hooks);
+    SolveOutcome o;
+    try {
+        o = SolveSection(model_, &reader, result_, &hooks);
+    } catch (const ArithmeticError&) {
+        clearResultFields();
+        throw;
+    }
     showSolveOutcome(o);
     return o;
 }
@@ -333,15 +343,28 @@ void TMainForm::fillResultFields() {
     for (int i = 0; i < ResultFieldCount; ++i)
         resultFields_[static_cast<std::size_t>(i)]->setText(
             QString::fromStdString(result_.Texts[static_cast<std::size_t>(i)]));
+    bbSave_->setEnabled(true);
+    bbPrint_->setEnabled(true);
+}
+
+void TMainForm::clearResultFields() {
+    // A solve stopped by a fault has no results: the previous ones must not stand beside
+    // its blank picture, nor go onto a sheet, until a solve succeeds again.
+    for (QLineEdit* f : resultFields_)
+        f->clear();
+    bbSave_->setEnabled(false);
+    bbPrint_->setEnabled(false);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
     if (undoKeyInField(watched, e))
         return true;
-    // Enter on the result tab presses the default button, as in a dialog.
+    // Enter on the result tab presses the default button, as in a dialog; a focused button
+    // has taken it before it gets here.
     if (e->type() == QEvent::KeyPress && watched->objectName() == QLatin1String("TabSheet_Res")) {
         auto* k = static_cast<QKeyEvent*>(e);
-        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && bbPrint_->isEnabled()) {
+        if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) && bbPrint_->isDefault() &&
+            bbPrint_->isEnabled()) {
             bbPrint_->animateClick();
             return true;
         }

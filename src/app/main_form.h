@@ -196,6 +196,7 @@ class TMainForm : public QWidget {
     void PageControl1Change();
     SolveOutcome solve();
     void fillResultFields();
+    void clearResultFields();
 
     void showPicture(Kind k, int code);
     void setRowsEnabled(Kind k, bool enabled);

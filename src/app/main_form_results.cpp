@@ -9,6 +9,7 @@
 #include "picture/sheet_print.h"
 #include "report/report_run.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -30,6 +31,17 @@ void TMainForm::connectResultButtons() {
     connect(bbSave_, &QPushButton::clicked, this, [this] { guarded([this] { bbSaveClick(); }); });
     connect(bbPrint_, &QPushButton::clicked, this, [this] { guarded([this] { bbPrintClick(); }); });
     connect(bbWord_, &QPushButton::clicked, this, [this] { guarded([this] { bbWordClick(); }); });
+
+    // A focused button takes Enter itself; the print button is the default only while no
+    // other button of the tab has the focus (Enter elsewhere on the tab reaches the tab).
+    QWidget* sheet = bbPrint_->parentWidget();
+    for (QPushButton* b : sheet->findChildren<QPushButton*>())
+        if (b != bbPrint_)
+            b->setAutoDefault(true);
+    connect(qApp, &QApplication::focusChanged, this, [this, sheet](QWidget*, QWidget* now) {
+        auto* button = qobject_cast<QPushButton*>(now);
+        bbPrint_->setDefault(!(button && button != bbPrint_ && sheet->isAncestorOf(button)));
+    });
 }
 
 // The sheet shows what the result fields show, so after a refused solve it repeats the tab.
@@ -98,16 +110,17 @@ void TMainForm::bbWordClick() {
     if (!run.picture.isNull())
         showSectionPicture(run.picture);
     if (run.fault) {
+        clearResultFields();
         dialogs_.error(this, qs(kAppTitle), run.error);
         return;
     }
     showSolveOutcome(run.outcome);
     if (!run.written()) {
-        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText());
+        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText(run.error));
         return;
     }
     if (!dialogs_.openDocument(run.path))
-        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText(run.path));
+        dialogs_.warning(this, qs(kWarningCaption), report::ReportWrittenText(run.path));
 }
 
 } // namespace karo::app

@@ -31,29 +31,29 @@ bool usable(const QString& s) {
 } // namespace
 
 QString LatinNumberText(quint32 scanCode, bool shift, const QString& produced) {
-    if (usable(produced))
-        return produced;
-    // Only a printable key is translated; the Cyrillic layout gives a letter (or "," on the
-    // keypad) where the US layout gives the number character.
-    if (produced.isEmpty())
+    // What a number may hold passes as typed, so Shift+digit on a French keyboard still gives
+    // the digit. Only a printable key is translated: whatever a layout gives there (a
+    // Cyrillic letter, "&" or "é" on a French keyboard, "," on a keypad) that no number
+    // holds becomes what the same key types on a US keyboard.
+    if (usable(produced) || produced.isEmpty())
         return produced;
     for (const KeyText& k : kNumberKeys) {
         if (k.code != scanCode)
             continue;
         const char* latin = shift ? k.shifted : k.plain;
-        if (latin == nullptr)
-            return produced;
-        // A Latin letter typed on a Latin layout stays what it is, only non-Latin text and
-        // the keypad's decimal comma are replaced.
-        const QChar c = produced.front();
-        if (c.unicode() < 0x80 && !(scanCode == 91 && c == u','))
-            return produced;
-        return QString::fromLatin1(latin);
+        return latin == nullptr ? produced : QString::fromLatin1(latin);
     }
     return produced;
 }
 
 TProfileEdit::TProfileEdit(QWidget* parent) : QLineEdit(parent) {}
+
+void TProfileEdit::selectFocusedField() {
+    // A field reached from the keyboard has its whole text selected, as Tab does, so that
+    // what is typed next replaces the value instead of being appended to it.
+    if (auto* next = qobject_cast<QLineEdit*>(window()->focusWidget()); next && next != this)
+        next->selectAll();
+}
 
 void TProfileEdit::keyPressEvent(QKeyEvent* e) {
     switch (e->key()) {
@@ -62,10 +62,12 @@ void TProfileEdit::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Down:
         e->accept();
         emit nextField();
+        selectFocusedField();
         return;
     case Qt::Key_Up:
         e->accept();
         emit previousField();
+        selectFocusedField();
         return;
     default:
         break;

@@ -1,16 +1,17 @@
 #pragma once
 // An input field of a kind tab. Enter and Down ask for the next field of the ring, Up for
-// the previous one; Enter itself never reaches the text. Number keys are read by their
-// physical position, so a user with a Cyrillic layout active still types Latin digits,
-// ".", "e", "+" and "-" without switching layouts.
+// the previous one, and the field reached has its text selected; Enter itself never reaches
+// the text. A key whose character no number holds is read by its physical position, so a
+// user with a Cyrillic or French layout active still types digits, ".", "e", "+" and "-"
+// without switching layouts.
 
 #include <QLineEdit>
 
 namespace karo::app {
 
-// The Latin text that the key with X11/xkb key code `scanCode` gives in the US layout, when
-// that key types part of a number and `produced` (what the active layout gave) is not
-// already usable; otherwise `produced` unchanged.
+// The text that the key with X11/xkb key code `scanCode` gives in the US layout, when that
+// key types part of a number there and `produced` (what the active layout gave) is a
+// character that no number holds; otherwise `produced` unchanged.
 QString LatinNumberText(quint32 scanCode, bool shift, const QString& produced);
 
 class TProfileEdit : public QLineEdit {
@@ -24,6 +25,9 @@ class TProfileEdit : public QLineEdit {
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
+
+  private:
+    void selectFocusedField();
 };
 
 } // namespace karo::app

@@ -215,7 +215,7 @@ QString PlaceText(Kind kind, int entry, int field) {
 }
 
 QString WarningText(const SectionWarning& w) {
-    return QStringLiteral("Предупреждение: %1: %2")
+    return QStringLiteral("Предупреждение: %1. %2")
         .arg(PlaceText(w.kind, w.entry), q(CrossCheckText(w.kind, w.check)));
 }
 

@@ -1,6 +1,7 @@
 #include "model/commit.h"
 
 #include "model/arith.h"
+#include "model/messages.h"
 #include "model/number_parse.h"
 #include "model/orientation.h"
 
@@ -25,46 +26,59 @@ struct CrossCheck {
 };
 
 const CrossCheck kDtChecks[] = {
-    {"b ≥ h", [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
-    {"Iy ≥ Ix при стенке вдоль y'",
+    {"Ширина полки b не меньше высоты h.", [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
+    {"При стенке вдоль оси y' момент инерции Iy не меньше Ix.",
      [](const Stored& v) { return v.code == 1 && v[dt::Iy] >= v[dt::Ix]; }},
-    {"Ix ≥ Iy при стенке вдоль x'",
+    {"При стенке вдоль оси x' момент инерции Ix не меньше Iy.",
      [](const Stored& v) { return v.code == 2 && v[dt::Ix] >= v[dt::Iy]; }},
 };
 
 const CrossCheck kShChecks[] = {
-    {"b ≥ h", [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
-    {"Zo ≥ b", [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
-    {"Iy ≥ Ix при стенке вдоль y'",
+    {"Ширина полки b не меньше высоты h.", [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
+    {"Расстояние до центра тяжести Zo не меньше ширины полки b.",
+     [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
+    {"При стенке вдоль оси y' момент инерции Iy не меньше Ix.",
      [](const Stored& v) { return LongAlongY(Kind::Sh, v.code) && v[sh::Iy] >= v[sh::Ix]; }},
-    {"Ix ≥ Iy при стенке вдоль x'",
+    {"При стенке вдоль оси x' момент инерции Ix не меньше Iy.",
      [](const Stored& v) { return !LongAlongY(Kind::Sh, v.code) && v[sh::Ix] >= v[sh::Iy]; }},
 };
 
 const CrossCheck kUnChecks[] = {
-    {"b ≥ B", [](const Stored& v) { return v[un::b2] >= v[un::B1]; }},
-    {"d ≥ b", [](const Stored& v) { return v[un::d] >= v[un::b2]; }},
-    {"Iu ≥ Ix", [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {"Iu ≥ Iy", [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
-    {"d ≥ Xo", [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
-    {"d ≥ Yo", [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
-    {"Xo ≥ b", [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
-    {"Yo ≥ b", [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
-    {"Iy ≥ Ix при большей полке вдоль y'",
+    {"Ширина меньшей полки b не меньше ширины большей полки B.",
+     [](const Stored& v) { return v[un::b2] >= v[un::B1]; }},
+    {"Толщина полки d не меньше ширины меньшей полки b.",
+     [](const Stored& v) { return v[un::d] >= v[un::b2]; }},
+    {"Минимальный главный момент инерции Iu не меньше Ix.",
+     [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {"Минимальный главный момент инерции Iu не меньше Iy.",
+     [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
+    {"Толщина полки d не меньше расстояния Xo.",
+     [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+    {"Толщина полки d не меньше расстояния Yo.",
+     [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
+    {"Расстояние Xo не меньше ширины меньшей полки b.",
+     [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
+    {"Расстояние Yo не меньше ширины меньшей полки b.",
+     [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
+    {"При большей полке вдоль оси y' момент инерции Iy не меньше Ix.",
      [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Iy] >= v[un::Ix]; }},
-    {"Ix ≥ Iy при большей полке вдоль x'",
+    {"При большей полке вдоль оси x' момент инерции Ix не меньше Iy.",
      [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Ix] >= v[un::Iy]; }},
-    {"Xo ≥ Yo при большей полке вдоль y'",
+    {"При большей полке вдоль оси y' расстояние Xo не меньше Yo.",
      [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Xo] >= v[un::Yo]; }},
-    {"Yo ≥ Xo при большей полке вдоль x'",
+    {"При большей полке вдоль оси x' расстояние Yo не меньше Xo.",
      [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Yo] >= v[un::Xo]; }},
 };
 
 const CrossCheck kUrChecks[] = {
-    {"d ≥ b", [](const Stored& v) { return v[un::d] >= v[un::B1]; }},
-    {"Iu ≥ Ix", [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {"Zo ≥ b", [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
-    {"d ≥ Zo", [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+    {"Толщина полки d не меньше ширины полки b.",
+     [](const Stored& v) { return v[un::d] >= v[un::B1]; }},
+    {"Минимальный главный момент инерции Iu не меньше Ix.",
+     [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {"Расстояние до центра тяжести Zo не меньше ширины полки b.",
+     [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
+    {"Толщина полки d не меньше расстояния до центра тяжести Zo.",
+     [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
 };
 
 std::span<const CrossCheck> checksOf(Kind k) {
@@ -199,6 +213,14 @@ std::string_view CrossCheckText(Kind kind, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= checks.size())
         return {};
     return checks[static_cast<std::size_t>(index)].text;
+}
+
+std::string CrossCheckMessage(Kind kind, int index) {
+    std::string text(kInputErrorText);
+    const std::string_view check = CrossCheckText(kind, index);
+    if (!check.empty())
+        text.append("\n").append(check);
+    return text;
 }
 
 } // namespace karo

@@ -48,8 +48,13 @@ CommitResult CommitUnEntry(TSectionModel& model, int entryNumber, const FieldTex
 CommitResult CommitUrEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
 CommitResult CommitListEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
 
-// The cross-checks of a kind, in the order they are tried; each text reads like "b ≥ h".
+// The cross-checks of a kind, in the order they are tried. Each text names the failed check
+// in words, as one sentence ("Ширина полки b не меньше высоты h."); the window and the
+// section loader both show it.
 int CrossCheckCount(Kind kind);
 std::string_view CrossCheckText(Kind kind, int index);
+
+// The warning box's text for a failed cross-check: the input-error line, then the check.
+std::string CrossCheckMessage(Kind kind, int index);
 
 } // namespace karo

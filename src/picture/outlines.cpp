@@ -43,7 +43,13 @@ class OutlinePen {
         seg_.Angle = turn.degrees * std::numbers::pi / 180;
         c_.setPen(Qt::black, 2);
         c_.resetTouched();
+        // On a layer of its own the hatch fills what this outline encloses, even where an
+        // earlier profile's lines or hatch lie under the seed or cut the inside in parts.
+        c_.beginLayer();
     }
+    ~OutlinePen() { c_.endLayer(); }
+    OutlinePen(const OutlinePen&) = delete;
+    OutlinePen& operator=(const OutlinePen&) = delete;
 
     void line(double x1, double y1, double x2, double y2) {
         seg_.X1 = x1 * k_, seg_.Y1 = y1 * k_, seg_.X2 = x2 * k_, seg_.Y2 = y2 * k_;

@@ -40,12 +40,13 @@ void RotateSegmentMirrored(int OriginX, int OriginY, TRotatedSegment s, TPixelSe
 Canvas::Canvas(QImage& image) : image_(image) {}
 
 Canvas::~Canvas() {
+    endLayer();
     endPainting();
 }
 
 QPainter& Canvas::painter() {
     if (!painter_) {
-        painter_.emplace(&image_);
+        painter_.emplace(&target());
         painter_->setRenderHint(QPainter::Antialiasing, false);
         painter_->setRenderHint(QPainter::TextAntialiasing, false);
     }
@@ -79,6 +80,47 @@ void Canvas::touch(int x, int y) {
 
 void Canvas::resetTouched() {
     touched_ = QRect();
+}
+
+namespace {
+
+// One blank layer per thread, kept white between uses and reused while the picture size
+// stays the same: a section of many profiles draws each on it in turn.
+QImage& blankLayer(QSize size) {
+    thread_local QImage layer;
+    if (layer.size() != size) {
+        layer = QImage(size, QImage::Format_RGB32);
+        layer.fill(PageColor);
+    }
+    return layer;
+}
+
+} // namespace
+
+void Canvas::beginLayer() {
+    endLayer();
+    endPainting();
+    layer_ = &blankLayer(image_.size());
+}
+
+void Canvas::endLayer() {
+    if (!layer_)
+        return;
+    endPainting();
+    // The pen's reach beyond the touched points, and a margin, bound everything drawn.
+    const int reach = penWidth_ + 2;
+    const QRect box = touched_.adjusted(-reach, -reach, reach, reach) & image_.rect();
+    constexpr QRgb kWhite = 0xFFFFFFFF;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        auto* from = reinterpret_cast<QRgb*>(layer_->scanLine(y));
+        auto* to = reinterpret_cast<QRgb*>(image_.scanLine(y));
+        for (int x = box.left(); x <= box.right(); ++x) {
+            if ((from[x] & 0x00FFFFFF) == 0)
+                to[x] = from[x];
+            from[x] = kWhite;
+        }
+    }
+    layer_ = nullptr;
 }
 
 void Canvas::DrawLine(int X1, int Y1, int X2, int Y2) {
@@ -142,11 +184,12 @@ void Canvas::Ellipse(int X1, int Y1, int X2, int Y2) {
 
 void Canvas::HatchFill(int X, int Y, const QRect& confine) {
     endPainting();
-    const QRect box = confine & image_.rect();
+    QImage& image = target();
+    const QRect box = confine & image.rect();
     if (box.isEmpty() || !box.contains(X, Y))
         return;
-    QRgb* const bits = reinterpret_cast<QRgb*>(image_.bits());
-    const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     const auto line = [&](int y) { return bits + y * stride; };
     const auto isBorder = [&](int x, int y) { return (line(y)[x] & 0x00FFFFFF) == 0; };
     if (isBorder(X, Y))

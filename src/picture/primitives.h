@@ -78,6 +78,13 @@ class Canvas {
     void resetTouched();
     QRect touched() const { return touched_; }
 
+    // Between these two calls everything is drawn on a blank layer of the picture's size,
+    // whose black pixels are then laid over the picture. A profile drawn so fills the region
+    // that its own outline encloses, whatever earlier profiles drew there. The layer must
+    // not be drawn on beyond the touched box.
+    void beginLayer();
+    void endLayer();
+
     // Fills the region of non-black pixels 4-connected to the seed with black back-diagonal
     // hatch (lines rising to the right, every 8th diagonal, anchored at the picture's
     // corner) on white. The fill never leaves `confine`, so an outline with a gap or a
@@ -89,8 +96,10 @@ class Canvas {
     QPainter& painter();
     void endPainting();
     void touch(int x, int y);
+    QImage& target() { return layer_ ? *layer_ : image_; }
 
     QImage& image_;
+    QImage* layer_ = nullptr;
     std::optional<QPainter> painter_;
     QColor penColor_ = Qt::black;
     int penWidth_ = 1;

@@ -11,7 +11,7 @@ namespace karo {
 
 namespace {
 
-// Below this difference the two central moments count as equal.
+// Distances closer than this to a maximum count as reaching it.
 constexpr double kTiny = 1e-15;
 // The section's box is fitted into a square of this side about the picture's centre.
 constexpr double kFitSide = 260;
@@ -114,7 +114,7 @@ void SectionPicture::drawAxes(const TSectionResult& r) {
     horizontalAxis(P, QStringLiteral("x "));
     verticalAxis(O, QStringLiteral("y "));
 
-    const bool equal = std::fabs(r.Ix - r.Iy) < kTiny;
+    const bool equal = MomentsEqual(r);
     const double theta = r.Alpha0 * std::numbers::pi / 180;
     const double cs = std::cos(theta);
     TRotatedSegment seg;

@@ -413,11 +413,11 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     // The tangent of the double angle; with Ix = Iy it is infinite, of the sign of −Ixy,
     // unless Ixy is zero as well.
     QString tangent;
-    if (std::fabs(r.Ix - r.Iy) >= kZeroThreshold) {
+    if (!MomentsEqual(r)) {
         tangent = brief(-2 * r.Ixy / (r.Ix - r.Iy));
     } else {
         tangent = r.Ixy > 0 ? u"-[165]"_s : u"[165]"_s;
-        if (std::fabs(r.Ixy) < kZeroThreshold)
+        if (ProductIsZero(r))
             tangent = u"0"_s;
     }
     doc_.bold(true);
@@ -428,7 +428,7 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     doc_.text(u", "_s);
     doc_.formula(u"eq [97]\\s( ;o) = "_s + brief(r.Alpha0) + u"[176]"_s);
     doc_.text(u".\r"_s);
-    if (std::fabs(r.Ixy) < kZeroThreshold)
+    if (ProductIsZero(r))
         doc_.text(u"Главные оси uv совпадают с центральными xy.\r"_s);
     else if (r.Alpha0 > 0)
         doc_.text(
@@ -509,7 +509,7 @@ void ReportContent::writeModuli(const TSectionResult& r) {
         const bool known = number >= 1 && number <= static_cast<int>(r.OutlinePoints.size());
         return known ? r.OutlinePoints[static_cast<std::size_t>(number - 1)] : TPoint{};
     };
-    if (std::fabs(r.Ixy) >= kZeroThreshold) {
+    if (!ProductIsZero(r)) {
         const TPoint p1 = point(r.RotatedYMaxPoint); // farthest from the axis at Alpha0
         const TPoint p2 = point(r.RotatedXMaxPoint); // farthest from the axis across it
         const QString a = brief(r.Alpha0);

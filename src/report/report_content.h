@@ -34,9 +34,6 @@ inline constexpr const char* kIxPlaceholder = "###1";
 inline constexpr const char* kIyPlaceholder = "###2";
 inline constexpr const char* kIxyPlaceholder = "###3";
 
-// Whether values differ from zero for the solution's tests on Ix − Iy and Ixy.
-inline constexpr double kZeroThreshold = 1e-15;
-
 // The picture with a palette when that keeps every pixel (the line drawings of the report
 // have a handful of colours): the same picture, several times faster to write as PNG.
 QImage PaletteImage(const QImage& image);

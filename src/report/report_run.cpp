@@ -139,12 +139,16 @@ QString NewReportPath(const QString& folder) {
     return {};
 }
 
-QString ReportFailureText(const QString& writtenPath) {
-    QString text =
-        u"Создание отчета невозможно.\nДля работы необходим Word 2000 или более поздний."_s;
-    if (!writtenPath.isEmpty())
-        text += u"\n"_s + QDir::toNativeSeparators(writtenPath);
+QString ReportFailureText(const QString& reason) {
+    QString text = u"Создание отчета невозможно."_s;
+    if (!reason.isEmpty())
+        text += u"\n"_s + reason;
     return text;
+}
+
+QString ReportWrittenText(const QString& writtenPath) {
+    return u"Отчет записан в файл «%1».\nОн открывается в текстовом процессоре, например в "
+           u"LibreOffice Writer."_s.arg(QDir::toNativeSeparators(writtenPath));
 }
 
 } // namespace karo::report

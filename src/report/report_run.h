@@ -61,8 +61,10 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
 // file empty; returns an empty string when the folder does not take a new file.
 QString NewReportPath(const QString& folder);
 
-// The text of the message box shown when the report cannot be written or opened; the
-// written file's path, if any, follows on a line of its own.
-QString ReportFailureText(const QString& writtenPath = QString());
+// The text of the message box shown when the report could not be written, with the reason
+// on a line of its own.
+QString ReportFailureText(const QString& reason);
+// The text shown when the report was written but nothing on the desktop opened it.
+QString ReportWrittenText(const QString& writtenPath);
 
 } // namespace karo::report

@@ -4,6 +4,7 @@
 #include "model/orientation.h"
 #include "solver/format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -114,8 +115,10 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
         boxEntry(r, s, e.Xc - e.b / 2, e.Xc + e.b / 2, e.Yc - e.h / 2, e.Yc + e.h / 2);
         s.A = Checked(e.h * e.b);
         s.Xc = e.Xc, s.Yc = e.Yc;
-        s.Ix = Checked(e.b * e.h * e.h * e.h / 12);
-        s.Iy = Checked(e.h * e.b * e.b * e.b / 12);
+        // b·h³/12 and h·b³/12, the cube taken first: the report prints h·h·h·b/12, which is
+        // the same product.
+        s.Ix = Checked(e.b * Checked(e.h * e.h * e.h) / 12);
+        s.Iy = Checked(e.h * Checked(e.b * e.b * e.b) / 12);
         s.Ixy = 0;
         break;
     }
@@ -189,26 +192,35 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     for (SolvedEntry& s : r.Entries) {
         s.ai = r.ai = Checked(s.Yc - r.yc);
         s.bi = r.bi = Checked(s.Xc - r.xc);
-        r.Ix = Checked(r.Ix + s.Ix + s.ai * s.ai * s.A);
-        r.Iy = Checked(r.Iy + s.Iy + s.bi * s.bi * s.A);
-        r.Ixy = Checked(r.Ixy + s.Ixy + s.ai * s.bi * s.A);
+        // The entry's own moment and its transfer term are added together first and then
+        // to the sum: a different grouping can change the last digit that is shown.
+        r.Ix = Checked(r.Ix + Checked(s.Ix + s.ai * s.ai * s.A));
+        r.Iy = Checked(r.Iy + Checked(s.Iy + s.bi * s.bi * s.A));
+        r.Ixy = Checked(r.Ixy + Checked(s.Ixy + s.ai * s.bi * s.A));
         obs.centralTerm(model, r, s);
     }
     obs.centralSums(model, r);
 
-    constexpr double kTiny = 1e-15;
-    if (std::fabs(r.Ix - r.Iy) < kTiny) {
+    if (MomentsEqual(r)) {
         r.Alpha0 = r.Ixy > 0 ? -45 : 45;
-        if (std::fabs(r.Ixy) < kTiny)
+        if (ProductIsZero(r))
             r.Alpha0 = 0;
     } else {
         r.Alpha0 = std::atan(CheckedDiv(-2 * r.Ixy, r.Ix - r.Iy)) / 2 * 180 / std::numbers::pi;
     }
-    const double diff = r.Ix - r.Iy;
-    const double R = 0.5 * CheckedSqrt(Checked(Checked(diff * diff) + Checked(4 * r.Ixy * r.Ixy)));
-    const double mean = Checked(r.Ix + r.Iy) / 2;
-    r.Iu = Checked(mean - R);
-    r.Iv = Checked(mean + R);
+    if (ProductIsZero(r)) {
+        // The central axes are the principal ones: Iu and Iv are Ix and Iy themselves, so
+        // that the same moment is shown the same way on both lines.
+        r.Iu = std::min(r.Ix, r.Iy);
+        r.Iv = std::max(r.Ix, r.Iy);
+    } else {
+        const double diff = r.Ix - r.Iy;
+        const double R =
+            0.5 * CheckedSqrt(Checked(Checked(diff * diff) + 4 * Checked(r.Ixy * r.Ixy)));
+        const double mean = Checked(r.Ix + r.Iy) / 2;
+        r.Iu = Checked(mean - R);
+        r.Iv = Checked(mean + R);
+    }
     r.iu = CheckedSqrt(CheckedDiv(r.Iu, r.A));
     r.iv = CheckedSqrt(CheckedDiv(r.Iv, r.A));
     obs.principalFound(model, r);

@@ -10,6 +10,7 @@
 #include "model/section_model.h"
 
 #include <array>
+#include <cmath>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -156,6 +157,20 @@ class SolveObservers : public SolveObserver {
 // the result then holds what was reached before the fault.
 SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
                           SolveObserver* observer = nullptr);
+
+// Below this magnitude a difference of moments, or a product of inertia, counts as zero.
+inline constexpr double ZeroMomentThreshold = 1e-15;
+
+// Whether Ix and Iy count as equal (the principal angle is then ±45° or 0).
+inline bool MomentsEqual(const TSectionResult& r) {
+    return std::fabs(r.Ix - r.Iy) < ZeroMomentThreshold;
+}
+
+// Whether the product of inertia counts as zero: the central axes are then the principal
+// axes, Alpha0 is 0 and the solution says so.
+inline bool ProductIsZero(const TSectionResult& r) {
+    return std::fabs(r.Ixy) < ZeroMomentThreshold;
+}
 
 // Whether the axis at Alpha0 is the axis of the minimum moment u (Ix < Iy) rather than v.
 inline bool AxisAtAlphaIsU(const TSectionResult& r) {

@@ -110,8 +110,54 @@ TEST_F(ResultActions, ReportIsWrittenOpenedAndTheWindowReturnsToRest) {
     qunsetenv("TMPDIR");
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].caption, "Внимание!");
-    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Создание отчета невозможно."));
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Отчет записан в файл"));
     EXPECT_TRUE(dialogs.messages[0].text.contains("Отчет 2.docx"));
+}
+
+TEST_F(ResultActions, EnterGoesToTheFocusedButtonElsePrints) {
+    QWidget* tab = w<QWidget>("TabSheet_Res");
+    auto* print = w<QPushButton>("bbPrint");
+    w<QPushButton>("bbSave")->setFocus();
+    EXPECT_FALSE(print->isDefault());
+    QTest::keyClick(focused(), Qt::Key_Return);
+    EXPECT_EQ(dialogs.lastFilter, "*.bmp"); // the save dialog, which the user cancels
+    EXPECT_FALSE(QFile::exists(dir.filePath("sheet.pdf")));
+
+    // Anywhere else on the tab the print button is the default again.
+    dialogs.printToPdf = dir.filePath("sheet.pdf");
+    field("edResA")->setFocus();
+    EXPECT_TRUE(print->isDefault());
+    QTest::keyClick(focused(), Qt::Key_Return);
+    QTRY_VERIFY(QFile::exists(dir.filePath("sheet.pdf")));
+    EXPECT_TRUE(tab->isAncestorOf(print));
+}
+
+TEST_F(ResultActions, AFaultLeavesNoResultsAndNoSheetUntilASolveSucceeds) {
+    // Two plates 2e200 cm apart overflow the central sums.
+    chooseTab(5);
+    for (const char* xc : {"1e200", "-1e200"}) {
+        click("bbListAdd");
+        field("meListh")->setText("1");
+        field("meListb")->setText("1");
+        field("meListXc")->setText(QString::fromLatin1(xc));
+        field("meListYc")->setText("0");
+    }
+    chooseTab(6);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Floating point overflow.");
+    for (const char* name : {"edResXc", "edResA", "edResIx", "edResWv"})
+        EXPECT_TRUE(field(name)->text().isEmpty()) << name;
+    EXPECT_FALSE(w<QPushButton>("bbSave")->isEnabled());
+    EXPECT_FALSE(w<QPushButton>("bbPrint")->isEnabled());
+
+    chooseTab(5);
+    click("bbListErase");
+    field("meListXc")->setText("0");
+    chooseTab(6);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(field("edResA")->text(), "27.8");
+    EXPECT_TRUE(w<QPushButton>("bbSave")->isEnabled());
+    EXPECT_TRUE(w<QPushButton>("bbPrint")->isEnabled());
 }
 
 TEST_F(ResultActions, ReportOfABadSectionShowsTheCommitMessage) {

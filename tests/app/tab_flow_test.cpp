@@ -100,6 +100,8 @@ TEST_F(FormTest, ARotatedChannelWarnsAndStaysOnItsTab) {
     chooseTab(6);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
+    EXPECT_TRUE(dialogs.messages[0].text.endsWith(
+        QStringLiteral("\nПри стенке вдоль оси x' момент инерции Ix не меньше Iy.")));
     EXPECT_EQ(form->currentTabNumber(), 2);
     EXPECT_EQ(form->LastTabNumber(), 2);
     // A warning stores everything.

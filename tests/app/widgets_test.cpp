@@ -8,6 +8,8 @@
 #include <QKeyEvent>
 #include <QSignalSpy>
 
+#include <tuple>
+
 namespace karo::app::test {
 namespace {
 
@@ -56,7 +58,7 @@ TEST(SpinEdit, ArrowsStayInRangeAndTheEditorIsReadOnly) {
     EXPECT_TRUE(editor->isReadOnly());
 }
 
-TEST(NumberKeys, CyrillicLayoutTypesLatinByKeyPosition) {
+TEST(NumberKeys, RefusedCharactersTypeTheUsKeyOfTheSamePosition) {
     // Key codes of the US keyboard: 10..19 digits, 20 minus, 21 equals, 26 E, 60 period,
     // 91 keypad decimal.
     EXPECT_EQ(LatinNumberText(26, false, QStringLiteral("у")), QStringLiteral("e"));
@@ -64,6 +66,13 @@ TEST(NumberKeys, CyrillicLayoutTypesLatinByKeyPosition) {
     EXPECT_EQ(LatinNumberText(60, false, QStringLiteral("ю")), QStringLiteral("."));
     EXPECT_EQ(LatinNumberText(91, false, QStringLiteral(",")), QStringLiteral("."));
     EXPECT_EQ(LatinNumberText(17, false, QStringLiteral("8")), QStringLiteral("8"));
+    // French layout: the plain number keys give "&é\"(" and ")" where the US gives digits and
+    // "-", ":" stands on the period key; Shift+digit gives the digit and stays.
+    EXPECT_EQ(LatinNumberText(10, false, QStringLiteral("&")), QStringLiteral("1"));
+    EXPECT_EQ(LatinNumberText(11, false, QStringLiteral("é")), QStringLiteral("2"));
+    EXPECT_EQ(LatinNumberText(20, false, QStringLiteral(")")), QStringLiteral("-"));
+    EXPECT_EQ(LatinNumberText(60, false, QStringLiteral(":")), QStringLiteral("."));
+    EXPECT_EQ(LatinNumberText(10, true, QStringLiteral("1")), QStringLiteral("1"));
     // Already usable, or not a number key: unchanged.
     EXPECT_EQ(LatinNumberText(61, false, QStringLiteral(".")), QStringLiteral("."));
     EXPECT_EQ(LatinNumberText(21, true, QStringLiteral("+")), QStringLiteral("+"));
@@ -83,6 +92,21 @@ TEST(NumberKeys, CyrillicLayoutTypesLatinByKeyPosition) {
     press(Qt::Key_unknown, 26, QStringLiteral("у"));
     press(Qt::Key_2, 11, QStringLiteral("2"));
     EXPECT_EQ(edit.text(), QStringLiteral("1.5e2"));
+}
+
+TEST_F(FormTest, AFieldReachedByEnterOrArrowsIsSelected) {
+    // What is typed after the move replaces the value: "10" and a typed 5 give "5".
+    addDts({"20"});
+    field("meDth")->setFocus();
+    for (auto [key, from, to] :
+         {std::tuple{Qt::Key_Return, "meDth", "meDtb"}, std::tuple{Qt::Key_Down, "meDtb", "meDtA"},
+          std::tuple{Qt::Key_Up, "meDtA", "meDtb"}}) {
+        QTest::keyClick(field(from), key);
+        ASSERT_EQ(focusedName(), QString::fromLatin1(to));
+        EXPECT_EQ(field(to)->selectedText(), field(to)->text()) << to;
+    }
+    QTest::keyClick(field("meDtb"), Qt::Key_5);
+    EXPECT_EQ(field("meDtb")->text(), QStringLiteral("5"));
 }
 
 TEST_F(FormTest, RotateAndMirrorComeBackRound) {

@@ -37,7 +37,7 @@ TEST(Cli, ExitCodesTellRefusedFromFailed) {
         "version": 1, "kinds": {"Dt": {"entries": [{"h": "10", "b": "10", "A": "26.8",
         "Ix": "1840", "Iy": "115", "Xc": "0", "Yc": "0"}]}}})")});
     EXPECT_EQ(warned.code, 0);
-    EXPECT_TRUE(warned.err.contains("b ≥ h"));
+    EXPECT_TRUE(warned.err.contains("Ширина полки b не меньше высоты h."));
     EXPECT_TRUE(warned.out.startsWith("Xc = 0\n"));
 
     const CliRun refused = cli(

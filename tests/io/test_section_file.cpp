@@ -124,7 +124,7 @@ TEST(SectionFile, WarningsAreCollectedNotFatal) {
     ASSERT_EQ(r.warnings.size(), 1u);
     EXPECT_EQ(r.warnings[0].check, 0);
     EXPECT_EQ(WarningText(r.warnings[0]).toStdString(),
-              "Предупреждение: Двутавр, профиль 1: b ≥ h");
+              "Предупреждение: Двутавр, профиль 1. Ширина полки b не меньше высоты h.");
 }
 
 TEST(SectionFile, SaveAndLoadGiveTheSameSection) {

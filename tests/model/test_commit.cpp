@@ -163,7 +163,9 @@ TEST(Commit, CrossChecksWarnInOrderButStoreEverything) {
               {"Yc", "0"}});
     r = CommitShEntry(m, 1, sh);
     EXPECT_EQ(r.Code, 0);
-    EXPECT_EQ(CrossCheckText(Kind::Sh, r.warning), "Ix ≥ Iy при стенке вдоль x'");
+    // The box names the check under the input-error line.
+    EXPECT_EQ(CrossCheckMessage(Kind::Sh, r.warning),
+              "Ошибка в исходных данных.\nПри стенке вдоль оси x' момент инерции Ix не меньше Iy.");
     EXPECT_EQ(m.Sh.entry(1).Orientation, 4);
     sh.texts_["Zo"] = "8";
     EXPECT_EQ(CommitShEntry(m, 1, sh).warning, 1);

@@ -1,11 +1,13 @@
 // Writes example pictures as PNG files for a look by eye: dump_pictures DIR
 #include "fixtures.h"
+#include "model/orientation.h"
 #include "picture/sketches.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 
 #include <cstdlib>
+#include <vector>
 
 using namespace karo;
 using namespace karo::test;
@@ -84,9 +86,10 @@ int main(int argc, char** argv) {
         addPlate(m, 10, 10, 10, 0);
         solvePicture(m).save(dir + "/pic_touch.png");
     }
-    const std::pair<Kind, int> sketches[] = {
-        {Kind::Dt, 2}, {Kind::Dt, 1}, {Kind::Sh, 4}, {Kind::Sh, 1}, {Kind::Sh, 2}, {Kind::Sh, 3},
-        {Kind::Un, 1}, {Kind::Un, 3}, {Kind::Un, 6}, {Kind::Ur, 2}, {Kind::Ur, 3}};
+    std::vector<std::pair<Kind, int>> sketches;
+    for (Kind kind : {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur})
+        for (int code = 1; IsValidCode(kind, code); ++code)
+            sketches.emplace_back(kind, code);
     for (auto [kind, code] : sketches)
         OrientationPicture(kind, code)
             .save(dir +

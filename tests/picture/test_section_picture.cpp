@@ -279,6 +279,18 @@ TEST(SectionPicture, TouchingProfilesFillUpToEachOther) {
     EXPECT_TRUE(allWhite(pic, QRect(QPoint(200, 266), QPoint(360, 300))));
 }
 
+TEST(SectionPicture, AProfileOverAnotherIsHatchedAllThrough) {
+    // A channel laid over an I-beam's flange, web at the top: its seed, the middle of its
+    // web, lands on the beam, and the beam's flange cuts its inside in two. Both legs are
+    // hatched all the same.
+    TSectionModel m;
+    addDt(m, 1, 0, 0);
+    addSh(m, 4, 0, 8.45);
+    const QImage pic = solvePicture(m);
+    EXPECT_TRUE(hatched(pic, QRect(QPoint(71, 90), QPoint(79, 140))));
+    EXPECT_TRUE(hatched(pic, QRect(QPoint(309, 90), QPoint(318, 140))));
+}
+
 TEST(SectionPicture, ThinProfileDoesNotFloodThePicture) {
     // A plate and, 300 cm to its right, an I-beam 10 cm high: k = 260 / 307.5, so the beam
     // is about 8 × 4 px, its lines and fillets run into each other and its fill must stay

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
 #include <vector>
 
 using namespace karo;
@@ -31,14 +33,23 @@ TEST(Sketches, EveryPositionHasItsOwnPicture) {
     EXPECT_TRUE(allWhite(OrientationPicture(Kind::Dt, 3), QRect(0, 0, 388, 388)));
 }
 
-TEST(Sketches, HeelOfTheAngleSitsWhereTheCodeSays) {
-    // The box is centred and 200 px on its longer side; the heel corner's quarter of the box
-    // holds the hatched legs, the opposite quarter only axes and letters.
-    for (int code = 1; code <= 4; ++code) {
-        const QImage im = OrientationPicture(Kind::Ur, code);
-        const bool right = code == 1 || code == 3, bottom = code == 1 || code == 2;
-        const int hx = right ? 290 : 98, hy = bottom ? 290 : 98; // heel corner of the box
-        const QRect nearHeel(right ? hx - 40 : hx, bottom ? hy - 40 : hy, 40, 40);
-        EXPECT_GT(countBlack(im, nearHeel), 60) << code;
+TEST(Sketches, TheWholeDrawingKeepsAFreeBorder) {
+    // Axes with their arrowheads and letters, dimension lines and letters all stay inside,
+    // 8 pixels clear of every edge, in every position and in the plate's three views.
+    std::vector<std::pair<std::string, QImage>> all;
+    for (Kind kind : {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur})
+        for (int code = 1; code <= kindInfo(kind).codeCount; ++code)
+            all.emplace_back(std::string(kindInfo(kind).prefix) + std::to_string(code),
+                             OrientationPicture(kind, code));
+    all.emplace_back("plate", PlatePicture(PlateView::Tab));
+    all.emplace_back("lying plate", PlatePicture(PlateView::Horizontal));
+    all.emplace_back("standing plate", PlatePicture(PlateView::Vertical));
+    constexpr int m = 8, n = SketchSize;
+    for (const auto& [name, im] : all) {
+        EXPECT_TRUE(allWhite(im, QRect(0, 0, n, m)) && allWhite(im, QRect(0, n - m, n, m)) &&
+                    allWhite(im, QRect(0, 0, m, n)) && allWhite(im, QRect(n - m, 0, m, n)))
+            << name;
+        // Drawn, not merely blank inside the border.
+        EXPECT_FALSE(allWhite(im, QRect(m, m, n - 2 * m, n - 2 * m))) << name;
     }
 }

@@ -550,10 +550,12 @@ TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
     EXPECT_TRUE(made.view.ok);
     EXPECT_GT(QFileInfo(made.run.path).size(), 1000);
 
-    EXPECT_EQ(ReportFailureText(),
-              u("Создание отчета невозможно.\nДля работы необходим Word 2000 или более поздний."));
-    EXPECT_TRUE(
-        ReportFailureText(u("/tmp/Отчет 3.docx")).endsWith(u("поздний.\n/tmp/Отчет 3.docx")));
+    // Not written: the reason follows. Written but not opened: where it is and what opens it.
+    EXPECT_EQ(ReportFailureText(u("Нет места на диске.")),
+              u("Создание отчета невозможно.\nНет места на диске."));
+    EXPECT_EQ(ReportWrittenText(u("/tmp/Отчет 3.docx")),
+              u("Отчет записан в файл «/tmp/Отчет 3.docx».\nОн открывается в текстовом процессоре, "
+                "например в LibreOffice Writer."));
 }
 
 TEST(ReportRun, PicturesGetAPaletteOnlyWhenNoColourIsLost) {

@@ -220,6 +220,62 @@ TEST(Solver, WalkOrderAndTiesKeepTheFirstPoint) {
     EXPECT_EQ(t.Entries[0].bi, -5);
 }
 
+TEST(Solver, EachEntryEntersTheSumsWhole) {
+    // Ix += Ixᵢ + aᵢ²·Aᵢ: the entry's own moment and its transfer term are added first. Both
+    // sections sum to an exact half in the fifth digit, which adding left to right misses by
+    // the last binary digit and shows one unit lower.
+    TSectionModel plates; // Ix = 5012.25 (the plate's own b·h³/12 with the cube first)
+    plate(plates, "12", "4", "0", "10.5");
+    plate(plates, "15", "13", "0", "15");
+    EXPECT_EQ(solve(plates).Texts[rfIx], "5012.3");
+
+    TSectionModel angles; // Ixy = 16.4 + 29.1 + 2 · 12.3 · 0.75 · 3.5 = 110.075
+    const auto angle = [&](const char* ix, const char* iu, const char* xc, const char* yc) {
+        add(angles, Kind::Ur,
+            {{"b", "10"},
+             {"d", "1"},
+             {"A", "12.3"},
+             {"Ix", ix},
+             {"Iu", iu},
+             {"Zo", "2.8"},
+             {"Xc", xc},
+             {"Yc", yc}},
+            1);
+    };
+    angle("29", "12.6", "0.5", "-6");
+    angle("48.6", "19.5", "7.5", "-4.5");
+    EXPECT_EQ(solve(angles).Texts[rfIxy], "110.08");
+}
+
+TEST(Solver, ZeroProductTakesThePrincipalMomentsFromIxAndIy) {
+    // Four equal-leg angles about a plate: their products cancel, so Iu is Iy itself and is
+    // shown as Iy is, not as (Ix + Iy)/2 − R rounds.
+    TSectionModel m;
+    const auto angle = [&](int code, const char* xc, const char* yc) {
+        add(m, Kind::Ur,
+            {{"b", "7.5"},
+             {"d", "0.8"},
+             {"A", "11.5"},
+             {"Ix", "59.84"},
+             {"Iu", "24.8"},
+             {"Zo", "2.15"},
+             {"Xc", xc},
+             {"Yc", yc}},
+            code);
+    };
+    angle(4, "2.65", "12.85");
+    angle(3, "-2.65", "12.85");
+    angle(2, "2.65", "-12.85");
+    angle(1, "-2.65", "-12.85");
+    plate(m, "30", "1", "0", "0");
+    const TSectionResult r = solve(m);
+    EXPECT_TRUE(ProductIsZero(r));
+    EXPECT_EQ(r.Iu, r.Iy);
+    EXPECT_EQ(r.Iv, r.Ix);
+    EXPECT_EQ(r.Texts[rfIu], "564.89");
+    EXPECT_EQ(r.Texts[rfIu], r.Texts[rfIy]);
+}
+
 TEST(Solver, CompositeAgainstHandWork) {
     // A 20 × 1 plate on top of a 1 × 10 plate standing on its end: a T section.
     // Flange: A = 20 at y = 10.5; web: A = 10 at y = 5. yc = (210 + 50) / 30 = 8.6667.
