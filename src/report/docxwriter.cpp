@@ -1,11 +1,11 @@
 #include "docxwriter.h"
 
 #include "document.h"
+#include "io/safe_file.h"
 #include "officemath.h"
 #include "xmltext.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cmath>
 #include <map>
@@ -592,24 +592,10 @@ bool writeDocx(const Document& document, const QString& path, QString* error) {
             *error = message;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString reason;
+    if (!io::WriteFileSafely(path, package, &reason)) {
         if (error)
-            *error =
-                QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(package) != package.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason);
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error =
-                QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
+            *error = QStringLiteral("Не удалось записать файл «%1»: %2.").arg(path, reason);
         return false;
     }
     return true;
