@@ -4,6 +4,7 @@
 #include "app/karo_application.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "io/safe_file.h"
 
 #include "picture/section_picture.h"
 
@@ -20,8 +21,8 @@ int main(int argc, char** argv) {
 
     // `karo FILE.karo` opens the section. A second copy only brings the first one to the
     // front, handing it the file.
-    const QStringList args = app.arguments();
-    const QString file = args.size() > 1 ? args.at(1) : QString();
+    // The name is taken as the system gives it, so that names in any encoding open.
+    const QString file = argc > 1 ? karo::io::DecodeFileName(QByteArray(argv[1])) : QString();
     karo::app::SingleInstance instance;
     if (!instance.start(file))
         return 0;

@@ -18,6 +18,8 @@
 #include <QShortcut>
 #include <QUrl>
 
+#include <memory>
+
 namespace karo::app {
 
 namespace {
@@ -89,14 +91,15 @@ void TMainForm::rememberFolder(const QString& path) {
 }
 
 bool TMainForm::openSection(const QString& path) {
-    // Loaded into a model of its own and swapped in only whole.
-    TSectionModel loaded;
-    const LoadReport report = LoadSectionFile(path, loaded);
+    // Loaded into a model of its own and swapped in only whole; a model is too large for the
+    // stack of a handler that may run inside nested event loops.
+    const auto loaded = std::make_unique<TSectionModel>();
+    const LoadReport report = LoadSectionFile(path, *loaded);
     if (!report.ok()) {
         dialogs_.warning(this, qs(kWarningCaption), report.message);
         return false;
     }
-    model_ = loaded;
+    model_ = *loaded;
     sectionFile_ = QFileInfo(path).absoluteFilePath();
     rememberFolder(path);
     showLoadedSection();
