@@ -36,6 +36,33 @@ QString numberText(double v) {
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
+// Qt's texts for these are English.
+QString jsonErrorText(QJsonParseError::ParseError e) {
+    switch (e) {
+    case QJsonParseError::UnterminatedObject:
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("текст оборван");
+    case QJsonParseError::MissingNameSeparator:
+    case QJsonParseError::MissingValueSeparator:
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("пропущен разделитель");
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::IllegalNumber:
+    case QJsonParseError::IllegalEscapeSequence:
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("недопустимое значение");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("слишком глубокая вложенность");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("документ слишком велик");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("лишний текст в конце");
+    default:
+        return QStringLiteral("ошибка разбора");
+    }
+}
+
 std::optional<int> wholeNumber(const QJsonValue& v) {
     if (!v.isDouble())
         return std::nullopt;
@@ -166,8 +193,9 @@ struct Loader {
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(json, &err);
         if (err.error != QJsonParseError::NoError)
-            return malformed(
-                QStringLiteral("не JSON (%1, позиция %2)").arg(err.errorString()).arg(err.offset));
+            return malformed(QStringLiteral("не JSON (%1, позиция %2)")
+                                 .arg(jsonErrorText(err.error))
+                                 .arg(err.offset));
         if (!doc.isObject())
             return malformed(QStringLiteral("не файл сечения"));
         const QJsonObject root = doc.object();

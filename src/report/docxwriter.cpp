@@ -468,8 +468,13 @@ class BodyWriter {
     XmlPart m_part;
 };
 
+// libzip's own texts are English; the packing runs in memory, so memory is the one failure
+// worth naming.
 QString zipMessage(zip_error_t* error) {
-    return QString::fromLocal8Bit(zip_error_strerror(error));
+    const int code = zip_error_code_zip(error);
+    if (code == ZIP_ER_MEMORY)
+        return QStringLiteral("недостаточно памяти");
+    return QStringLiteral("ошибка упаковки, код %1").arg(code);
 }
 
 // Packs the parts into a zip archive held in memory.
@@ -503,7 +508,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         if (index < 0) {
             if (source)
                 zip_source_free(source);
-            *error = QString::fromLocal8Bit(zip_strerror(archive));
+            *error = zipMessage(zip_get_error(archive));
             ok = false;
             break;
         }
@@ -519,7 +524,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         return false;
     }
     if (zip_close(archive) < 0) {
-        *error = QString::fromLocal8Bit(zip_strerror(archive));
+        *error = zipMessage(zip_get_error(archive));
         zip_discard(archive);
         zip_source_free(storage);
         return false;
@@ -537,7 +542,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         zip_source_close(storage);
     }
     if (!ok)
-        *error = QString::fromLocal8Bit(zip_error_strerror(zip_source_error(storage)));
+        *error = zipMessage(zip_source_error(storage));
     zip_source_free(storage);
     return ok;
 }
