@@ -350,20 +350,39 @@ bool IsPrivateFolder(const QString& path) {
            st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
 }
 
+namespace {
+
+// `native` made or taken as a private folder: true when it is one now.
+bool claimPrivateFolder(const QByteArray& native, int* err) {
+    if (::mkdir(native.constData(), 0700) == 0)
+        return true;
+    *err = errno;
+    if (errno != EEXIST)
+        return false;
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    // Ours: whatever its mode was, nobody else gets in from now on.
+    return (st.st_mode & 077) == 0 || ::chmod(native.constData(), 0700) == 0;
+}
+
+} // namespace
+
 QString PrivateFolder(const QString& parent, const QString& name, QString* reason) {
     const QString path = parent + QLatin1Char('/') + name;
     const QByteArray native = EncodeFileName(path);
-    if (::mkdir(native.constData(), 0700) == 0)
+    int err = 0;
+    if (claimPrivateFolder(native, &err))
         return path;
-    if (errno != EEXIST)
-        return failWith(reason, SystemReasonText(errno));
-    struct stat st {};
-    if (::lstat(native.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid()) {
-        // Ours: whatever its mode was, nobody else gets in from now on.
-        if ((st.st_mode & 077) == 0 || ::chmod(native.constData(), 0700) == 0)
-            return path;
+    if (err != EEXIST)
+        return failWith(reason, SystemReasonText(err));
+    // Taken by someone else, or not a folder: the same next names every time, so that all of
+    // the user's programs meet in one folder; past those, a name nobody can guess.
+    for (int n = 1; n <= 9; ++n) {
+        const QString next = path + QLatin1Char('.') + QString::number(n);
+        if (claimPrivateFolder(EncodeFileName(next), &err))
+            return next;
     }
-    // Taken by someone else, or not a folder: a fresh folder with a name nobody can guess.
     QByteArray pattern = native + ".XXXXXX";
     if (!::mkdtemp(pattern.data()))
         return failWith(reason, SystemReasonText(errno));

@@ -44,8 +44,9 @@ QString TemporaryFolder();
 
 // A folder that belongs to this user alone (mode 0700, owned by the effective user, not a
 // symbolic link): `parent`/`name`, created when missing. When that path is taken by someone
-// else or is not a folder, a new private folder with a random name beside it is made
-// instead. Returns an empty string with the reason in `reason` when none can be made.
+// else or is not a folder, the first of `name`.1 … `name`.9 that is or can be made private,
+// and past those a new folder with a random name. Returns an empty string with the reason in
+// `reason` when none can be made.
 QString PrivateFolder(const QString& parent, const QString& name, QString* reason);
 
 // This user's own folder in the temporary folder ("karo-UID"), made private as above: the

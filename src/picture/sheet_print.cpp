@@ -157,9 +157,11 @@ bool PrintSheet(QPrinter& printer, const QImage& sheet, int copies, double windo
         if (!printPages(printer, sheet, copies, windowDpiX, windowDpiY, &pageError)) {
             if (!(windowDpiX > 0) || !(windowDpiY > 0))
                 return fail(pageError);
+            QString what = pageError.chopped(pageError.endsWith(u'.') ? 1 : 0);
+            if (!what.isEmpty())
+                what[0] = what[0].toLower();
             return fail(QStringLiteral("Не удалось напечатать в файл «%1»: %2 (%3).")
-                            .arg(spool, pageError.chopped(pageError.endsWith(u'.') ? 1 : 0),
-                                 spoolFailure(folder)));
+                            .arg(spool, what, spoolFailure(folder)));
         }
     }
     if (!io::ReadRegularFile(spool, qint64(1) << 32, &pdf, &reason))

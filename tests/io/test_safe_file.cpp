@@ -152,9 +152,9 @@ TEST(SafeFile, PrivateFoldersStayPrivate) {
     }
     for (const QString& name : hostile) {
         const QString folder = PrivateFolder(dir.path(), name, nullptr);
-        EXPECT_TRUE(folder.startsWith(dir.filePath(name + QLatin1Char('.'))))
-            << folder.toStdString();
+        EXPECT_EQ(folder, dir.filePath(name + QStringLiteral(".1")));
         check(folder);
+        EXPECT_EQ(PrivateFolder(dir.path(), name, nullptr), folder); // the same every time
     }
 
     // A TMPDIR that does not exist is not used.
