@@ -3,7 +3,6 @@
 #include "io/safe_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QTimer>
