@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and libFuzzer and runs each for N seconds (default 60).
 #   fuzz/run.sh [SECONDS] [TARGET...]
-# Crashing inputs land in fuzz/findings/; keep each as a regression test.
+# Crashing inputs land in fuzz/findings/; keep each as a regression test by copying it into
+# fuzz/corpus/TARGET/, which ctest replays in every build with tests.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 cd "$here"

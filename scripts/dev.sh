@@ -37,7 +37,8 @@ install_missing() {
 build() { # build DIR [cmake options...]
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+  # Warnings are errors while developing; package builds leave this off.
+  cmake -S . -B "$dir" -G Ninja -DKARO_WERROR=ON "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
 }
 

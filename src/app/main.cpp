@@ -4,6 +4,7 @@
 #include "app/karo_application.h"
 #include "app/main_form.h"
 #include "app/single_instance.h"
+#include "io/safe_file.h"
 
 #include "picture/section_picture.h"
 
@@ -20,8 +21,8 @@ int main(int argc, char** argv) {
 
     // `karo FILE.karo` opens the section. A second copy only brings the first one to the
     // front, handing it the file.
-    const QStringList args = app.arguments();
-    const QString file = args.size() > 1 ? args.at(1) : QString();
+    // The name is taken as the system gives it, so that names in any encoding open.
+    const QString file = argc > 1 ? karo::io::DecodeFileName(QByteArray(argv[1])) : QString();
     karo::app::SingleInstance instance;
     if (!instance.start(file))
         return 0;
@@ -36,11 +37,10 @@ int main(int argc, char** argv) {
         form.raise();
         form.activateWindow();
     });
-    // Queued: the window may ask whether to save first, and that question must not run inside
-    // the socket's own handler, whose connection may go away meanwhile.
-    QObject::connect(
-        &instance, &karo::app::SingleInstance::openRequested, &form,
-        [&form](const QString& path) { form.openHandedOver(path); }, Qt::QueuedConnection);
+    // Direct: the instance already hands requests over from the event loop, one at a time, and
+    // holds the next one back while this one's question or message box is on show.
+    QObject::connect(&instance, &karo::app::SingleInstance::openRequested, &form,
+                     [&form](const QString& path) { form.openHandedOver(path); });
     form.show();
     if (!file.isEmpty())
         form.openSection(file);

@@ -20,6 +20,8 @@
 #include <QUndoStack>
 #include <QUrl>
 
+#include <memory>
+
 namespace karo::app {
 
 namespace {
@@ -91,14 +93,15 @@ void TMainForm::rememberFolder(const QString& path) {
 }
 
 bool TMainForm::openSection(const QString& path) {
-    // Loaded into a model of its own and swapped in only whole.
-    TSectionModel loaded;
-    const LoadReport report = LoadSectionFile(path, loaded);
+    // Loaded into a model of its own and swapped in only whole; a model is too large for the
+    // stack of a handler that may run inside nested event loops.
+    const auto loaded = std::make_unique<TSectionModel>();
+    const LoadReport report = LoadSectionFile(path, *loaded);
     if (!report.ok()) {
         dialogs_.warning(this, qs(kWarningCaption), report.message);
         return false;
     }
-    editor_.replace(loaded);
+    editor_.replace(*loaded);
     undoStack_->clear();
     sectionFile_ = QFileInfo(path).absoluteFilePath();
     updateTitle();
@@ -122,8 +125,7 @@ void TMainForm::showLoadedSection() {
         restoreView(entryView(k, model_.state(k).Count > 0 ? 1 : 0));
     }
     // Results on show belong to the section that was replaced.
-    for (QLineEdit* f : resultFields_)
-        f->clear();
+    clearResultFields();
     QImage blank(shownPicture_.size(), QImage::Format_RGB32);
     blank.fill(pageColor_);
     showSectionPicture(blank);

@@ -1,35 +1,79 @@
 #include "app/single_instance.h"
 
+#include "io/safe_file.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
-#include <QStandardPaths>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace karo::app {
 
 namespace {
 constexpr int kWaitMs = 1000;
-// One request a line: "open <absolute path in UTF-8>" and "raise".
-const QByteArray kRaise = QByteArrayLiteral("raise\n");
+// A connection that has not sent its requests by then is dropped, so idle connections
+// cannot use up the descriptors.
+constexpr int kIdleMs = 5000;
+// After running out of descriptors the waiting connections are looked at again this soon.
+constexpr int kRetryMs = 200;
+// Nobody sends more; further requests are dropped rather than queued.
+constexpr std::size_t kMaxQueued = 100;
+constexpr qsizetype kMaxLine = 65536;
+// One request a line: "raise", and "open <absolute path>" with the path's bytes as the
+// system gives them, "%" and control characters percent-encoded.
+const QByteArray kRaise = QByteArrayLiteral("raise");
 const QByteArray kOpen = QByteArrayLiteral("open ");
+const char* const kBufferProperty = "karoBuffer";
+
+QByteArray encodePathBytes(const QByteArray& native) {
+    QByteArray out;
+    for (const char c : native) {
+        const auto u = static_cast<unsigned char>(c);
+        if (u < 0x20 || u == 0x7F || c == '%')
+            out += '%' + QByteArray::number(u, 16).rightJustified(2, '0').toUpper();
+        else
+            out += c;
+    }
+    return out;
+}
+
 } // namespace
+
+QString SingleInstance::RuntimeFolder() {
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty()) {
+        const QString dir = io::DecodeFileName(xdg);
+        if (io::IsPrivateFolder(dir))
+            return dir;
+    }
+    return io::UserTemporaryFolder(nullptr);
+}
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent) {
     if (QDir::isAbsolutePath(name)) {
         path_ = name;
     } else {
-        // The runtime folder belongs to the user alone, so two users never block each other.
-        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-        if (dir.isEmpty())
-            dir = QDir::tempPath();
-        path_ = QDir(dir).filePath(name);
+        // A folder of the user's alone: two users never block each other, and nobody else
+        // can listen in the user's place.
+        const QString dir = RuntimeFolder();
+        if (!dir.isEmpty())
+            path_ = dir + QLatin1Char('/') + name;
     }
 }
 
 SingleInstance::~SingleInstance() {
-    if (server_)
-        server_->close(); // removes the socket file
+    if (listenFd_ >= 0) {
+        delete notifier_;
+        ::close(listenFd_);
+        ::unlink(io::EncodeFileName(path_).constData());
+    }
 }
 
 bool SingleInstance::askRunningCopy(const QString& fileToOpen) {
@@ -38,11 +82,12 @@ bool SingleInstance::askRunningCopy(const QString& fileToOpen) {
     if (!socket.waitForConnected(kWaitMs))
         return false;
     if (!fileToOpen.isEmpty()) {
-        QByteArray path = QFileInfo(fileToOpen).absoluteFilePath().toUtf8();
-        path.replace('\n', ' '); // a name cannot break the line protocol
-        socket.write(kOpen + path + '\n');
+        const QString absolute = QDir::isAbsolutePath(fileToOpen)
+                                     ? fileToOpen
+                                     : QDir::currentPath() + QLatin1Char('/') + fileToOpen;
+        socket.write(kOpen + encodePathBytes(io::EncodeFileName(absolute)) + '\n');
     }
-    socket.write(kRaise);
+    socket.write(kRaise + '\n');
     socket.waitForBytesWritten(kWaitMs);
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
@@ -50,55 +95,141 @@ bool SingleInstance::askRunningCopy(const QString& fileToOpen) {
     return true;
 }
 
-bool SingleInstance::start(const QString& fileToOpen) {
-    if (askRunningCopy(fileToOpen))
+bool SingleInstance::listenOn() {
+    const QByteArray native = io::EncodeFileName(path_);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    if (native.size() >= static_cast<qsizetype>(sizeof addr.sun_path)) {
+        errno = ENAMETOOLONG;
         return false;
-    server_ = new QLocalServer(this);
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!server_->listen(path_)) {
-        if (server_->serverError() == QAbstractSocket::AddressInUseError) {
-            // Another copy may have begun listening a moment ago; otherwise the socket was
-            // left behind by a copy that crashed or was killed.
-            if (askRunningCopy(fileToOpen)) {
-                delete server_;
-                server_ = nullptr;
-                return false;
-            }
-            QLocalServer::removeServer(path_);
-            server_->listen(path_);
-        }
     }
-    // Even a copy that could not listen runs normally: it just cannot be raised by others.
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+    std::memcpy(addr.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0 ||
+        ::listen(fd, SOMAXCONN) != 0) {
+        const int err = errno;
+        ::close(fd);
+        errno = err;
+        return false;
+    }
+    ::chmod(native.constData(), 0600);
+    listenFd_ = fd;
+    // The socket stays ours whatever accept() says; Qt's server would close it on the first
+    // failed accept and leave the next copy to start a window of its own.
+    notifier_ = new QSocketNotifier(fd, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &SingleInstance::acceptPending);
     return true;
 }
 
-void SingleInstance::onNewConnection() {
-    while (QLocalSocket* s = server_->nextPendingConnection()) {
-        connect(s, &QLocalSocket::disconnected, s, &QObject::deleteLater);
-        const auto readLines = [this, s] {
-            // Requests arrive in pieces; only whole lines are acted on.
-            QByteArray buffer = s->property("karoBuffer").toByteArray() + s->readAll();
-            if (buffer.size() > 65536)
-                buffer.clear(); // nobody sends that much; drop it rather than grow
-            qsizetype end;
-            while ((end = buffer.indexOf('\n')) >= 0) {
-                handleLine(buffer.left(end));
-                buffer.remove(0, end + 1);
+bool SingleInstance::start(const QString& fileToOpen) {
+    if (path_.isEmpty())
+        return true; // no private folder: run alone, unreachable by others
+    if (askRunningCopy(fileToOpen))
+        return false;
+    if (!listenOn() && errno == EADDRINUSE) {
+        // Another copy may have begun listening a moment ago; otherwise the socket was left
+        // behind by a copy that crashed or was killed.
+        if (askRunningCopy(fileToOpen))
+            return false;
+        ::unlink(io::EncodeFileName(path_).constData());
+        listenOn();
+    }
+    // Even a copy that could not listen runs normally: it just cannot be raised by others.
+    return true;
+}
+
+void SingleInstance::acceptPending() {
+    for (;;) {
+        const int fd = ::accept4(listenFd_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0) {
+            if (errno == EINTR || errno == ECONNABORTED)
+                continue;
+            if (errno != EAGAIN && errno != EWOULDBLOCK) {
+                // Out of descriptors or memory: the connection waits in the queue until some
+                // are free again. Not looked at meanwhile, so as not to spin.
+                notifier_->setEnabled(false);
+                QTimer::singleShot(kRetryMs, this, [this] {
+                    notifier_->setEnabled(true);
+                    acceptPending();
+                });
             }
-            s->setProperty("karoBuffer", buffer);
-        };
-        connect(s, &QLocalSocket::readyRead, this, readLines);
-        if (s->bytesAvailable() > 0)
-            readLines();
+            return;
+        }
+        auto* s = new QLocalSocket(this);
+        if (!s->setSocketDescriptor(fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
+            ::close(fd);
+            delete s;
+            continue;
+        }
+        connect(s, &QLocalSocket::readyRead, this, [this, s] { readFrom(s); });
+        connect(s, &QLocalSocket::disconnected, this, [this, s] {
+            readFrom(s);
+            s->deleteLater();
+        });
+        QTimer::singleShot(kIdleMs, s, [s] { s->deleteLater(); });
+        readFrom(s);
     }
 }
 
-void SingleInstance::handleLine(const QByteArray& line) {
-    if (line == kRaise.trimmed())
+void SingleInstance::readFrom(QLocalSocket* s) {
+    // Requests arrive in pieces; only whole lines are queued. Nothing here waits or shows
+    // anything, so the socket outlives the handler.
+    QByteArray buffer = s->property(kBufferProperty).toByteArray() + s->readAll();
+    qsizetype end;
+    while ((end = buffer.indexOf('\n')) >= 0) {
+        queueLine(buffer.left(end));
+        buffer.remove(0, end + 1);
+    }
+    if (buffer.size() > kMaxLine)
+        buffer.clear(); // nobody sends that much; drop it rather than grow
+    s->setProperty(kBufferProperty, buffer);
+}
+
+void SingleInstance::queueLine(const QByteArray& line) {
+    Request r;
+    if (line == kRaise) {
+        if (!queue_.empty() && !queue_.back().open)
+            return; // one raise stands for many
+    } else if (line.startsWith(kOpen)) {
+        r.open = true;
+        r.path = io::DecodeFileName(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
+    } else {
+        return;
+    }
+    if (queue_.size() >= kMaxQueued)
+        return;
+    queue_.push_back(r);
+    scheduleNext();
+}
+
+void SingleInstance::scheduleNext() {
+    if (scheduled_ || acting_ || queue_.empty())
+        return;
+    scheduled_ = true;
+    QTimer::singleShot(0, this, &SingleInstance::actOnNext);
+}
+
+void SingleInstance::actOnNext() {
+    scheduled_ = false;
+    if (acting_ || queue_.empty())
+        return;
+    // While a request is acted on (a message box may be on show), the next ones wait.
+    struct Acting {
+        SingleInstance* self;
+        explicit Acting(SingleInstance* s) : self(s) { self->acting_ = true; }
+        ~Acting() {
+            self->acting_ = false;
+            self->scheduleNext();
+        }
+    } acting(this);
+    const Request r = queue_.front();
+    queue_.pop_front();
+    if (r.open)
+        emit openRequested(r.path);
+    else
         emit raiseRequested();
-    else if (line.startsWith(kOpen))
-        emit openRequested(QString::fromUtf8(line.mid(kOpen.size())));
 }
 
 } // namespace karo::app

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "io/safe_file.h"
 #include "io/section_file.h"
 #include "model/arith.h"
 #include "model/messages.h"
@@ -84,7 +85,7 @@ const std::vector<Command>& Commands() {
 
 int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
                  std::ostream& err, SolveObserver* observer) {
-    const LoadReport report = LoadSectionFile(QString::fromLocal8Bit(path.c_str()), model);
+    const LoadReport report = LoadSectionFile(FileArgument(path), model);
     if (!report.ok()) {
         err << report.message.toStdString() << "\n";
         return report.status == LoadReport::Status::Refused ? kRefused : kFailure;
@@ -94,7 +95,7 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
     try {
         const SolveOutcome o = SolveSection(model, nullptr, result, observer);
         if (o.status == SolveStatus::EmptySection) {
-            err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
+            err << kInputErrorText << " " << EmptySectionText(model) << "\n";
             return kRefused;
         }
     } catch (const ArithmeticError& e) {
@@ -102,6 +103,18 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
         return kFailure;
     }
     return -1;
+}
+
+QString FileArgument(const std::string& arg) {
+    return io::DecodeFileName(QByteArray::fromStdString(arg));
+}
+
+std::string EmptySectionText(const TSectionModel& model) {
+    for (Kind k : TabOrder) {
+        if (model.state(k).Count > 0)
+            return "Площадь сечения слишком мала.";
+    }
+    return "Сечение не содержит ни одного профиля.";
 }
 
 bool ParseArgs(const std::string& command, const std::vector<std::string>& args,

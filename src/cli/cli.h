@@ -2,6 +2,8 @@
 // karo-cli: the section solved, drawn or reported from a file, without a window.
 // Each group of commands lives in a file of its own and adds itself to the table.
 
+#include <QString>
+
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -43,6 +45,12 @@ void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 // `err`. Returns -1 when solved, else the exit code to end with.
 int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
                  std::ostream& err, SolveObserver* observer = nullptr);
+
+// A file name from the command line, every byte kept (see io::DecodeFileName).
+QString FileArgument(const std::string& arg);
+
+// Why a solved section counts as empty: no profile at all, or a total area too small.
+std::string EmptySectionText(const TSectionModel& model);
 
 // Arguments of the form FILE [-o OUT] [--name value]...: the file, and every option with its
 // value ("-o" included). `valued` lists the options that take a value; `flags` those that

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "io/safe_file.h"
 #include "io/section_file.h"
 #include "model/messages.h"
 #include "report/report_run.h"
@@ -13,7 +14,8 @@ namespace karo::cli {
 namespace {
 
 // The worked solution of the section in FILE, written as a .docx document. Without -o the
-// document gets a new name "Отчет N.docx" in the temporary folder. The written path is
+// document gets a new name "Отчет N.docx" in the user's own folder inside the temporary
+// folder. The written path is
 // printed. An empty section still gives the document with the introduction and the picture,
 // but ends with the code of refused data.
 int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -23,7 +25,7 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         return kFailure;
 
     TSectionModel model;
-    const LoadReport load = LoadSectionFile(QString::fromLocal8Bit(file.c_str()), model);
+    const LoadReport load = LoadSectionFile(FileArgument(file), model);
     if (!load.ok()) {
         err << load.message.toStdString() << "\n";
         return load.status == LoadReport::Status::Refused ? kRefused : kFailure;
@@ -32,8 +34,7 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << WarningText(w).toStdString() << "\n";
 
     const auto o = options.find("-o");
-    const QString output =
-        o == options.end() ? QString() : QString::fromLocal8Bit(o->second.c_str());
+    const QString output = o == options.end() ? QString() : FileArgument(o->second);
     TSectionResult result;
     const report::ReportRunResult run = report::RunReport(model, nullptr, result, {}, output);
     if (run.fault) {
@@ -44,9 +45,9 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
         err << run.error.toStdString() << "\n";
         return kFailure;
     }
-    out << QDir::toNativeSeparators(run.path).toStdString() << "\n";
+    out << io::EncodeFileName(run.path).toStdString() << "\n";
     if (run.outcome.status == SolveStatus::EmptySection) {
-        err << kInputErrorText << " Сечение не содержит ни одного профиля.\n";
+        err << kInputErrorText << " " << EmptySectionText(model) << "\n";
         return kRefused;
     }
     return kSolved;

@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include "io/safe_file.h"
 #include "model/section_model.h"
 #include "picture/fonts.h"
 #include "picture/result_sheet.h"
@@ -8,11 +9,8 @@
 #include "solver/solver.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QPageSize>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QTemporaryFile>
 
 #include <cmath>
 #include <optional>
@@ -22,7 +20,11 @@ namespace karo::cli {
 namespace {
 
 QString qs(const std::string& s) {
-    return QString::fromLocal8Bit(s.c_str());
+    return io::DecodeFileName(QByteArray::fromStdString(s));
+}
+
+std::string native(const QString& path) {
+    return io::EncodeFileName(path).toStdString();
 }
 
 // A command's FILE, its options, and the section solved and drawn.
@@ -66,17 +68,16 @@ int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         err << error.toStdString() << "\n";
         return kFailure;
     }
-    out << path.toStdString() << "\n";
+    out << native(path) << "\n";
     return kSolved;
 }
 
 // Writes `bytes` to `path` through a temporary file renamed into place.
 bool writeAtomically(const QString& path, const QByteArray& bytes, std::ostream& err) {
-    QSaveFile f(path);
-    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size() && f.commit())
+    QString reason;
+    if (io::WriteFileSafely(path, bytes, &reason))
         return true;
-    err << QStringLiteral("Не удалось сохранить «%1»: %2").arg(path, f.errorString()).toStdString()
-        << "\n";
+    err << QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString() << "\n";
     return false;
 }
 
@@ -90,7 +91,10 @@ int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ost
     {
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
-        d.picture.image().save(&buffer, "PNG");
+        if (!d.picture.image().save(&buffer, "PNG")) {
+            err << "Не удалось закодировать рисунок в PNG.\n";
+            return kFailure;
+        }
     }
     return writeAtomically(qs(d.options["-o"]), bytes, err) ? kSolved : kFailure;
 }
@@ -131,17 +135,10 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
     const QString path = qs(d.options["-o"]);
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
 
-    // The printer writes to a file of its own; the finished document is then put in place
-    // at once, so that a failed run leaves no half-written PDF behind.
-    QTemporaryFile spool;
-    if (!spool.open()) {
-        err << "Не удалось создать временный файл: " << spool.errorString().toStdString() << "\n";
-        return kFailure;
-    }
-    spool.close();
+    // The printer spools privately and puts the finished, checked document in place.
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(spool.fileName());
+    printer.setOutputFileName(path);
     printer.setPageSize(QPageSize(QPageSize::A4));
     // A PDF page is printable to its very edge: the sheet is placed from the page's corner.
     printer.setFullPage(true);
@@ -150,12 +147,7 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
         err << error.toStdString() << "\n";
         return kFailure;
     }
-    QFile spooled(spool.fileName());
-    if (!spooled.open(QIODevice::ReadOnly)) {
-        err << "Не удалось прочитать напечатанное: " << spooled.errorString().toStdString() << "\n";
-        return kFailure;
-    }
-    return writeAtomically(path, spooled.readAll(), err) ? kSolved : kFailure;
+    return kSolved;
 }
 
 } // namespace

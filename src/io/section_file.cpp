@@ -1,18 +1,18 @@
 #include "io/section_file.h"
 
+#include "io/safe_file.h"
 #include "model/commit.h"
 #include "model/messages.h"
 #include "model/orientation.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cmath>
+#include <memory>
 #include <optional>
 
 namespace karo {
@@ -34,6 +34,33 @@ QString numberText(double v) {
     char buf[64];
     const auto res = std::to_chars(buf, buf + sizeof buf, v);
     return QString::fromLatin1(buf, res.ptr - buf);
+}
+
+// Qt's texts for these are English.
+QString jsonErrorText(QJsonParseError::ParseError e) {
+    switch (e) {
+    case QJsonParseError::UnterminatedObject:
+    case QJsonParseError::UnterminatedArray:
+    case QJsonParseError::UnterminatedString:
+        return QStringLiteral("текст оборван");
+    case QJsonParseError::MissingNameSeparator:
+    case QJsonParseError::MissingValueSeparator:
+    case QJsonParseError::MissingObject:
+        return QStringLiteral("пропущен разделитель");
+    case QJsonParseError::IllegalValue:
+    case QJsonParseError::IllegalNumber:
+    case QJsonParseError::IllegalEscapeSequence:
+    case QJsonParseError::IllegalUTF8String:
+        return QStringLiteral("недопустимое значение");
+    case QJsonParseError::DeepNesting:
+        return QStringLiteral("слишком глубокая вложенность");
+    case QJsonParseError::DocumentTooLarge:
+        return QStringLiteral("документ слишком велик");
+    case QJsonParseError::GarbageAtEnd:
+        return QStringLiteral("лишний текст в конце");
+    default:
+        return QStringLiteral("ошибка разбора");
+    }
 }
 
 std::optional<int> wholeNumber(const QJsonValue& v) {
@@ -166,8 +193,9 @@ struct Loader {
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(json, &err);
         if (err.error != QJsonParseError::NoError)
-            return malformed(
-                QStringLiteral("не JSON (%1, позиция %2)").arg(err.errorString()).arg(err.offset));
+            return malformed(QStringLiteral("не JSON (%1, позиция %2)")
+                                 .arg(jsonErrorText(err.error))
+                                 .arg(err.offset));
         if (!doc.isObject())
             return malformed(QStringLiteral("не файл сечения"));
         const QJsonObject root = doc.object();
@@ -221,28 +249,23 @@ QString WarningText(const SectionWarning& w) {
 
 LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out) {
     Loader loader{fileLabel(fileName), {}};
-    TSectionModel fresh; // swapped in only when the whole file is accepted
-    if (loader.load(json, fresh))
-        out = fresh;
+    // Swapped in only when the whole file is accepted. A model is large: kept off the stack.
+    const auto fresh = std::make_unique<TSectionModel>();
+    if (loader.load(json, *fresh))
+        out = *fresh;
     return loader.report;
 }
 
 LoadReport LoadSectionFile(const QString& path, TSectionModel& out) {
-    QFile f(path);
-    LoadReport report;
-    const auto unreadable = [&](const QString& why) {
+    QByteArray data;
+    QString reason;
+    if (!io::ReadRegularFile(path, kMaxFileSize, &data, &reason)) {
+        LoadReport report;
         report.status = LoadReport::Status::Unreadable;
         report.message =
-            QStringLiteral("Не удается прочитать файл «%1»: %2").arg(fileLabel(path), why);
+            QStringLiteral("Не удается прочитать файл «%1»: %2.").arg(fileLabel(path), reason);
         return report;
-    };
-    if (!f.open(QIODevice::ReadOnly))
-        return unreadable(f.errorString());
-    if (f.size() > kMaxFileSize)
-        return unreadable(QStringLiteral("файл слишком велик"));
-    const QByteArray data = f.read(kMaxFileSize + 1);
-    if (f.error() != QFileDevice::NoError)
-        return unreadable(f.errorString());
+    }
     return LoadSection(data, path, out);
 }
 
@@ -275,14 +298,7 @@ QByteArray SaveSection(const TSectionModel& model) {
 }
 
 bool SaveSectionFile(const QString& path, const TSectionModel& model, QString* error) {
-    QSaveFile f(path);
-    const QByteArray data = SaveSection(model);
-    if (!f.open(QIODevice::WriteOnly) || f.write(data) != data.size() || !f.commit()) {
-        if (error)
-            *error = f.errorString();
-        return false;
-    }
-    return true;
+    return io::WriteFileSafely(path, SaveSection(model), error);
 }
 
 } // namespace karo

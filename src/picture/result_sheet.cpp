@@ -1,9 +1,10 @@
 #include "picture/result_sheet.h"
 
+#include "io/safe_file.h"
 #include "picture/primitives.h"
 
+#include <QBuffer>
 #include <QFontMetrics>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -137,22 +138,21 @@ QString SheetFileName(QString chosen) {
 bool SaveSheetBmp(const QImage& sheet, const QString& path, QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)
-            *error = QStringLiteral("Не удалось сохранить «%1»: %2").arg(path, reason);
+            *error = QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason);
         return false;
     };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    // A 32-bit image is written as 24 bits per pixel.
-    if (!sheet.convertToFormat(QImage::Format_RGB32).save(&file, "BMP")) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("ошибка записи изображения");
-        file.cancelWriting();
-        return fail(reason);
+    // Encoded in memory first: the file is then written in one checked piece.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        // A 32-bit image is written as 24 bits per pixel.
+        if (!sheet.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
+            return fail(QStringLiteral("ошибка записи изображения"));
     }
-    if (!file.commit())
-        return fail(file.errorString());
+    QString reason;
+    if (!io::WriteFileSafely(path, bytes, &reason))
+        return fail(reason);
     return true;
 }
 

@@ -34,7 +34,15 @@ SheetPrintTarget SheetPrintRect(double scaleX, double scaleY, QSize sheetSize);
 // the printer's own copy count is set to 1 first. The job is ended whatever happens. Returns
 // false with a message in `error` (may be null) when the job cannot be started or a page
 // cannot be added.
+//
+// A printer that prints to a PDF file writes to a spool file in the user's private folder
+// first; the document is checked whole and then written in place of the file the printer
+// names, so that a full disk leaves the old file as it was and is reported.
 bool PrintSheet(QPrinter& printer, const QImage& sheet, int copies, double windowDpiX,
                 double windowDpiY, QString* error);
+
+// True when `pdf` ends in a trailer whose cross-reference table is where the trailer says:
+// a document cut short, or missing a piece in the middle, fails this.
+bool IsCompletePdf(const QByteArray& pdf);
 
 } // namespace karo

@@ -1,11 +1,11 @@
 #include "docxwriter.h"
 
 #include "document.h"
+#include "io/safe_file.h"
 #include "officemath.h"
 #include "xmltext.h"
 
 #include <QBuffer>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cmath>
 #include <map>
@@ -468,8 +468,13 @@ class BodyWriter {
     XmlPart m_part;
 };
 
+// libzip's own texts are English; the packing runs in memory, so memory is the one failure
+// worth naming.
 QString zipMessage(zip_error_t* error) {
-    return QString::fromLocal8Bit(zip_error_strerror(error));
+    const int code = zip_error_code_zip(error);
+    if (code == ZIP_ER_MEMORY)
+        return QStringLiteral("недостаточно памяти");
+    return QStringLiteral("ошибка упаковки, код %1").arg(code);
 }
 
 // Packs the parts into a zip archive held in memory.
@@ -503,7 +508,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         if (index < 0) {
             if (source)
                 zip_source_free(source);
-            *error = QString::fromLocal8Bit(zip_strerror(archive));
+            *error = zipMessage(zip_get_error(archive));
             ok = false;
             break;
         }
@@ -519,7 +524,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         return false;
     }
     if (zip_close(archive) < 0) {
-        *error = QString::fromLocal8Bit(zip_strerror(archive));
+        *error = zipMessage(zip_get_error(archive));
         zip_discard(archive);
         zip_source_free(storage);
         return false;
@@ -537,7 +542,7 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
         zip_source_close(storage);
     }
     if (!ok)
-        *error = QString::fromLocal8Bit(zip_error_strerror(zip_source_error(storage)));
+        *error = zipMessage(zip_source_error(storage));
     zip_source_free(storage);
     return ok;
 }
@@ -592,24 +597,10 @@ bool writeDocx(const Document& document, const QString& path, QString* error) {
             *error = message;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString reason;
+    if (!io::WriteFileSafely(path, package, &reason)) {
         if (error)
-            *error =
-                QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(package) != package.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        if (error)
-            *error = QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason);
-        return false;
-    }
-    if (!file.commit()) {
-        if (error)
-            *error =
-                QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, file.errorString());
+            *error = QStringLiteral("Не удалось записать файл «%1»: %2.").arg(path, reason);
         return false;
     }
     return true;

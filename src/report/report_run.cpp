@@ -4,9 +4,14 @@
 #include "report/document.h"
 #include "report/report_content.h"
 
+#include "io/safe_file.h"
+
 #include <QDir>
-#include <QFile>
-#include <QRegularExpression>
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <unistd.h>
 
 namespace karo::report {
 
@@ -97,17 +102,22 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     QString path = outputPath;
     const bool claimed = path.isEmpty();
     if (claimed) {
-        path = NewReportPath(QDir::tempPath());
+        // A folder of this user's own: nobody else can plant names there or read the report.
+        QString reason;
+        const QString folder = io::UserTemporaryFolder(&reason);
+        if (!folder.isEmpty())
+            path = NewReportPath(folder, &reason);
         if (path.isEmpty()) {
-            out.error = u"Не удалось создать файл отчета в папке «%1»."_s.arg(
-                QDir::toNativeSeparators(QDir::tempPath()));
+            out.error = u"Не удалось создать файл отчета в папке «%1»: %2."_s.arg(
+                QDir::toNativeSeparators(folder.isEmpty() ? io::TemporaryFolder() : folder),
+                reason);
             return out;
         }
     }
     QString error;
     if (!doc.saveDocx(path, &error)) {
         if (claimed)
-            QFile::remove(path); // the empty file that held the name
+            ::unlink(io::EncodeFileName(path).constData()); // the empty file that held the name
         out.error = error;
         return out;
     }
@@ -115,25 +125,58 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     return out;
 }
 
-QString NewReportPath(const QString& folder) {
-    const QDir dir(folder);
-    if (!dir.exists())
-        return {};
-    static const QRegularExpression kName(u"^Отчет (\\d{1,9})\\.docx$"_s);
-    int largest = 0;
-    const QStringList names = dir.entryList({u"Отчет *.docx"_s}, QDir::Files | QDir::Hidden);
-    for (const QString& name : names) {
-        const QRegularExpressionMatch m = kName.match(name);
-        if (m.hasMatch())
-            largest = std::max(largest, m.captured(1).toInt());
+namespace {
+
+// Decimal numbers of any length, as digit strings without leading zeros.
+bool numberLess(const QByteArray& a, const QByteArray& b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+QByteArray numberPlusOne(QByteArray n) {
+    for (qsizetype i = n.size() - 1; i >= 0; --i) {
+        if (n[i] != '9') {
+            ++n[i];
+            return n;
+        }
+        n[i] = '0';
     }
-    // Another program may take a name between the look and the claim: try the next ones.
-    for (int n = largest + 1; n <= largest + 100; ++n) {
-        const QString path = dir.filePath(u"Отчет %1.docx"_s.arg(n));
-        QFile file(path);
-        if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    return '1' + n;
+}
+
+} // namespace
+
+QString NewReportPath(const QString& folder, QString* reason) {
+    const QByteArray prefix = u"Отчет "_s.toUtf8();
+    const QByteArray suffix = QByteArrayLiteral(".docx");
+    QByteArray largest = QByteArrayLiteral("0");
+    DIR* dir = ::opendir(io::EncodeFileName(folder).constData());
+    if (!dir) {
+        if (reason)
+            *reason = io::SystemReasonText(errno);
+        return {};
+    }
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (!name.startsWith(prefix) || !name.endsWith(suffix))
+            continue;
+        const QByteArray digits =
+            name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+        const bool number =
+            !digits.isEmpty() && digits[0] != '0' &&
+            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (number && numberLess(largest, digits))
+            largest = digits;
+    }
+    ::closedir(dir);
+    // Another copy may take a name between the look and the claim: try the next ones.
+    QByteArray n = largest;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        n = numberPlusOne(n);
+        const QString path = folder + u"/"_s + QString::fromUtf8(prefix + n + suffix);
+        bool clash = false;
+        if (io::CreateNewFile(path, &clash, reason))
             return path;
-        if (!file.exists())
+        if (!clash)
             return {}; // not a clash: the folder does not take files
     }
     return {};

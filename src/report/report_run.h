@@ -46,7 +46,8 @@ struct ReportRunResult {
 };
 
 // Runs the whole report and writes it to `outputPath`, replacing that file only once the new
-// one is complete. An empty `outputPath` means a new "Отчет N.docx" in the temporary folder.
+// one is complete. An empty `outputPath` means a new "Отчет N.docx" in this user's private
+// folder inside the temporary folder.
 //
 // A section that the solver refuses still gives a document with the introduction and the
 // picture. An arithmetic fault during the solve writes no file (the solution would stop in
@@ -56,10 +57,11 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
                           const ReportRunHooks& hooks, const QString& outputPath = QString(),
                           const QImage* picture = nullptr, SolveObserver* observer = nullptr);
 
-// A new file name "Отчет N.docx" in `folder`, N one more than the largest number there, so
-// numbers keep rising and no file is ever overwritten. The name is claimed by creating the
-// file empty; returns an empty string when the folder does not take a new file.
-QString NewReportPath(const QString& folder);
+// A new file name "Отчет N.docx" in `folder`, N one more than the largest number there (of
+// any length), so numbers keep rising and no file is ever overwritten. The name is claimed by
+// creating the file empty, readable by this user only; returns an empty string, with the
+// reason in `reason` (may be null), when the folder does not take a new file.
+QString NewReportPath(const QString& folder, QString* reason = nullptr);
 
 // The text of the message box shown when the report could not be written, with the reason
 // on a line of its own.

@@ -1,20 +1,26 @@
 // One running copy per user: a second copy raises the first and ends with code 0.
 
 #include "app/single_instance.h"
+#include "io/safe_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace karo::app {
@@ -75,6 +81,88 @@ TEST(SingleInstance, AStaleSocketIsTakenOver) {
 TEST(SingleInstance, TheSocketLivesInTheUsersRuntimeFolder) {
     SingleInstance copy;
     EXPECT_TRUE(copy.serverPath().endsWith(QStringLiteral("/karo_2006")));
+
+    // XDG_RUNTIME_DIR counts only when nobody else can get in.
+    QTemporaryDir dir;
+    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(SingleInstance::RuntimeFolder(), dir.path());
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    const QString fallback = SingleInstance::RuntimeFolder();
+    qputenv("XDG_RUNTIME_DIR", saved);
+    EXPECT_NE(fallback, dir.path());
+    EXPECT_TRUE(io::IsPrivateFolder(fallback)) << fallback.toStdString();
+}
+
+// A handed-over file whose message box is on show when more requests arrive: the box runs
+// outside the socket's handler, and the next request waits until it is closed.
+TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    SingleInstance first(path);
+    ASSERT_TRUE(first.start());
+    QStringList opened;
+    int depth = 0, deepest = 0;
+    QObject::connect(&first, &SingleInstance::openRequested, &first, [&](const QString& file) {
+        opened << QFileInfo(file).fileName();
+        deepest = std::max(deepest, ++depth);
+        if (opened.size() == 1) {
+            // A modal box: its own event loop, while two more copies hand over files.
+            for (const char* name : {"b.karo", "c.karo"})
+                EXPECT_FALSE(SingleInstance(path).start(dir.filePath(QString::fromLatin1(name))));
+            QEventLoop box;
+            QTimer::singleShot(300, &box, &QEventLoop::quit);
+            box.exec();
+        }
+        --depth;
+    });
+    EXPECT_FALSE(SingleInstance(path).start(dir.filePath(QStringLiteral("a.karo"))));
+    for (int i = 0; i < 100 && opened.size() < 3; ++i)
+        QTest::qWait(20);
+    EXPECT_EQ(opened, QStringList({"a.karo", "b.karo", "c.karo"}));
+    EXPECT_EQ(deepest, 1);
+}
+
+// Running out of descriptors makes accept() fail; the copy must still answer afterwards.
+TEST(SingleInstance, KeepsListeningThroughFailedAccepts) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    SingleInstance first(path);
+    ASSERT_TRUE(first.start());
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, QFile::encodeName(path).constData(), sizeof(addr.sun_path) - 1);
+
+    rlimit saved{};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+    const int probe = ::dup(0);
+    ::close(probe);
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(probe + 40);
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &tight), 0);
+    std::vector<int> held;
+    for (int i = 0; i < 200; ++i) {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (fd < 0)
+            break;
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+            ::close(fd);
+            break;
+        }
+        held.push_back(fd);
+        QCoreApplication::processEvents(); // the copy accepts until it runs out
+    }
+    QTest::qWait(50);
+    for (int fd : held)
+        ::close(fd);
+    ::setrlimit(RLIMIT_NOFILE, &saved);
+    QTest::qWait(500);
+
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    EXPECT_FALSE(SingleInstance(path).start());
+    EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
 }
 
 // The program itself, twice, with its own runtime folder.

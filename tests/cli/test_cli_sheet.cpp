@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using karo::test::probePdf;
 
 namespace {
@@ -153,4 +157,50 @@ TEST(CliSheet, PrintGivesOnePagePerCopyAtTheScreenSize) {
                   1)
             << bad;
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("bad.pdf"))));
+}
+
+// A full disk (here: the file size limit, which fails writes the same way), a FIFO and a
+// section too small to have an area: exit codes, messages, and the old file kept.
+TEST(CliSheet, FullDisksAndSpecialFilesEndInAMessageAndKeepTheOldFile) {
+    QTemporaryDir dir;
+    const QString old = write(dir, "old.out", "old");
+    for (const char* cmd : {"sheet", "picture", "print"}) {
+        SCOPED_TRACE(cmd);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), dir.path());
+        p.setProcessEnvironment(env);
+        p.setChildProcessModifier([] {
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit small{2000, 2000};
+            ::setrlimit(RLIMIT_FSIZE, &small);
+        });
+        const QString target =
+            QString::fromLatin1(cmd) == u"sheet" ? dir.filePath(QStringLiteral("old.bmp")) : old;
+        if (target != old)
+            QFile::copy(old, target);
+        p.start(QStringLiteral(KARO_CLI),
+                {QString::fromLatin1(cmd), kTextbook, QStringLiteral("-o"), target});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 1);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(err.contains(QStringLiteral("Не удалось"))) << err.toStdString();
+        EXPECT_EQ(readAll(target), "old");
+    }
+
+    const QString fifo = dir.filePath(QStringLiteral("fifo.karo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const CliRun in = cli({QStringLiteral("solve"), fifo});
+    EXPECT_EQ(in.code, 1);
+    EXPECT_TRUE(in.err.contains(QStringLiteral("«fifo.karo»: это не обычный файл")))
+        << in.err.toStdString();
+    EXPECT_EQ(cli({QStringLiteral("picture"), kTextbook, QStringLiteral("-o"), fifo}).code, 1);
+    EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo::exists(fifo));
+
+    const QString tiny = write(dir, "tiny.karo", R"({"format": "karo-section", "version": 1,
+        "kinds": {"List": {"entries": [{"h": "1e-160", "b": "1e-160", "Xc": "0", "Yc": "0"}]}}})");
+    const CliRun small = cli({QStringLiteral("solve"), tiny});
+    EXPECT_EQ(small.code, 2);
+    EXPECT_TRUE(small.err.contains(QStringLiteral("Площадь сечения слишком мала.")))
+        << small.err.toStdString();
 }

@@ -65,7 +65,7 @@ TEST(SectionFile, RefusedFilesNameThePlaceAndChangeNothing) {
         LoadReport::Status status;
         const char* mention;
     } cases[] = {
-        {"{", LoadReport::Status::Malformed, "JSON"},
+        {"{", LoadReport::Status::Malformed, "не JSON (текст оборван"},
         {R"({"format": "other", "version": 1})", LoadReport::Status::Malformed, "other"},
         {R"({"format": "karo-section", "version": 2})", LoadReport::Status::Malformed, "2"},
         {R"({"format": "karo-section", "version": 1, "kinds": {"Zz": {}}})",

@@ -6,11 +6,14 @@
 #include "picture/result_sheet.h"
 #include "picture/sheet_print.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 using namespace karo;
 using namespace karo::test;
@@ -69,6 +72,16 @@ TEST(SheetPrint, EveryCopyIsAPageWithTheSheetAtTheSamePlace) {
     printer.setOutputFileName(one);
     ASSERT_TRUE(PrintSheet(printer, sheet, 1, 96, 96, &error));
     EXPECT_EQ(probePdf(one, SheetWidth, SheetHeight).pages, 1);
+    EXPECT_EQ(printer.outputFileName(), one);
+
+    // The printer does not report failed writes; a document cut short or with a piece lost
+    // is told from a whole one by its trailer.
+    QFile f(one);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray whole = f.readAll();
+    EXPECT_TRUE(IsCompletePdf(whole));
+    EXPECT_FALSE(IsCompletePdf(whole.left(whole.size() / 2)));
+    EXPECT_FALSE(IsCompletePdf(whole.left(100) + whole.mid(4196)));
 }
 
 TEST(SheetPrint, AJobThatCannotStartIsReported) {
@@ -85,4 +98,25 @@ TEST(SheetPrint, AJobThatCannotStartIsReported) {
     // A window without a resolution cannot give a scale.
     printer.setOutputFileName(dir.filePath(QStringLiteral("sheet.pdf")));
     EXPECT_FALSE(PrintSheet(printer, sheet, 1, 0, 96, &error));
+}
+
+// A PDF is spooled in the user's private folder, where spool files of killed runs are
+// cleared; no spool file outlives the print.
+TEST(SheetPrint, SpoolFilesLiveInThePrivateFolderAndDoNotOutliveTheirRun) {
+    QTemporaryDir tmp;
+    const QByteArray saved = qgetenv("TMPDIR");
+    qputenv("TMPDIR", QFile::encodeName(tmp.path()));
+    const QDir own(tmp.filePath(QStringLiteral("karo-%1").arg(::geteuid())));
+    own.mkpath(QStringLiteral("."));
+    // pid_max is at most 4194304: nobody runs under this number.
+    QFile(own.filePath(QStringLiteral("print-4999999.pdf"))).open(QIODevice::WriteOnly);
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(tmp.filePath(QStringLiteral("sheet.pdf")));
+    QString error;
+    EXPECT_TRUE(PrintSheet(printer, BuildResultSheet(QImage(), SheetTexts{}), 1, 96, 96, &error))
+        << error.toStdString();
+    qputenv("TMPDIR", saved);
+    EXPECT_TRUE(own.entryList(QDir::Files | QDir::Hidden).isEmpty());
+    EXPECT_TRUE(QFile::exists(tmp.filePath(QStringLiteral("sheet.pdf"))));
 }

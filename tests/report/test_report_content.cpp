@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 using namespace karo;
 using namespace karo::report;
 using karo::report::testing::ReadReport;
@@ -534,9 +536,18 @@ TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
     QFile(dir.filePath(u("Отчет 7.docx"))).open(QIODevice::WriteOnly);
     QFile(dir.filePath(u("Отчет x.docx"))).open(QIODevice::WriteOnly);
     EXPECT_EQ(NewReportPath(dir.path()), dir.filePath(u("Отчет 8.docx")));
-    EXPECT_TRUE(NewReportPath(dir.filePath(QStringLiteral("missing"))).isEmpty());
+    // Numbers have no upper limit, and the claimed file is the user's alone.
+    QFile(dir.filePath(u("Отчет 999999999.docx"))).open(QIODevice::WriteOnly);
+    QFile(dir.filePath(u("Отчет 1000000000.docx"))).open(QIODevice::WriteOnly);
+    const QString big = NewReportPath(dir.path());
+    EXPECT_EQ(big, dir.filePath(u("Отчет 1000000001.docx")));
+    EXPECT_EQ(QFile::permissions(big) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
+    QString reason;
+    EXPECT_TRUE(NewReportPath(dir.filePath(QStringLiteral("missing")), &reason).isEmpty());
+    EXPECT_EQ(reason, u("нет такого файла или папки"));
 
-    // Without an output path the report takes the next name in the temporary folder.
+    // Without an output path the report takes the next name in the user's own folder inside
+    // the temporary folder.
     QTemporaryDir temp;
     const bool hadTmp = qEnvironmentVariableIsSet("TMPDIR");
     const QByteArray saved = qgetenv("TMPDIR");
@@ -546,7 +557,8 @@ TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
         qputenv("TMPDIR", saved);
     else
         qunsetenv("TMPDIR");
-    EXPECT_EQ(made.run.path, QDir(temp.path()).filePath(u("Отчет 1.docx")));
+    EXPECT_EQ(made.run.path,
+              QDir(temp.path()).filePath(u("karo-%1/Отчет 1.docx").arg(::geteuid())));
     EXPECT_TRUE(made.view.ok);
     EXPECT_GT(QFileInfo(made.run.path).size(), 1000);
 

@@ -1,0 +1,407 @@
+#include "io/safe_file.h"
+
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace karo::io {
+namespace {
+
+constexpr char16_t kEscapeBase = 0xDC00; // a kept byte b is the code unit 0xDC00 + b
+
+// The length of the valid UTF-8 sequence at `p` (at most `n` bytes), or 0.
+int validSequence(const unsigned char* p, qsizetype n, char32_t* cp) {
+    const unsigned char b = p[0];
+    int len;
+    char32_t c;
+    if (b < 0x80) {
+        *cp = b;
+        return 1;
+    } else if (b >= 0xC2 && b <= 0xDF) {
+        len = 2;
+        c = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        len = 3;
+        c = b & 0x0F;
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        len = 4;
+        c = b & 0x07;
+    } else {
+        return 0;
+    }
+    if (n < len)
+        return 0;
+    for (int i = 1; i < len; ++i) {
+        if ((p[i] & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (p[i] & 0x3F);
+    }
+    const bool overlong = (len == 3 && c < 0x800) || (len == 4 && c < 0x10000);
+    if (overlong || (c >= 0xD800 && c <= 0xDFFF) || c > 0x10FFFF)
+        return 0;
+    *cp = c;
+    return len;
+}
+
+QString failWith(QString* reason, const QString& text) {
+    if (reason)
+        *reason = text;
+    return {};
+}
+
+bool failErrno(QString* reason, int err) {
+    if (reason)
+        *reason = SystemReasonText(err);
+    return false;
+}
+
+int openNoInterrupt(const char* path, int flags, mode_t mode = 0) {
+    int fd;
+    do {
+        fd = ::open(path, flags | O_CLOEXEC, mode);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+// The folder part of a native path ("." for a bare name).
+QByteArray folderOf(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArrayLiteral(".");
+    if (slash == 0)
+        return QByteArrayLiteral("/");
+    return path.left(slash);
+}
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
+        p += n;
+        left -= n;
+    }
+    return true;
+}
+
+} // namespace
+
+QString DecodeFileName(const QByteArray& native) {
+    QString out;
+    out.reserve(native.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(native.constData());
+    const qsizetype n = native.size();
+    for (qsizetype i = 0; i < n;) {
+        char32_t c = 0;
+        const int len = validSequence(p + i, n - i, &c);
+        if (len == 0) {
+            out += QChar(static_cast<char16_t>(kEscapeBase + p[i]));
+            ++i;
+            continue;
+        }
+        if (c >= 0x10000) {
+            out += QChar(QChar::highSurrogate(c));
+            out += QChar(QChar::lowSurrogate(c));
+        } else {
+            out += QChar(static_cast<char16_t>(c));
+        }
+        i += len;
+    }
+    return out;
+}
+
+QByteArray EncodeFileName(const QString& name) {
+    QByteArray out;
+    out.reserve(name.size());
+    const auto put = [&out](char32_t c) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    };
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char16_t u = name.at(i).unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < name.size() &&
+            QChar::isLowSurrogate(name.at(i + 1).unicode())) {
+            put(QChar::surrogateToUcs4(u, name.at(i + 1).unicode()));
+            ++i;
+        } else if (u >= kEscapeBase + 0x80 && u <= kEscapeBase + 0xFF) {
+            out += static_cast<char>(u - kEscapeBase);
+        } else if (QChar::isSurrogate(u)) {
+            put(0xFFFD);
+        } else {
+            put(u);
+        }
+    }
+    return out;
+}
+
+QString SystemReasonText(int e) {
+    switch (e) {
+    case ENOENT:
+        return QStringLiteral("нет такого файла или папки");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("нет доступа");
+    case ENOSPC:
+        return QStringLiteral("нет места на диске");
+    case EDQUOT:
+        return QStringLiteral("превышена дисковая квота");
+    case EFBIG:
+        return QStringLiteral("файл слишком велик");
+    case EROFS:
+        return QStringLiteral("диск доступен только для чтения");
+    case EISDIR:
+        return QStringLiteral("это папка, а не файл");
+    case ENOTDIR:
+        return QStringLiteral("часть пути не является папкой");
+    case ENAMETOOLONG:
+        return QStringLiteral("слишком длинное имя");
+    case ELOOP:
+        return QStringLiteral("слишком много символических ссылок");
+    case EIO:
+        return QStringLiteral("ошибка ввода-вывода");
+    case EMFILE:
+    case ENFILE:
+        return QStringLiteral("слишком много открытых файлов");
+    case EEXIST:
+        return QStringLiteral("файл уже существует");
+    case EBUSY:
+    case ETXTBSY:
+        return QStringLiteral("файл занят");
+    case ENOMEM:
+        return QStringLiteral("недостаточно памяти");
+    case EXDEV:
+        return QStringLiteral("файлы на разных дисках");
+    case ENXIO:
+    case ENODEV:
+        return QStringLiteral("нет такого устройства");
+    default:
+        return QStringLiteral("системная ошибка %1").arg(e);
+    }
+}
+
+QString NotRegularFileText() {
+    return QStringLiteral("это не обычный файл");
+}
+
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason, mode_t mode) {
+    QByteArray target = EncodeFileName(path);
+    if (target.isEmpty())
+        return failErrno(reason, ENOENT);
+    struct stat st {};
+    bool exists = ::lstat(target.constData(), &st) == 0;
+    if (!exists && errno != ENOENT)
+        return failErrno(reason, errno);
+    if (exists && S_ISLNK(st.st_mode)) {
+        // The link stays; what it points at is replaced.
+        char* real = ::realpath(target.constData(), nullptr);
+        if (!real)
+            return failErrno(reason, errno);
+        target = QByteArray(real);
+        std::free(real);
+        exists = ::lstat(target.constData(), &st) == 0;
+        if (!exists)
+            return failErrno(reason, errno);
+    }
+    if (exists && S_ISDIR(st.st_mode))
+        return failErrno(reason, EISDIR);
+    if (exists && !S_ISREG(st.st_mode)) {
+        if (reason)
+            *reason = NotRegularFileText();
+        return false;
+    }
+
+    // A new name beside the target: the rename stays on one file system.
+    const QByteArray folder = folderOf(target);
+    const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = folder + '/' + '.' + base.left(200) + '.' +
+               QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = openNoInterrupt(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
+                             exists ? 0600 : mode);
+        if (fd < 0 && errno != EEXIST)
+            return failErrno(reason, errno);
+    }
+    if (fd < 0)
+        return failErrno(reason, EEXIST);
+
+    const auto abandon = [&](int err) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temp.constData());
+        return failErrno(reason, err);
+    };
+    if (exists && ::fchmod(fd, st.st_mode & 07777) != 0)
+        return abandon(errno);
+    if (!writeAll(fd, bytes))
+        return abandon(errno);
+    // The data must be on the disk before the name moves: some file systems report a full
+    // disk only here.
+    if (::fsync(fd) != 0)
+        return abandon(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0 && errno != EINTR)
+        return abandon(errno);
+    if (::rename(temp.constData(), target.constData()) != 0)
+        return abandon(errno);
+    // The rename itself is made lasting too; a failure here no longer risks the data.
+    const int dirFd = openNoInterrupt(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray* out, QString* reason) {
+    const QByteArray native = EncodeFileName(path);
+    if (native.isEmpty())
+        return failErrno(reason, ENOENT);
+    // Looked at before it is opened, so that opening a device has no effect; opened without
+    // blocking, so that a FIFO put in its place meanwhile does not hang the program.
+    struct stat st {};
+    if (::stat(native.constData(), &st) != 0)
+        return failErrno(reason, errno);
+    const auto notRegular = [&](const struct stat& s) {
+        if (S_ISDIR(s.st_mode))
+            return failErrno(reason, EISDIR);
+        if (reason)
+            *reason = NotRegularFileText();
+        return false;
+    };
+    if (!S_ISREG(st.st_mode))
+        return notRegular(st);
+    const int fd = openNoInterrupt(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return failErrno(reason, errno);
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &st) != 0)
+        return failErrno(reason, errno);
+    if (!S_ISREG(st.st_mode))
+        return notRegular(st);
+    if (st.st_size > maxSize)
+        return failErrno(reason, EFBIG);
+
+    QByteArray data;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return failErrno(reason, errno);
+        }
+        if (n == 0)
+            break;
+        if (data.size() + n > maxSize)
+            return failErrno(reason, EFBIG);
+        data.append(buffer, n);
+    }
+    if (out)
+        *out = data;
+    return true;
+}
+
+QString TemporaryFolder() {
+    const QByteArray env = qgetenv("TMPDIR");
+    if (!env.isEmpty() && env.startsWith('/')) {
+        struct stat st {};
+        if (::stat(env.constData(), &st) == 0 && S_ISDIR(st.st_mode))
+            return DecodeFileName(env);
+    }
+    return QStringLiteral("/tmp");
+}
+
+bool IsPrivateFolder(const QString& path) {
+    struct stat st {};
+    return ::lstat(EncodeFileName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+namespace {
+
+// `native` made or taken as a private folder: true when it is one now.
+bool claimPrivateFolder(const QByteArray& native, int* err) {
+    if (::mkdir(native.constData(), 0700) == 0)
+        return true;
+    *err = errno;
+    if (errno != EEXIST)
+        return false;
+    struct stat st {};
+    if (::lstat(native.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid())
+        return false;
+    // Ours: whatever its mode was, nobody else gets in from now on.
+    return (st.st_mode & 077) == 0 || ::chmod(native.constData(), 0700) == 0;
+}
+
+} // namespace
+
+QString PrivateFolder(const QString& parent, const QString& name, QString* reason) {
+    const QString path = parent + QLatin1Char('/') + name;
+    const QByteArray native = EncodeFileName(path);
+    int err = 0;
+    if (claimPrivateFolder(native, &err))
+        return path;
+    if (err != EEXIST)
+        return failWith(reason, SystemReasonText(err));
+    // Taken by someone else, or not a folder: the same next names every time, so that all of
+    // the user's programs meet in one folder; past those, a name nobody can guess.
+    for (int n = 1; n <= 9; ++n) {
+        const QString next = path + QLatin1Char('.') + QString::number(n);
+        if (claimPrivateFolder(EncodeFileName(next), &err))
+            return next;
+    }
+    QByteArray pattern = native + ".XXXXXX";
+    if (!::mkdtemp(pattern.data()))
+        return failWith(reason, SystemReasonText(errno));
+    return DecodeFileName(pattern);
+}
+
+QString UserTemporaryFolder(QString* reason) {
+    return PrivateFolder(TemporaryFolder(), QStringLiteral("karo-%1").arg(::geteuid()), reason);
+}
+
+bool CreateNewFile(const QString& path, bool* exists, QString* reason) {
+    const int fd = openNoInterrupt(EncodeFileName(path).constData(),
+                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, 0600);
+    if (exists)
+        *exists = fd < 0 && errno == EEXIST;
+    if (fd < 0)
+        return failErrno(reason, errno);
+    ::close(fd);
+    return true;
+}
+
+} // namespace karo::io

@@ -1,0 +1,63 @@
+#pragma once
+// The one road by which the program reads and writes its files.
+//
+// A write goes to a new file beside the target, every byte checked and flushed to the disk,
+// and is then renamed over the target, so that a full disk or any other failure leaves the
+// old file byte for byte. Only regular files are read or replaced: a FIFO, a device or a
+// socket is refused without being opened for writing, and looked at without blocking.
+//
+// File names travel inside the program as QStrings made by DecodeFileName, which keeps
+// every byte of a name that is not valid UTF-8, so the system gets back the name it gave.
+//
+// Reasons are Russian words for the system's error, ready to follow a colon in a message.
+
+#include <QByteArray>
+#include <QString>
+
+#include <sys/types.h>
+
+namespace karo::io {
+
+// A file name as the system gives it (bytes) and back. Bytes that are not part of valid
+// UTF-8 are kept as the code units U+DC80..U+DCFF, so the two are exact inverses.
+QString DecodeFileName(const QByteArray& native);
+QByteArray EncodeFileName(const QString& name);
+
+// Russian words for a system error number (errno), never "Unknown error".
+QString SystemReasonText(int errorNumber);
+// The reason given for a path that exists but is not a regular file.
+QString NotRegularFileText();
+
+// Writes `bytes` as the whole new content of `path`. A new file gets `mode` less the umask;
+// a replaced file keeps its own permissions. A symbolic link is followed and its target
+// replaced. Returns false with the reason in `reason` (may be null); the old file, if any,
+// is then untouched and no temporary file is left behind.
+bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason,
+                     mode_t mode = 0666);
+
+// Reads the whole of the regular file `path`, at most `maxSize` bytes. Anything else (a
+// folder, a FIFO, a device) is refused without blocking; a larger file is refused too.
+bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray* out, QString* reason);
+
+// The temporary folder: TMPDIR when it names an existing folder, else /tmp.
+QString TemporaryFolder();
+
+// A folder that belongs to this user alone (mode 0700, owned by the effective user, not a
+// symbolic link): `parent`/`name`, created when missing. When that path is taken by someone
+// else or is not a folder, the first of `name`.1 … `name`.9 that is or can be made private,
+// and past those a new folder with a random name. Returns an empty string with the reason in
+// `reason` when none can be made.
+QString PrivateFolder(const QString& parent, const QString& name, QString* reason);
+
+// This user's own folder in the temporary folder ("karo-UID"), made private as above: the
+// place for numbered reports and print spool files.
+QString UserTemporaryFolder(QString* reason);
+
+// Claims the name `path` by creating it empty with mode 0600, failing if anything, even a
+// dangling link, already has that name. `exists` (may be null) tells a clash from a failure.
+bool CreateNewFile(const QString& path, bool* exists, QString* reason);
+
+// True when `path` is a folder owned by this user with no access for anybody else.
+bool IsPrivateFolder(const QString& path);
+
+} // namespace karo::io
