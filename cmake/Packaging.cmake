@@ -1,9 +1,7 @@
 # Installation to the standard paths and the Debian package (cpack -G DEB).
 include(GNUInstallDirs)
 
-if(TARGET karo)
-  install(TARGETS karo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS karo RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 set(KARO_DESKTOP_DIR ${PROJECT_SOURCE_DIR}/resources/desktop)
 install(FILES ${KARO_DESKTOP_DIR}/karo.desktop
