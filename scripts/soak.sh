@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 cycles=${1:-10000}
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKARO_SANITIZE=ON \
   -DKARO_BUILD_BENCH=OFF >/dev/null
-cmake --build build-sanitize --target report_content_tests
+cmake --build build-sanitize --target test_report
 KARO_SOAK_CYCLES=$cycles QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
   LSAN_OPTIONS=suppressions="$PWD/tests/lsan.supp" \
-  build-sanitize/tests/report/report_content_tests --gtest_filter='Soak.*'
+  build-sanitize/tests/report/test_report --gtest_filter='Soak.*'

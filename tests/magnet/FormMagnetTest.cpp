@@ -175,9 +175,3 @@ TEST(FormMagnetWindow, GluedWindowKeepsItsOffsetDuringADrag) {
     glued.settle();
     EXPECT_EQ(glued.pos(), QPoint(dx, 310));
 }
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
