@@ -22,6 +22,7 @@ namespace {
 
 using karo::test::cli;
 using karo::test::CliRun;
+using karo::test::write;
 
 const QString kTextbook = QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo");
 
@@ -30,30 +31,16 @@ QByteArray readAll(const QString& path) {
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-quint32 le32(const QByteArray& b, int at) {
-    return quint32(quint8(b[at])) | quint32(quint8(b[at + 1])) << 8 |
-           quint32(quint8(b[at + 2])) << 16 | quint32(quint8(b[at + 3])) << 24;
-}
-quint32 be32(const QByteArray& b, int at) {
-    return quint32(quint8(b[at])) << 24 | quint32(quint8(b[at + 1])) << 16 |
-           quint32(quint8(b[at + 2])) << 8 | quint32(quint8(b[at + 3]));
-}
-
-QString write(QTemporaryDir& dir, const char* name, const QByteArray& content) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(content);
-    return path;
-}
-
 QStringList filesIn(const QTemporaryDir& dir) {
     return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
 }
 
 } // namespace
 
-TEST(CliSheet, SheetIsA24BitBmpUnderTheBmpName) {
+// The sheet's file format and the picture's size are the picture library's to show
+// (SheetFile.WrittenAsTwentyFourBitBmpAndReadBackUnchanged and the section picture's tests);
+// here the names the commands write under and print.
+TEST(CliSheet, SheetIsABmpUnderTheBmpNameAndThePictureAPng) {
     QTemporaryDir dir;
     const CliRun r = cli({QStringLiteral("sheet"), kTextbook, QStringLiteral("-o"),
                           dir.filePath(QStringLiteral("Results.txt"))});
@@ -61,22 +48,13 @@ TEST(CliSheet, SheetIsA24BitBmpUnderTheBmpName) {
     const QString bmp = dir.filePath(QStringLiteral("Results.bmp"));
     EXPECT_EQ(r.out, bmp + QLatin1Char('\n'));
     EXPECT_EQ(filesIn(dir), QStringList{QStringLiteral("Results.bmp")});
-    const QByteArray b = readAll(bmp);
-    ASSERT_EQ(b.size(), 54 + 1832 * 460); // rows of 610 × 3 bytes, padded to 4
-    EXPECT_EQ(b.left(2), QByteArray("BM"));
-    EXPECT_EQ(le32(b, 18), 610u);
-    EXPECT_EQ(le32(b, 22), 460u);
-    EXPECT_EQ(quint8(b[28]), 24);
+    EXPECT_EQ(readAll(bmp).left(2), QByteArray("BM"));
 
     // The section picture alone.
     const QString png = dir.filePath(QStringLiteral("section.png"));
     const CliRun p = cli({QStringLiteral("picture"), kTextbook, QStringLiteral("-o"), png});
     ASSERT_EQ(p.code, 0) << p.err.toStdString();
-    const QByteArray pb = readAll(png);
-    ASSERT_GE(pb.size(), 24);
-    EXPECT_EQ(pb.mid(1, 3), QByteArray("PNG"));
-    EXPECT_EQ(be32(pb, 16), 390u);
-    EXPECT_EQ(be32(pb, 20), 390u);
+    EXPECT_EQ(readAll(png).mid(1, 3), QByteArray("PNG"));
 }
 
 TEST(CliSheet, RefusedSectionsAndUnwritableOutputsWriteNothing) {
@@ -128,18 +106,13 @@ TEST(CliSheet, PrintGivesOnePagePerCopyAtTheScreenSize) {
                         .contains(QRegularExpression(QStringLiteral("Pages:\\s+3\\n"))));
     }
 
-    // A window of 800 dpi: scale 1.5, as a 144 dpi printer against a 96 dpi screen.
+    // A window of 800 dpi: scale 1.5, as a 144 dpi printer against a 96 dpi screen. (The
+    // rounding of other scales is SheetPrint.TargetIsTheScreenSizeFiftyPixelsInRoundedHalfToEven.)
     const CliRun r15 = cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"), pdf,
                             QStringLiteral("--dpi"), QStringLiteral("800")});
     ASSERT_EQ(r15.code, 0) << r15.err.toStdString();
     EXPECT_EQ(probePdf(pdf, 610, 460).placements,
               QList<QRectF>{QRectF(QPointF(75, 75), QPointF(990, 765))});
-    // 192 dpi: scale 6.25, and Round(312.5) = 312, Round(3187.5) = 3188.
-    const CliRun r625 = cli({QStringLiteral("print"), kTextbook, QStringLiteral("-o"), pdf,
-                             QStringLiteral("--dpi"), QStringLiteral("192")});
-    ASSERT_EQ(r625.code, 0) << r625.err.toStdString();
-    EXPECT_EQ(probePdf(pdf, 610, 460).placements,
-              QList<QRectF>{QRectF(QPointF(312, 312), QPointF(4125, 3188))});
 
     // Counts and resolutions that make no sense are refused before anything is written.
     for (const char* bad : {"0", "-1", "2.5", "x", "1000"})
