@@ -84,7 +84,8 @@ inline bool RecordingDialogs::printSetup(QWidget*, QPrinter& printer) {
     return true;
 }
 
-class FormTest : public ::testing::Test {
+// The window with its dialogs recorded; a test that drives a dialog itself brings its own.
+template <class Dialogs> class FormTestWith : public ::testing::Test {
   protected:
     void SetUp() override {
         form = std::make_unique<TMainForm>(model, result, dialogs);
@@ -102,8 +103,10 @@ class FormTest : public ::testing::Test {
     TSpinEdit* spin(const char* name) { return w<TSpinEdit>(name); }
     void click(const char* button) { w<QPushButton>(button)->click(); }
     // The arrow buttons of a spin box, as the user presses them.
-    void spinDown(const char* name) { spin(name)->findChild<QToolButton*>("down")->click(); }
-    void spinUp(const char* name) { spin(name)->findChild<QToolButton*>("up")->click(); }
+    void spinDown(const char* name) {
+        spin(name)->template findChild<QToolButton*>("down")->click();
+    }
+    void spinUp(const char* name) { spin(name)->template findChild<QToolButton*>("up")->click(); }
     // A tab chosen by the user.
     void chooseTab(int number) { w<QTabWidget>("PageControl1")->setCurrentIndex(number - 1); }
     QWidget* focused() const { return QApplication::focusWidget(); }
@@ -146,8 +149,10 @@ class FormTest : public ::testing::Test {
 
     TSectionModel model;
     TSectionResult result;
-    RecordingDialogs dialogs;
+    Dialogs dialogs;
     std::unique_ptr<TMainForm> form;
 };
+
+using FormTest = FormTestWith<RecordingDialogs>;
 
 } // namespace karo::app::test

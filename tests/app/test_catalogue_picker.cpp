@@ -35,25 +35,11 @@ class PickingDialogs : public RecordingDialogs {
     }
 };
 
-class CatalogueFormTest : public ::testing::Test {
+class CatalogueFormTest : public FormTestWith<PickingDialogs> {
   protected:
-    void SetUp() override {
-        form = std::make_unique<TMainForm>(model, result, dialogs);
-        form->show();
-        form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    }
-    QLineEdit* field(const char* name) {
-        return form->findChild<QLineEdit*>(QString::fromLatin1(name));
-    }
     QString label(const char* name) {
         return form->findChild<QLabel*>(QString::fromLatin1(name))->text();
     }
-
-    TSectionModel model;
-    TSectionResult result;
-    PickingDialogs dialogs;
-    std::unique_ptr<TMainForm> form;
 };
 
 TEST_F(CatalogueFormTest, F4TwentyEnterFillsTheIBeamForThePositionOnShow) {
