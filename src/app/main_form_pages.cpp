@@ -6,6 +6,8 @@
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 
+#include "io/to_qstring.h"
+#include "picture/section_picture.h"
 #include "picture/sketches.h"
 
 #include <QDesktopServices>
@@ -29,8 +31,6 @@ constexpr int kClientHeight = 460;
 constexpr int kBottomStrip = 15;
 constexpr int kPanelBorder = 5;
 constexpr int kPanelSize = 392;
-constexpr int kSketchSize = 388;
-constexpr int kImageSize = 390;
 
 // Rows of values on the kind and result tabs.
 constexpr int kSymbolX = 424;
@@ -45,10 +45,6 @@ constexpr int kRowStep = 24;
 const QString kWebAddress = QStringLiteral("http://karo.example.org");
 const QString kMailAddress = QStringLiteral("karo@example.org");
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QFont fontOf(const char* family, int pixelSize, bool bold = false) {
     QFont f(QString::fromLatin1(family));
     f.setPixelSize(pixelSize);
@@ -58,7 +54,7 @@ QFont fontOf(const char* family, int pixelSize, bool bold = false) {
 
 // "Ix" reads as I with a lowered x, as in the textbooks.
 QString symbolHtml(std::string_view symbol) {
-    const QString s = qs(symbol);
+    const QString s = ToQString(symbol);
     if (s.size() <= 1)
         return s;
     return s.left(1) + QStringLiteral("<sub>") + s.mid(1) + QStringLiteral("</sub>");
@@ -160,7 +156,7 @@ void TMainForm::buildWindow() {
 
     for (Kind k : TabOrder) {
         QWidget* sheet = buildKindTab(k);
-        tabs_->addTab(sheet, qs(kindInfo(k).caption));
+        tabs_->addTab(sheet, ToQString(kindInfo(k).caption));
     }
     tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
     tabs_->addTab(buildAboutTab(), QStringLiteral("О программе ..."));
@@ -169,7 +165,7 @@ void TMainForm::buildWindow() {
 
 QWidget* TMainForm::buildKindTab(Kind k) {
     const KindInfo& info = kindInfo(k);
-    const QString prefix = qs(info.prefix);
+    const QString prefix = ToQString(info.prefix);
     KindPage& p = page(k);
     p.kind = k;
 
@@ -190,8 +186,8 @@ QWidget* TMainForm::buildKindTab(Kind k) {
             name = QString::fromLatin1(plateNames[i]);
         }
         im->setObjectName(name);
-        im->setGeometry((kPanelSize - kSketchSize) / 2, (kPanelSize - kSketchSize) / 2, kSketchSize,
-                        kSketchSize);
+        im->setGeometry((kPanelSize - SketchSize) / 2, (kPanelSize - SketchSize) / 2, SketchSize,
+                        SketchSize);
         im->setPixmap(QPixmap::fromImage(sketch(k, k == Kind::List ? i : i + 1)));
         im->setVisible(i == 0);
         p.pictures.push_back(im);
@@ -245,8 +241,8 @@ QWidget* TMainForm::buildKindTab(Kind k) {
             sep->setObjectName(QStringLiteral("lb") + prefix + QStringLiteral("Separator"));
             y += 32;
         }
-        const QString key = qs(f.key);
-        const QString hint = qs(f.hint);
+        const QString key = ToQString(f.key);
+        const QString hint = ToQString(f.hint);
 
         auto* sym = label(sheet, symbolHtml(f.label), symbolFont, kSymbolX, y - 4, 30);
         sym->setObjectName(QStringLiteral("lb") + prefix + key);
@@ -313,8 +309,8 @@ QWidget* TMainForm::buildResultTab() {
     picturePanels_.push_back(panel);
     image1_ = new QLabel(panel);
     image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(1, 1, kImageSize, kImageSize);
-    QImage blank(kImageSize, kImageSize, QImage::Format_RGB32);
+    image1_->setGeometry(1, 1, SectionPicture::Size, SectionPicture::Size);
+    QImage blank(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32);
     blank.fill(Qt::white);
     showSectionPicture(blank);
 

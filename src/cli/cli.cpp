@@ -2,6 +2,7 @@
 
 #include "io/safe_file.h"
 #include "io/section_file.h"
+#include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
 #include "solver/solver.h"
@@ -49,7 +50,7 @@ int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
                                              r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
     QJsonObject o;
     for (int i = 0; i < ResultFieldCount; ++i)
-        o.insert(QString::fromUtf8(ResultNames[static_cast<std::size_t>(i)].data()), values[i]);
+        o.insert(ToQString(ResultNames[static_cast<std::size_t>(i)]), values[i]);
     o.insert(u"Sx", r.Sx);
     o.insert(u"Sy", r.Sy);
     o.insert(u"XMin", r.XMin);
