@@ -314,55 +314,44 @@ QWidget* TMainForm::buildResultTab() {
     blank.fill(Qt::white);
     showSectionPicture(blank);
 
-    struct Row {
-        const char* name;
-        const char* symbol; // rich text
-        const char* hint;
-        const char* unit;
-        const char* super;
-        const char* colour;
-    };
-    static const Row rows[ResultFieldCount] = {
-        {"edResXc", "X<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
-        {"edResYc", "Y<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
-        {"edResA", "A", "Площадь сечения", "см.", "2", ""},
-        {"edResIx", "I<sub>x</sub>", "Осевой момент инерции", "см.", "4", ""},
-        {"edResIy", "I<sub>y</sub>", "Осевой момент инерции", "см.", "4", ""},
-        {"edResIxy", "I<sub>xy</sub>", "Центробежный момент инерции", "см.", "4", ""},
-        {"edResAo", "α<sub><small>o</small></sub>", "Угол поворота главных осей", "°", "", ""},
-        {"edResIu", "I<sub>u</sub>", "Минимальный главный момент инерции", "см.", "4", ""},
-        {"edResIv", "I<sub>v</sub>", "Максимальный главный момент инерции", "см.", "4", ""},
-        {"edResru", "i<sub>u</sub>", "Минимальный радиус инерции", "см.", "", ""},
-        {"edResrv", "i<sub>v</sub>", "Максимальный радиус инерции", "см.", "", ""},
-        {"edResWu", "W<sub>u</sub>", "Момент сопротивления", "см.", "3", "blue"},
-        {"edResWv", "W<sub>v</sub>", "Момент сопротивления", "см.", "3", "red"},
-    };
+    // The fields' own names, and the colours of the two moduli: those of their marks in the
+    // picture.
+    static const char* const names[ResultFieldCount] = {
+        "edResXc", "edResYc", "edResA",  "edResIx", "edResIy", "edResIxy", "edResAo",
+        "edResIu", "edResIv", "edResru", "edResrv", "edResWu", "edResWv"};
+    const auto colour = [](int i) { return i == rfWu ? "blue" : i == rfWv ? "red" : ""; };
     const QFont symbolFont = fontOf("Times New Roman", 19);
     const QFont unitFont = fontOf("MS Sans Serif", 16);
     const QFont superFont = fontOf("MS Sans Serif", 13);
     const QFont valueFont = fontOf("MS Sans Serif", 11, true);
     int y = 16;
     for (int i = 0; i < ResultFieldCount; ++i) {
-        const Row& r = rows[i];
-        const QString hint = QString::fromUtf8(r.hint);
-        QString symbol = QString::fromUtf8(r.symbol);
-        if (*r.colour)
+        const ResultFieldInfo& field = ResultFields[static_cast<std::size_t>(i)];
+        const QString hint = ToQString(field.hint);
+        // The letter with its index lowered; the angle's index is also smaller.
+        QString symbol = ToQString(field.letter);
+        if (!field.index.empty())
+            symbol +=
+                i == rfAlpha0
+                    ? QStringLiteral("<sub><small>%1</small></sub>").arg(ToQString(field.index))
+                    : QStringLiteral("<sub>%1</sub>").arg(ToQString(field.index));
+        if (*colour(i))
             symbol = QStringLiteral("<span style=\"color:%1\">%2</span>")
-                         .arg(QString::fromLatin1(r.colour), symbol);
+                         .arg(QString::fromLatin1(colour(i)), symbol);
         auto* sym = label(sheet, symbol, symbolFont, kSymbolX, y - 4, 34);
         sym->setToolTip(hint);
         auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX + 2, y + 3);
         eq->setToolTip(hint);
         auto* edit = new QLineEdit(sheet);
-        edit->setObjectName(QString::fromLatin1(r.name));
+        edit->setObjectName(QString::fromLatin1(names[i]));
         edit->setReadOnly(true);
         edit->setFont(valueFont);
         edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
         edit->setToolTip(hint);
         resultFields_[static_cast<std::size_t>(i)] = edit;
-        label(sheet, QString::fromUtf8(r.unit), unitFont, kUnitX, y);
-        if (*r.super)
-            label(sheet, QString::fromLatin1(r.super), superFont, kSuperX, y - 3);
+        label(sheet, ToQString(field.unit), unitFont, kUnitX, y);
+        if (field.power != 0)
+            label(sheet, QString::number(field.power), superFont, kSuperX, y - 3);
         y += kRowStep;
     }
 

@@ -262,10 +262,9 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     }
     obs.moduliFound(model, r);
 
-    const double values[ResultFieldCount] = {r.xc, r.yc, r.A,  r.Ix, r.Iy, r.Ixy, r.Alpha0,
-                                             r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    const std::array<double, ResultFieldCount> values = ResultValues(r);
     for (int i = 0; i < ResultFieldCount; ++i)
-        r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[i]);
+        r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[static_cast<std::size_t>(i)]);
     obs.resultsWritten(model, r);
     return out;
 }
