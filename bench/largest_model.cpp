@@ -1,6 +1,7 @@
 #include "largest_model.h"
 
 #include "model/commit.h"
+#include "model/orientation.h"
 
 #include <map>
 #include <stdexcept>
@@ -19,8 +20,7 @@ class Texts : public FieldTexts {
 
 Texts typed(Kind k, int code, int i) {
     Texts x;
-    const bool longY = code == 1 || (k == Kind::Sh && code == 2) ||
-                       (k == Kind::Un && (code == 2 || code == 5 || code == 6));
+    const bool longY = LongAlongY(k, code);
     const std::string xc = std::to_string((i % 10) * 13 - 60);
     const std::string yc = std::to_string((i / 10) * 17 - 40 + static_cast<int>(k) * 3);
     switch (k) {

@@ -4,8 +4,25 @@
 import json
 import sys
 
+# The positions of each kind as (quarter turns counter-clockwise, mirrored), indexed by
+# code - 1: the table of src/model/orientation.cpp, written here once more because this
+# script runs without the program. The long side of an I-beam, channel or unequal-leg angle
+# lies along y after an even number of quarter turns.
+PLACEMENTS = {
+    "Dt": [(0, False), (1, False)],
+    "Sh": [(2, False), (0, False), (1, False), (3, False)],
+    "Un": [(0, True), (0, False), (1, False), (1, True),
+           (2, False), (2, True), (3, True), (3, False)],
+    "Ur": [(1, False), (0, False), (2, False), (3, False)],
+}
+
+
+def long_along_y(kind, code):
+    return kind in ("Dt", "Sh", "Un") and PLACEMENTS[kind][code - 1][0] % 2 == 0
+
+
 def entry(kind, code, i):
-    long_y = code == 1 or (kind == "Sh" and code == 2) or (kind == "Un" and code in (2, 5, 6))
+    long_y = kind != "List" and long_along_y(kind, code)
     xc = str((i % 10) * 13 - 60)
     yc = str((i // 10) * 17 - 40 + ["Dt", "Sh", "Un", "Ur", "List"].index(kind) * 3)
     if kind == "Dt":
@@ -27,7 +44,8 @@ def entry(kind, code, i):
     e["Xc"], e["Yc"] = xc, yc
     return e
 
-codes = {"Dt": 2, "Sh": 4, "Un": 8, "Ur": 4, "List": 0}
+codes = {kind: len(p) for kind, p in PLACEMENTS.items()}
+codes["List"] = 0
 kinds = {}
 for kind, n in codes.items():
     entries = [entry(kind, 1 + (i - 1) % n if n else 0, i) for i in range(1, 51)]

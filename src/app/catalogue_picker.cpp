@@ -2,6 +2,7 @@
 
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
+#include "io/to_qstring.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -18,10 +19,6 @@
 namespace karo::app {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString unitOf(Unit u) {
     switch (u) {
@@ -58,12 +55,13 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     QString standards;
     for (const catalogue::ProfileRow* r : rows_) {
-        if (!standards.contains(qs(r->standard)))
-            standards += (standards.isEmpty() ? QString() : QStringLiteral(", ")) + qs(r->standard);
+        if (!standards.contains(ToQString(r->standard)))
+            standards +=
+                (standards.isEmpty() ? QString() : QStringLiteral(", ")) + ToQString(r->standard);
     }
     auto* title =
         new QLabel(QStringLiteral("%1 (%2). Значения — для положения на вкладке%3.")
-                       .arg(qs(kindInfo(kind).caption), standards,
+                       .arg(ToQString(kindInfo(kind).caption), standards,
                             catalogue::swapsAxes(kind, code) ? QStringLiteral(": профиль повёрнут")
                                                              : QString()),
                    this);
@@ -91,7 +89,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent) : QDial
         headers << QString::fromUtf8(c.header);
     for (const FieldInfo& f : kindInfo(kind).fields) {
         if (f.positive)
-            headers << qs(f.label) + QStringLiteral(", ") + unitOf(f.unit);
+            headers << ToQString(f.label) + QStringLiteral(", ") + unitOf(f.unit);
     }
     table_ =
         new QTableWidget(static_cast<int>(rows_.size()), static_cast<int>(headers.size()), this);
@@ -120,12 +118,12 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent) : QDial
             }
             table_->setItem(i, column++, item);
         };
-        cell(qs(r.standard), false);
-        cell(qs(r.designation), false);
+        cell(ToQString(r.standard), false);
+        cell(ToQString(r.designation), false);
         for (const ExtraColumn& c : extra)
-            cell(qs(r.*c.value), true);
+            cell(ToQString(r.*c.value), true);
         for (const catalogue::FieldText& f : catalogue::fieldTexts(r, code))
-            cell(qs(f.text), true);
+            cell(ToQString(f.text), true);
     }
     table_->resizeColumnsToContents();
     for (int c = 0; c < table_->columnCount(); ++c)

@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include "app/catalogue_picker.h"
+#include "io/to_qstring.h"
 #include "model/messages.h"
 
 #include <QDesktopServices>
@@ -41,9 +42,8 @@ bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
 }
 
 SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question,
-                    QString::fromUtf8(kAppTitle.data(), static_cast<qsizetype>(kAppTitle.size())),
-                    text, QMessageBox::NoButton, parent);
+    QMessageBox box(QMessageBox::Question, ToQString(kAppTitle), text, QMessageBox::NoButton,
+                    parent);
     QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
     QPushButton* discard =
         box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);

@@ -3,6 +3,7 @@
 #include "picture/fonts.h"
 
 #include "app/dialogs.h"
+#include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
 
@@ -14,8 +15,7 @@
 namespace karo::app {
 
 void ReportArithmeticError(UserDialogs& dialogs, QWidget* parent, const std::exception& e) {
-    dialogs.error(parent, QString::fromUtf8(kAppTitle.data(), kAppTitle.size()),
-                  QString::fromUtf8(e.what()) + QLatin1Char('.'));
+    dialogs.error(parent, ToQString(kAppTitle), QString::fromUtf8(e.what()) + QLatin1Char('.'));
 }
 
 void RunGuarded(UserDialogs& dialogs, QWidget* parent, const std::function<void()>& body) {
@@ -27,7 +27,7 @@ void RunGuarded(UserDialogs& dialogs, QWidget* parent, const std::function<void(
 }
 
 KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationName(QString::fromUtf8(kAppTitle.data(), kAppTitle.size()));
+    setApplicationName(ToQString(kAppTitle));
     // No display name: the platform would append it to the window caption.
     // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
     // of the fixed-size window.

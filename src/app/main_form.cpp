@@ -4,10 +4,12 @@
 #include "app/karo_application.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
-#include "magnet/FormMagnet.h"
+#include "io/to_qstring.h"
+#include "magnet/form_magnet.h"
 #include "model/arith.h"
 #include "model/messages.h"
 #include "model/orientation.h"
+#include "picture/primitives.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -21,10 +23,6 @@
 namespace karo::app {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 bool isKindTab(int number) {
     return number >= 1 && number <= KindCount;
@@ -44,7 +42,7 @@ TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& 
     connectResultButtons();
     buildUndo();
     // The window snaps to the edges of the work area while it is moved.
-    FormMagnet1 = TFormMagnet::attachToMainWindow(this);
+    TFormMagnet::attachToMainWindow(this);
 }
 
 TMainForm::~TMainForm() = default;
@@ -74,10 +72,9 @@ void TMainForm::ActivateForm() {
     activated_ = true;
     // Numbers are parsed and formatted by the program's own routines, always with a point;
     // keys are read by position, so no keyboard layout needs to be switched.
-    pageColor_ = QColor(0xFF, 0xFF, 0xFF);
     for (QWidget* panel : picturePanels_) {
         QPalette p = panel->palette();
-        p.setColor(QPalette::Window, pageColor_);
+        p.setColor(QPalette::Window, QColor::fromRgb(PageColor));
         panel->setPalette(p);
     }
     // A fresh start: every kind empty with its start code, nothing to undo, no file.
@@ -94,7 +91,6 @@ void TMainForm::ActivateForm() {
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
-    reportMode_ = false;
 }
 
 void TMainForm::showTab(int number) {
@@ -119,8 +115,8 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
         return;
     showTab(kindInfo(k).tabNumber);
     // A warning names the failed check, or the user would not know why the tab came back.
-    dialogs_.warning(this, qs(kWarningCaption),
-                     c.rejected() ? qs(kInputErrorText)
+    dialogs_.warning(this, ToQString(kWarningCaption),
+                     c.rejected() ? ToQString(kInputErrorText)
                                   : QString::fromStdString(CrossCheckMessage(k, c.warning)));
     if (c.rejected() && c.rejectedField >= 0) {
         TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
@@ -274,7 +270,6 @@ void TMainForm::PageControl1Change() {
         return;
     guarded([this] {
         const CommitRecorder record(*this);
-        reportMode_ = false;
         if (isKindTab(lastTabNumber_)) {
             const Kind k = kindOfTab(lastTabNumber_);
             const TKindState& st = model_.state(k);
@@ -327,7 +322,7 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     case SolveStatus::EmptySection:
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
-        dialogs_.warning(this, qs(kWarningCaption), qs(kInputErrorText));
+        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(kInputErrorText));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown

@@ -30,7 +30,6 @@ class QTabWidget;
 class QUndoStack;
 class QCloseEvent;
 class QDragEnterEvent;
-class TFormMagnet;
 class QDropEvent;
 
 namespace karo::app {
@@ -61,8 +60,6 @@ class TMainForm : public QWidget {
 
     int LastTabNumber() const { return lastTabNumber_; }
     int NewTabNumber() const { return newTabNumber_; }
-    bool ReportMode() const { return reportMode_; }
-    QColor PageColor() const { return pageColor_; }
     TListEditState listEditState(Kind k) const { return pages_[kindIndex(k)].state; }
 
     // Brings the tab with `number` (1..7) to the front without running the tab-change
@@ -230,16 +227,12 @@ class TMainForm : public QWidget {
     SolveObserver* pictureObserver_ = nullptr;
     std::function<QImage()> pictureImage_;
 
-    TFormMagnet* FormMagnet1 = nullptr;
-
     QImage shownPicture_;
     QString sectionFile_; // the file the section was last opened from or saved to
     QString lastFolder_;  // where the file dialogs start
 
     int lastTabNumber_ = 1;
     int newTabNumber_ = 1;
-    bool reportMode_ = false;
-    QColor pageColor_ = QColor(0xFF, 0xFF, 0xFF);
     int programmaticTabChange_ = 0;
     bool activated_ = false;
     bool centred_ = false;

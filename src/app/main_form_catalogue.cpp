@@ -7,6 +7,7 @@
 #include "app/profile_edit.h"
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
+#include "io/to_qstring.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,10 +16,6 @@
 namespace karo::app {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Where the picker button stands: in the free strip under the turn buttons, as wide as they
 // are together.
@@ -31,7 +28,7 @@ QRect buttonGeometry(Kind k) {
 void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
     if (k == Kind::List)
         return;
-    const QString prefix = qs(kindInfo(k).prefix);
+    const QString prefix = ToQString(kindInfo(k).prefix);
     const auto index = static_cast<std::size_t>(kindIndex(k));
 
     auto* button = new QPushButton(QStringLiteral("Сортамент…"), sheet);
@@ -93,7 +90,7 @@ void TMainForm::catalogueClick(Kind k) {
     const std::vector<catalogue::FieldText> texts =
         catalogue::fieldTexts(*row, model_.state(k).Orientation);
     for (std::size_t i = 0; i < texts.size() && i < p.fields.size(); ++i)
-        p.fields[i]->setText(qs(texts[i].text));
+        p.fields[i]->setText(ToQString(texts[i].text));
     // Where the profile stands is left to the user: Xc follows the catalogue fields.
     if (texts.size() < p.fields.size()) {
         p.fields[texts.size()]->setFocus();
@@ -110,8 +107,8 @@ void TMainForm::refillFromCatalogue(Kind k, int oldCode, int newCode) {
     KindPage& p = page(k);
     const std::vector<catalogue::FieldText> texts = catalogue::fieldTexts(*row, newCode);
     for (std::size_t i = 0; i < texts.size() && i < p.fields.size(); ++i) {
-        if (p.fields[i]->text() != qs(texts[i].text))
-            p.fields[i]->setText(qs(texts[i].text));
+        if (p.fields[i]->text() != ToQString(texts[i].text))
+            p.fields[i]->setText(ToQString(texts[i].text));
     }
 }
 
@@ -123,7 +120,7 @@ void TMainForm::updateCatalogueLabel(Kind k) {
         model_.state(k).Count > 0
             ? catalogue::recognise(k, model_.state(k).Orientation, catalogueFieldTexts(k))
             : nullptr;
-    const QString title = row ? qs(catalogue::profileTitle(*row)) : QString();
+    const QString title = row ? ToQString(catalogue::profileTitle(*row)) : QString();
     label->setText(label->fontMetrics().elidedText(title, Qt::ElideRight, label->width()));
     label->setToolTip(row && row->computed
                           ? title + QStringLiteral(". Справочные значения этого профиля "

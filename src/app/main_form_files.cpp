@@ -6,7 +6,9 @@
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 #include "io/section_file.h"
+#include "io/to_qstring.h"
 #include "model/messages.h"
+#include "picture/primitives.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -27,10 +29,6 @@ namespace karo::app {
 namespace {
 
 const QString kFilter = QStringLiteral("Сечение Karo (*.karo)");
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // The first local .karo file among dropped URLs, or an empty string.
 QString droppedSection(const QMimeData* mime) {
@@ -98,7 +96,7 @@ bool TMainForm::openSection(const QString& path) {
     const auto loaded = std::make_unique<TSectionModel>();
     const LoadReport report = LoadSectionFile(path, *loaded);
     if (!report.ok()) {
-        dialogs_.warning(this, qs(kWarningCaption), report.message);
+        dialogs_.warning(this, ToQString(kWarningCaption), report.message);
         return false;
     }
     editor_.replace(*loaded);
@@ -108,10 +106,10 @@ bool TMainForm::openSection(const QString& path) {
     rememberFolder(path);
     showLoadedSection();
     if (!report.warnings.empty()) {
-        QString text = qs(kInputErrorText);
+        QString text = ToQString(kInputErrorText);
         for (const SectionWarning& w : report.warnings)
             text += QLatin1Char('\n') + WarningText(w);
-        dialogs_.warning(this, qs(kWarningCaption), text);
+        dialogs_.warning(this, ToQString(kWarningCaption), text);
     }
     return true;
 }
@@ -127,7 +125,7 @@ void TMainForm::showLoadedSection() {
     // Results on show belong to the section that was replaced.
     clearResultFields();
     QImage blank(shownPicture_.size(), QImage::Format_RGB32);
-    blank.fill(pageColor_);
+    blank.fill(PageColor);
     showSectionPicture(blank);
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
@@ -147,7 +145,7 @@ bool TMainForm::saveSection(const QString& path) {
     }
     QString error;
     if (!SaveSectionFile(path, model_, &error)) {
-        dialogs_.error(this, qs(kAppTitle),
+        dialogs_.error(this, ToQString(kAppTitle),
                        QStringLiteral("Не удается сохранить файл «%1»:\n%2")
                            .arg(QDir::toNativeSeparators(path), error));
         return false;

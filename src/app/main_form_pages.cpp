@@ -6,6 +6,8 @@
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 
+#include "io/to_qstring.h"
+#include "picture/section_picture.h"
 #include "picture/sketches.h"
 
 #include <QDesktopServices>
@@ -29,8 +31,6 @@ constexpr int kClientHeight = 460;
 constexpr int kBottomStrip = 15;
 constexpr int kPanelBorder = 5;
 constexpr int kPanelSize = 392;
-constexpr int kSketchSize = 388;
-constexpr int kImageSize = 390;
 
 // Rows of values on the kind and result tabs.
 constexpr int kSymbolX = 424;
@@ -45,10 +45,6 @@ constexpr int kRowStep = 24;
 const QString kWebAddress = QStringLiteral("http://karo.example.org");
 const QString kMailAddress = QStringLiteral("karo@example.org");
 
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
 QFont fontOf(const char* family, int pixelSize, bool bold = false) {
     QFont f(QString::fromLatin1(family));
     f.setPixelSize(pixelSize);
@@ -58,7 +54,7 @@ QFont fontOf(const char* family, int pixelSize, bool bold = false) {
 
 // "Ix" reads as I with a lowered x, as in the textbooks.
 QString symbolHtml(std::string_view symbol) {
-    const QString s = qs(symbol);
+    const QString s = ToQString(symbol);
     if (s.size() <= 1)
         return s;
     return s.left(1) + QStringLiteral("<sub>") + s.mid(1) + QStringLiteral("</sub>");
@@ -160,7 +156,7 @@ void TMainForm::buildWindow() {
 
     for (Kind k : TabOrder) {
         QWidget* sheet = buildKindTab(k);
-        tabs_->addTab(sheet, qs(kindInfo(k).caption));
+        tabs_->addTab(sheet, ToQString(kindInfo(k).caption));
     }
     tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
     tabs_->addTab(buildAboutTab(), QStringLiteral("О программе ..."));
@@ -169,7 +165,7 @@ void TMainForm::buildWindow() {
 
 QWidget* TMainForm::buildKindTab(Kind k) {
     const KindInfo& info = kindInfo(k);
-    const QString prefix = qs(info.prefix);
+    const QString prefix = ToQString(info.prefix);
     KindPage& p = page(k);
     p.kind = k;
 
@@ -190,8 +186,8 @@ QWidget* TMainForm::buildKindTab(Kind k) {
             name = QString::fromLatin1(plateNames[i]);
         }
         im->setObjectName(name);
-        im->setGeometry((kPanelSize - kSketchSize) / 2, (kPanelSize - kSketchSize) / 2, kSketchSize,
-                        kSketchSize);
+        im->setGeometry((kPanelSize - SketchSize) / 2, (kPanelSize - SketchSize) / 2, SketchSize,
+                        SketchSize);
         im->setPixmap(QPixmap::fromImage(sketch(k, k == Kind::List ? i : i + 1)));
         im->setVisible(i == 0);
         p.pictures.push_back(im);
@@ -245,8 +241,8 @@ QWidget* TMainForm::buildKindTab(Kind k) {
             sep->setObjectName(QStringLiteral("lb") + prefix + QStringLiteral("Separator"));
             y += 32;
         }
-        const QString key = qs(f.key);
-        const QString hint = qs(f.hint);
+        const QString key = ToQString(f.key);
+        const QString hint = ToQString(f.hint);
 
         auto* sym = label(sheet, symbolHtml(f.label), symbolFont, kSymbolX, y - 4, 30);
         sym->setObjectName(QStringLiteral("lb") + prefix + key);
@@ -313,60 +309,49 @@ QWidget* TMainForm::buildResultTab() {
     picturePanels_.push_back(panel);
     image1_ = new QLabel(panel);
     image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(1, 1, kImageSize, kImageSize);
-    QImage blank(kImageSize, kImageSize, QImage::Format_RGB32);
+    image1_->setGeometry(1, 1, SectionPicture::Size, SectionPicture::Size);
+    QImage blank(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32);
     blank.fill(Qt::white);
     showSectionPicture(blank);
 
-    struct Row {
-        const char* name;
-        const char* symbol; // rich text
-        const char* hint;
-        const char* unit;
-        const char* super;
-        const char* colour;
-    };
-    static const Row rows[ResultFieldCount] = {
-        {"edResXc", "X<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
-        {"edResYc", "Y<sub>c</sub>", "Координата центра тяжести", "см.", "", ""},
-        {"edResA", "A", "Площадь сечения", "см.", "2", ""},
-        {"edResIx", "I<sub>x</sub>", "Осевой момент инерции", "см.", "4", ""},
-        {"edResIy", "I<sub>y</sub>", "Осевой момент инерции", "см.", "4", ""},
-        {"edResIxy", "I<sub>xy</sub>", "Центробежный момент инерции", "см.", "4", ""},
-        {"edResAo", "α<sub><small>o</small></sub>", "Угол поворота главных осей", "°", "", ""},
-        {"edResIu", "I<sub>u</sub>", "Минимальный главный момент инерции", "см.", "4", ""},
-        {"edResIv", "I<sub>v</sub>", "Максимальный главный момент инерции", "см.", "4", ""},
-        {"edResru", "i<sub>u</sub>", "Минимальный радиус инерции", "см.", "", ""},
-        {"edResrv", "i<sub>v</sub>", "Максимальный радиус инерции", "см.", "", ""},
-        {"edResWu", "W<sub>u</sub>", "Момент сопротивления", "см.", "3", "blue"},
-        {"edResWv", "W<sub>v</sub>", "Момент сопротивления", "см.", "3", "red"},
-    };
+    // The fields' own names, and the colours of the two moduli: those of their marks in the
+    // picture.
+    static const char* const names[ResultFieldCount] = {
+        "edResXc", "edResYc", "edResA",  "edResIx", "edResIy", "edResIxy", "edResAo",
+        "edResIu", "edResIv", "edResru", "edResrv", "edResWu", "edResWv"};
+    const auto colour = [](int i) { return i == rfWu ? "blue" : i == rfWv ? "red" : ""; };
     const QFont symbolFont = fontOf("Times New Roman", 19);
     const QFont unitFont = fontOf("MS Sans Serif", 16);
     const QFont superFont = fontOf("MS Sans Serif", 13);
     const QFont valueFont = fontOf("MS Sans Serif", 11, true);
     int y = 16;
     for (int i = 0; i < ResultFieldCount; ++i) {
-        const Row& r = rows[i];
-        const QString hint = QString::fromUtf8(r.hint);
-        QString symbol = QString::fromUtf8(r.symbol);
-        if (*r.colour)
+        const ResultFieldInfo& field = ResultFields[static_cast<std::size_t>(i)];
+        const QString hint = ToQString(field.hint);
+        // The letter with its index lowered; the angle's index is also smaller.
+        QString symbol = ToQString(field.letter);
+        if (!field.index.empty())
+            symbol +=
+                i == rfAlpha0
+                    ? QStringLiteral("<sub><small>%1</small></sub>").arg(ToQString(field.index))
+                    : QStringLiteral("<sub>%1</sub>").arg(ToQString(field.index));
+        if (*colour(i))
             symbol = QStringLiteral("<span style=\"color:%1\">%2</span>")
-                         .arg(QString::fromLatin1(r.colour), symbol);
+                         .arg(QString::fromLatin1(colour(i)), symbol);
         auto* sym = label(sheet, symbol, symbolFont, kSymbolX, y - 4, 34);
         sym->setToolTip(hint);
         auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX + 2, y + 3);
         eq->setToolTip(hint);
         auto* edit = new QLineEdit(sheet);
-        edit->setObjectName(QString::fromLatin1(r.name));
+        edit->setObjectName(QString::fromLatin1(names[i]));
         edit->setReadOnly(true);
         edit->setFont(valueFont);
         edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
         edit->setToolTip(hint);
         resultFields_[static_cast<std::size_t>(i)] = edit;
-        label(sheet, QString::fromUtf8(r.unit), unitFont, kUnitX, y);
-        if (*r.super)
-            label(sheet, QString::fromLatin1(r.super), superFont, kSuperX, y - 3);
+        label(sheet, ToQString(field.unit), unitFont, kUnitX, y);
+        if (field.power != 0)
+            label(sheet, QString::number(field.power), superFont, kSuperX, y - 3);
         y += kRowStep;
     }
 

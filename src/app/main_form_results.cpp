@@ -4,6 +4,7 @@
 
 #include "app/form_hooks.h"
 
+#include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/result_sheet.h"
 #include "picture/sheet_print.h"
@@ -18,14 +19,6 @@
 #include <QPushButton>
 
 namespace karo::app {
-
-namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-} // namespace
 
 void TMainForm::connectResultButtons() {
     connect(bbSave_, &QPushButton::clicked, this, [this] { guarded([this] { bbSaveClick(); }); });
@@ -64,7 +57,7 @@ void TMainForm::bbSaveClick() {
         return;
     QString error;
     if (!SaveSheetBmp(BuildResultSheet(shownPicture_, shownTexts(resultFields_)), path, &error)) {
-        dialogs_.error(this, qs(kAppTitle), error);
+        dialogs_.error(this, ToQString(kAppTitle), error);
         return;
     }
     rememberFolder(path);
@@ -79,14 +72,13 @@ void TMainForm::bbPrintClick() {
     QString error;
     if (!PrintSheet(printer, BuildResultSheet(shownPicture_, shownTexts(resultFields_)), copies,
                     logicalDpiX(), logicalDpiY(), &error))
-        dialogs_.error(this, qs(kAppTitle), error);
+        dialogs_.error(this, ToQString(kAppTitle), error);
 }
 
 void TMainForm::bbWordClick() {
     const CommitRecorder record(*this); // the report's solve commits the entries on show
     report::ReportRunHooks hooks;
     hooks.begin = [this] {
-        reportMode_ = true;
         progress_->setValue(0);
         panel9_->show();
         panel9_->repaint();
@@ -99,7 +91,6 @@ void TMainForm::bbWordClick() {
     hooks.end = [this] {
         panel9_->hide();
         progress_->setValue(0);
-        reportMode_ = false;
     };
 
     SolveHooks messages(*this);
@@ -111,16 +102,16 @@ void TMainForm::bbWordClick() {
         showSectionPicture(run.picture);
     if (run.fault) {
         clearResultFields();
-        dialogs_.error(this, qs(kAppTitle), run.error);
+        dialogs_.error(this, ToQString(kAppTitle), run.error);
         return;
     }
     showSolveOutcome(run.outcome);
     if (!run.written()) {
-        dialogs_.warning(this, qs(kWarningCaption), report::ReportFailureText(run.error));
+        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportFailureText(run.error));
         return;
     }
     if (!dialogs_.openDocument(run.path))
-        dialogs_.warning(this, qs(kWarningCaption), report::ReportWrittenText(run.path));
+        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportWrittenText(run.path));
 }
 
 } // namespace karo::app

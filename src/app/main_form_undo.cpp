@@ -5,6 +5,7 @@
 #include "app/main_form.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
+#include "io/to_qstring.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -17,10 +18,6 @@
 namespace karo::app {
 
 namespace {
-
-QString qs(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 enum class UndoKey { None, Undo, Redo };
 
@@ -133,7 +130,8 @@ TMainForm::TabView TMainForm::entryView(Kind k, int spinMin) const {
     v.kind = k;
     v.spinMin = spinMin;
     for (const FieldInfo& f : info.fields)
-        v.texts.push_back(st.Count > 0 ? qs(model_.text(k, st.CurrentNumber, f.slot)) : QString());
+        v.texts.push_back(st.Count > 0 ? ToQString(model_.text(k, st.CurrentNumber, f.slot))
+                                       : QString());
     return v;
 }
 
@@ -186,7 +184,8 @@ void TMainForm::pushCommits(SectionDelta delta, const std::vector<TabView>& capt
             if (e.number != d.before.CurrentNumber)
                 continue;
             for (std::size_t i = 0; i < info.fields.size() && i < v.texts.size(); ++i)
-                v.texts[i] = qs(e.before.texts[static_cast<std::size_t>(info.fields[i].slot)]);
+                v.texts[i] =
+                    ToQString(e.before.texts[static_cast<std::size_t>(info.fields[i].slot)]);
         }
         before.push_back(std::move(v));
         after.push_back(captureView(d.kind));
@@ -222,7 +221,8 @@ bool TMainForm::hasUnsavedChanges() const {
         const KindPage& p = page(k);
         const KindInfo& info = kindInfo(k);
         for (std::size_t i = 0; i < p.fields.size(); ++i)
-            if (p.fields[i]->text() != qs(model_.text(k, st.CurrentNumber, info.fields[i].slot)))
+            if (p.fields[i]->text() !=
+                ToQString(model_.text(k, st.CurrentNumber, info.fields[i].slot)))
                 return true;
     }
     return false;

@@ -61,16 +61,7 @@ std::string_view turnedKey(std::string_view key) {
 } // namespace
 
 bool swapsAxes(Kind kind, int code) {
-    switch (kind) {
-    case Kind::Dt:
-    case Kind::Sh:
-    case Kind::Un:
-        return IsValidCode(kind, code) && !LongAlongY(kind, code);
-    case Kind::Ur:
-    case Kind::List:
-        break;
-    }
-    return false;
+    return LongAlongX(kind, code);
 }
 
 std::string mmToCm(std::string_view mm) {

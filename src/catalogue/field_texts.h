@@ -18,8 +18,8 @@ struct FieldText {
 
 // Whether the position `code` turns the standard's drawing by 90°: the values about the axes
 // parallel to x' and y' are then the standard's Iy and Ix (and for the unequal-leg angle its
-// y0 and x0). True for the I-beam's code 2, the channel's 3 and 4, the unequal-leg angle's 3,
-// 4, 7 and 8; never for the equal-leg angle, whose values are the same both ways.
+// y0 and x0). True where the profile's long side lies along x'; never for the equal-leg
+// angle, whose values are the same both ways.
 bool swapsAxes(Kind kind, int code);
 
 // A length in millimetres as a text in centimetres, by moving the decimal point: "63" gives

@@ -2,6 +2,7 @@
 
 #include "io/safe_file.h"
 #include "io/section_file.h"
+#include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
 #include "solver/solver.h"
@@ -41,15 +42,15 @@ int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
     if (!json) {
         for (int i = 0; i < ResultFieldCount; ++i)
-            out << ResultNames[static_cast<std::size_t>(i)] << " = "
+            out << ResultFields[static_cast<std::size_t>(i)].name << " = "
                 << r.Texts[static_cast<std::size_t>(i)] << "\n";
         return kSolved;
     }
-    const double values[ResultFieldCount] = {r.xc, r.yc, r.A,  r.Ix, r.Iy, r.Ixy, r.Alpha0,
-                                             r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    const std::array<double, ResultFieldCount> values = ResultValues(r);
     QJsonObject o;
     for (int i = 0; i < ResultFieldCount; ++i)
-        o.insert(QString::fromUtf8(ResultNames[static_cast<std::size_t>(i)].data()), values[i]);
+        o.insert(ToQString(ResultFields[static_cast<std::size_t>(i)].name),
+                 values[static_cast<std::size_t>(i)]);
     o.insert(u"Sx", r.Sx);
     o.insert(u"Sy", r.Sy);
     o.insert(u"XMin", r.XMin);

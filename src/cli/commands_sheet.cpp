@@ -1,6 +1,7 @@
 #include "cli/cli.h"
 
 #include "io/safe_file.h"
+#include "io/to_qstring.h"
 #include "model/section_model.h"
 #include "picture/fonts.h"
 #include "picture/result_sheet.h"
@@ -18,10 +19,6 @@
 
 namespace karo::cli {
 namespace {
-
-QString qs(const std::string& s) {
-    return io::DecodeFileName(QByteArray::fromStdString(s));
-}
 
 std::string native(const QString& path) {
     return io::EncodeFileName(path).toStdString();
@@ -62,7 +59,7 @@ int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return code;
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
     // The same name rule as the save button: the file always ends in ".bmp".
-    const QString path = SheetFileName(qs(d.options["-o"]));
+    const QString path = SheetFileName(FileArgument(d.options["-o"]));
     QString error;
     if (!SaveSheetBmp(sheet, path, &error)) {
         err << error.toStdString() << "\n";
@@ -96,13 +93,13 @@ int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ost
             return kFailure;
         }
     }
-    return writeAtomically(qs(d.options["-o"]), bytes, err) ? kSolved : kFailure;
+    return writeAtomically(FileArgument(d.options["-o"]), bytes, err) ? kSolved : kFailure;
 }
 
 // A number in [lo, hi] (a whole one if `whole`), or nullopt.
 std::optional<double> numberOption(const std::string& text, double lo, double hi, bool whole) {
     bool ok = false;
-    const double v = qs(text).toDouble(&ok); // C locale: "." is the decimal separator
+    const double v = ToQString(text).toDouble(&ok); // C locale: "." is the decimal separator
     if (!ok || !std::isfinite(v) || v < lo || v > hi || (whole && v != std::floor(v)))
         return std::nullopt;
     return v;
@@ -132,7 +129,7 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
     }
     if (const int code = draw(d, err); code >= 0)
         return code;
-    const QString path = qs(d.options["-o"]);
+    const QString path = FileArgument(d.options["-o"]);
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
 
     // The printer spools privately and puts the finished, checked document in place.

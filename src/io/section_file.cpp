@@ -1,5 +1,7 @@
 #include "io/section_file.h"
 
+#include "io/to_qstring.h"
+
 #include "io/safe_file.h"
 #include "model/commit.h"
 #include "model/messages.h"
@@ -20,10 +22,6 @@ namespace {
 
 // Larger than any section the model can hold by orders of magnitude.
 constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
-
-QString q(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString fileLabel(const QString& fileName) {
     return QFileInfo(fileName).fileName();
@@ -77,7 +75,7 @@ class JsonEntryTexts : public FieldTexts {
     explicit JsonEntryTexts(const QJsonObject& o) : obj_(o) {}
     std::string fieldText(Kind kind, int field) const override {
         const FieldInfo& f = kindInfo(kind).fields[static_cast<std::size_t>(field)];
-        const QJsonValue v = obj_.value(q(f.key));
+        const QJsonValue v = obj_.value(ToQString(f.key));
         if (v.isDouble())
             return numberText(v.toDouble()).toStdString();
         return v.toString().toStdString();
@@ -103,7 +101,7 @@ struct Loader {
 
     bool loadKind(Kind kind, const QJsonValue& value, TSectionModel& m) {
         const KindInfo& info = kindInfo(kind);
-        const QString kindName = q(info.caption);
+        const QString kindName = ToQString(info.caption);
         if (!value.isObject())
             return malformed(QStringLiteral("%1: ожидается объект").arg(kindName));
         const QJsonObject o = value.toObject();
@@ -165,7 +163,7 @@ struct Loader {
                 }
                 int field = -1;
                 for (std::size_t i = 0; i < info.fields.size(); ++i)
-                    if (q(info.fields[i].key) == key)
+                    if (ToQString(info.fields[i].key) == key)
                         field = static_cast<int>(i);
                 if (field < 0)
                     return malformed(
@@ -177,10 +175,10 @@ struct Loader {
             st.Orientation = code;
             const CommitResult r = CommitEntry(m, kind, n, JsonEntryTexts(e));
             if (r.rejected())
-                return fail(
-                    LoadReport::Status::Refused,
-                    QStringLiteral("%1 Файл «%2»: %3.")
-                        .arg(q(kInputErrorText), file, PlaceText(kind, n, r.rejectedField)));
+                return fail(LoadReport::Status::Refused,
+                            QStringLiteral("%1 Файл «%2»: %3.")
+                                .arg(ToQString(kInputErrorText), file,
+                                     PlaceText(kind, n, r.rejectedField)));
             if (r.warned())
                 report.warnings.push_back({kind, n, r.warning});
         }
@@ -224,7 +222,7 @@ struct Loader {
         }
         // Kinds are loaded in tab order, whatever order the file lists them in.
         for (Kind k : TabOrder) {
-            const QString key = q(kindInfo(k).prefix);
+            const QString key = ToQString(kindInfo(k).prefix);
             if (kinds.contains(key) && !loadKind(k, kinds.value(key), m))
                 return false;
         }
@@ -236,15 +234,16 @@ struct Loader {
 
 QString PlaceText(Kind kind, int entry, int field) {
     const KindInfo& info = kindInfo(kind);
-    QString s = QStringLiteral("%1, профиль %2").arg(q(info.caption)).arg(entry);
+    QString s = QStringLiteral("%1, профиль %2").arg(ToQString(info.caption)).arg(entry);
     if (field >= 0 && static_cast<std::size_t>(field) < info.fields.size())
-        s += QStringLiteral(", поле %1").arg(q(info.fields[static_cast<std::size_t>(field)].key));
+        s += QStringLiteral(", поле %1")
+                 .arg(ToQString(info.fields[static_cast<std::size_t>(field)].key));
     return s;
 }
 
 QString WarningText(const SectionWarning& w) {
     return QStringLiteral("Предупреждение: %1. %2")
-        .arg(PlaceText(w.kind, w.entry), q(CrossCheckText(w.kind, w.check)));
+        .arg(PlaceText(w.kind, w.entry), ToQString(CrossCheckText(w.kind, w.check)));
 }
 
 LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out) {
@@ -284,11 +283,11 @@ QByteArray SaveSection(const TSectionModel& model) {
             if (info.codeCount > 0)
                 e.insert(u"orientation", model.entryOrientation(k, n));
             for (const FieldInfo& f : info.fields)
-                e.insert(q(f.key), QString::fromStdString(model.text(k, n, f.slot)));
+                e.insert(ToQString(f.key), QString::fromStdString(model.text(k, n, f.slot)));
             entries.append(e);
         }
         ko.insert(u"entries", entries);
-        kinds.insert(q(info.prefix), ko);
+        kinds.insert(ToQString(info.prefix), ko);
     }
     QJsonObject root;
     root.insert(u"format", QStringLiteral("karo-section"));

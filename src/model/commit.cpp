@@ -28,9 +28,9 @@ struct CrossCheck {
 const CrossCheck kDtChecks[] = {
     {"Ширина полки b не меньше высоты h.", [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
     {"При стенке вдоль оси y' момент инерции Iy не меньше Ix.",
-     [](const Stored& v) { return v.code == 1 && v[dt::Iy] >= v[dt::Ix]; }},
+     [](const Stored& v) { return LongAlongY(Kind::Dt, v.code) && v[dt::Iy] >= v[dt::Ix]; }},
     {"При стенке вдоль оси x' момент инерции Ix не меньше Iy.",
-     [](const Stored& v) { return v.code == 2 && v[dt::Ix] >= v[dt::Iy]; }},
+     [](const Stored& v) { return LongAlongX(Kind::Dt, v.code) && v[dt::Ix] >= v[dt::Iy]; }},
 };
 
 const CrossCheck kShChecks[] = {

@@ -1,39 +1,49 @@
 #include "model/orientation.h"
 
+#include <span>
+#include <utility>
+
 namespace karo {
 namespace {
 
-// Transition tables, indexed by the current code (index 0 unused).
-constexpr int kDtRotate[] = {0, 2, 1};
-constexpr int kShRotate[] = {0, 4, 3, 1, 2};
-constexpr int kUrRotate[] = {0, 3, 1, 4, 2};
-constexpr int kUnRotate[] = {0, 7, 3, 5, 1, 8, 4, 6, 2};
-constexpr int kUnMirror[] = {0, 2, 1, 4, 3, 6, 5, 8, 7};
+// The positions of each kind, indexed by code − 1.
+constexpr Placement kDtPlacements[] = {{0, false}, {1, false}};
+constexpr Placement kShPlacements[] = {{2, false}, {0, false}, {1, false}, {3, false}};
+constexpr Placement kUnPlacements[] = {{0, true},  {0, false}, {1, false}, {1, true},
+                                       {2, false}, {2, true},  {3, true},  {3, false}};
+constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, false}};
 
-using enum AnglePointOrder;
-// Unequal-leg angle, codes 1..8: heel corner, which leg stands, point order, product sign.
-constexpr AngleLayout kUnLayouts[] = {
-    {-1, +1, true, First, +1},   // 1: heel bottom right, B1 up, b2 left
-    {+1, +1, true, Second, -1},  // 2: heel bottom left, B1 up, b2 right
-    {-1, +1, false, First, +1},  // 3: heel bottom right, b2 up, B1 left
-    {+1, +1, false, Second, -1}, // 4: heel bottom left, b2 up, B1 right
-    {-1, -1, true, First, -1},   // 5: heel top right, B1 down, b2 left
-    {+1, -1, true, Third, +1},   // 6: heel top left, B1 down, b2 right
-    {-1, -1, false, First, -1},  // 7: heel top right, b2 down, B1 left
-    {+1, -1, false, Third, +1},  // 8: heel top left, b2 down, B1 right
-};
-// Equal-leg angle, codes 1..4.
-constexpr AngleLayout kUrLayouts[] = {
-    {-1, +1, true, First, +1},  // 1: heel bottom right
-    {+1, +1, true, Second, -1}, // 2: heel bottom left
-    {-1, -1, true, First, -1},  // 3: heel top right
-    {+1, -1, true, Third, +1},  // 4: heel top left
-};
+std::span<const Placement> placements(Kind k) {
+    switch (k) {
+    case Kind::Dt:
+        return kDtPlacements;
+    case Kind::Sh:
+        return kShPlacements;
+    case Kind::Un:
+        return kUnPlacements;
+    case Kind::Ur:
+        return kUrPlacements;
+    case Kind::List:
+        break;
+    }
+    return {};
+}
 
-template <std::size_t N> int step(const int (&table)[N], int code) {
-    if (code < 1 || static_cast<std::size_t>(code) >= N)
-        return code;
-    return table[code];
+// Quarter turns after which the kind's outline looks the same: an I-beam is symmetric
+// about both of its axes, so half a turn brings it back.
+int period(Kind k) {
+    return k == Kind::Dt ? 2 : 4;
+}
+
+// The code of the kind whose position is `p`, or 0 when none is.
+int codeOf(Kind k, Placement p) {
+    const std::span<const Placement> list = placements(k);
+    const int n = period(k);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        if (list[i].quarterTurns % n == p.quarterTurns % n && list[i].mirrored == p.mirrored)
+            return static_cast<int>(i) + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -43,45 +53,75 @@ bool IsValidCode(Kind k, int code) {
     return count == 0 ? code == 0 : code >= 1 && code <= count;
 }
 
+Placement PlacementOf(Kind k, int code) {
+    const std::span<const Placement> list = placements(k);
+    if (code < 1 || static_cast<std::size_t>(code) > list.size())
+        return {};
+    return list[static_cast<std::size_t>(code) - 1];
+}
+
 int RotateCode(Kind k, int code) {
-    switch (k) {
-    case Kind::Dt:
-        return step(kDtRotate, code);
-    case Kind::Sh:
-        return step(kShRotate, code);
-    case Kind::Un:
-        return step(kUnRotate, code);
-    case Kind::Ur:
-        return step(kUrRotate, code);
-    case Kind::List:
-        break;
-    }
-    return code;
+    if (k == Kind::List || !IsValidCode(k, code))
+        return code;
+    // Turning a mirrored drawing counter-clockwise is the same as mirroring the drawing
+    // turned the other way.
+    Placement p = PlacementOf(k, code);
+    p.quarterTurns = (p.quarterTurns + (p.mirrored ? 3 : 1)) % 4;
+    return codeOf(k, p);
 }
 
 int MirrorCode(Kind k, int code) {
-    return k == Kind::Un ? step(kUnMirror, code) : code;
+    if (k == Kind::List || !IsValidCode(k, code))
+        return code;
+    Placement p = PlacementOf(k, code);
+    p.mirrored = !p.mirrored;
+    const int mirrored = codeOf(k, p);
+    return mirrored ? mirrored : code;
 }
 
+namespace {
+
+// The kinds with a long direction: the equal-leg angle and the plate have none.
+bool hasLongSide(Kind k) {
+    return k == Kind::Dt || k == Kind::Sh || k == Kind::Un;
+}
+
+} // namespace
+
 bool LongAlongY(Kind k, int code) {
-    switch (k) {
-    case Kind::Dt:
-        return code == 1;
-    case Kind::Sh:
-        return code == 1 || code == 2;
-    case Kind::Un:
-        return code == 1 || code == 2 || code == 5 || code == 6;
-    case Kind::Ur:
-    case Kind::List:
-        break;
-    }
-    return false;
+    return hasLongSide(k) && IsValidCode(k, code) && PlacementOf(k, code).quarterTurns % 2 == 0;
+}
+
+bool LongAlongX(Kind k, int code) {
+    return hasLongSide(k) && IsValidCode(k, code) && PlacementOf(k, code).quarterTurns % 2 == 1;
 }
 
 AngleLayout AngleLayoutOf(Kind k, int code) {
-    if (k == Kind::Ur)
-        return kUrLayouts[IsValidCode(k, code) ? code - 1 : 0];
-    return kUnLayouts[IsValidCode(Kind::Un, code) ? code - 1 : 0];
+    const Kind kind = k == Kind::Ur ? Kind::Ur : Kind::Un;
+    const Placement p = PlacementOf(kind, IsValidCode(kind, code) ? code : 1);
+    // The directions of b2 (own +x) and B1 (own +y) in the picture.
+    int bx = 1, by = 0, Bx = 0, By = 1;
+    for (int i = 0; i < p.quarterTurns; ++i) {
+        bx = -std::exchange(by, bx);
+        Bx = -std::exchange(By, Bx);
+    }
+    if (p.mirrored)
+        bx = -bx, Bx = -Bx;
+    AngleLayout a{};
+    a.verticalIsB1 = bx != 0;
+    a.sx = a.verticalIsB1 ? bx : Bx;
+    a.sy = a.verticalIsB1 ? By : by;
+    // The legs of an equal-leg angle are alike: the standing one is called B1.
+    if (kind == Kind::Ur)
+        a.verticalIsB1 = true;
+    // The order in which the points are listed depends on the heel's corner alone.
+    a.order = a.sx < 0   ? AnglePointOrder::First
+              : a.sy > 0 ? AnglePointOrder::Second
+                         : AnglePointOrder::Third;
+    // Legs running right and up (or left and down) put the area in the quadrants where x·y
+    // is negative.
+    a.productSign = a.sx == a.sy ? -1 : 1;
+    return a;
 }
 
 } // namespace karo

@@ -1,24 +1,40 @@
 #pragma once
-// Orientation codes: the positions in which a profile can be placed, their transitions
-// under the rotate and mirror buttons, and what the checks, the solver and the outlines
-// need to know about each position.
+// Orientation codes: the positions in which a profile can be placed. One table per kind says
+// how each position is reached from the profile's own drawing; the transitions under the
+// rotate and mirror buttons, the checks' long side, the outlines' turn, the solver's boxes
+// and the catalogue's exchanged values all follow from it.
 
 #include "model/kinds.h"
 
 namespace karo {
 
+// A position: the profile as drawn in its own frame (I-beam and channel: web along y, a
+// channel's flanges pointing to +x; angles: heel at the origin, B1 along +y, b2 along +x),
+// turned counter-clockwise by `quarterTurns` quarters and then, if `mirrored`, mirrored
+// left to right.
+struct Placement {
+    int quarterTurns = 0; // 0..3
+    bool mirrored = false;
+};
+
 // Whether `code` is a valid orientation code of the kind (plates have none: only 0).
 bool IsValidCode(Kind k, int code);
 
+// The position of a valid code; a plate, or a code outside the kind's list, is unturned.
+Placement PlacementOf(Kind k, int code);
+
 // The code after a 90° counter-clockwise turn. Codes outside the kind's range stay as they are.
 int RotateCode(Kind k, int code);
-// The code after mirroring left to right: only the unequal-leg angle has a mirror button;
-// other kinds are returned unchanged.
+// The code after mirroring left to right: only a kind with mirrored positions (the
+// unequal-leg angle) has a mirror button; other kinds are returned unchanged.
 int MirrorCode(Kind k, int code);
 
 // True where the profile's long direction (the web of an I-beam or channel, the larger leg
-// of an unequal-leg angle) runs along y', so that Ix must exceed Iy.
+// of an unequal-leg angle) runs along y', so that Ix must exceed Iy. False for the kinds
+// without a long direction and for codes outside the kind's list.
 bool LongAlongY(Kind k, int code);
+// True where that long direction runs along x' instead (a quarter turn, or three).
+bool LongAlongX(Kind k, int code);
 
 // In which order the five outline points of an angle are listed.
 enum class AnglePointOrder { First, Second, Third };

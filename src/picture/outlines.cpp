@@ -1,36 +1,17 @@
 #include "picture/outlines.h"
 
+#include "model/orientation.h"
+
 #include <cmath>
 #include <numbers>
 
 namespace karo {
 
 OutlineTurn OutlineTurnOf(Kind kind, int code, int DefaultAngle) {
-    switch (kind) {
-    case Kind::Dt:
-        if (code == 1 || code == 2)
-            return {code == 1 ? 0 : 90, false};
-        break;
-    case Kind::Sh: {
-        constexpr int deg[] = {0, 180, 0, 90, 270};
-        if (code >= 1 && code <= 4)
-            return {deg[code], false};
-        break;
-    }
-    case Kind::Ur: {
-        constexpr int deg[] = {0, 90, 0, 180, 270};
-        if (code >= 1 && code <= 4)
-            return {deg[code], false};
-        break;
-    }
-    case Kind::Un:
-        if (code >= 1 && code <= 8)
-            return {(code - 1) / 2 * 90, code == 1 || code == 4 || code == 6 || code == 7};
-        break;
-    case Kind::List:
-        break;
-    }
-    return {DefaultAngle, false};
+    if (kind == Kind::List || !IsValidCode(kind, code))
+        return {DefaultAngle, false};
+    const Placement p = PlacementOf(kind, code);
+    return {p.quarterTurns * 90, p.mirrored};
 }
 
 namespace {
@@ -179,8 +160,7 @@ void DrawListOutline(Canvas& canvas, int OriginX, int OriginY, TListEntry e, dou
 
 TUnEntry AngleForDrawing(const TUnEntry& entry) {
     TUnEntry e = entry;
-    const int c = e.Orientation;
-    if (c == 3 || c == 4 || c == 7 || c == 8)
+    if (LongAlongX(Kind::Un, e.Orientation))
         std::swap(e.Xo, e.Yo);
     return e;
 }

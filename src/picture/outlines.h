@@ -33,8 +33,8 @@ void DrawListOutline(Canvas& canvas, int OriginX, int OriginY, TListEntry Entry,
                      int DefaultAngle);
 
 // The typed Xo and Yo of an unequal-leg angle are its heel offsets along the picture's x and
-// y. In the positions turned by a quarter (codes 3, 4, 7, 8) the local axes of the outline
-// lie across the picture's, so the drawer gets them exchanged.
+// y. In the positions turned by a quarter the local axes of the outline lie across the
+// picture's, so the drawer gets them exchanged.
 TUnEntry AngleForDrawing(const TUnEntry& entry);
 
 // Draws entry `n` of `kind` from the model, with the exchange above.

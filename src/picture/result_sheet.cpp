@@ -1,6 +1,7 @@
 #include "picture/result_sheet.h"
 
 #include "io/safe_file.h"
+#include "io/to_qstring.h"
 #include "picture/primitives.h"
 
 #include <QBuffer>
@@ -22,28 +23,11 @@ QFont sheetFont(const char* family, int pixels, bool bold) {
     return f;
 }
 
-struct ValueLine {
-    const char16_t* name; // null for the angle, whose name is drawn apart
-    const char16_t* unit;
-    const char16_t* superscript; // null when none
-};
-
-// In the order of the result fields.
-constexpr std::array<ValueLine, ResultFieldCount> kLines = {{
-    {u"Xc", u" см.", nullptr},
-    {u"Yc", u" см.", nullptr},
-    {u"A", u" см.", u"2"},
-    {u"Ix", u" см.", u"4"},
-    {u"Iy", u" см.", u"4"},
-    {u"Ixy", u" см.", u"4"},
-    {nullptr, u"°", nullptr},
-    {u"Iu", u" см.", u"4"},
-    {u"Iv", u" см.", u"4"},
-    {u"iu", u" см.", nullptr},
-    {u"iv", u" см.", nullptr},
-    {u"Wu", u" см.", u"3"},
-    {u"Wv", u" см.", u"3"},
-}};
+// The unit after a value: the degree sign follows the number, other units stand apart.
+QString unitText(const ResultFieldInfo& field) {
+    const QString unit = ToQString(field.unit);
+    return field.unit == "°" ? unit : QLatin1Char(' ') + unit;
+}
 
 // Copies the picture onto the sheet; pixels of the picture's ground take the sheet's white.
 void copyPicture(QImage& sheet, const QImage& picture) {
@@ -92,24 +76,24 @@ QImage BuildResultSheet(const QImage& picture, const SheetTexts& fieldTexts) {
     const QFont value = SheetValueFont();
     const QFontMetrics valueMetrics(value, &sheet);
     c.setFont(value);
-    for (std::size_t i = 0; i < kLines.size(); ++i) {
-        const ValueLine& line = kLines[i];
+    for (std::size_t i = 0; i < ResultFields.size(); ++i) {
+        const ResultFieldInfo& field = ResultFields[i];
         const int y = SheetRowY[i];
-        if (line.name) {
-            c.TextOut(SheetNameX, y, QString::fromUtf16(line.name));
+        if (i != rfAlpha0) {
+            c.TextOut(SheetNameX, y, ToQString(field.name));
         } else {
             // α with a lowered "o" as its index: the angle of the principal axes.
-            c.TextOut(SheetNameX, 192, QStringLiteral("α"));
-            c.TextOut(435, 198, QStringLiteral("o"));
+            c.TextOut(SheetNameX, 192, ToQString(field.letter));
+            c.TextOut(435, 198, ToQString(field.index));
         }
         c.TextOut(SheetEqualsX, y, QStringLiteral("="));
-        const QString text = fieldTexts[i] + QString::fromUtf16(line.unit);
+        const QString text = fieldTexts[i] + unitText(field);
         c.TextOut(SheetValueX, y, text);
-        if (line.superscript) {
+        if (field.power != 0) {
             // Measured, so that a value of any length keeps its index right after it.
             c.setFont(SheetSuperscriptFont());
             c.TextOut(SheetValueX + valueMetrics.horizontalAdvance(text), y - 2,
-                      QString::fromUtf16(line.superscript));
+                      QString::number(field.power));
             c.setFont(value);
         }
     }

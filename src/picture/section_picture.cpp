@@ -11,7 +11,9 @@ namespace karo {
 
 namespace {
 
-// Distances closer than this to a maximum count as reaching it.
+// Distances closer than this to a maximum count as reaching it. A tolerance on lengths in cm,
+// not the rule on moments in solver.h, though the number is the same: the marks must follow the
+// maxima even if that rule changes.
 constexpr double kTiny = 1e-15;
 // The section's box is fitted into a square of this side about the picture's centre.
 constexpr double kFitSide = 260;

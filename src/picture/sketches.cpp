@@ -197,15 +197,17 @@ TSectionModel sampleModel(Kind kind, int code, PlateView view) {
     case Kind::Dt: {
         TDtEntry& e = m.Dt.entry(1);
         e.Orientation = u16(code), e.h = 20, e.b = 10, e.WebDrawThickness = 10.0 / 12;
-        e.FlangeDrawThickness = 1, e.A = 26.8, e.Ix = code == 1 ? 1840 : 115;
-        e.Iy = code == 1 ? 115 : 1840;
+        const bool upright = LongAlongY(kind, code);
+        e.FlangeDrawThickness = 1, e.A = 26.8, e.Ix = upright ? 1840 : 115;
+        e.Iy = upright ? 115 : 1840;
         break;
     }
     case Kind::Sh: {
         TShEntry& e = m.Sh.entry(1);
         e.Orientation = u16(code), e.h = 20, e.b = 8, e.WebDrawThickness = 0.8;
         e.FlangeDrawThickness = 8.0 / 6, e.A = 23.4, e.Zo = 2.1;
-        e.Ix = code <= 2 ? 1520 : 113, e.Iy = code <= 2 ? 113 : 1520;
+        const bool upright = LongAlongY(kind, code);
+        e.Ix = upright ? 1520 : 113, e.Iy = upright ? 113 : 1520;
         break;
     }
     case Kind::Un: {
@@ -263,22 +265,27 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
         DrawEntryOutline(c, X, Y, m, kind, 1, k);
 
         switch (kind) {
-        case Kind::Dt:
-            dimH(c, letters, B + kDimNear, L, R, s(code == 1 ? "b" : "h"), 1);
-            dimV(c, letters, L - kDimNear, T, B, s(code == 1 ? "h" : "b"), -1);
+        case Kind::Dt: {
+            const bool upright = LongAlongY(kind, code);
+            dimH(c, letters, B + kDimNear, L, R, s(upright ? "b" : "h"), 1);
+            dimV(c, letters, L - kDimNear, T, B, s(upright ? "h" : "b"), -1);
             depth.bottom = depth.left = kDimNear;
             break;
+        }
         case Kind::Sh: {
-            const bool upright = code == 1 || code == 2;
+            const bool upright = LongAlongY(kind, code);
+            // The back of the web is on the left or at the bottom while the flanges point to +x or
+            // +y, that is after 0 or 1 quarter turns.
+            const bool backFirst = PlacementOf(kind, code).quarterTurns < 2;
             dimH(c, letters, B + kDimNear, L, R, s(upright ? "b" : "h"), 1);
             dimV(c, letters, L - kDimNear, T, B, s(upright ? "h" : "b"), -1);
             depth.bottom = depth.left = kDimNear;
             // Zo: from the back of the web to the axis across it.
             if (upright) {
-                dimH(c, letters, B + kDimFar, code == 2 ? L : R, X, s("Zo"), 1);
+                dimH(c, letters, B + kDimFar, backFirst ? L : R, X, s("Zo"), 1);
                 depth.bottom = kDimFar;
             } else {
-                dimV(c, letters, L - kDimFar, code == 3 ? B : T, Y, s("Zo"), -1);
+                dimV(c, letters, L - kDimFar, backFirst ? B : T, Y, s("Zo"), -1);
                 depth.left = kDimFar;
             }
             break;

@@ -85,7 +85,7 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
         break;
     case Kind::Dt: {
         const TDtEntry& e = m.Dt.entry(n);
-        const bool webY = e.Orientation != 2;
+        const bool webY = PlacementOf(Kind::Dt, e.Orientation).quarterTurns % 2 == 0;
         const double w = webY ? e.b : e.h, h = webY ? e.h : e.b;
         boxEntry(r, s, e.Xc - w / 2, e.Xc + w / 2, e.Yc - h / 2, e.Yc + h / 2);
         s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
@@ -93,20 +93,19 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
     }
     case Kind::Sh: {
         const TShEntry& e = m.Sh.entry(n);
-        switch (e.Orientation) {
-        case 1: // web at the right, flanges pointing left
-            boxEntry(r, s, e.Xc + e.Zo - e.b, e.Xc + e.Zo, e.Yc - e.h / 2, e.Yc + e.h / 2);
-            break;
-        case 3: // web at the bottom, flanges pointing up
-            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, e.Yc - e.Zo, e.Yc - e.Zo + e.b);
-            break;
-        case 4: // web at the top, flanges pointing down
-            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, e.Yc + e.Zo - e.b, e.Yc + e.Zo);
-            break;
-        default: // 2: web at the left, flanges pointing right
-            boxEntry(r, s, e.Xc - e.Zo, e.Xc - e.Zo + e.b, e.Yc - e.h / 2, e.Yc + e.h / 2);
-            break;
-        }
+        // In its own frame the channel spans from the back of its web at −Zo to the tips of
+        // its flanges at b − Zo across the web, and ±h/2 along it. Turned into place, the
+        // flanges point along x (even quarter turns) or y, forwards for 0 and 1 quarter turns.
+        const int turns = PlacementOf(Kind::Sh, e.Orientation).quarterTurns;
+        const double dir = turns < 2 ? 1 : -1;
+        const bool alongX = turns % 2 == 0;
+        const double back = (alongX ? e.Xc : e.Yc) - dir * e.Zo;
+        const double tips = back + dir * e.b;
+        const double lo = dir > 0 ? back : tips, hi = dir > 0 ? tips : back;
+        if (alongX)
+            boxEntry(r, s, lo, hi, e.Yc - e.h / 2, e.Yc + e.h / 2);
+        else
+            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, lo, hi);
         s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
         break;
     }
@@ -263,10 +262,9 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     }
     obs.moduliFound(model, r);
 
-    const double values[ResultFieldCount] = {r.xc, r.yc, r.A,  r.Ix, r.Iy, r.Ixy, r.Alpha0,
-                                             r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    const std::array<double, ResultFieldCount> values = ResultValues(r);
     for (int i = 0; i < ResultFieldCount; ++i)
-        r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[i]);
+        r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[static_cast<std::size_t>(i)]);
     obs.resultsWritten(model, r);
     return out;
 }

@@ -8,6 +8,7 @@
 
 #include "model/commit.h"
 #include "model/section_model.h"
+#include "solver/result_fields.h"
 
 #include <array>
 #include <cmath>
@@ -35,26 +36,6 @@ struct SolvedEntry {
     int pointCount = 0;                    // 4, or 5 for an angle
     double ai = 0, bi = 0;                 // Yc − yc and Xc − xc, set in the central sums
 };
-
-// The thirteen result fields, in the order of the result tab.
-enum ResultField {
-    rfXc,
-    rfYc,
-    rfA,
-    rfIx,
-    rfIy,
-    rfIxy,
-    rfAlpha0,
-    rfIu,
-    rfIv,
-    rfiu,
-    rfiv,
-    rfWu,
-    rfWv,
-    ResultFieldCount
-};
-inline constexpr std::array<std::string_view, ResultFieldCount> ResultNames = {
-    "Xc", "Yc", "A", "Ix", "Iy", "Ixy", "Alpha0", "Iu", "Iv", "iu", "iv", "Wu", "Wv"};
 
 struct TSectionResult {
     double A = 0, Sx = 0, Sy = 0, yc = 0, xc = 0;

@@ -30,7 +30,6 @@ TEST_F(FormTest, StartStateHasEveryKindEmptyAndGreyed) {
     EXPECT_EQ(form->currentTabNumber(), 1);
     EXPECT_EQ(form->LastTabNumber(), 1);
     EXPECT_EQ(form->NewTabNumber(), 1);
-    EXPECT_EQ(form->PageColor(), QColor(255, 255, 255));
 
     // Every kind: the rows of its table, greyed; spin box 0, disabled; buttons ready.
     for (Kind k : TabOrder) {

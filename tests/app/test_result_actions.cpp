@@ -100,7 +100,6 @@ TEST_F(ResultActions, ReportIsWrittenOpenedAndTheWindowReturnsToRest) {
     EXPECT_EQ(highest, 20);
     EXPECT_EQ(progress->value(), 0);
     EXPECT_TRUE(w<QWidget>("Panel9")->isHidden());
-    EXPECT_FALSE(form->ReportMode());
     EXPECT_EQ(field("edResA")->text(), "26.8");
 
     // No application takes the document: the message says where the file is.
@@ -168,7 +167,6 @@ TEST_F(ResultActions, ReportOfABadSectionShowsTheCommitMessage) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
     EXPECT_EQ(focusedName(), "meDtA");
-    EXPECT_FALSE(form->ReportMode());
 }
 
 } // namespace

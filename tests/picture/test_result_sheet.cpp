@@ -169,7 +169,7 @@ TEST(ResultSheet, SuperscriptFollowsLongAndShortValueTexts) {
     const QImage s = sheetOf(t);
     for (const ResultField row : {rfIx, rfIy, rfIxy, rfIu, rfIv}) {
         const LineEnd e = lineEnd(s, SheetRowY[static_cast<std::size_t>(row)]);
-        SCOPED_TRACE(ResultNames[static_cast<std::size_t>(row)]);
+        SCOPED_TRACE(ResultFields[static_cast<std::size_t>(row)].name);
         // The "4" starts where the full stop of "см." ends: between their ink only the
         // glyphs' own bearings, 2 px for these faces and sizes (3 where the text's width
         // ends on a fraction of a pixel), whatever the text's length.

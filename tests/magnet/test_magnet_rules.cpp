@@ -1,7 +1,8 @@
-#include "MagnetRules.h"
+#include "magnet/magnet_rules.h"
 
 #include <gtest/gtest.h>
 
+using namespace karo;
 using magnet::TMagnetRect;
 
 namespace {

@@ -6,7 +6,7 @@
 //
 // Usage in the main window's constructor:
 //
-//     FormMagnet1 = TFormMagnet::attachToMainWindow(this);
+//     TFormMagnet::attachToMainWindow(this);
 //
 // The magnet is a child of the window and is destroyed with it. Any other window:
 //
@@ -18,7 +18,7 @@
 // until the window has stopped moving for MoveEndDelayMs and snaps it then.
 // Client-area drags (FormDragable) are done by the magnet itself and snap live.
 
-#include "MagnetRules.h"
+#include "magnet/magnet_rules.h"
 
 #include <QObject>
 #include <QPoint>
@@ -33,6 +33,9 @@
 class QWidget;
 class QMouseEvent;
 class QMoveEvent;
+
+namespace karo {
+
 class TFormMagnet;
 
 // Asked before another window is glued / snapped to; `allow` comes in as true.
@@ -68,30 +71,30 @@ class TFormMagnet : public QObject {
     // Quiet time after the last move event that ends a window-manager drag.
     static constexpr int MoveEndDelayMs = 150;
 
-    QWidget* form() const { return m_form; }
+    QWidget* form() const { return form_; }
 
-    bool isActive() const { return m_active; }
+    bool isActive() const { return active_; }
     // Switching from false to true snaps the window where it stands.
     void setActive(bool active);
 
-    bool glue() const { return m_glue; }
-    void setGlue(bool glue) { m_glue = glue; }
+    bool glue() const { return glue_; }
+    void setGlue(bool glue) { glue_ = glue; }
 
-    bool formDragable() const { return m_formDragable; }
-    void setFormDragable(bool dragable) { m_formDragable = dragable; }
+    bool formDragable() const { return formDragable_; }
+    void setFormDragable(bool dragable) { formDragable_ = dragable; }
 
-    TMagnetType magnetType() const { return m_magnetType; }
-    void setMagnetType(TMagnetType type) { m_magnetType = type; }
+    TMagnetType magnetType() const { return magnetType_; }
+    void setMagnetType(TMagnetType type) { magnetType_ = type; }
 
-    quint8 power() const { return m_power; }
-    void setPower(quint8 power) { m_power = power; }
+    quint8 power() const { return power_; }
+    void setPower(quint8 power) { power_ = power; }
 
-    TScreenMagnet& screenMagnet() { return m_screenMagnet; }
-    const TScreenMagnet& screenMagnet() const { return m_screenMagnet; }
+    TScreenMagnet& screenMagnet() { return screenMagnet_; }
+    const TScreenMagnet& screenMagnet() const { return screenMagnet_; }
 
-    void setOnGlue(TOnGlue handler) { m_onGlue = std::move(handler); }
-    void setOnMagnet(TOnMagnet handler) { m_onMagnet = std::move(handler); }
-    void setOnDragMove(TNotifyEvent handler) { m_onDragMove = std::move(handler); }
+    void setOnGlue(TOnGlue handler) { onGlue_ = std::move(handler); }
+    void setOnMagnet(TOnMagnet handler) { onMagnet_ = std::move(handler); }
+    void setOnDragMove(TNotifyEvent handler) { onDragMove_ = std::move(handler); }
 
     // Replaces the screen lookup (QScreen::availableGeometry / geometry of the
     // screen under the window); tests use a fixed rectangle.
@@ -101,9 +104,9 @@ class TFormMagnet : public QObject {
     void snapNow();
 
     // A drag is under way (client-area drag, or window-manager moves not yet settled).
-    bool isMoving() const { return m_moving; }
+    bool isMoving() const { return moving_; }
     // The windows glued to this one during the current drag.
-    const std::vector<TGluedObject>& glueList() const { return m_glueList; }
+    const std::vector<TGluedObject>& glueList() const { return glueList_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -131,25 +134,27 @@ class TFormMagnet : public QObject {
     bool mousePress(QMouseEvent* event);
     void dragStep(QPoint pointer);
 
-    QWidget* m_form;
-    bool m_active = true;
-    bool m_glue = false;
-    bool m_formDragable = false;
-    TMagnetType m_magnetType = mkOnMoving;
-    quint8 m_power = 20;
-    TScreenMagnet m_screenMagnet;
-    TOnGlue m_onGlue;
-    TOnMagnet m_onMagnet;
-    TNotifyEvent m_onDragMove;
-    TAreaProvider m_areaProvider;
+    QWidget* form_;
+    bool active_ = true;
+    bool glue_ = false;
+    bool formDragable_ = false;
+    TMagnetType magnetType_ = mkOnMoving;
+    quint8 power_ = 20;
+    TScreenMagnet screenMagnet_;
+    TOnGlue onGlue_;
+    TOnMagnet onMagnet_;
+    TNotifyEvent onDragMove_;
+    TAreaProvider areaProvider_;
 
-    bool m_gluedByOther = false;
-    bool m_moving = false;
-    bool m_clientDrag = false;
-    QPoint m_cursorOffset;
-    std::vector<TGluedObject> m_glueList;
+    bool gluedByOther_ = false;
+    bool moving_ = false;
+    bool clientDrag_ = false;
+    QPoint cursorOffset_;
+    std::vector<TGluedObject> glueList_;
     // The position a magnet last gave the window; the move event that reports it
     // is not the user's move.
-    std::optional<QPoint> m_placedAt;
-    QTimer m_moveEnd;
+    std::optional<QPoint> placedAt_;
+    QTimer moveEnd_;
 };
+
+} // namespace karo

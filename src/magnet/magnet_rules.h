@@ -2,7 +2,7 @@
 
 // Snapping rules of the window magnet, as pure functions on rectangles and points.
 // Everything here works in one screen coordinate system; the window-side code in
-// FormMagnet.h gathers the rectangles and applies the results.
+// form_magnet.h gathers the rectangles and applies the results.
 
 #include <QPoint>
 #include <QRect>
@@ -13,6 +13,8 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+namespace karo {
 
 // Which rectangle attracts a top-level window.
 enum TScreenArea { saFullScreen = 0, saWorkArea = 1 };
@@ -123,3 +125,5 @@ inline QPoint gluedTopLeft(const TMagnetRect& r, const GlueOffset& g) {
 }
 
 } // namespace magnet
+
+} // namespace karo

@@ -1,4 +1,4 @@
-#include "FormMagnet.h"
+#include "magnet/form_magnet.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -8,6 +8,8 @@
 #include <QWidget>
 
 #include <algorithm>
+
+namespace karo {
 
 using magnet::TMagnetRect;
 
@@ -26,11 +28,11 @@ QWidget* holder(const QWidget* form) {
 
 } // namespace
 
-TFormMagnet::TFormMagnet(QWidget* form) : QObject(form), m_form(form) {
+TFormMagnet::TFormMagnet(QWidget* form) : QObject(form), form_(form) {
     Q_ASSERT(form);
-    m_moveEnd.setSingleShot(true);
-    m_moveEnd.setInterval(MoveEndDelayMs);
-    connect(&m_moveEnd, &QTimer::timeout, this, &TFormMagnet::moveSettled);
+    moveEnd_.setSingleShot(true);
+    moveEnd_.setInterval(MoveEndDelayMs);
+    connect(&moveEnd_, &QTimer::timeout, this, &TFormMagnet::moveSettled);
     setAreaProvider({});
     allMagnets().push_back(this);
     form->installEventFilter(this);
@@ -49,10 +51,10 @@ TFormMagnet* TFormMagnet::attachToMainWindow(QWidget* mainWindow) {
 }
 
 void TFormMagnet::setActive(bool active) {
-    if (active == m_active) {
+    if (active == active_) {
         return;
     }
-    m_active = active;
+    active_ = active;
     if (active) {
         snapNow();
     }
@@ -60,13 +62,13 @@ void TFormMagnet::setActive(bool active) {
 
 void TFormMagnet::setAreaProvider(TAreaProvider provider) {
     if (provider) {
-        m_areaProvider = std::move(provider);
+        areaProvider_ = std::move(provider);
         return;
     }
-    m_areaProvider = [this](TScreenArea area, const QRect& windowRect) {
+    areaProvider_ = [this](TScreenArea area, const QRect& windowRect) {
         QScreen* screen = QGuiApplication::screenAt(windowRect.center());
         if (!screen) {
-            screen = m_form->screen();
+            screen = form_->screen();
         }
         if (!screen) {
             return windowRect; // nothing to snap to
@@ -76,8 +78,8 @@ void TFormMagnet::setAreaProvider(TAreaProvider provider) {
 }
 
 TMagnetRect TFormMagnet::frameRect() const {
-    QRect r = m_form->frameGeometry();
-    if (QWidget* parent = holder(m_form)) {
+    QRect r = form_->frameGeometry();
+    if (QWidget* parent = holder(form_)) {
         r.moveTopLeft(parent->mapToGlobal(r.topLeft()));
     }
     return TMagnetRect::fromQRect(r);
@@ -85,21 +87,21 @@ TMagnetRect TFormMagnet::frameRect() const {
 
 TMagnetRect TFormMagnet::area(const TMagnetRect& windowRect) const {
     std::optional<TMagnetRect> parentClient;
-    if (QWidget* parent = holder(m_form)) {
+    if (QWidget* parent = holder(form_)) {
         parentClient =
             TMagnetRect::fromQRect(QRect(parent->mapToGlobal(QPoint(0, 0)), parent->size()));
     }
     const QRect window = windowRect.toQRect();
-    return magnet::attractingArea(parentClient, m_screenMagnet.Area,
-                                  TMagnetRect::fromQRect(m_areaProvider(saWorkArea, window)),
-                                  TMagnetRect::fromQRect(m_areaProvider(saFullScreen, window)));
+    return magnet::attractingArea(parentClient, screenMagnet_.Area,
+                                  TMagnetRect::fromQRect(areaProvider_(saWorkArea, window)),
+                                  TMagnetRect::fromQRect(areaProvider_(saFullScreen, window)));
 }
 
 std::vector<TFormMagnet::Peer> TFormMagnet::peers() const {
     std::vector<Peer> result;
     for (TFormMagnet* other : allMagnets()) {
-        if (other == this || other->m_form == m_form || !other->m_active ||
-            !other->m_form->isVisible() || holder(other->m_form) != holder(m_form)) {
+        if (other == this || other->form_ == form_ || !other->active_ ||
+            !other->form_->isVisible() || holder(other->form_) != holder(form_)) {
             continue;
         }
         result.push_back({other, other->frameRect()});
@@ -108,18 +110,18 @@ std::vector<TFormMagnet::Peer> TFormMagnet::peers() const {
 }
 
 bool TFormMagnet::inGlueList(const TFormMagnet* other) const {
-    return std::any_of(m_glueList.begin(), m_glueList.end(),
+    return std::any_of(glueList_.begin(), glueList_.end(),
                        [other](const TGluedObject& g) { return g.Magnet == other; });
 }
 
 void TFormMagnet::placeAt(QPoint screenTopLeft) {
-    m_placedAt = screenTopLeft;
+    placedAt_ = screenTopLeft;
     QPoint target = screenTopLeft;
-    if (QWidget* parent = holder(m_form)) {
+    if (QWidget* parent = holder(form_)) {
         target = parent->mapFromGlobal(screenTopLeft);
     }
-    if (m_form->pos() != target) {
-        m_form->move(target); // for a top-level window this places its frame
+    if (form_->pos() != target) {
+        form_->move(target); // for a top-level window this places its frame
     }
 }
 
@@ -132,25 +134,25 @@ TMagnetRect TFormMagnet::magnetize(const TMagnetRect& r, bool fromPointer, bool 
     in.fromPointer = fromPointer;
     in.noSnap = noSnap;
     in.pointer = pointer;
-    in.cursorOffset = m_cursorOffset;
+    in.cursorOffset = cursorOffset_;
     in.area = area(
-        fromPointer ? magnet::rectFromPointer(pointer, m_cursorOffset, QSize(r.width(), r.height()))
+        fromPointer ? magnet::rectFromPointer(pointer, cursorOffset_, QSize(r.width(), r.height()))
                     : r);
-    in.screen = m_screenMagnet;
-    in.power = m_power;
-    in.glue = m_glue;
+    in.screen = screenMagnet_;
+    in.power = power_;
+    in.glue = glue_;
     for (const Peer& p : attracting) {
         in.others.push_back(p.rect);
     }
-    if (m_onMagnet) {
+    if (onMagnet_) {
         in.allowMagnet = [this, &attracting](std::size_t i) {
             bool allow = true;
-            m_onMagnet(this, attracting[i].magnet->m_form, allow);
+            onMagnet_(this, attracting[i].magnet->form_, allow);
             return allow;
         };
     }
     const TMagnetRect result = magnet::magnetize(r, in).rect;
-    if (m_glue) {
+    if (glue_) {
         moveGlued(result);
     }
     return result;
@@ -162,54 +164,54 @@ void TFormMagnet::snapNow() {
 }
 
 void TFormMagnet::collectGlued(const TMagnetRect& self) {
-    m_glueList.clear();
+    glueList_.clear();
     const std::vector<Peer> candidates = peers();
     std::vector<TMagnetRect> rects;
     for (const Peer& p : candidates) {
         rects.push_back(p.rect);
     }
     magnet::AllowFn allowGlue;
-    if (m_onGlue) {
+    if (onGlue_) {
         allowGlue = [this, &candidates](std::size_t i) {
             bool allow = true;
-            m_onGlue(this, candidates[i].magnet->m_form, allow);
+            onGlue_(this, candidates[i].magnet->form_, allow);
             return allow;
         };
     }
     for (const magnet::GlueOffset& g : magnet::collectGlued(self, rects, allowGlue)) {
-        m_glueList.push_back({candidates[g.index].magnet, g.dx, g.dy});
+        glueList_.push_back({candidates[g.index].magnet, g.dx, g.dy});
     }
 }
 
 void TFormMagnet::moveGlued(const TMagnetRect& r) {
-    for (const TGluedObject& g : m_glueList) {
+    for (const TGluedObject& g : glueList_) {
         TFormMagnet* other = g.Magnet;
-        if (!other || !other->m_active) {
+        if (!other || !other->active_) {
             continue;
         }
-        other->m_gluedByOther = true;
+        other->gluedByOther_ = true;
         other->placeAt(magnet::gluedTopLeft(r, {0, g.DX, g.DY}));
-        other->m_gluedByOther = false;
+        other->gluedByOther_ = false;
     }
 }
 
 void TFormMagnet::endMove(bool alwaysSnap) {
-    m_moveEnd.stop();
-    m_moving = false;
-    m_glueList.clear();
-    if (m_active && !m_gluedByOther && (alwaysSnap || m_magnetType == mkAfterMoving)) {
-        if (m_glue) {
+    moveEnd_.stop();
+    moving_ = false;
+    glueList_.clear();
+    if (active_ && !gluedByOther_ && (alwaysSnap || magnetType_ == mkAfterMoving)) {
+        if (glue_) {
             collectGlued(frameRect());
         }
         snapNow();
         // The list belongs to this drag; a later snap must not pull windows that
         // the user has parted since.
-        m_glueList.clear();
+        glueList_.clear();
     }
 }
 
 bool TFormMagnet::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_form) {
+    if (watched != form_) {
         return false;
     }
     switch (event->type()) {
@@ -219,29 +221,29 @@ bool TFormMagnet::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonPress:
         return mousePress(static_cast<QMouseEvent*>(event));
     case QEvent::MouseMove:
-        if (m_clientDrag) {
+        if (clientDrag_) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->buttons() & Qt::LeftButton) {
                 dragStep(mouse->globalPosition().toPoint());
             } else { // the release went elsewhere
-                m_clientDrag = false;
+                clientDrag_ = false;
                 endMove(false);
             }
             return true;
         }
         break;
     case QEvent::MouseButtonRelease:
-        if (m_clientDrag && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            m_clientDrag = false;
+        if (clientDrag_ && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            clientDrag_ = false;
             endMove(false);
             return true;
         }
         break;
     case QEvent::Hide:
-        m_moveEnd.stop();
-        m_moving = false;
-        m_clientDrag = false;
-        m_glueList.clear();
+        moveEnd_.stop();
+        moving_ = false;
+        clientDrag_ = false;
+        glueList_.clear();
         break;
     default:
         break;
@@ -253,33 +255,33 @@ bool TFormMagnet::eventFilter(QObject* watched, QEvent* event) {
 // program placing its window). The window manager gives no sign of a drag's end,
 // so the end is a pause in the moves.
 void TFormMagnet::windowMoved(QMoveEvent* event) {
-    if (m_gluedByOther || m_clientDrag || !m_form->isVisible()) {
+    if (gluedByOther_ || clientDrag_ || !form_->isVisible()) {
         return;
     }
     const TMagnetRect now = frameRect();
-    if (m_placedAt && *m_placedAt == now.topLeft()) {
+    if (placedAt_ && *placedAt_ == now.topLeft()) {
         return;
     }
-    m_placedAt.reset();
-    if (!m_active) {
+    placedAt_.reset();
+    if (!active_) {
         return;
     }
-    if (!m_moving) {
-        m_moving = true;
-        if (m_glue) {
+    if (!moving_) {
+        moving_ = true;
+        if (glue_) {
             const QPoint step = event->pos() - event->oldPos();
             TMagnetRect before = now;
             before.moveTo(now.left - step.x(), now.top - step.y());
             collectGlued(before);
         }
     }
-    if (m_glue) {
+    if (glue_) {
         moveGlued(now);
     }
-    if (m_onDragMove) {
-        m_onDragMove(this);
+    if (onDragMove_) {
+        onDragMove_(this);
     }
-    m_moveEnd.start();
+    moveEnd_.start();
 }
 
 void TFormMagnet::moveSettled() {
@@ -291,45 +293,47 @@ void TFormMagnet::moveSettled() {
 // Only the window's own background: any visible, enabled widget under the point
 // (a label as well as an edit field or a panel) keeps its clicks.
 bool TFormMagnet::isEmptySpot(QPoint formPos) const {
-    if (!m_form->rect().contains(formPos)) {
+    if (!form_->rect().contains(formPos)) {
         return false;
     }
-    const QWidget* child = m_form->childAt(formPos);
+    const QWidget* child = form_->childAt(formPos);
     return child == nullptr || !child->isEnabled();
 }
 
 bool TFormMagnet::mousePress(QMouseEvent* event) {
     // Qt::LeftButton is the primary button: the X server and the compositors
     // already swap the buttons for left-handed users.
-    if (!m_formDragable || m_clientDrag || event->button() != Qt::LeftButton ||
+    if (!formDragable_ || clientDrag_ || event->button() != Qt::LeftButton ||
         !isEmptySpot(event->position().toPoint())) {
         return false;
     }
-    m_moveEnd.stop();
-    m_moving = false;
-    m_clientDrag = true;
-    m_cursorOffset = event->globalPosition().toPoint() - frameRect().topLeft();
+    moveEnd_.stop();
+    moving_ = false;
+    clientDrag_ = true;
+    cursorOffset_ = event->globalPosition().toPoint() - frameRect().topLeft();
     return true;
 }
 
 void TFormMagnet::dragStep(QPoint pointer) {
     const TMagnetRect current = frameRect();
     TMagnetRect r;
-    const bool snapping = m_active && !m_gluedByOther;
+    const bool snapping = active_ && !gluedByOther_;
     if (snapping) {
-        if (!m_moving) {
-            if (m_glue) {
+        if (!moving_) {
+            if (glue_) {
                 collectGlued(current);
             }
-            m_moving = true;
+            moving_ = true;
         }
-        r = magnetize(current, true, m_magnetType == mkAfterMoving, pointer);
+        r = magnetize(current, true, magnetType_ == mkAfterMoving, pointer);
     } else {
-        r = magnet::rectFromPointer(pointer, m_cursorOffset,
+        r = magnet::rectFromPointer(pointer, cursorOffset_,
                                     QSize(current.width(), current.height()));
     }
     placeAt(r.topLeft());
-    if (snapping && m_onDragMove) {
-        m_onDragMove(this);
+    if (snapping && onDragMove_) {
+        onDragMove_(this);
     }
 }
+
+} // namespace karo

@@ -1,4 +1,4 @@
-#include "FormMagnet.h"
+#include "magnet/form_magnet.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+using namespace karo;
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "MagnetRules.h"
+#include "magnet/magnet_rules.h"
 
-namespace magnet {
+namespace karo::magnet {
 
 void TMagnetRect::moveTo(int x, int y) {
     const int w = width();
@@ -143,4 +143,4 @@ std::vector<GlueOffset> collectGlued(const TMagnetRect& self,
     return glued;
 }
 
-} // namespace magnet
+} // namespace karo::magnet
