@@ -8,6 +8,7 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "model/orientation.h"
+#include "picture/section_picture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -105,11 +106,6 @@ void TMainForm::showTab(int number) {
 
 int TMainForm::currentTabNumber() const {
     return tabs_->currentIndex() + 1;
-}
-
-void TMainForm::setSectionPicture(SolveObserver* observer, std::function<QImage()> image) {
-    pictureObserver_ = observer;
-    pictureImage_ = std::move(image);
 }
 
 // ---- commit -------------------------------------------------------------------------------
@@ -285,7 +281,7 @@ void TMainForm::PageControl1Change() {
         newTabNumber_ = currentTabNumber();
         if (newTabNumber_ == ResultTabNumber) {
             const SolveOutcome o = solve();
-            if (o.ReportError == 1)
+            if (o.status == SolveStatus::EmptySection)
                 return;
             // Normally the result tab; a commit of the solve that refused or warned has
             // brought its kind's tab to the front instead, and leaving that tab must commit.
@@ -297,20 +293,20 @@ void TMainForm::PageControl1Change() {
 }
 
 SolveOutcome TMainForm::solve() {
-    SolveHooks messages(*this);
-    SolveObservers hooks{pictureObserver_, &messages};
-    const FieldReader reader(*this);
-    // The picture as far as it was drawn is shown even when the run stops on a fault.
+    // The entries on show first: a refusal or a warning is told as each commit is made.
+    SolveOutcome o = CommitOnShow(model_, FieldReader(*this),
+                                  [this](Kind k, const CommitResult& c) { reportCommit(k, c); });
+    if (o.status == SolveStatus::Rejected) {
+        showSectionPicture(DrawSectionPicture(model_, TSectionResult()));
+        return o;
+    }
+    // The picture as far as the run got is shown even when the run stops on a fault.
     struct ShowPicture {
         TMainForm& form;
-        ~ShowPicture() {
-            if (form.pictureImage_)
-                form.showSectionPicture(form.pictureImage_());
-        }
+        ~ShowPicture() { form.showSectionPicture(DrawSectionPicture(form.model_, form.result_)); }
     } showPicture{*this};
-    SolveOutcome o;
     try {
-        o = SolveSection(model_, &reader, result_, &hooks);
+        o = SolveSection(model_, result_);
     } catch (const ArithmeticError&) {
         clearResultFields();
         throw;

@@ -70,10 +70,6 @@ class TMainForm : public QWidget {
     void showTab(int number);
     int currentTabNumber() const;
 
-    // The section picture: an observer that draws during the solve and the image it draws
-    // on, shown in Image1 after each solve.
-    void setSectionPicture(SolveObserver* observer, std::function<QImage()> image);
-
     // The commit of the kind's fields into entry `n`, with the tab, message and focus that
     // tell the user about a refused field. Gives the commit's Code.
     int commitKind(Kind k, int n);
@@ -134,7 +130,6 @@ class TMainForm : public QWidget {
     };
 
     class FieldReader;
-    class SolveHooks;
     friend class TSectionCommand;
     class CommitRecorder;
 
@@ -226,9 +221,6 @@ class TMainForm : public QWidget {
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};
     QShortcut* catalogueShortcut_ = nullptr;
-
-    SolveObserver* pictureObserver_ = nullptr;
-    std::function<QImage()> pictureImage_;
 
     TFormMagnet* FormMagnet1 = nullptr;
 

@@ -102,11 +102,12 @@ void TMainForm::bbWordClick() {
         reportMode_ = false;
     };
 
-    SolveHooks messages(*this);
+    hooks.committed = [this](Kind k, const CommitResult& c) { reportCommit(k, c); };
+
     const FieldReader reader(*this);
     const QImage current = shownPicture_;
     const report::ReportRunResult run =
-        report::RunReport(model_, &reader, result_, hooks, QString(), &current, &messages);
+        report::RunReport(model_, &reader, result_, hooks, QString(), &current);
     if (!run.picture.isNull())
         showSectionPicture(run.picture);
     if (run.fault) {

@@ -244,7 +244,7 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
-        SolveSection(m, nullptr, r);
+        SolveSection(m, r);
     } catch (...) {
         return {};
     }
@@ -375,7 +375,7 @@ double fittedScale(Kind kind, int code, PlateView view) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
-        SolveSection(m, nullptr, r);
+        SolveSection(m, r);
     } catch (...) {
         return 0;
     }

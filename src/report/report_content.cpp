@@ -5,6 +5,7 @@
 #include "report/document.h"
 #include "solver/format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -42,12 +43,38 @@ void unit(Document& d, const QString& power, const QString& after) {
     d.text(after);
 }
 
+// Writes one solution; each part reads the values of the run that it shows.
+class SolutionWriter {
+  public:
+    SolutionWriter(Document& document, const std::function<void()>& step)
+        : doc_(document), step_(step) {}
+
+    int steps() const { return steps_; }
+    void write(const TSectionModel& m, const TSectionResult& r);
+
+  private:
+    void step(int times = 1);
+    static const QImage& sketch(Kind kind, int code);
+
+    void writeProfiles(const TSectionModel& m, const TSectionResult& r);
+    void writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs);
+    void writeBeam(int n, const TDtEntry& e);
+    void writeChannel(int n, const TShEntry& e);
+    void writePlate(int n, const TListEntry& e, const SolvedEntry& s);
+    void writeCoordinates(int n, double Xc, double Yc);
+    void writeCentroid(const TSectionResult& r);
+    void writeCentral(const TSectionResult& r);
+    void writePrincipal(const TSectionResult& r);
+    void writeModuli(const TSectionResult& r);
+
+    Document& doc_;
+    const std::function<void()>& step_;
+    int steps_ = 0;
+};
+
 } // namespace
 
-ReportContent::ReportContent(Document& document, std::function<void()> step)
-    : doc_(document), step_(std::move(step)) {}
-
-void ReportContent::step(int times) {
+void SolutionWriter::step(int times) {
     for (int i = 0; i < times; ++i) {
         ++steps_;
         if (step_)
@@ -57,7 +84,7 @@ void ReportContent::step(int times) {
 
 // The orientation pictures are fixed drawings, like bitmaps loaded with the window: each is
 // drawn once per process and shared by every report, so a document holds one copy of each.
-const QImage& ReportContent::sketch(Kind kind, int code) {
+const QImage& SolutionWriter::sketch(Kind kind, int code) {
     static std::map<std::pair<int, int>, QImage> drawn;
     const auto key = std::make_pair(static_cast<int>(kind), code);
     auto it = drawn.find(key);
@@ -81,94 +108,23 @@ QImage PaletteImage(const QImage& image) {
     return indexed.convertToFormat(image.format()) == image ? indexed : image;
 }
 
-// ---- hooks -------------------------------------------------------------------------------
+// ---- the solution in document order -------------------------------------------------------
 
-void ReportContent::areaTerm(const TSectionModel&, const TSectionResult&, const SolvedEntry& s) {
-    // The leading " + " of the first piece is dropped when the formulas are written.
-    const QString area = full(s.A);
-    sumX_ += u" + "_s + area + u"·"_s + full(s.Xc);
-    sumY_ += u" + "_s + area + u"·"_s + full(s.Yc);
-    sumA_ += u" + "_s + area;
-}
-
-void ReportContent::centroidFound(const TSectionModel& m, const TSectionResult& r) {
+void SolutionWriter::write(const TSectionModel& m, const TSectionResult& r) {
+    if (!r.reachedStage(SolveStage::Centroid))
+        return;
     writeProfiles(m, r);
     writeCentroid(r);
-    writeSkeleton();
-}
-
-void ReportContent::centralTerm(const TSectionModel&, const TSectionResult& r,
-                                const SolvedEntry& s) {
-    const int n = ++centralNumber_;
-    const QString separator = n == 1 ? QString() : u" + "_s;
-    const QString a = brief(s.ai);
-    const QString b = brief(s.bi);
-    const QString area = full(s.A);
-    // A plate's own moments are the solver's h³b/12 and b³h/12, shown short; the catalogue
-    // values of the other kinds are shown as typed.
-    const bool plate = s.kind == Kind::List;
-    const bool angle = s.kind == Kind::Un || s.kind == Kind::Ur;
-    const QString ownIx = plate ? brief(s.Ix) : full(s.Ix);
-    const QString ownIy = plate ? brief(s.Iy) : full(s.Iy);
-    const QString ownIxy = angle ? brief(s.Ixy) : u"0"_s;
-
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder), [&](Document& t) {
-        t.text(u"a"_s);
-        t.sub(num(n));
-        t.text(u" = y"_s);
-        t.sub(num(n));
-        t.text(u" - y"_s);
-        t.sub(u"c"_s);
-        t.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + a + u" см., b"_s);
-        t.sub(num(n));
-        t.text(u" = x"_s);
-        t.sub(num(n));
-        t.text(u" - x"_s);
-        t.sub(u"c"_s);
-        t.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + b + u" см."_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIx + u" + ("_s + a + u")"_s);
-        t.sup(u"2"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIyPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIy + u" + ("_s + b + u")"_s);
-        t.sup(u"2"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxyPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIxy + u" + ("_s + a + u")"_s + u"·"_s + u"("_s + b + u")"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-}
-
-void ReportContent::centralSums(const TSectionModel&, const TSectionResult& r) {
-    doc_.removePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder));
-    const auto total = [&](const char* placeholder, double value) {
-        doc_.replacePlaceholder(QString::fromLatin1(placeholder), [&](Document& t) {
-            t.text(u" = "_s + brief(value) + u" см"_s);
-            t.sup(u"4"_s);
-            t.text(u"."_s);
-        });
-    };
-    total(kIxPlaceholder, r.Ix);
-    total(kIyPlaceholder, r.Iy);
-    total(kIxyPlaceholder, r.Ixy);
-    step(5);
-}
-
-void ReportContent::principalFound(const TSectionModel&, const TSectionResult& r) {
-    writePrincipal(r);
-}
-
-void ReportContent::moduliFound(const TSectionModel&, const TSectionResult& r) {
-    writeModuli(r);
+    writeCentral(r);
+    if (r.reachedStage(SolveStage::Principal))
+        writePrincipal(r);
+    if (r.reachedStage(SolveStage::Moduli))
+        writeModuli(r);
 }
 
 // ---- the individual profiles ---------------------------------------------------------------
 
-void ReportContent::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
+void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
     doc_.align(AlignCenter);
     doc_.bold(true);
     doc_.text(u"Геометрические характеристики отдельных профилей:\r"_s);
@@ -201,7 +157,7 @@ void ReportContent::writeProfiles(const TSectionModel& m, const TSectionResult& 
     step(5);
 }
 
-void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
+void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
     const Kind kind = equalLegs ? Kind::Ur : Kind::Un;
     const QString sign = signText(kind, e.Orientation);
     doc_.bold(true);
@@ -259,7 +215,7 @@ void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, b
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeBeam(int n, const TDtEntry& e) {
+void SolutionWriter::writeBeam(int n, const TDtEntry& e) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Двутавр № "_s + full(e.h) + u":\r"_s);
     doc_.bold(false);
@@ -279,7 +235,7 @@ void ReportContent::writeBeam(int n, const TDtEntry& e) {
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeChannel(int n, const TShEntry& e) {
+void SolutionWriter::writeChannel(int n, const TShEntry& e) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Швеллер № "_s + full(e.h) + u":\r"_s);
     doc_.bold(false);
@@ -301,7 +257,7 @@ void ReportContent::writeChannel(int n, const TShEntry& e) {
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
+void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
               u" мм.:\r"_s);
@@ -326,7 +282,7 @@ void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s)
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeCoordinates(int n, double Xc, double Yc) {
+void SolutionWriter::writeCoordinates(int n, double Xc, double Yc) {
     doc_.text(u"координаты центра тяжести в общей системе координат x'y': "_s);
     doc_.text(u"x"_s);
     doc_.sub(num(n));
@@ -338,11 +294,16 @@ void ReportContent::writeCoordinates(int n, double Xc, double Yc) {
 
 // ---- the composite solution ----------------------------------------------------------------
 
-void ReportContent::writeCentroid(const TSectionResult& r) {
-    // Every piece starts " + "; the first one goes without it.
-    sumX_.remove(0, 3);
-    sumY_.remove(0, 3);
-    sumA_.remove(0, 3);
+void SolutionWriter::writeCentroid(const TSectionResult& r) {
+    // The terms of the static moments and of the area, entry by entry: "A·x + A·x + …".
+    QString sumX, sumY, sumA;
+    for (const SolvedEntry& s : r.Entries) {
+        const QString separator = sumA.isEmpty() ? QString() : u" + "_s;
+        const QString area = full(s.A);
+        sumX += separator + area + u"·"_s + full(s.Xc);
+        sumY += separator + area + u"·"_s + full(s.Yc);
+        sumA += separator + area;
+    }
 
     doc_.align(AlignCenter);
     doc_.bold(true);
@@ -350,26 +311,48 @@ void ReportContent::writeCentroid(const TSectionResult& r) {
     doc_.bold(false);
     doc_.formula(u"eq x\\s( ;c) = \\f([83] S\\s( ;y);[83] A ) = \\f([83] A\\s( ;i) x\\s( ;i);"
                  u"[83] A\\s( ;i)) = \\f("_s +
-                 sumX_ + u";"_s + sumA_ + u") = "_s + brief(r.xc));
+                 sumX + u";"_s + sumA + u") = "_s + brief(r.xc));
     doc_.text(u" см.\r"_s);
     doc_.formula(u"eq y\\s( ;c) = \\f([83] S\\s( ;x);[83] A ) = \\f([83] A\\s( ;i) y\\s( ;i);"
                  u"[83] A\\s( ;i)) = \\f("_s +
-                 sumY_ + u";"_s + sumA_ + u") = "_s + brief(r.yc));
+                 sumY + u";"_s + sumA + u") = "_s + brief(r.yc));
     doc_.text(u" см.\r"_s);
     doc_.text(u"Вводим центральную систему координат xy.\r"_s);
     step();
-    sumX_.clear();
-    sumY_.clear();
-    sumA_.clear();
 }
 
-void ReportContent::writeSkeleton() {
+void SolutionWriter::writeCentral(const TSectionResult& r) {
+    // Only the entries whose terms were summed have terms to show; the totals follow once
+    // every entry is in.
+    const auto summed =
+        std::min<std::size_t>(static_cast<std::size_t>(r.summedEntries), r.Entries.size());
+    const bool complete = r.reachedStage(SolveStage::Central);
+
     doc_.bold(true);
     doc_.text(
         u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
     doc_.bold(false);
     doc_.align(AlignLeft);
-    doc_.text(QString::fromLatin1(kCoordinatesPlaceholder) + u"\r"_s);
+    // One line per entry, numbered on from the list of profiles.
+    for (std::size_t i = 0; i < summed; ++i) {
+        const SolvedEntry& s = r.Entries[i];
+        const QString n = num(static_cast<int>(i) + 1);
+        doc_.text(u"a"_s);
+        doc_.sub(n);
+        doc_.text(u" = y"_s);
+        doc_.sub(n);
+        doc_.text(u" - y"_s);
+        doc_.sub(u"c"_s);
+        doc_.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + brief(s.ai) +
+                  u" см., b"_s);
+        doc_.sub(n);
+        doc_.text(u" = x"_s);
+        doc_.sub(n);
+        doc_.text(u" - x"_s);
+        doc_.sub(u"c"_s);
+        doc_.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + brief(s.bi) +
+                  u" см.\r"_s);
+    }
 
     doc_.align(AlignCenter);
     doc_.bold(true);
@@ -377,9 +360,12 @@ void ReportContent::writeSkeleton() {
     doc_.bold(false);
     doc_.align(AlignLeft);
 
-    // "I = Σ[I_i + a_i² A_i] = placeholder", whose placeholder the totals replace later.
-    const auto sumLine = [this](const QString& axis, const QString& offsets, bool squared,
-                                const char* placeholder) {
+    enum class Sum { Ix, Iy, Ixy };
+    // "I = Σ[I_i + a_i² A_i] = " followed by one term per entry and the total.
+    const auto sumLine = [&](Sum sum) {
+        const QString axis = sum == Sum::Ix ? u"x"_s : sum == Sum::Iy ? u"y"_s : u"xy"_s;
+        const QString offsets = sum == Sum::Ix ? u"a"_s : sum == Sum::Iy ? u"b"_s : u"ab"_s;
+        const bool squared = sum != Sum::Ixy;
         doc_.text(u"I"_s);
         doc_.sub(axis);
         doc_.text(u" = "_s);
@@ -395,19 +381,58 @@ void ReportContent::writeSkeleton() {
         }
         doc_.text(u"A"_s);
         doc_.sub(u"i"_s);
-        doc_.text(u"] = "_s + QString::fromLatin1(placeholder) + u"\r"_s);
-    };
-    sumLine(u"x"_s, u"a"_s, true, kIxPlaceholder);
-    sumLine(u"y"_s, u"b"_s, true, kIyPlaceholder);
-    sumLine(u"xy"_s, u"ab"_s, false, kIxyPlaceholder);
+        doc_.text(u"] = "_s);
 
-    // From here on the text is typed at the end in centred paragraphs; the placeholder
-    // searches run backwards from the end.
+        for (std::size_t i = 0; i < summed; ++i) {
+            const SolvedEntry& s = r.Entries[i];
+            const QString separator = i == 0 ? QString() : u" + "_s;
+            const QString a = brief(s.ai);
+            const QString b = brief(s.bi);
+            const QString area = full(s.A);
+            // A plate's own moments are the solver's h³b/12 and b³h/12, shown short; the
+            // catalogue values of the other kinds are shown as typed.
+            const bool plate = s.kind == Kind::List;
+            const bool angle = s.kind == Kind::Un || s.kind == Kind::Ur;
+            switch (sum) {
+            case Sum::Ix:
+                doc_.text(separator + u"["_s + (plate ? brief(s.Ix) : full(s.Ix)) + u" + ("_s + a +
+                          u")"_s);
+                doc_.sup(u"2"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            case Sum::Iy:
+                doc_.text(separator + u"["_s + (plate ? brief(s.Iy) : full(s.Iy)) + u" + ("_s + b +
+                          u")"_s);
+                doc_.sup(u"2"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            case Sum::Ixy:
+                doc_.text(separator + u"["_s + (angle ? brief(s.Ixy) : u"0"_s) + u" + ("_s + a +
+                          u")"_s + u"·"_s + u"("_s + b + u")"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            }
+        }
+        if (complete) {
+            const double total = sum == Sum::Ix ? r.Ix : sum == Sum::Iy ? r.Iy : r.Ixy;
+            doc_.text(u" = "_s + brief(total) + u" см"_s);
+            doc_.sup(u"4"_s);
+            doc_.text(u"."_s);
+        }
+        doc_.text(u"\r"_s);
+    };
+    sumLine(Sum::Ix);
+    sumLine(Sum::Iy);
+    sumLine(Sum::Ixy);
+
+    // From here on the text is typed in centred paragraphs.
     doc_.align(AlignCenter);
     step();
+    if (complete)
+        step(5);
 }
 
-void ReportContent::writePrincipal(const TSectionResult& r) {
+void SolutionWriter::writePrincipal(const TSectionResult& r) {
     const QString Ix = brief(r.Ix), Iy = brief(r.Iy), Ixy = brief(r.Ixy);
 
     // The tangent of the double angle; with Ix = Iy it is infinite, of the sign of −Ixy,
@@ -478,7 +503,7 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     step();
 }
 
-void ReportContent::writeModuli(const TSectionResult& r) {
+void SolutionWriter::writeModuli(const TSectionResult& r) {
     // v_max divides Iu and u_max divides Iv: which distance that is depends on whether the
     // axis at Alpha0 is u or v.
     const bool atAlphaIsU = AxisAtAlphaIsU(r);
@@ -529,6 +554,13 @@ void ReportContent::writeModuli(const TSectionResult& r) {
                   u"координат.\r"_s);
     }
     step();
+}
+
+int WriteSolution(Document& document, const TSectionModel& m, const TSectionResult& r,
+                  const std::function<void()>& step) {
+    SolutionWriter writer(document, step);
+    writer.write(m, r);
+    return writer.steps();
 }
 
 } // namespace karo::report

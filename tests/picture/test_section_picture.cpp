@@ -102,10 +102,12 @@ TEST(SectionPicture, RejectedRunLeavesAClearedPicture) {
     TSectionModel m;
     addPlate(m, 20, 10, 0, 0);
     TSectionResult r;
-    SolveSection(m, nullptr, r, &pic);
+    SolveSection(m, r);
+    pic.draw(m, r);
     ASSERT_GT(countBlack(pic.image(), pic.image().rect()), 1000);
     TSectionModel empty;
-    EXPECT_EQ(SolveSection(empty, nullptr, r, &pic).status, SolveStatus::EmptySection);
+    EXPECT_EQ(SolveSection(empty, r).status, SolveStatus::EmptySection);
+    pic.draw(empty, r);
     EXPECT_TRUE(allWhite(pic.image(), pic.image().rect()));
     EXPECT_FALSE(pic.placement().valid);
 }
