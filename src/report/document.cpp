@@ -1,7 +1,7 @@
 #include "document.h"
 
-#include "docxwriter.h"
-#include "symbolfont.h"
+#include "docx_writer.h"
+#include "symbol_font.h"
 
 namespace karo::report {
 
@@ -112,12 +112,12 @@ void Document::picture(const QImage& image) {
     align(AlignLeft);
 }
 
-void Document::formula(const QString& code) {
+void Document::formula(const Formula& formula) {
     Inline item;
     item.kind = Inline::Kind::Field;
     item.format = m_format;
     item.format.position = VerticalPosition::Baseline;
-    item.field = TypeFormulaField(code, m_format.halfPoints / 2);
+    item.field = TypeFormulaField(formula, m_format.halfPoints / 2);
     appendItem(std::move(item));
 }
 

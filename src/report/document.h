@@ -1,6 +1,6 @@
 #pragma once
 
-#include "formulafield.h"
+#include "formula_field.h"
 
 #include <QImage>
 #include <QString>
@@ -75,8 +75,8 @@ class Document {
     void pasteImage(const QImage& image);
     // A picture in a centred paragraph of its own; the text after it is left-aligned.
     void picture(const QImage& image);
-    // An equation field made by TypeFormulaField from `code` (which starts "eq ").
-    void formula(const QString& code);
+    // An equation field of the formula.
+    void formula(const Formula& formula);
 
     const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
     const PageSetup& pageSetup() const { return m_page; }

@@ -54,7 +54,8 @@ TEST(DocumentTyping, RunsSymbolsPicturesAndFormulas) {
     QImage image(40, 30, QImage::Format_RGB32);
     image.fill(Qt::white);
     doc.picture(image);
-    doc.formula(QStringLiteral("eq x\\s( ;c) = 1"));
+    doc.formula({sub({text(QStringLiteral("x"))}, {text(QStringLiteral("c"))}),
+                 text(QStringLiteral(" = 1"))});
 
     const auto& p = doc.paragraphs();
     ASSERT_EQ(p.size(), 3u);

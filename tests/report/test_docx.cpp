@@ -43,7 +43,11 @@ Document sampleDocument() {
     doc.text(u("площадь A = 20 см"));
     doc.sup(QStringLiteral("2"));
     doc.text(u(".,\r"));
-    doc.formula(u("eq Ix = \\f(h\\s(3; )·b;12) = \\f(1\\s(3; )·20;12) ="));
+    doc.formula({text(u("Ix = ")),
+                 fraction({sup({text(u("h"))}, {text(u("3"))}), text(u("·b"))}, {text(u("12"))}),
+                 text(u(" = ")),
+                 fraction({sup({text(u("1"))}, {text(u("3"))}), text(u("·20"))}, {text(u("12"))}),
+                 text(u(" ="))});
     doc.text(u(" 1.6667 см"));
     doc.sup(QStringLiteral("4"));
     doc.text(u(".,\r"));
@@ -52,7 +56,13 @@ Document sampleDocument() {
     doc.text(u(" = 0.5\rIx =  = 1.6667 см"));
     doc.sup(QStringLiteral("4"));
     doc.text(QStringLiteral("\r"));
-    doc.formula(u("eq tg 2[97]\\s( ;o) = - \\f(2·I\\s( ;xy);I\\s( ;x)-I\\s( ;y)) = -[165]"));
+    const auto index = [](const char* base, const char* below) {
+        return sub({text(u(base))}, {text(u(below))});
+    };
+    doc.formula({text(u("tg 2")), sub({symbol(97)}, {text(u("o"))}), text(u(" = - ")),
+                 fraction({text(u("2·")), index("I", "xy")},
+                          {index("I", "x"), text(u("-")), index("I", "y")}),
+                 text(u(" = -")), symbol(165)});
     doc.text(QStringLiteral("\r"));
     return doc;
 }
@@ -276,8 +286,8 @@ TEST(DocxFile, FailureIsReportedAndLeavesNoFile) {
 
 TEST(DocxFile, StrayControlCharactersKeepTheXmlReadable) {
     Document doc;
-    doc.formula(QStringLiteral("eq a\x02"
-                               "b"));
+    doc.formula({text(QStringLiteral("a\x02"
+                                     "b"))});
     const auto files = unzipPackage(doc.toDocx());
     EXPECT_FALSE(readElements(files.at(QStringLiteral("word/document.xml"))).empty());
 }

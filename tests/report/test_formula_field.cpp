@@ -1,7 +1,10 @@
 #include "qstringprint.h"
-#include "report/formulafield.h"
+#include "report/formula_field.h"
+#include "report/office_math.h"
 
+#include <QBuffer>
 #include <QStringList>
+#include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
 
@@ -126,5 +129,73 @@ TEST(TypeFormulaField, PrincipalMomentsFormulaReducesOnlyTheGroups) {
     EXPECT_EQ(small, (QStringList{"s( ; ;max;min)", "s( ;x)", "s( ;y)", "s( ;x)", "s( ;y)",
                                   "s(2; )", "s(2;xy)"}));
 }
+
+// ---- one tree, two writers ------------------------------------------------------------------
+
+namespace f = karo::report;
+
+// The Office Math of a formula with every run written as "text".
+QString mathOf(const f::Formula& formula) {
+    QByteArray data;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::WriteOnly);
+    QXmlStreamWriter xml(&buffer);
+    f::writeOfficeMath(xml, formula);
+    QString out = QString::fromUtf8(data);
+    out.replace(QStringLiteral("<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">"),
+                QStringLiteral("\""));
+    out.replace(QStringLiteral("</m:t></m:r>"), QStringLiteral("\""));
+    return out;
+}
+
+f::FormulaNode tx(const char* utf8) {
+    return f::text(QString::fromUtf8(utf8));
+}
+
+struct TreeCase {
+    const char* name;
+    f::Formula formula;
+    const char* code;
+    const char* math;
+};
+
+class FormulaTreeTable : public ::testing::TestWithParam<TreeCase> {};
+
+TEST_P(FormulaTreeTable, WritesTheFieldCodeAndTheOfficeMath) {
+    const TreeCase& c = GetParam();
+    EXPECT_EQ(f::FieldCode(c.formula), QString::fromUtf8(c.code));
+    EXPECT_EQ(mathOf(c.formula), QString::fromUtf8(c.math));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FormulaTreeTable,
+    ::testing::Values(
+        TreeCase{
+            "Subscript",
+            {f::sub({tx("x")}, {tx("c")}), tx(" = 1")},
+            "eq x\\s( ;c) = 1",
+            "<m:oMath><m:sSub><m:e>\"x\"</m:e><m:sub>\"c\"</m:sub></m:sSub>\" = 1\"</m:oMath>"},
+        TreeCase{"StackedSubscripts",
+                 {f::scripts({tx("I")}, {{tx(" ")}, {tx(" ")}, {tx("max")}, {tx("min")}})},
+                 "eq I\\s( ; ;max;min)",
+                 "<m:oMath><m:sSub><m:e>\"I\"</m:e><m:sub><m:eqArr><m:e>\"max\"</m:e>"
+                 "<m:e>\"min\"</m:e></m:eqArr></m:sub></m:sSub></m:oMath>"},
+        TreeCase{"SigmaSumsTheRestOfItsGroup",
+                 {f::fraction({f::symbol(83), tx(" "), f::sub({tx("A")}, {tx("i")})}, {tx("2")}),
+                  tx(" = x")},
+                 "eq \\f([83] A\\s( ;i);2) = x",
+                 "<m:oMath><m:f><m:num><m:nary><m:naryPr><m:chr m:val=\"∑\"/>"
+                 "<m:limLoc m:val=\"undOvr\"/><m:subHide m:val=\"1\"/><m:supHide m:val=\"1\"/>"
+                 "</m:naryPr><m:sub/><m:sup/><m:e>\" \"<m:sSub><m:e>\"A\"</m:e>"
+                 "<m:sub>\"i\"</m:sub></m:sSub></m:e></m:nary></m:num><m:den>\"2\"</m:den>"
+                 "</m:f>\" = x\"</m:oMath>"},
+        TreeCase{"RootOfASquaredBracketAndSymbols",
+                 {f::root({f::sup({f::brackets({tx("a-b")})}, {tx("2")})}), tx(" = "),
+                  f::symbol(97), tx("1"), f::symbol(176)},
+                 "eq \\r(\\b(a-b)\\s(2; )) = [97]1[176]",
+                 "<m:oMath><m:rad><m:radPr><m:degHide m:val=\"1\"/></m:radPr><m:deg/>"
+                 "<m:e><m:sSup><m:e><m:d><m:e>\"a-b\"</m:e></m:d></m:e><m:sup>\"2\"</m:sup>"
+                 "</m:sSup></m:e></m:rad>\" = α1°\"</m:oMath>"}),
+    [](const ::testing::TestParamInfo<TreeCase>& info) { return std::string(info.param.name); });
 
 } // namespace

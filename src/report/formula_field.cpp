@@ -1,6 +1,6 @@
-#include "formulafield.h"
+#include "formula_field.h"
 
-#include "symbolfont.h"
+#include "symbol_font.h"
 
 #include <cmath>
 
@@ -15,6 +15,115 @@ QString FormulaField::instruction() const {
             out += QLatin1Char('[') + QString::number(part.symbol) + QLatin1Char(']');
     }
     return out;
+}
+
+FormulaNode text(const QString& text) {
+    FormulaNode node;
+    node.text = text;
+    return node;
+}
+
+FormulaNode symbol(int code) {
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Symbol;
+    node.symbol = code;
+    return node;
+}
+
+FormulaNode scripts(Formula base, std::vector<Formula> arguments) {
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Scripts;
+    node.parts.push_back(std::move(base));
+    for (Formula& argument : arguments)
+        node.parts.push_back(std::move(argument));
+    return node;
+}
+
+FormulaNode sub(Formula base, Formula below) {
+    return scripts(std::move(base), {{text(QStringLiteral(" "))}, std::move(below)});
+}
+
+FormulaNode sup(Formula base, Formula above) {
+    return scripts(std::move(base), {std::move(above), {text(QStringLiteral(" "))}});
+}
+
+FormulaNode fraction(Formula numerator, Formula denominator) {
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Fraction;
+    node.parts = {std::move(numerator), std::move(denominator)};
+    return node;
+}
+
+FormulaNode root(Formula radicand) {
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Root;
+    node.parts = {std::move(radicand)};
+    return node;
+}
+
+FormulaNode brackets(Formula content) {
+    FormulaNode node;
+    node.kind = FormulaNode::Kind::Brackets;
+    node.parts = {std::move(content)};
+    return node;
+}
+
+namespace {
+
+void appendCode(QString& out, const Formula& formula);
+
+// "\x(" with the lists joined by ";" and ")".
+void appendSwitch(QString& out, QLatin1Char name, const std::vector<Formula>& lists,
+                  std::size_t first) {
+    out += QLatin1Char('\\');
+    out += name;
+    out += QLatin1Char('(');
+    for (std::size_t i = first; i < lists.size(); ++i) {
+        if (i > first)
+            out += QLatin1Char(';');
+        appendCode(out, lists[i]);
+    }
+    out += QLatin1Char(')');
+}
+
+void appendCode(QString& out, const Formula& formula) {
+    for (const FormulaNode& node : formula) {
+        switch (node.kind) {
+        case FormulaNode::Kind::Text:
+            out += node.text;
+            break;
+        case FormulaNode::Kind::Symbol:
+            out += QLatin1Char('[') + QString::number(node.symbol) + QLatin1Char(']');
+            break;
+        case FormulaNode::Kind::Scripts:
+            appendCode(out, node.parts.front());
+            appendSwitch(out, QLatin1Char('s'), node.parts, 1);
+            break;
+        case FormulaNode::Kind::Fraction:
+            appendSwitch(out, QLatin1Char('f'), node.parts, 0);
+            break;
+        case FormulaNode::Kind::Root:
+            appendSwitch(out, QLatin1Char('r'), node.parts, 0);
+            break;
+        case FormulaNode::Kind::Brackets:
+            appendSwitch(out, QLatin1Char('b'), node.parts, 0);
+            break;
+        }
+    }
+}
+
+} // namespace
+
+QString FieldCode(const Formula& formula) {
+    QString out = QStringLiteral("eq ");
+    appendCode(out, formula);
+    return out;
+}
+
+FormulaField TypeFormulaField(const Formula& formula, int basePoints) {
+    FormulaField field = TypeFormulaField(FieldCode(formula), basePoints);
+    field.math = formula;
+    return field;
 }
 
 int reducedHalfPoints(int basePoints) {

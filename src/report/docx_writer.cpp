@@ -1,9 +1,9 @@
-#include "docxwriter.h"
+#include "docx_writer.h"
 
 #include "document.h"
 #include "io/safe_file.h"
-#include "officemath.h"
-#include "xmltext.h"
+#include "office_math.h"
+#include "xml_text.h"
 
 #include <QBuffer>
 #include <QXmlStreamWriter>
@@ -334,7 +334,7 @@ class BodyWriter {
             x().writeEndElement();
         }
         writeFieldChar(item.format, QStringLiteral("separate"));
-        writeOfficeMath(x(), item.field.code);
+        writeOfficeMath(x(), item.field.math);
         writeFieldChar(item.format, QStringLiteral("end"));
     }
 
