@@ -15,18 +15,18 @@ int normalizedAlignment(int alignment) {
 
 } // namespace
 
-Document::Document() : m_paragraphs(1) {
-    m_format.halfPoints = m_page.fontSize * 2;
+Document::Document() : paragraphs_(1) {
+    format_.halfPoints = page_.fontSize * 2;
 }
 
 void Document::appendItem(Inline item) {
-    m_paragraphs.back().items.push_back(std::move(item));
+    paragraphs_.back().items.push_back(std::move(item));
 }
 
 void Document::appendText(const QString& text, const CharFormat& format) {
     if (text.isEmpty())
         return;
-    auto& items = m_paragraphs.back().items;
+    auto& items = paragraphs_.back().items;
     if (!items.empty() && items.back().kind == Inline::Kind::Text &&
         items.back().format == format) {
         items.back().text += text;
@@ -43,46 +43,46 @@ void Document::text(const QString& text) {
     QString pending;
     for (const QChar c : text) {
         if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-            appendText(pending, m_format);
+            appendText(pending, format_);
             pending.clear();
             paragraph();
         } else if (c == QLatin1Char('\t') || c.unicode() >= 0x20) {
             pending += c;
         }
     }
-    appendText(pending, m_format);
+    appendText(pending, format_);
 }
 
 void Document::paragraph() {
     Paragraph next;
-    next.alignment = m_paragraphs.back().alignment;
-    m_paragraphs.push_back(std::move(next));
+    next.alignment = paragraphs_.back().alignment;
+    paragraphs_.push_back(std::move(next));
 }
 
 void Document::bold(bool on) {
-    m_format.bold = on;
+    format_.bold = on;
 }
 
 void Document::align(int alignment) {
-    m_paragraphs.back().alignment = normalizedAlignment(alignment);
+    paragraphs_.back().alignment = normalizedAlignment(alignment);
 }
 
 void Document::sub(const QString& text) {
-    CharFormat format = m_format;
+    CharFormat format = format_;
     format.position = VerticalPosition::Subscript;
-    const CharFormat saved = m_format;
-    m_format = format;
+    const CharFormat saved = format_;
+    format_ = format;
     this->text(text);
-    m_format = saved;
+    format_ = saved;
 }
 
 void Document::sup(const QString& text) {
-    CharFormat format = m_format;
+    CharFormat format = format_;
     format.position = VerticalPosition::Superscript;
-    const CharFormat saved = m_format;
-    m_format = format;
+    const CharFormat saved = format_;
+    format_ = format;
     this->text(text);
-    m_format = saved;
+    format_ = saved;
 }
 
 void Document::symbol(int code) {
@@ -90,7 +90,7 @@ void Document::symbol(int code) {
         return;
     Inline item;
     item.kind = Inline::Kind::Symbol;
-    item.format = m_format;
+    item.format = format_;
     item.symbol = code;
     appendItem(std::move(item));
 }
@@ -100,7 +100,7 @@ void Document::pasteImage(const QImage& image) {
         return;
     Inline item;
     item.kind = Inline::Kind::Picture;
-    item.format = m_format;
+    item.format = format_;
     item.image = image;
     appendItem(std::move(item));
 }
@@ -115,15 +115,15 @@ void Document::picture(const QImage& image) {
 void Document::formula(const Formula& formula) {
     Inline item;
     item.kind = Inline::Kind::Field;
-    item.format = m_format;
+    item.format = format_;
     item.format.position = VerticalPosition::Baseline;
-    item.field = TypeFormulaField(formula, m_format.halfPoints / 2);
+    item.field = TypeFormulaField(formula, format_.halfPoints / 2);
     appendItem(std::move(item));
 }
 
 int Document::formulaCount() const {
     int count = 0;
-    for (const Paragraph& paragraph : m_paragraphs)
+    for (const Paragraph& paragraph : paragraphs_)
         for (const Inline& item : paragraph.items)
             count += item.kind == Inline::Kind::Field ? 1 : 0;
     return count;
@@ -131,10 +131,10 @@ int Document::formulaCount() const {
 
 QString Document::plainText() const {
     QString out;
-    for (std::size_t p = 0; p < m_paragraphs.size(); ++p) {
+    for (std::size_t p = 0; p < paragraphs_.size(); ++p) {
         if (p > 0)
             out += QLatin1Char('\n');
-        for (const Inline& item : m_paragraphs[p].items) {
+        for (const Inline& item : paragraphs_[p].items) {
             switch (item.kind) {
             case Inline::Kind::Text:
                 out += item.text;

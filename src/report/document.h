@@ -78,9 +78,9 @@ class Document {
     // An equation field of the formula.
     void formula(const Formula& formula);
 
-    const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
-    const PageSetup& pageSetup() const { return m_page; }
-    const CharFormat& currentFormat() const { return m_format; }
+    const std::vector<Paragraph>& paragraphs() const { return paragraphs_; }
+    const PageSetup& pageSetup() const { return page_; }
+    const CharFormat& currentFormat() const { return format_; }
     int formulaCount() const;
 
     // The text as a reader sees it, paragraphs separated by "\n", Symbol characters as Unicode,
@@ -97,9 +97,9 @@ class Document {
     void appendText(const QString& text, const CharFormat& format);
     void appendItem(Inline item);
 
-    std::vector<Paragraph> m_paragraphs;
-    CharFormat m_format;
-    PageSetup m_page;
+    std::vector<Paragraph> paragraphs_;
+    CharFormat format_;
+    PageSetup page_;
 };
 
 } // namespace karo::report

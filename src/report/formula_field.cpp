@@ -157,10 +157,10 @@ int bracketedSymbol(const QString& code, qsizetype open, int* length) {
 
 class PartCollector {
   public:
-    explicit PartCollector(FormulaField& field) : m_field(field) {}
+    explicit PartCollector(FormulaField& field) : field_(field) {}
 
     void text(QChar c, int halfPoints) {
-        auto& parts = m_field.parts;
+        auto& parts = field_.parts;
         if (!parts.empty() && parts.back().kind == FieldCodePart::Kind::Text &&
             parts.back().halfPoints == halfPoints) {
             parts.back().text += c;
@@ -170,11 +170,11 @@ class PartCollector {
     }
 
     void symbol(int code, int halfPoints) {
-        m_field.parts.push_back({FieldCodePart::Kind::Symbol, QString(), code, halfPoints});
+        field_.parts.push_back({FieldCodePart::Kind::Symbol, QString(), code, halfPoints});
     }
 
   private:
-    FormulaField& m_field;
+    FormulaField& field_;
 };
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "qstringprint.h"
+#include "qstring_print.h"
 #include "report/document.h"
 
 #include <gtest/gtest.h>

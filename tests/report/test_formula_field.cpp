@@ -1,4 +1,4 @@
-#include "qstringprint.h"
+#include "qstring_print.h"
 #include "report/formula_field.h"
 #include "report/office_math.h"
 

@@ -1,6 +1,6 @@
 // The worked solution as a reader finds it in the written .docx: every expected line was
 // worked out by hand from the section's numbers.
-#include "reportview.h"
+#include "report_view.h"
 
 #include "io/section_file.h"
 #include "report/report_content.h"
