@@ -77,8 +77,8 @@ MathList foldSums(MathList list) {
     return list;
 }
 
-// Office Math's objects; a script's base is the object or the last word, number,
-// parenthesised group or sign before it.
+// The Office Math objects of a formula tree; neighbouring texts and Symbol characters join
+// into one run.
 MathList toMath(const Formula& formula);
 
 // Scripts stack their arguments around the base line: the first half above it, the second

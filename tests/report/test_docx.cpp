@@ -27,7 +27,7 @@ QImage samplePicture() {
 }
 
 // A small report: introduction, picture, a plate's lines with two formulas, a Symbol
-// character, and a placeholder filled afterwards.
+// character, and a unit with its superscript.
 Document sampleDocument() {
     Document doc;
     doc.align(AlignJustify);
