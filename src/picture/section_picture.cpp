@@ -206,7 +206,7 @@ void SectionPicture::drawMarks(const TSectionResult& r) {
     c.setBrush(kRed);
     // The axis at Alpha0 is u when Ix < Iy; red marks the largest distance from v, blue the
     // largest distance from u.
-    const bool thetaIsU = r.Ix < r.Iy;
+    const bool thetaIsU = AxisAtAlphaIsU(r);
     const std::size_t n = std::min(r.OutlinePoints.size(), r.PointDistances.size());
     for (std::size_t i = 0; i < n; ++i) {
         const TPoint& pt = r.OutlinePoints[i];

@@ -320,7 +320,7 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
             }
             // The principal axis u, as long as the farthest corner, and its angle α to the
             // nearer central axis.
-            const bool atAlphaIsU = r.Ix < r.Iy;
+            const bool atAlphaIsU = AxisAtAlphaIsU(r);
             const double uDeg = atAlphaIsU ? r.Alpha0 : r.Alpha0 + 90;
             const int reach = Round(std::hypot(std::max(X - L, R - X), std::max(Y - T, B - Y)));
             axis(c, letters, X, Y, uDeg, reach + kAxisTail, reach + kAxisHead, s("u"));
