@@ -97,7 +97,7 @@ struct TSectionResult {
 
 enum class SolveStatus {
     Solved,
-    Rejected,     // a commit in the first step refused a field
+    Rejected,     // a commit of an entry on show refused a field (CommitOnShow)
     EmptySection, // the total area is below 0.0001
 };
 
