@@ -1,7 +1,5 @@
 #include "formula_field.h"
 
-#include "symbol_font.h"
-
 #include <cmath>
 
 namespace karo::report {
@@ -120,113 +118,88 @@ QString FieldCode(const Formula& formula) {
     return out;
 }
 
-FormulaField TypeFormulaField(const Formula& formula, int basePoints) {
-    FormulaField field = TypeFormulaField(FieldCode(formula), basePoints);
-    field.math = formula;
-    return field;
-}
-
 int reducedHalfPoints(int basePoints) {
     return static_cast<int>(std::lround(basePoints * 0.8 * 2.0));
 }
 
 namespace {
 
-// The Symbol code written in square brackets at `open`, and the number of characters the
-// bracketed code takes; 0 characters when the bracket holds no valid code.
-int bracketedSymbol(const QString& code, qsizetype open, int* length) {
-    *length = 0;
-    const qsizetype close = code.indexOf(QLatin1Char(']'), open + 1);
-    if (close < 0)
-        return 0;
-    const qsizetype digits = close - open - 1;
-    if (digits < 1 || digits > 3)
-        return 0;
-    int value = 0;
-    for (qsizetype i = open + 1; i < close; ++i) {
-        const QChar c = code.at(i);
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    if (!isSymbolCode(value))
-        return 0;
-    *length = static_cast<int>(close - open + 1);
-    return value;
-}
-
-class PartCollector {
+// Types a formula tree into the parts of a field's instruction. Every script group, from the
+// "s" of its switch to its ")", is typed at the reduced size, so that indices and exponents
+// come out smaller; everything else at the size of what holds it.
+class PartWriter {
   public:
-    explicit PartCollector(FormulaField& field) : field_(field) {}
+    PartWriter(FormulaField& field, int reduced) : field_(field), reduced_(reduced) {}
 
-    void text(QChar c, int halfPoints) {
+    void text(const QString& text, int halfPoints) {
+        if (text.isEmpty())
+            return;
         auto& parts = field_.parts;
         if (!parts.empty() && parts.back().kind == FieldCodePart::Kind::Text &&
             parts.back().halfPoints == halfPoints) {
-            parts.back().text += c;
+            parts.back().text += text;
             return;
         }
-        parts.push_back({FieldCodePart::Kind::Text, QString(c), 0, halfPoints});
+        parts.push_back({FieldCodePart::Kind::Text, text, 0, halfPoints});
     }
 
-    void symbol(int code, int halfPoints) {
-        field_.parts.push_back({FieldCodePart::Kind::Symbol, QString(), code, halfPoints});
+    void write(const Formula& formula, int halfPoints) {
+        for (const FormulaNode& node : formula) {
+            switch (node.kind) {
+            case FormulaNode::Kind::Text:
+                text(node.text, halfPoints);
+                break;
+            case FormulaNode::Kind::Symbol:
+                field_.parts.push_back(
+                    {FieldCodePart::Kind::Symbol, QString(), node.symbol, halfPoints});
+                break;
+            case FormulaNode::Kind::Scripts:
+                write(node.parts.front(), halfPoints);
+                text(QStringLiteral("\\"), halfPoints);
+                switchGroup(QLatin1Char('s'), node.parts, 1, reduced_);
+                break;
+            case FormulaNode::Kind::Fraction:
+                text(QStringLiteral("\\"), halfPoints);
+                switchGroup(QLatin1Char('f'), node.parts, 0, halfPoints);
+                break;
+            case FormulaNode::Kind::Root:
+                text(QStringLiteral("\\"), halfPoints);
+                switchGroup(QLatin1Char('r'), node.parts, 0, halfPoints);
+                break;
+            case FormulaNode::Kind::Brackets:
+                text(QStringLiteral("\\"), halfPoints);
+                switchGroup(QLatin1Char('b'), node.parts, 0, halfPoints);
+                break;
+            }
+        }
     }
 
   private:
+    // "x(" with the lists joined by ";" and ")", the switch's backslash already typed.
+    void switchGroup(QLatin1Char name, const std::vector<Formula>& lists, std::size_t first,
+                     int halfPoints) {
+        text(QString(name) + QLatin1Char('('), halfPoints);
+        for (std::size_t i = first; i < lists.size(); ++i) {
+            if (i > first)
+                text(QStringLiteral(";"), halfPoints);
+            write(lists[i], halfPoints);
+        }
+        text(QStringLiteral(")"), halfPoints);
+    }
+
     FormulaField& field_;
+    int reduced_;
 };
 
 } // namespace
 
-FormulaField TypeFormulaField(const QString& code, int basePoints) {
+FormulaField TypeFormulaField(const Formula& formula, int basePoints) {
     FormulaField field;
-    field.code = code;
-    PartCollector out(field);
-
-    const int base = basePoints * 2;
-    const int reduced = reducedHalfPoints(basePoints);
-    int size = base;
-    // Characters still to be typed small before the size goes back to the base.
-    qsizetype pending = 0;
-
-    auto countDown = [&](qsizetype consumed) {
-        if (pending > 0) {
-            pending -= consumed;
-            if (pending <= 0)
-                size = base;
-        }
-    };
-
-    qsizetype i = 0;
-    while (i < code.size()) {
-        const QChar c = code.at(i);
-        if (c.toUpper() == QLatin1Char('S')) {
-            if (i > 0 && code.at(i - 1) == QLatin1Char('\\')) {
-                // The group runs from this "s" to the first ")" after it. Without a ")" it
-                // runs to the end of the formula.
-                const qsizetype close = code.indexOf(QLatin1Char(')'), i);
-                pending = close < 0 ? code.size() - i : close - i;
-                size = reduced;
-            }
-            out.text(c, size);
-            ++i;
-            continue;
-        }
-        if (c == QLatin1Char('[')) {
-            int length = 0;
-            const int symbol = bracketedSymbol(code, i, &length);
-            if (length > 0) {
-                out.symbol(symbol, size);
-                i += length;
-                countDown(length);
-                continue;
-            }
-        }
-        out.text(c, size);
-        ++i;
-        countDown(1);
-    }
+    field.code = FieldCode(formula);
+    field.math = formula;
+    PartWriter writer(field, reducedHalfPoints(basePoints));
+    writer.text(QStringLiteral("eq "), basePoints * 2);
+    writer.write(formula, basePoints * 2);
     return field;
 }
 

@@ -74,15 +74,9 @@ struct FormulaField {
 // can hold (12 pt gives 9.6 pt, kept as 19 half-points, 9.5 pt).
 int reducedHalfPoints(int basePoints);
 
-// Splits a formula text into the pieces typed into an equation field. Every "\s(" group, from
-// its "s" up to and including its ")", is typed at 80 % of the base size; a "[N]" (N a decimal
-// number of a Symbol character) becomes that character and counts with all its characters
-// towards closing the group. A letter s or S does not count towards closing a group.
-// A bracket that does not hold a Symbol code (no "]", not a number, out of 32..255) is typed
-// as it stands.
-FormulaField TypeFormulaField(const QString& code, int basePoints = 12);
-
-// The field of a formula tree: its code typed as above, with the tree kept for Office Math.
+// The equation field of a formula tree at a base size in points: its code, the parts of its
+// instruction with every script group ("s(…)" of a "\s(" switch) at the reduced size, and
+// the tree itself for the Office Math result.
 FormulaField TypeFormulaField(const Formula& formula, int basePoints = 12);
 
 } // namespace karo::report
