@@ -1,7 +1,7 @@
 #pragma once
-// One report run: a new document with the introduction and the section picture, then the
-// section solved once more with the worked solution typed into the document as the run goes,
-// and the document written as a .docx file.
+// One report run: the section solved once more, then a new document written in order (the
+// introduction, the section picture and the worked solution from the run's result), and the
+// document saved as a .docx file.
 //
 // The window runs it from the report button:
 //
