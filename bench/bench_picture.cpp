@@ -21,7 +21,8 @@ void BM_LargestSectionPicture(benchmark::State& state) {
     for (auto _ : state) {
         SectionPicture pic;
         TSectionResult r;
-        SolveSection(m, nullptr, r, &pic);
+        SolveSection(m, r);
+        pic.draw(m, r);
         benchmark::DoNotOptimize(pic.image().constBits());
     }
 }
@@ -30,12 +31,12 @@ BENCHMARK(BM_LargestSectionPicture)->Unit(benchmark::kMillisecond);
 void BM_ResultSheet(benchmark::State& state) {
     TSectionModel m;
     bench::FillLargestModel(m);
-    SectionPicture pic;
     TSectionResult r;
-    SolveSection(m, nullptr, r, &pic);
+    SolveSection(m, r);
+    const QImage picture = DrawSectionPicture(m, r);
     const SheetTexts texts = ResultFieldTexts(r);
     for (auto _ : state) {
-        const QImage sheet = BuildResultSheet(pic.image(), texts);
+        const QImage sheet = BuildResultSheet(picture, texts);
         benchmark::DoNotOptimize(sheet.constBits());
     }
 }

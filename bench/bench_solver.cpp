@@ -32,10 +32,11 @@ void BM_SolveLargestModel(benchmark::State& state) {
     TSectionResult r;
     OnShow onShow(m);
     for (auto _ : state) {
-        SolveSection(m, &onShow, r);
+        CommitOnShow(m, onShow);
+        SolveSection(m, r);
         benchmark::DoNotOptimize(r.Wv);
     }
-    state.counters["points"] = r.PointCount;
+    state.counters["points"] = static_cast<double>(r.OutlinePoints.size());
 }
 BENCHMARK(BM_SolveLargestModel)->Unit(benchmark::kMicrosecond);
 

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     karo::TSectionResult result;
     try {
-        karo::SolveSection(model, nullptr, result);
+        karo::SolveSection(model, result);
     } catch (const karo::ArithmeticError&) {
     }
     return 0;

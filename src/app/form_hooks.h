@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the window's source files: how the commit reads the tab's fields, how the user
-// hears of what the solver's commits found, and how what they wrote becomes undoable.
+// Shared by the window's source files: how the commit reads the tab's fields, and how what they
+// wrote becomes undoable.
 
 #include "app/main_form.h"
 #include "app/profile_edit.h"
@@ -18,16 +18,6 @@ class TMainForm::FieldReader : public FieldTexts {
 
   private:
     const TMainForm& form_;
-};
-
-// Tells the user what the solver's commits found: a refused field or a warning.
-class TMainForm::SolveHooks : public SolveObserver {
-  public:
-    explicit SolveHooks(TMainForm& form) : form_(form) {}
-    void committed(Kind k, const CommitResult& c) override { form_.reportCommit(k, c); }
-
-  private:
-    TMainForm& form_;
 };
 
 // Makes one undo command of whatever the commits made while it lives wrote into the entries

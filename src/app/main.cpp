@@ -6,8 +6,6 @@
 #include "app/single_instance.h"
 #include "io/safe_file.h"
 
-#include "picture/section_picture.h"
-
 namespace {
 
 // The section and its last result live as long as the program.
@@ -31,8 +29,6 @@ int main(int argc, char** argv) {
     app.setDialogs(&dialogs);
 
     karo::app::TMainForm form(gModel, gResult, dialogs);
-    karo::SectionPicture picture;
-    form.setSectionPicture(&picture, [&picture] { return picture.image(); });
     QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
         form.raise();
         form.activateWindow();

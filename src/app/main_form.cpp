@@ -10,6 +10,7 @@
 #include "model/messages.h"
 #include "model/orientation.h"
 #include "picture/primitives.h"
+#include "picture/section_picture.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -45,7 +46,11 @@ TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& 
     TFormMagnet::attachToMainWindow(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // Qt drops a connection only in QObject's own destructor, and QWidget's destructor runs
+    // first and closes the window, which moves the focus: by then this is no TMainForm.
+    disconnect(focusWatch_);
+}
 
 void TMainForm::guarded(const std::function<void()>& body) {
     RunGuarded(dialogs_, this, body);
@@ -101,11 +106,6 @@ void TMainForm::showTab(int number) {
 
 int TMainForm::currentTabNumber() const {
     return tabs_->currentIndex() + 1;
-}
-
-void TMainForm::setSectionPicture(SolveObserver* observer, std::function<QImage()> image) {
-    pictureObserver_ = observer;
-    pictureImage_ = std::move(image);
 }
 
 // ---- commit -------------------------------------------------------------------------------
@@ -280,7 +280,7 @@ void TMainForm::PageControl1Change() {
         newTabNumber_ = currentTabNumber();
         if (newTabNumber_ == ResultTabNumber) {
             const SolveOutcome o = solve();
-            if (o.ReportError == 1)
+            if (o.status == SolveStatus::EmptySection)
                 return;
             // Normally the result tab; a commit of the solve that refused or warned has
             // brought its kind's tab to the front instead, and leaving that tab must commit.
@@ -292,20 +292,20 @@ void TMainForm::PageControl1Change() {
 }
 
 SolveOutcome TMainForm::solve() {
-    SolveHooks messages(*this);
-    SolveObservers hooks{pictureObserver_, &messages};
-    const FieldReader reader(*this);
-    // The picture as far as it was drawn is shown even when the run stops on a fault.
+    // The entries on show first: a refusal or a warning is told as each commit is made.
+    SolveOutcome o = CommitOnShow(model_, FieldReader(*this),
+                                  [this](Kind k, const CommitResult& c) { reportCommit(k, c); });
+    if (o.status == SolveStatus::Rejected) {
+        showSectionPicture(DrawSectionPicture(model_, TSectionResult()));
+        return o;
+    }
+    // The picture as far as the run got is shown even when the run stops on a fault.
     struct ShowPicture {
         TMainForm& form;
-        ~ShowPicture() {
-            if (form.pictureImage_)
-                form.showSectionPicture(form.pictureImage_());
-        }
+        ~ShowPicture() { form.showSectionPicture(DrawSectionPicture(form.model_, form.result_)); }
     } showPicture{*this};
-    SolveOutcome o;
     try {
-        o = SolveSection(model_, &reader, result_, &hooks);
+        o = SolveSection(model_, result_);
     } catch (const ArithmeticError&) {
         clearResultFields();
         throw;

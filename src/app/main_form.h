@@ -67,10 +67,6 @@ class TMainForm : public QWidget {
     void showTab(int number);
     int currentTabNumber() const;
 
-    // The section picture: an observer that draws during the solve and the image it draws
-    // on, shown in Image1 after each solve.
-    void setSectionPicture(SolveObserver* observer, std::function<QImage()> image);
-
     // The commit of the kind's fields into entry `n`, with the tab, message and focus that
     // tell the user about a refused field. Gives the commit's Code.
     int commitKind(Kind k, int n);
@@ -131,7 +127,6 @@ class TMainForm : public QWidget {
     };
 
     class FieldReader;
-    class SolveHooks;
     friend class TSectionCommand;
     class CommitRecorder;
 
@@ -224,8 +219,7 @@ class TMainForm : public QWidget {
     std::array<QLabel*, KindCount> catalogueLabels_{};
     QShortcut* catalogueShortcut_ = nullptr;
 
-    SolveObserver* pictureObserver_ = nullptr;
-    std::function<QImage()> pictureImage_;
+    QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 
     QImage shownPicture_;
     QString sectionFile_; // the file the section was last opened from or saved to

@@ -31,10 +31,11 @@ void TMainForm::connectResultButtons() {
     for (QPushButton* b : sheet->findChildren<QPushButton*>())
         if (b != bbPrint_)
             b->setAutoDefault(true);
-    connect(qApp, &QApplication::focusChanged, this, [this, sheet](QWidget*, QWidget* now) {
-        auto* button = qobject_cast<QPushButton*>(now);
-        bbPrint_->setDefault(!(button && button != bbPrint_ && sheet->isAncestorOf(button)));
-    });
+    focusWatch_ =
+        connect(qApp, &QApplication::focusChanged, this, [this, sheet](QWidget*, QWidget* now) {
+            auto* button = qobject_cast<QPushButton*>(now);
+            bbPrint_->setDefault(!(button && button != bbPrint_ && sheet->isAncestorOf(button)));
+        });
 }
 
 // The sheet shows what the result fields show, so after a refused solve it repeats the tab.
@@ -93,11 +94,12 @@ void TMainForm::bbWordClick() {
         progress_->setValue(0);
     };
 
-    SolveHooks messages(*this);
+    hooks.committed = [this](Kind k, const CommitResult& c) { reportCommit(k, c); };
+
     const FieldReader reader(*this);
     const QImage current = shownPicture_;
     const report::ReportRunResult run =
-        report::RunReport(model_, &reader, result_, hooks, QString(), &current, &messages);
+        report::RunReport(model_, &reader, result_, hooks, QString(), &current);
     if (!run.picture.isNull())
         showSectionPicture(run.picture);
     if (run.fault) {

@@ -57,7 +57,7 @@ int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     o.insert(u"XMax", r.XMax);
     o.insert(u"YMin", r.YMin);
     o.insert(u"YMax", r.YMax);
-    o.insert(u"PointCount", r.PointCount);
+    o.insert(u"PointCount", static_cast<int>(r.OutlinePoints.size()));
     o.insert(u"RotatedXMax", r.RotatedXMax);
     o.insert(u"RotatedYMax", r.RotatedYMax);
     o.insert(u"RotatedXMaxPoint", r.RotatedXMaxPoint);
@@ -85,7 +85,7 @@ const std::vector<Command>& Commands() {
 }
 
 int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
-                 std::ostream& err, SolveObserver* observer) {
+                 std::ostream& err) {
     const LoadReport report = LoadSectionFile(FileArgument(path), model);
     if (!report.ok()) {
         err << report.message.toStdString() << "\n";
@@ -94,7 +94,7 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
     for (const SectionWarning& w : report.warnings)
         err << WarningText(w).toStdString() << "\n";
     try {
-        const SolveOutcome o = SolveSection(model, nullptr, result, observer);
+        const SolveOutcome o = SolveSection(model, result);
         if (o.status == SolveStatus::EmptySection) {
             err << kInputErrorText << " " << EmptySectionText(model) << "\n";
             return kRefused;

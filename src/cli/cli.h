@@ -13,7 +13,6 @@
 namespace karo {
 class TSectionModel;
 struct TSectionResult;
-class SolveObserver;
 } // namespace karo
 
 namespace karo::cli {
@@ -41,10 +40,10 @@ void AddSheetCommands(std::vector<Command>& commands);     // sheet, picture, pr
 void AddReportCommands(std::vector<Command>& commands);    // report
 void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 
-// Loads FILE and solves it with `observer` attached (may be null); warnings and errors go to
-// `err`. Returns -1 when solved, else the exit code to end with.
+// Loads FILE and solves it; warnings and errors go to `err`. Returns -1 when solved, else the
+// exit code to end with.
 int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
-                 std::ostream& err, SolveObserver* observer = nullptr);
+                 std::ostream& err);
 
 // A file name from the command line, every byte kept (see io::DecodeFileName).
 QString FileArgument(const std::string& arg);

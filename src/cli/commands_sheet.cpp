@@ -48,7 +48,10 @@ bool parse(const std::string& command, const std::vector<std::string>& args,
 // Loads, solves and draws the section. Returns -1 when done, else the exit code.
 int draw(Drawn& d, std::ostream& err) {
     InstallFontSubstitutes();
-    return LoadAndSolve(d.file, d.model, d.result, err, &d.picture);
+    const int code = LoadAndSolve(d.file, d.model, d.result, err);
+    if (code < 0)
+        d.picture.draw(d.model, d.result);
+    return code;
 }
 
 int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

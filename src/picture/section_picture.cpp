@@ -4,6 +4,7 @@
 
 #include <QFont>
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -58,34 +59,39 @@ QFont SectionPicture::labelFont() {
     return f;
 }
 
-void SectionPicture::clearPicture() {
+void SectionPicture::clear() {
     place_ = PicturePlacement();
     Canvas c(image_);
     c.setBrush(QColor::fromRgb(PageColor));
     c.FillRect(0, 0, Size, Size);
 }
 
-void SectionPicture::extentsFound(const TSectionModel&, const TSectionResult& r) {
+void SectionPicture::draw(const TSectionModel& m, const TSectionResult& r) {
+    clear();
+    if (!r.reachedStage(SolveStage::Centroid))
+        return;
     place_ = PlaceSection(r);
-}
-
-void SectionPicture::centralTerm(const TSectionModel& m, const TSectionResult& r,
-                                 const SolvedEntry& s) {
-    if (place_.valid) {
+    if (!place_.valid)
+        return;
+    // Each entry is outlined once its central terms are summed, in walk order.
+    const auto summed =
+        std::min<std::size_t>(static_cast<std::size_t>(r.summedEntries), r.Entries.size());
+    for (std::size_t i = 0; i < summed; ++i) {
+        const SolvedEntry& s = r.Entries[i];
         const QPoint at = place_.pixelOf(s.Xc - r.xc, s.Yc - r.yc);
         Canvas c(image_);
         DrawEntryOutline(c, at.x(), at.y(), m, s.kind, s.number, place_.k);
     }
-}
-
-void SectionPicture::axesReady(const TSectionModel&, const TSectionResult& r) {
-    if (place_.valid)
+    if (r.reachedStage(SolveStage::Principal))
         drawAxes(r);
+    if (r.reachedStage(SolveStage::Extremes))
+        drawMarks(r);
 }
 
-void SectionPicture::extremesFound(const TSectionModel&, const TSectionResult& r) {
-    if (place_.valid)
-        drawMarks(r);
+QImage DrawSectionPicture(const TSectionModel& m, const TSectionResult& r) {
+    SectionPicture picture;
+    picture.draw(m, r);
+    return picture.image();
 }
 
 void SectionPicture::drawAxes(const TSectionResult& r) {
@@ -202,7 +208,7 @@ void SectionPicture::drawMarks(const TSectionResult& r) {
     c.setBrush(kRed);
     // The axis at Alpha0 is u when Ix < Iy; red marks the largest distance from v, blue the
     // largest distance from u.
-    const bool thetaIsU = r.Ix < r.Iy;
+    const bool thetaIsU = AxisAtAlphaIsU(r);
     const std::size_t n = std::min(r.OutlinePoints.size(), r.PointDistances.size());
     for (std::size_t i = 0; i < n; ++i) {
         const TPoint& pt = r.OutlinePoints[i];

@@ -3,14 +3,14 @@
 // one scale, the common, central and principal axes, the ellipse of inertia and marks on
 // the corners farthest from the principal axes.
 //
-// It draws while the solver runs: pass it to SolveSection as the observer.
+// It is drawn from the model and a run's result, as far as the run got: white when the run
+// stopped before the centroid, then the outlines of the entries summed, the axes and the
+// ellipse once the principal values exist, and the marks once the extreme distances do.
 //
-//     karo::SectionPicture picture;
-//     karo::SolveSection(model, texts, result, &picture);
-//     label->setPixmap(QPixmap::fromImage(picture.image()));
+//     karo::SolveSection(model, result);
+//     label->setPixmap(QPixmap::fromImage(karo::DrawSectionPicture(model, result)));
 //
-// A QGuiApplication must exist (the labels need fonts). To let other observers (the report,
-// the window's messages) see the same run, pass SolveObservers{&picture, &other}.
+// A QGuiApplication must exist (the labels need fonts).
 
 #include "picture/primitives.h"
 #include "solver/solver.h"
@@ -35,34 +35,34 @@ struct PicturePlacement {
 // Finds the scale and the placement from the extents and the centroid in `r`.
 PicturePlacement PlaceSection(const TSectionResult& r);
 
-class SectionPicture : public SolveObserver {
+class SectionPicture {
   public:
     static constexpr int Size = 390; // width and height, pixels
     static constexpr int FrameMin = 25, FrameMax = 365;
 
     SectionPicture();
 
-    // The picture as drawn so far: white after a rejected run, the whole section after a
-    // complete one. Format_RGB32.
+    // Clears the picture and draws the section as far as `r` reached.
+    void draw(const TSectionModel& m, const TSectionResult& r);
+
+    // The picture drawn: white before the first draw and after a run that stopped before the
+    // centroid, the whole section after a complete run. Format_RGB32.
     const QImage& image() const { return image_; }
     const PicturePlacement& placement() const { return place_; }
 
     // The label font: "Times New Roman" 14 (19 pixels), no antialiasing.
     static QFont labelFont();
 
-    void clearPicture() override;
-    void extentsFound(const TSectionModel& m, const TSectionResult& r) override;
-    void centralTerm(const TSectionModel& m, const TSectionResult& r,
-                     const SolvedEntry& s) override;
-    void axesReady(const TSectionModel& m, const TSectionResult& r) override;
-    void extremesFound(const TSectionModel& m, const TSectionResult& r) override;
-
   private:
+    void clear();
     void drawAxes(const TSectionResult& r);
     void drawMarks(const TSectionResult& r);
 
     QImage image_;
     PicturePlacement place_;
 };
+
+// The picture of `r` drawn afresh.
+QImage DrawSectionPicture(const TSectionModel& m, const TSectionResult& r);
 
 } // namespace karo

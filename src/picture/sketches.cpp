@@ -246,7 +246,7 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
-        SolveSection(m, nullptr, r);
+        SolveSection(m, r);
     } catch (...) {
         return {};
     }
@@ -327,7 +327,7 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
             }
             // The principal axis u, as long as the farthest corner, and its angle α to the
             // nearer central axis.
-            const bool atAlphaIsU = r.Ix < r.Iy;
+            const bool atAlphaIsU = AxisAtAlphaIsU(r);
             const double uDeg = atAlphaIsU ? r.Alpha0 : r.Alpha0 + 90;
             const int reach = Round(std::hypot(std::max(X - L, R - X), std::max(Y - T, B - Y)));
             axis(c, letters, X, Y, uDeg, reach + kAxisTail, reach + kAxisHead, s("u"));
@@ -382,7 +382,7 @@ double fittedScale(Kind kind, int code, PlateView view) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
-        SolveSection(m, nullptr, r);
+        SolveSection(m, r);
     } catch (...) {
         return 0;
     }

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "formulafield.h"
+#include "formula_field.h"
 
 #include <QImage>
 #include <QString>
-#include <functional>
 #include <vector>
 
 namespace karo::report {
@@ -76,33 +75,12 @@ class Document {
     void pasteImage(const QImage& image);
     // A picture in a centred paragraph of its own; the text after it is left-aligned.
     void picture(const QImage& image);
-    // An equation field made by TypeFormulaField from `code` (which starts "eq ").
-    void formula(const QString& code);
+    // An equation field of the formula.
+    void formula(const Formula& formula);
 
-    // Placeholders. Each searches backwards from the end of the document for the last
-    // occurrence of `placeholder` and returns whether it was found; a term whose placeholder is
-    // missing is dropped. A term is typed into a fresh document made by term() (so it carries
-    // the current format) and moved whole.
-    //
-    // Puts the term in front of the placeholder. For "###4" a paragraph mark follows the
-    // term, so that every term stands on a line of its own above the placeholder.
-    bool insertBeforePlaceholder(const QString& placeholder, const Document& term);
-    bool insertBeforePlaceholder(const QString& placeholder,
-                                 const std::function<void(Document&)>& typeTerm);
-    // Puts the term in place of the placeholder.
-    bool replacePlaceholder(const QString& placeholder, const Document& term);
-    bool replacePlaceholder(const QString& placeholder,
-                            const std::function<void(Document&)>& typeTerm);
-    // Deletes the placeholder and the character in front of it (the paragraph mark when the
-    // placeholder starts its paragraph).
-    bool removePlaceholder(const QString& placeholder);
-
-    // An empty document in this one's current character format and alignment, to type a term.
-    Document term() const;
-
-    const std::vector<Paragraph>& paragraphs() const { return m_paragraphs; }
-    const PageSetup& pageSetup() const { return m_page; }
-    const CharFormat& currentFormat() const { return m_format; }
+    const std::vector<Paragraph>& paragraphs() const { return paragraphs_; }
+    const PageSetup& pageSetup() const { return page_; }
+    const CharFormat& currentFormat() const { return format_; }
     int formulaCount() const;
 
     // The text as a reader sees it, paragraphs separated by "\n", Symbol characters as Unicode,
@@ -116,23 +94,12 @@ class Document {
     QByteArray toDocx(QString* error = nullptr) const;
 
   private:
-    struct Position {
-        qsizetype paragraph = -1;
-        qsizetype offset = 0; // characters from the paragraph start
-        qsizetype length = 0;
-    };
-
     void appendText(const QString& text, const CharFormat& format);
     void appendItem(Inline item);
-    Position findLast(const QString& needle) const;
-    qsizetype splitAt(Paragraph& paragraph, qsizetype offset);
-    void removeRange(const Position& at);
-    void insertFragment(qsizetype paragraph, qsizetype offset, std::vector<Paragraph> fragment);
-    std::vector<Paragraph> takeFragment(const Document& term) const;
 
-    std::vector<Paragraph> m_paragraphs;
-    CharFormat m_format;
-    PageSetup m_page;
+    std::vector<Paragraph> paragraphs_;
+    CharFormat format_;
+    PageSetup page_;
 };
 
 } // namespace karo::report

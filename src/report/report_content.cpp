@@ -5,6 +5,7 @@
 #include "report/document.h"
 #include "solver/format.h"
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <numbers>
@@ -31,6 +32,93 @@ QString signText(Kind kind, int code) {
     return AngleLayoutOf(kind, code).productSign < 0 ? u"-"_s : QString();
 }
 
+// ---- formulas ----------------------------------------------------------------------------
+
+// Symbol font characters.
+constexpr int kSigma = 83;
+constexpr int kAlpha = 97;
+constexpr int kInfinity = 165;
+constexpr int kDegree = 176;
+
+FormulaNode t(const QString& s) {
+    return text(s);
+}
+// A letter with a subscript or a superscript.
+FormulaNode lower(const QString& base, const QString& below) {
+    return sub({text(base)}, {text(below)});
+}
+FormulaNode upper(const QString& base, const QString& above) {
+    return sup({text(base)}, {text(above)});
+}
+// A fraction over 2.
+FormulaNode half(const QString& numerator) {
+    return fraction({text(numerator)}, {text(u"2"_s)});
+}
+// α with the subscript o, the angle of the principal axes.
+FormulaNode alphaO() {
+    return sub({symbol(kAlpha)}, {text(u"o"_s)});
+}
+
+Formula operator+(Formula a, const Formula& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// A typed number cubed: a script takes the number itself, its sign stays before it.
+Formula cubed(const QString& number) {
+    if (number.startsWith(u'-'))
+        return {t(u"-"_s), upper(number.mid(1), u"3"_s)};
+    return {upper(number, u"3"_s)};
+}
+
+// "I = (h³·b)/12 = (…³·…)/12 =", the plate's own moment about one axis.
+Formula plateMoment(const QString& moment, const QString& across, const QString& along,
+                    const QString& acrossValue, const QString& alongValue) {
+    return {t(moment + u" = "_s),
+            fraction({upper(across, u"3"_s), t(u"·"_s + along)}, {t(u"12"_s)}), t(u" = "_s),
+            fraction(cubed(acrossValue) + Formula{t(u"·"_s + alongValue)}, {t(u"12"_s)}),
+            t(u" ="_s)};
+}
+
+// "x_c = ΣS_y / ΣA = ΣA_i x_i / ΣA_i = (terms) / (areas) = value".
+Formula centroid(const QString& axis, const QString& other, const QString& terms,
+                 const QString& areas, const QString& value) {
+    return {
+        lower(axis, u"c"_s),
+        t(u" = "_s),
+        fraction({symbol(kSigma), t(u" "_s), lower(u"S"_s, other)}, {symbol(kSigma), t(u" A "_s)}),
+        t(u" = "_s),
+        fraction({symbol(kSigma), t(u" "_s), lower(u"A"_s, u"i"_s), t(u" "_s), lower(axis, u"i"_s)},
+                 {symbol(kSigma), t(u" "_s), lower(u"A"_s, u"i"_s)}),
+        t(u" = "_s),
+        fraction({t(terms)}, {t(areas)}),
+        t(u" = "_s + value)};
+}
+
+// "i_u = √(I_u / A) = √(… / …) = value".
+Formula radius(const QString& axis, const QString& moment, const QString& area,
+               const QString& value) {
+    return {lower(u"i"_s, axis),
+            t(u" = "_s),
+            root({fraction({lower(u"I"_s, axis)}, {t(u"A"_s)})}),
+            t(u" = "_s),
+            root({fraction({t(moment)}, {t(area)})}),
+            t(u" = "_s + value)};
+}
+
+// "W_u = I_u / v_max = … / … = value см³."
+Formula modulus(const QString& axis, const QString& other, const QString& moment,
+                const QString& distance, const QString& value) {
+    return {lower(u"W"_s, axis),
+            t(u" = "_s),
+            fraction({lower(u"I"_s, axis)}, {lower(other, u"max"_s)}),
+            t(u" = "_s),
+            fraction({t(moment)}, {t(distance)}),
+            t(u" = "_s + value + u" "_s),
+            upper(u"см"_s, u"3"_s),
+            t(u"."_s)};
+}
+
 // Plates have no orientation code; the report shows them standing or lying.
 constexpr int kPlateStanding = 1;
 constexpr int kPlateLying = 2;
@@ -42,12 +130,38 @@ void unit(Document& d, const QString& power, const QString& after) {
     d.text(after);
 }
 
+// Writes one solution; each part reads the values of the run that it shows.
+class SolutionWriter {
+  public:
+    SolutionWriter(Document& document, const std::function<void()>& step)
+        : doc_(document), step_(step) {}
+
+    int steps() const { return steps_; }
+    void write(const TSectionModel& m, const TSectionResult& r);
+
+  private:
+    void step(int times = 1);
+    static const QImage& sketch(Kind kind, int code);
+
+    void writeProfiles(const TSectionModel& m, const TSectionResult& r);
+    void writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs);
+    void writeBeam(int n, const TDtEntry& e);
+    void writeChannel(int n, const TShEntry& e);
+    void writePlate(int n, const TListEntry& e, const SolvedEntry& s);
+    void writeCoordinates(int n, double Xc, double Yc);
+    void writeCentroid(const TSectionResult& r);
+    void writeCentral(const TSectionResult& r);
+    void writePrincipal(const TSectionResult& r);
+    void writeModuli(const TSectionResult& r);
+
+    Document& doc_;
+    const std::function<void()>& step_;
+    int steps_ = 0;
+};
+
 } // namespace
 
-ReportContent::ReportContent(Document& document, std::function<void()> step)
-    : doc_(document), step_(std::move(step)) {}
-
-void ReportContent::step(int times) {
+void SolutionWriter::step(int times) {
     for (int i = 0; i < times; ++i) {
         ++steps_;
         if (step_)
@@ -57,7 +171,7 @@ void ReportContent::step(int times) {
 
 // The orientation pictures are fixed drawings, like bitmaps loaded with the window: each is
 // drawn once per process and shared by every report, so a document holds one copy of each.
-const QImage& ReportContent::sketch(Kind kind, int code) {
+const QImage& SolutionWriter::sketch(Kind kind, int code) {
     static std::map<std::pair<int, int>, QImage> drawn;
     const auto key = std::make_pair(static_cast<int>(kind), code);
     auto it = drawn.find(key);
@@ -81,94 +195,23 @@ QImage PaletteImage(const QImage& image) {
     return indexed.convertToFormat(image.format()) == image ? indexed : image;
 }
 
-// ---- hooks -------------------------------------------------------------------------------
+// ---- the solution in document order -------------------------------------------------------
 
-void ReportContent::areaTerm(const TSectionModel&, const TSectionResult&, const SolvedEntry& s) {
-    // The leading " + " of the first piece is dropped when the formulas are written.
-    const QString area = full(s.A);
-    sumX_ += u" + "_s + area + u"·"_s + full(s.Xc);
-    sumY_ += u" + "_s + area + u"·"_s + full(s.Yc);
-    sumA_ += u" + "_s + area;
-}
-
-void ReportContent::centroidFound(const TSectionModel& m, const TSectionResult& r) {
+void SolutionWriter::write(const TSectionModel& m, const TSectionResult& r) {
+    if (!r.reachedStage(SolveStage::Centroid))
+        return;
     writeProfiles(m, r);
     writeCentroid(r);
-    writeSkeleton();
-}
-
-void ReportContent::centralTerm(const TSectionModel&, const TSectionResult& r,
-                                const SolvedEntry& s) {
-    const int n = ++centralNumber_;
-    const QString separator = n == 1 ? QString() : u" + "_s;
-    const QString a = brief(s.ai);
-    const QString b = brief(s.bi);
-    const QString area = full(s.A);
-    // A plate's own moments are the solver's h³b/12 and b³h/12, shown short; the catalogue
-    // values of the other kinds are shown as typed.
-    const bool plate = s.kind == Kind::List;
-    const bool angle = s.kind == Kind::Un || s.kind == Kind::Ur;
-    const QString ownIx = plate ? brief(s.Ix) : full(s.Ix);
-    const QString ownIy = plate ? brief(s.Iy) : full(s.Iy);
-    const QString ownIxy = angle ? brief(s.Ixy) : u"0"_s;
-
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder), [&](Document& t) {
-        t.text(u"a"_s);
-        t.sub(num(n));
-        t.text(u" = y"_s);
-        t.sub(num(n));
-        t.text(u" - y"_s);
-        t.sub(u"c"_s);
-        t.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + a + u" см., b"_s);
-        t.sub(num(n));
-        t.text(u" = x"_s);
-        t.sub(num(n));
-        t.text(u" - x"_s);
-        t.sub(u"c"_s);
-        t.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + b + u" см."_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIx + u" + ("_s + a + u")"_s);
-        t.sup(u"2"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIyPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIy + u" + ("_s + b + u")"_s);
-        t.sup(u"2"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-    doc_.insertBeforePlaceholder(QString::fromLatin1(kIxyPlaceholder), [&](Document& t) {
-        t.text(separator + u"["_s + ownIxy + u" + ("_s + a + u")"_s + u"·"_s + u"("_s + b + u")"_s);
-        t.text(u"·"_s + area + u"]"_s);
-    });
-}
-
-void ReportContent::centralSums(const TSectionModel&, const TSectionResult& r) {
-    doc_.removePlaceholder(QString::fromLatin1(kCoordinatesPlaceholder));
-    const auto total = [&](const char* placeholder, double value) {
-        doc_.replacePlaceholder(QString::fromLatin1(placeholder), [&](Document& t) {
-            t.text(u" = "_s + brief(value) + u" см"_s);
-            t.sup(u"4"_s);
-            t.text(u"."_s);
-        });
-    };
-    total(kIxPlaceholder, r.Ix);
-    total(kIyPlaceholder, r.Iy);
-    total(kIxyPlaceholder, r.Ixy);
-    step(5);
-}
-
-void ReportContent::principalFound(const TSectionModel&, const TSectionResult& r) {
-    writePrincipal(r);
-}
-
-void ReportContent::moduliFound(const TSectionModel&, const TSectionResult& r) {
-    writeModuli(r);
+    writeCentral(r);
+    if (r.reachedStage(SolveStage::Principal))
+        writePrincipal(r);
+    if (r.reachedStage(SolveStage::Moduli))
+        writeModuli(r);
 }
 
 // ---- the individual profiles ---------------------------------------------------------------
 
-void ReportContent::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
+void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
     doc_.align(AlignCenter);
     doc_.bold(true);
     doc_.text(u"Геометрические характеристики отдельных профилей:\r"_s);
@@ -201,7 +244,7 @@ void ReportContent::writeProfiles(const TSectionModel& m, const TSectionResult& 
     step(5);
 }
 
-void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
+void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
     const Kind kind = equalLegs ? Kind::Ur : Kind::Un;
     const QString sign = signText(kind, e.Orientation);
     doc_.bold(true);
@@ -224,8 +267,8 @@ void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, b
         doc_.text(u"Iv = Imax = "_s + full(Iv));
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"центробежный момент инерции "_s);
-        doc_.formula(u"eq Ixy = ±\\f(Iu - Iv;2)sin(2·45°) = "_s + sign + u"\\f("_s + full(e.Iu) +
-                     u"-"_s + full(Iv) + u";2) = "_s + brief(s.Ixy));
+        doc_.formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2·45°) = "_s + sign),
+                      half(full(e.Iu) + u"-"_s + full(Iv)), t(u" = "_s + brief(s.Ixy))});
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"расстояние до центра тяжести "_s);
         doc_.text(u"Zo = "_s + full(e.Xo) + u" см.,\r"_s);
@@ -249,8 +292,9 @@ void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, b
         doc_.text(u"Iv = Imax = Ix+Iy-Iu = "_s + full(Iv));
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"центробежный момент инерции\r"_s);
-        doc_.formula(u"eq Ixy = ±\\f(Iu - Iv;2)sin(2[97]) = "_s + sign + u"\\f("_s + full(e.Iu) +
-                     u"-"_s + full(Iv) + u";2)sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy));
+        doc_.formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2"_s), symbol(kAlpha),
+                      t(u") = "_s + sign), half(full(e.Iu) + u"-"_s + full(Iv)),
+                      t(u"sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy))});
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"расстояния до центра тяжести: "_s);
         doc_.text(u"Xo = "_s + full(e.Xo) + u" см., "_s);
@@ -259,7 +303,7 @@ void ReportContent::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, b
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeBeam(int n, const TDtEntry& e) {
+void SolutionWriter::writeBeam(int n, const TDtEntry& e) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Двутавр № "_s + full(e.h) + u":\r"_s);
     doc_.bold(false);
@@ -279,7 +323,7 @@ void ReportContent::writeBeam(int n, const TDtEntry& e) {
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeChannel(int n, const TShEntry& e) {
+void SolutionWriter::writeChannel(int n, const TShEntry& e) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Швеллер № "_s + full(e.h) + u":\r"_s);
     doc_.bold(false);
@@ -301,7 +345,7 @@ void ReportContent::writeChannel(int n, const TShEntry& e) {
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
+void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
     doc_.bold(true);
     doc_.text(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
               u" мм.:\r"_s);
@@ -312,12 +356,10 @@ void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s)
     doc_.text(u"площадь A = b·h = "_s + full(e.b) + u"·"_s + full(e.h) + u" = "_s + full(s.A));
     unit(doc_, u"2"_s, u".,\r"_s);
     doc_.text(u"моменты инерции:\r"_s);
-    doc_.formula(u"eq Ix = \\f(h\\s(3; )·b;12) = \\f("_s + full(e.h) + u"\\s(3; )·"_s + full(e.b) +
-                 u";12) ="_s);
+    doc_.formula(plateMoment(u"Ix"_s, u"h"_s, u"b"_s, full(e.h), full(e.b)));
     doc_.text(u" "_s + brief(s.Ix));
     unit(doc_, u"4"_s, u".,\r"_s);
-    doc_.formula(u"eq Iy = \\f(b\\s(3; )·h;12) = \\f("_s + full(e.b) + u"\\s(3; )·"_s + full(e.h) +
-                 u";12) ="_s);
+    doc_.formula(plateMoment(u"Iy"_s, u"b"_s, u"h"_s, full(e.b), full(e.h)));
     doc_.text(u" "_s + brief(s.Iy));
     unit(doc_, u"4"_s, u".,\r"_s);
     doc_.text(u"Ixy = 0 см"_s);
@@ -326,7 +368,7 @@ void ReportContent::writePlate(int n, const TListEntry& e, const SolvedEntry& s)
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void ReportContent::writeCoordinates(int n, double Xc, double Yc) {
+void SolutionWriter::writeCoordinates(int n, double Xc, double Yc) {
     doc_.text(u"координаты центра тяжести в общей системе координат x'y': "_s);
     doc_.text(u"x"_s);
     doc_.sub(num(n));
@@ -338,38 +380,61 @@ void ReportContent::writeCoordinates(int n, double Xc, double Yc) {
 
 // ---- the composite solution ----------------------------------------------------------------
 
-void ReportContent::writeCentroid(const TSectionResult& r) {
-    // Every piece starts " + "; the first one goes without it.
-    sumX_.remove(0, 3);
-    sumY_.remove(0, 3);
-    sumA_.remove(0, 3);
+void SolutionWriter::writeCentroid(const TSectionResult& r) {
+    // The terms of the static moments and of the area, entry by entry: "A·x + A·x + …".
+    QString sumX, sumY, sumA;
+    for (const SolvedEntry& s : r.Entries) {
+        const QString separator = sumA.isEmpty() ? QString() : u" + "_s;
+        const QString area = full(s.A);
+        sumX += separator + area + u"·"_s + full(s.Xc);
+        sumY += separator + area + u"·"_s + full(s.Yc);
+        sumA += separator + area;
+    }
 
     doc_.align(AlignCenter);
     doc_.bold(true);
     doc_.text(u"\rКоординаты центра тяжести всего сечения в общей системе координат x'y':\r"_s);
     doc_.bold(false);
-    doc_.formula(u"eq x\\s( ;c) = \\f([83] S\\s( ;y);[83] A ) = \\f([83] A\\s( ;i) x\\s( ;i);"
-                 u"[83] A\\s( ;i)) = \\f("_s +
-                 sumX_ + u";"_s + sumA_ + u") = "_s + brief(r.xc));
+    doc_.formula(centroid(u"x"_s, u"y"_s, sumX, sumA, brief(r.xc)));
     doc_.text(u" см.\r"_s);
-    doc_.formula(u"eq y\\s( ;c) = \\f([83] S\\s( ;x);[83] A ) = \\f([83] A\\s( ;i) y\\s( ;i);"
-                 u"[83] A\\s( ;i)) = \\f("_s +
-                 sumY_ + u";"_s + sumA_ + u") = "_s + brief(r.yc));
+    doc_.formula(centroid(u"y"_s, u"x"_s, sumY, sumA, brief(r.yc)));
     doc_.text(u" см.\r"_s);
     doc_.text(u"Вводим центральную систему координат xy.\r"_s);
     step();
-    sumX_.clear();
-    sumY_.clear();
-    sumA_.clear();
 }
 
-void ReportContent::writeSkeleton() {
+void SolutionWriter::writeCentral(const TSectionResult& r) {
+    // Only the entries whose terms were summed have terms to show; the totals follow once
+    // every entry is in.
+    const auto summed =
+        std::min<std::size_t>(static_cast<std::size_t>(r.summedEntries), r.Entries.size());
+    const bool complete = r.reachedStage(SolveStage::Central);
+
     doc_.bold(true);
     doc_.text(
         u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
     doc_.bold(false);
     doc_.align(AlignLeft);
-    doc_.text(QString::fromLatin1(kCoordinatesPlaceholder) + u"\r"_s);
+    // One line per entry, numbered on from the list of profiles.
+    for (std::size_t i = 0; i < summed; ++i) {
+        const SolvedEntry& s = r.Entries[i];
+        const QString n = num(static_cast<int>(i) + 1);
+        doc_.text(u"a"_s);
+        doc_.sub(n);
+        doc_.text(u" = y"_s);
+        doc_.sub(n);
+        doc_.text(u" - y"_s);
+        doc_.sub(u"c"_s);
+        doc_.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + brief(s.ai) +
+                  u" см., b"_s);
+        doc_.sub(n);
+        doc_.text(u" = x"_s);
+        doc_.sub(n);
+        doc_.text(u" - x"_s);
+        doc_.sub(u"c"_s);
+        doc_.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + brief(s.bi) +
+                  u" см.\r"_s);
+    }
 
     doc_.align(AlignCenter);
     doc_.bold(true);
@@ -377,9 +442,12 @@ void ReportContent::writeSkeleton() {
     doc_.bold(false);
     doc_.align(AlignLeft);
 
-    // "I = Σ[I_i + a_i² A_i] = placeholder", whose placeholder the totals replace later.
-    const auto sumLine = [this](const QString& axis, const QString& offsets, bool squared,
-                                const char* placeholder) {
+    enum class Sum { Ix, Iy, Ixy };
+    // "I = Σ[I_i + a_i² A_i] = " followed by one term per entry and the total.
+    const auto sumLine = [&](Sum sum) {
+        const QString axis = sum == Sum::Ix ? u"x"_s : sum == Sum::Iy ? u"y"_s : u"xy"_s;
+        const QString offsets = sum == Sum::Ix ? u"a"_s : sum == Sum::Iy ? u"b"_s : u"ab"_s;
+        const bool squared = sum != Sum::Ixy;
         doc_.text(u"I"_s);
         doc_.sub(axis);
         doc_.text(u" = "_s);
@@ -395,38 +463,83 @@ void ReportContent::writeSkeleton() {
         }
         doc_.text(u"A"_s);
         doc_.sub(u"i"_s);
-        doc_.text(u"] = "_s + QString::fromLatin1(placeholder) + u"\r"_s);
-    };
-    sumLine(u"x"_s, u"a"_s, true, kIxPlaceholder);
-    sumLine(u"y"_s, u"b"_s, true, kIyPlaceholder);
-    sumLine(u"xy"_s, u"ab"_s, false, kIxyPlaceholder);
+        doc_.text(u"] = "_s);
 
-    // From here on the text is typed at the end in centred paragraphs; the placeholder
-    // searches run backwards from the end.
+        for (std::size_t i = 0; i < summed; ++i) {
+            const SolvedEntry& s = r.Entries[i];
+            const QString separator = i == 0 ? QString() : u" + "_s;
+            const QString a = brief(s.ai);
+            const QString b = brief(s.bi);
+            const QString area = full(s.A);
+            // A plate's own moments are the solver's h³b/12 and b³h/12, shown short; the
+            // catalogue values of the other kinds are shown as typed.
+            const bool plate = s.kind == Kind::List;
+            const bool angle = s.kind == Kind::Un || s.kind == Kind::Ur;
+            switch (sum) {
+            case Sum::Ix:
+                doc_.text(separator + u"["_s + (plate ? brief(s.Ix) : full(s.Ix)) + u" + ("_s + a +
+                          u")"_s);
+                doc_.sup(u"2"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            case Sum::Iy:
+                doc_.text(separator + u"["_s + (plate ? brief(s.Iy) : full(s.Iy)) + u" + ("_s + b +
+                          u")"_s);
+                doc_.sup(u"2"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            case Sum::Ixy:
+                doc_.text(separator + u"["_s + (angle ? brief(s.Ixy) : u"0"_s) + u" + ("_s + a +
+                          u")"_s + u"·"_s + u"("_s + b + u")"_s);
+                doc_.text(u"·"_s + area + u"]"_s);
+                break;
+            }
+        }
+        if (complete) {
+            const double total = sum == Sum::Ix ? r.Ix : sum == Sum::Iy ? r.Iy : r.Ixy;
+            doc_.text(u" = "_s + brief(total) + u" см"_s);
+            doc_.sup(u"4"_s);
+            doc_.text(u"."_s);
+        }
+        doc_.text(u"\r"_s);
+    };
+    sumLine(Sum::Ix);
+    sumLine(Sum::Iy);
+    sumLine(Sum::Ixy);
+
+    // From here on the text is typed in centred paragraphs.
     doc_.align(AlignCenter);
     step();
+    if (complete)
+        step(5);
 }
 
-void ReportContent::writePrincipal(const TSectionResult& r) {
+void SolutionWriter::writePrincipal(const TSectionResult& r) {
     const QString Ix = brief(r.Ix), Iy = brief(r.Iy), Ixy = brief(r.Ixy);
 
     // The tangent of the double angle; with Ix = Iy it is infinite, of the sign of −Ixy,
     // unless Ixy is zero as well.
-    QString tangent;
-    if (!MomentsEqual(r)) {
-        tangent = brief(-2 * r.Ixy / (r.Ix - r.Iy));
-    } else {
-        tangent = r.Ixy > 0 ? u"-[165]"_s : u"[165]"_s;
-        if (ProductIsZero(r))
-            tangent = u"0"_s;
-    }
+    Formula tangent;
+    if (!MomentsEqual(r))
+        tangent = {t(brief(-2 * r.Ixy / (r.Ix - r.Iy)))};
+    else if (ProductIsZero(r))
+        tangent = {t(u"0"_s)};
+    else if (r.Ixy > 0)
+        tangent = {t(u"-"_s), symbol(kInfinity)};
+    else
+        tangent = {symbol(kInfinity)};
     doc_.bold(true);
     doc_.text(u"\rУгол поворота главных осей:\r"_s);
     doc_.bold(false);
-    doc_.formula(u"eq tg 2[97]\\s( ;o) = - \\f(2·I\\s( ;xy);I\\s( ;x)-I\\s( ;y)) = - \\f(2·("_s +
-                 Ixy + u");"_s + Ix + u"-"_s + Iy + u") = "_s + tangent);
+    doc_.formula(Formula{t(u"tg 2"_s), alphaO(), t(u" = - "_s),
+                         fraction({t(u"2·"_s), lower(u"I"_s, u"xy"_s)},
+                                  {lower(u"I"_s, u"x"_s), t(u"-"_s), lower(u"I"_s, u"y"_s)}),
+                         t(u" = - "_s),
+                         fraction({t(u"2·("_s + Ixy + u")"_s)}, {t(Ix + u"-"_s + Iy)}),
+                         t(u" = "_s)} +
+                 tangent);
     doc_.text(u", "_s);
-    doc_.formula(u"eq [97]\\s( ;o) = "_s + brief(r.Alpha0) + u"[176]"_s);
+    doc_.formula({alphaO(), t(u" = "_s + brief(r.Alpha0)), symbol(kDegree)});
     doc_.text(u".\r"_s);
     if (ProductIsZero(r))
         doc_.text(u"Главные оси uv совпадают с центральными xy.\r"_s);
@@ -441,15 +554,22 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     doc_.bold(true);
     doc_.text(u"\rГлавные моменты инерции:\r"_s);
     doc_.bold(false);
-    doc_.formula(u"eq I\\s( ; ;max;min) = \\f(I\\s( ;x) + I\\s( ;y);2) ± \\f(1;2) "
-                 u"\\r(\\b(I\\s( ;x) - I\\s( ;y))\\s(2; ) + 4·I\\s(2;xy))"_s);
+    doc_.formula(
+        {scripts({t(u"I"_s)}, {{t(u" "_s)}, {t(u" "_s)}, {t(u"max"_s)}, {t(u"min"_s)}}),
+         t(u" = "_s),
+         fraction({lower(u"I"_s, u"x"_s), t(u" + "_s), lower(u"I"_s, u"y"_s)}, {t(u"2"_s)}),
+         t(u" ± "_s), half(u"1"_s), t(u" "_s),
+         root({sup({brackets({lower(u"I"_s, u"x"_s), t(u" - "_s), lower(u"I"_s, u"y"_s)})},
+                   {t(u"2"_s)}),
+               t(u" + 4·"_s), scripts({t(u"I"_s)}, {{t(u"2"_s)}, {t(u"xy"_s)}})})});
     doc_.text(u".\r"_s);
     const auto principal = [&](const QString& axis, const QString& bound, const QString& sign,
                                double value) {
-        doc_.formula(u"eq I\\s( ;"_s + axis + u") = I\\s( ;"_s + bound + u") = \\f("_s + Ix +
-                     u"+"_s + Iy + u";2) "_s + sign + u" \\f(1;2) \\r(\\b("_s + Ix + u"-"_s + Iy +
-                     u")\\s(2; ) + 4·("_s + Ixy + u")\\s(2; )) = "_s + brief(value) +
-                     u" см\\s(4; )."_s);
+        doc_.formula({lower(u"I"_s, axis), t(u" = "_s), lower(u"I"_s, bound), t(u" = "_s),
+                      half(Ix + u"+"_s + Iy), t(u" "_s + sign + u" "_s), half(u"1"_s), t(u" "_s),
+                      root({sup({brackets({t(Ix + u"-"_s + Iy)})}, {t(u"2"_s)}), t(u" + 4·"_s),
+                            upper(u"("_s + Ixy + u")"_s, u"2"_s)}),
+                      t(u" = "_s + brief(value) + u" "_s), upper(u"см"_s, u"4"_s), t(u"."_s)});
         doc_.text(u"\r"_s);
     };
     principal(u"u"_s, u"min"_s, u"-"_s, r.Iu);
@@ -459,11 +579,9 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     doc_.bold(true);
     doc_.text(u"\rГлавные радиусы инерции:\r"_s);
     doc_.bold(false);
-    doc_.formula(u"eq i\\s( ;u) = \\r(\\f(I\\s( ;u);A)) = \\r(\\f("_s + brief(r.Iu) + u";"_s +
-                 brief(r.A) + u")) = "_s + brief(r.iu));
+    doc_.formula(radius(u"u"_s, brief(r.Iu), brief(r.A), brief(r.iu)));
     doc_.text(u" см.\r"_s);
-    doc_.formula(u"eq i\\s( ;v) = \\r(\\f(I\\s( ;v);A)) = \\r(\\f("_s + brief(r.Iv) + u";"_s +
-                 brief(r.A) + u")) = "_s + brief(r.iv));
+    doc_.formula(radius(u"v"_s, brief(r.Iv), brief(r.A), brief(r.iv)));
     doc_.text(u" см.\r"_s);
     doc_.text(u"Здесь A = "_s);
     doc_.symbol(83);
@@ -473,12 +591,16 @@ void ReportContent::writePrincipal(const TSectionResult& r) {
     doc_.sup(u"2"_s);
     doc_.text(u" - площадь всего сечения.\r"_s);
     doc_.text(u"Зная радиусы инерции, строим эллипс инерции. Его уравнение: "_s);
-    doc_.formula(u"eq \\f(u\\s(2; );i\\s(2;v)) + \\f(v\\s(2; );i\\s(2;u)) = 1"_s);
+    doc_.formula(
+        {fraction({upper(u"u"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"v"_s)}})}),
+         t(u" + "_s),
+         fraction({upper(u"v"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"u"_s)}})}),
+         t(u" = 1"_s)});
     doc_.text(u".\r"_s);
     step();
 }
 
-void ReportContent::writeModuli(const TSectionResult& r) {
+void SolutionWriter::writeModuli(const TSectionResult& r) {
     // v_max divides Iu and u_max divides Iv: which distance that is depends on whether the
     // axis at Alpha0 is u or v.
     const bool atAlphaIsU = AxisAtAlphaIsU(r);
@@ -488,11 +610,9 @@ void ReportContent::writeModuli(const TSectionResult& r) {
     doc_.bold(true);
     doc_.text(u"\rМоменты сопротивления:\r"_s);
     doc_.bold(false);
-    doc_.formula(u"eq W\\s( ;u) = \\f(I\\s( ;u);v\\s( ;max)) = \\f("_s + brief(r.Iu) + u";"_s +
-                 brief(vMax) + u") = "_s + brief(r.Wu) + u" см\\s(3; )."_s);
+    doc_.formula(modulus(u"u"_s, u"v"_s, brief(r.Iu), brief(vMax), brief(r.Wu)));
     doc_.text(u"\r"_s);
-    doc_.formula(u"eq W\\s( ;v) = \\f(I\\s( ;v);u\\s( ;max)) = \\f("_s + brief(r.Iv) + u";"_s +
-                 brief(uMax) + u") = "_s + brief(r.Wv) + u" см\\s(3; )."_s);
+    doc_.formula(modulus(u"v"_s, u"u"_s, brief(r.Iv), brief(uMax), brief(r.Wv)));
     doc_.text(u"\r"_s);
     doc_.align(AlignLeft);
     doc_.text(u"Здесь:\r"_s);
@@ -513,22 +633,41 @@ void ReportContent::writeModuli(const TSectionResult& r) {
         const TPoint p1 = point(r.RotatedYMaxPoint); // farthest from the axis at Alpha0
         const TPoint p2 = point(r.RotatedXMaxPoint); // farthest from the axis across it
         const QString a = brief(r.Alpha0);
-        const QString across = u"|y·sin [97]\\s( ;o) + x·cos [97]\\s( ;o)| = |("_s + brief(p2.y) +
-                               u")·sin("_s + a + u"[176]) + ("_s + brief(p2.x) + u")·cos("_s + a +
-                               u"[176])| = "_s;
-        const QString along = u"|y·cos [97]\\s( ;o) - x·sin [97]\\s( ;o)| = |("_s + brief(p1.y) +
-                              u")·cos("_s + a + u"[176]) - ("_s + brief(p1.x) + u")·sin("_s + a +
-                              u"[176])| = "_s;
-        doc_.formula(u"eq u\\s( ;max) = "_s + (atAlphaIsU ? across : along) + brief(uMax) +
-                     u" см."_s);
+        const Formula across = {t(u"|y·sin "_s),
+                                alphaO(),
+                                t(u" + x·cos "_s),
+                                alphaO(),
+                                t(u"| = |("_s + brief(p2.y) + u")·sin("_s + a),
+                                symbol(kDegree),
+                                t(u") + ("_s + brief(p2.x) + u")·cos("_s + a),
+                                symbol(kDegree),
+                                t(u")| = "_s)};
+        const Formula along = {t(u"|y·cos "_s),
+                               alphaO(),
+                               t(u" - x·sin "_s),
+                               alphaO(),
+                               t(u"| = |("_s + brief(p1.y) + u")·cos("_s + a),
+                               symbol(kDegree),
+                               t(u") - ("_s + brief(p1.x) + u")·sin("_s + a),
+                               symbol(kDegree),
+                               t(u")| = "_s)};
+        doc_.formula(Formula{lower(u"u"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? across : along) +
+                     Formula{t(brief(uMax) + u" см."_s)});
         doc_.text(u"\r"_s);
-        doc_.formula(u"eq v\\s( ;max) = "_s + (atAlphaIsU ? along : across) + brief(vMax) +
-                     u" см."_s);
+        doc_.formula(Formula{lower(u"v"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? along : across) +
+                     Formula{t(brief(vMax) + u" см."_s)});
         doc_.text(u"\r"_s);
         doc_.text(u"Здесь x и y координаты наиболее удаленных точек в центральной системе "
                   u"координат.\r"_s);
     }
     step();
+}
+
+int WriteSolution(Document& document, const TSectionModel& m, const TSectionResult& r,
+                  const std::function<void()>& step) {
+    SolutionWriter writer(document, step);
+    writer.write(m, r);
+    return writer.steps();
 }
 
 } // namespace karo::report

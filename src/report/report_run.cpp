@@ -26,10 +26,6 @@ const QString kIntroduction = u"\tДля заданного составного
                               u"\t- главные радиусы инерции,\r"
                               u"\t- моменты сопротивления.\r"_s;
 
-// Stands for the section picture until this run has drawn it; the solution never types a
-// text like it.
-const QString kPicturePlaceholder = u"###0"_s;
-
 // Calls the end hook however the run is left.
 class EndGuard {
   public:
@@ -49,7 +45,7 @@ class EndGuard {
 
 ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
                           const ReportRunHooks& hooks, const QString& outputPath,
-                          const QImage* picture, SolveObserver* observer) {
+                          const QImage* picture) {
     ReportRunResult out;
     const EndGuard guard(hooks.end);
     if (hooks.begin)
@@ -60,11 +56,27 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
             hooks.step();
     };
 
-    // A new document: A4 page, margins and Times New Roman 12 are its defaults.
+    // A new document: A4 page, margins and Times New Roman 12 are its defaults. Its
+    // introduction and picture are written once the run has drawn the picture.
     Document doc;
     step();
-    const bool pictureGiven = picture && !picture->isNull();
     step();
+    step();
+
+    // The entries on show are committed where the solve begins, as on the result tab.
+    if (onShow)
+        out.outcome = CommitOnShow(model, *onShow, hooks.committed);
+    const bool rejected = out.outcome.status == SolveStatus::Rejected;
+    if (!rejected) {
+        try {
+            out.outcome = SolveSection(model, result);
+        } catch (const ArithmeticError& e) {
+            out.fault = e;
+            out.error = QString::fromUtf8(e.what()) + u"."_s;
+        }
+    }
+    // A refused section leaves the picture white, like a run that stopped before the centroid.
+    out.picture = DrawSectionPicture(model, rejected ? TSectionResult() : result);
 
     doc.align(AlignJustify);
     doc.bold(true);
@@ -72,31 +84,15 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     doc.align(AlignCenter);
     doc.bold(false);
     doc.paragraph();
-    if (pictureGiven)
-        doc.pasteImage(PaletteImage(*picture));
-    else
-        doc.text(kPicturePlaceholder);
+    doc.pasteImage(PaletteImage(picture && !picture->isNull() ? *picture : out.picture));
     doc.paragraph();
     doc.align(AlignLeft);
     doc.paragraph();
-    step();
-
-    SectionPicture sectionPicture;
-    ReportContent content(doc, step);
-    // The picture draws first, so the report's hooks and the caller's see it drawn.
-    SolveObservers observers{&sectionPicture, &content, observer};
-    try {
-        out.outcome = SolveSection(model, onShow, result, &observers);
-    } catch (const ArithmeticError& e) {
-        out.fault = e;
-        out.error = QString::fromUtf8(e.what()) + u"."_s;
-        out.picture = sectionPicture.image();
+    if (!rejected)
+        WriteSolution(doc, model, result, step);
+    // A fault stops the solution in the middle: no file.
+    if (out.fault)
         return out;
-    }
-    out.picture = sectionPicture.image();
-    if (!pictureGiven)
-        doc.replacePlaceholder(kPicturePlaceholder,
-                               [&](Document& term) { term.pasteImage(PaletteImage(out.picture)); });
     step();
 
     QString path = outputPath;

@@ -1,7 +1,7 @@
 #pragma once
-// One report run: a new document with the introduction and the section picture, then the
-// section solved once more with the worked solution typed into the document as the run goes,
-// and the document written as a .docx file.
+// One report run: the section solved once more, then a new document written in order (the
+// introduction, the section picture and the worked solution from the run's result), and the
+// document saved as a .docx file.
 //
 // The window runs it from the report button:
 //
@@ -9,11 +9,10 @@
 //     hooks.begin = [&] { Panel9->show(); };
 //     hooks.step = [&] { ProgressBar1->setValue(ProgressBar1->value() + 1); };
 //     hooks.end = [&] { Panel9->hide(); ProgressBar1->setValue(0); };
-//     const auto run = karo::report::RunReport(model, &texts, result, hooks, QString(),
-//                                              &image1, &warnings);
+//     hooks.committed = [&](Kind k, const CommitResult& c) { tellUser(k, c); };
+//     const auto run = karo::report::RunReport(model, &texts, result, hooks, QString(), &image1);
 //
-// The report's typing is attached to the solver only inside RunReport: no other solve ever
-// writes into a document, whatever happens during the run.
+// The solution is written in document order once the solve has given its result.
 
 #include "model/arith.h"
 #include "solver/solver.h"
@@ -32,6 +31,7 @@ struct ReportRunHooks {
     std::function<void()> begin; // the run starts: show the progress panel
     std::function<void()> step;  // one progress step
     std::function<void()> end;   // always called last, also after a fault: hide and reset
+    CommitNotice committed;      // each commit of an entry on show, before the solve
 };
 
 struct ReportRunResult {
@@ -45,7 +45,8 @@ struct ReportRunResult {
     bool written() const { return !path.isEmpty(); }
 };
 
-// Runs the whole report and writes it to `outputPath`, replacing that file only once the new
+// Commits the entries on show (when `onShow` is given), solves the section, and writes the
+// whole report to `outputPath`, replacing that file only once the new
 // one is complete. An empty `outputPath` means a new "Отчет N.docx" in this user's private
 // folder inside the temporary folder.
 //
@@ -55,7 +56,7 @@ struct ReportRunResult {
 // `hooks.end` is called in every case.
 ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
                           const ReportRunHooks& hooks, const QString& outputPath = QString(),
-                          const QImage* picture = nullptr, SolveObserver* observer = nullptr);
+                          const QImage* picture = nullptr);
 
 // A new file name "Отчет N.docx" in `folder`, N one more than the largest number there (of
 // any length), so numbers keep rising and no file is ever overwritten. The name is claimed by

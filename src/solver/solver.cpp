@@ -11,8 +11,6 @@
 namespace karo {
 namespace {
 
-SolveObserver gSilent;
-
 inline void addPoint(TSectionResult& r, double x, double y) {
     r.OutlinePoints.push_back({Checked(x), Checked(y)});
 }
@@ -130,34 +128,34 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
 
 } // namespace
 
-SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSectionResult& r,
-                          SolveObserver* observer) {
-    SolveObserver& obs = observer ? *observer : gSilent;
+SolveOutcome CommitOnShow(TSectionModel& model, const FieldTexts& onShow,
+                          const CommitNotice& notice) {
     SolveOutcome out;
-
-    obs.clearPicture();
-
-    // The entries on show may hold typed values that were never committed.
-    if (onShow) {
-        for (Kind k : TabOrder) {
-            const TKindState& st = model.state(k);
-            if (st.Count <= 0)
-                continue;
-            const CommitResult c = CommitEntry(model, k, st.CurrentNumber, *onShow);
-            obs.committed(k, c);
-            if (c.rejected()) {
-                out.status = SolveStatus::Rejected;
-                out.rejectedKind = k;
-                out.commit = c;
-                return out;
-            }
+    for (Kind k : TabOrder) {
+        const TKindState& st = model.state(k);
+        if (st.Count <= 0)
+            continue;
+        const CommitResult c = CommitEntry(model, k, st.CurrentNumber, onShow);
+        if (notice)
+            notice(k, c);
+        if (c.rejected()) {
+            out.status = SolveStatus::Rejected;
+            out.rejectedKind = k;
+            out.commit = c;
+            return out;
         }
     }
+    return out;
+}
+
+SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
+    SolveOutcome out;
+    r.reached = SolveStage::None;
+    r.summedEntries = 0;
 
     // The lists keep their capacity from run to run; only the first run of a size allocates.
     r.OutlinePoints.clear();
     r.Entries.clear();
-    r.PointCount = 0;
     const int entries = model.totalCount();
     r.OutlinePoints.reserve(static_cast<std::size_t>(entries) * 5);
     r.Entries.reserve(static_cast<std::size_t>(entries));
@@ -166,39 +164,36 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
         for (int n = 1; n <= count; ++n)
             collectEntry(r, model, k, n);
     }
-    r.PointCount = static_cast<int>(r.OutlinePoints.size());
 
     r.A = r.Sx = r.Sy = 0;
     for (const SolvedEntry& s : r.Entries) {
         r.A = Checked(r.A + s.A);
         r.Sx = Checked(r.Sx + s.A * s.Yc);
         r.Sy = Checked(r.Sy + s.A * s.Xc);
-        obs.areaTerm(model, r, s);
     }
+    r.reached = SolveStage::Areas;
 
     if (std::fabs(r.A) < 0.0001) {
         out.status = SolveStatus::EmptySection;
-        out.ReportError = 1;
         return out;
     }
 
     r.yc = CheckedDiv(r.Sx, r.A);
     r.xc = CheckedDiv(r.Sy, r.A);
-    obs.centroidFound(model, r);
-    obs.extentsFound(model, r);
+    r.reached = SolveStage::Centroid;
 
     r.Ix = r.Iy = r.Ixy = 0;
     for (SolvedEntry& s : r.Entries) {
-        s.ai = r.ai = Checked(s.Yc - r.yc);
-        s.bi = r.bi = Checked(s.Xc - r.xc);
+        s.ai = Checked(s.Yc - r.yc);
+        s.bi = Checked(s.Xc - r.xc);
         // The entry's own moment and its transfer term are added together first and then
         // to the sum: a different grouping can change the last digit that is shown.
         r.Ix = Checked(r.Ix + Checked(s.Ix + s.ai * s.ai * s.A));
         r.Iy = Checked(r.Iy + Checked(s.Iy + s.bi * s.bi * s.A));
         r.Ixy = Checked(r.Ixy + Checked(s.Ixy + s.ai * s.bi * s.A));
-        obs.centralTerm(model, r, s);
+        ++r.summedEntries;
     }
-    obs.centralSums(model, r);
+    r.reached = SolveStage::Central;
 
     if (MomentsEqual(r)) {
         r.Alpha0 = r.Ixy > 0 ? -45 : 45;
@@ -222,8 +217,7 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
     }
     r.iu = CheckedSqrt(CheckedDiv(r.Iu, r.A));
     r.iv = CheckedSqrt(CheckedDiv(r.Iv, r.A));
-    obs.principalFound(model, r);
-    obs.axesReady(model, r);
+    r.reached = SolveStage::Principal;
 
     const double alpha = std::numbers::pi * r.Alpha0 / 180;
     const double c = std::cos(alpha), sn = std::sin(alpha);
@@ -251,7 +245,7 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
         }
     }
     Checked(all);
-    obs.extremesFound(model, r);
+    r.reached = SolveStage::Extremes;
 
     if (AxisAtAlphaIsU(r)) {
         r.Wu = CheckedDiv(r.Iu, r.RotatedYMax);
@@ -260,52 +254,13 @@ SolveOutcome SolveSection(TSectionModel& model, const FieldTexts* onShow, TSecti
         r.Wu = CheckedDiv(r.Iu, r.RotatedXMax);
         r.Wv = CheckedDiv(r.Iv, r.RotatedYMax);
     }
-    obs.moduliFound(model, r);
+    r.reached = SolveStage::Moduli;
 
     const std::array<double, ResultFieldCount> values = ResultValues(r);
     for (int i = 0; i < ResultFieldCount; ++i)
         r.Texts[static_cast<std::size_t>(i)] = FormatResult(values[static_cast<std::size_t>(i)]);
-    obs.resultsWritten(model, r);
+    r.reached = SolveStage::Done;
     return out;
-}
-
-void SolveObservers::clearPicture() {
-    each([](SolveObserver& o) { o.clearPicture(); });
-}
-void SolveObservers::committed(Kind k, const CommitResult& c) {
-    each([&](SolveObserver& o) { o.committed(k, c); });
-}
-void SolveObservers::areaTerm(const TSectionModel& m, const TSectionResult& r,
-                              const SolvedEntry& e) {
-    each([&](SolveObserver& o) { o.areaTerm(m, r, e); });
-}
-void SolveObservers::centroidFound(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.centroidFound(m, r); });
-}
-void SolveObservers::extentsFound(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.extentsFound(m, r); });
-}
-void SolveObservers::centralTerm(const TSectionModel& m, const TSectionResult& r,
-                                 const SolvedEntry& e) {
-    each([&](SolveObserver& o) { o.centralTerm(m, r, e); });
-}
-void SolveObservers::centralSums(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.centralSums(m, r); });
-}
-void SolveObservers::principalFound(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.principalFound(m, r); });
-}
-void SolveObservers::axesReady(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.axesReady(m, r); });
-}
-void SolveObservers::extremesFound(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.extremesFound(m, r); });
-}
-void SolveObservers::moduliFound(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.moduliFound(m, r); });
-}
-void SolveObservers::resultsWritten(const TSectionModel& m, const TSectionResult& r) {
-    each([&](SolveObserver& o) { o.resultsWritten(m, r); });
 }
 
 } // namespace karo

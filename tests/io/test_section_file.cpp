@@ -146,8 +146,8 @@ TEST(SectionFile, SaveAndLoadGiveTheSameSection) {
     EXPECT_EQ(b.Un.entry(1).Orientation, 2);
 
     TSectionResult ra, rb;
-    SolveSection(a, nullptr, ra);
-    SolveSection(b, nullptr, rb);
+    SolveSection(a, ra);
+    SolveSection(b, rb);
     EXPECT_EQ(ra.Texts, rb.Texts);
 }
 

@@ -70,7 +70,8 @@ inline QImage solvePicture(TSectionModel& m, TSectionResult* out = nullptr,
                            PicturePlacement* place = nullptr) {
     SectionPicture pic;
     TSectionResult r;
-    SolveSection(m, nullptr, r, &pic);
+    SolveSection(m, r);
+    pic.draw(m, r);
     if (out)
         *out = r;
     if (place)

@@ -102,12 +102,43 @@ TEST(SectionPicture, RejectedRunLeavesAClearedPicture) {
     TSectionModel m;
     addPlate(m, 20, 10, 0, 0);
     TSectionResult r;
-    SolveSection(m, nullptr, r, &pic);
+    SolveSection(m, r);
+    pic.draw(m, r);
     ASSERT_GT(countBlack(pic.image(), pic.image().rect()), 1000);
     TSectionModel empty;
-    EXPECT_EQ(SolveSection(empty, nullptr, r, &pic).status, SolveStatus::EmptySection);
+    EXPECT_EQ(SolveSection(empty, r).status, SolveStatus::EmptySection);
+    pic.draw(empty, r);
     EXPECT_TRUE(allWhite(pic.image(), pic.image().rect()));
     EXPECT_FALSE(pic.placement().valid);
+}
+
+TEST(SectionPicture, AStoppedRunShowsWhatItReached) {
+    // Two 2 x 2 plates at x' = ±5: k = 260/12, the left one from pixel 65 to 108, the right
+    // one from 282 to 325, rows 173 to 216; the y axis at column 195 runs between them and
+    // the ellipse ends at x = 86 and 304, the corner marks reach 5 pixels in.
+    TSectionModel m;
+    addPlate(m, 2, 2, -5, 0);
+    addPlate(m, 2, 2, 5, 0);
+    TSectionResult r;
+    SolveSection(m, r);
+    const QRect left(QPoint(72, 180), QPoint(82, 192)), right(QPoint(308, 180), QPoint(318, 192));
+    const QImage whole = DrawSectionPicture(m, r);
+    EXPECT_TRUE(hatched(whole, left) && hatched(whole, right));
+    EXPECT_TRUE(isBlack(whole, 195, 100));
+
+    // A fault after the first entry's central terms: that outline on the final scale, and
+    // neither the second outline nor the axes.
+    r.reached = SolveStage::Centroid;
+    r.summedEntries = 1;
+    const QImage part = DrawSectionPicture(m, r);
+    EXPECT_TRUE(hatched(part, left));
+    EXPECT_TRUE(allWhite(part, right));
+    EXPECT_TRUE(isWhite(part, 195, 100));
+
+    // A fault before the centroid: white.
+    r.reached = SolveStage::Areas;
+    const QImage none = DrawSectionPicture(m, r);
+    EXPECT_TRUE(allWhite(none, none.rect()));
 }
 
 TEST(SectionPicture, ProfilesInTheirPositions) {

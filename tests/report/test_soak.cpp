@@ -87,12 +87,12 @@ TEST(Soak, RepeatedCyclesKeepMemoryAndFilesFlat) {
         ASSERT_FALSE(HasFatalFailure());
         ASSERT_EQ(model.totalCount(), KindCount * MaxEntriesPerKind);
 
-        SectionPicture picture;
-        ASSERT_EQ(SolveSection(model, nullptr, result, &picture).status, SolveStatus::Solved);
+        ASSERT_EQ(SolveSection(model, result).status, SolveStatus::Solved);
+        const QImage picture = DrawSectionPicture(model, result);
 
         steps = 0;
         const report::ReportRunResult run =
-            report::RunReport(model, nullptr, result, hooks, out, &picture.image());
+            report::RunReport(model, nullptr, result, hooks, out, &picture);
         ASSERT_TRUE(run.written()) << run.error.toStdString();
         ASSERT_EQ(steps, report::kReportSteps);
         ASSERT_TRUE(QFile::remove(out));

@@ -31,11 +31,25 @@ TEST(WordProcessor, ConvertsTheReportAndShowsTheFormulas) {
     QImage picture(200, 100, QImage::Format_RGB32);
     picture.fill(Qt::white);
     doc.picture(picture);
-    doc.formula(u("eq x\\s( ;c) = \\f([83] S\\s( ;y);[83] A ) = \\f([83] A\\s( ;i) x\\s( ;i);"
-                  "[83] A\\s( ;i)) = \\f(20·4.25 + 30·-1.5;20 + 30) = 0.8123"));
+    const auto index = [](const char* base, const char* below) {
+        return sub({text(u(base))}, {text(u(below))});
+    };
+    const auto square = [](Formula base) { return sup(std::move(base), {text(u("2"))}); };
+    doc.formula(
+        {index("x", "c"), text(u(" = ")),
+         fraction({symbol(83), text(u(" ")), index("S", "y")}, {symbol(83), text(u(" A "))}),
+         text(u(" = ")),
+         fraction({symbol(83), text(u(" ")), index("A", "i"), text(u(" ")), index("x", "i")},
+                  {symbol(83), text(u(" ")), index("A", "i")}),
+         text(u(" = ")), fraction({text(u("20·4.25 + 30·-1.5"))}, {text(u("20 + 30"))}),
+         text(u(" = 0.8123"))});
     doc.text(u(" см.\r"));
-    doc.formula(u("eq I\\s( ;u) = I\\s( ;min) = \\f(1234.5+678.9;2) - \\f(1;2) "
-                  "\\r(\\b(1234.5-678.9)\\s(2; ) + 4·(-321.7)\\s(2; )) = 531.77 см\\s(4; )."));
+    doc.formula({index("I", "u"), text(u(" = ")), index("I", "min"), text(u(" = ")),
+                 fraction({text(u("1234.5+678.9"))}, {text(u("2"))}), text(u(" - ")),
+                 fraction({text(u("1"))}, {text(u("2"))}), text(u(" ")),
+                 root({square({brackets({text(u("1234.5-678.9"))})}), text(u(" + 4·")),
+                       square({text(u("(-321.7)"))})}),
+                 text(u(" = 531.77 ")), sup({text(u("см"))}, {text(u("4"))}), text(u("."))});
     doc.text(QStringLiteral("\r"));
     const QString path = dir.filePath(QStringLiteral("report.docx"));
     QString error;

@@ -1,4 +1,4 @@
-#include "docxreader.h"
+#include "docx_reader.h"
 
 #include <QXmlStreamReader>
 #include <zip.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "qstringprint.h"
+#include "qstring_print.h"
 
 #include <QByteArray>
 #include <QString>

@@ -4,7 +4,7 @@
 // characters as "[N]", pictures as "#" and every equation field as "{code}", where the code
 // is the field's instruction with its Symbol characters written back as "[N]".
 
-#include "qstringprint.h"
+#include "qstring_print.h"
 
 #include <QString>
 #include <utility>

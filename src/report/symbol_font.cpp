@@ -1,4 +1,4 @@
-#include "symbolfont.h"
+#include "symbol_font.h"
 
 namespace karo::report {
 

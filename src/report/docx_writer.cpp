@@ -1,9 +1,9 @@
-#include "docxwriter.h"
+#include "docx_writer.h"
 
 #include "document.h"
 #include "io/safe_file.h"
-#include "officemath.h"
-#include "xmltext.h"
+#include "office_math.h"
+#include "xml_text.h"
 
 #include <QBuffer>
 #include <QXmlStreamWriter>
@@ -46,21 +46,21 @@ struct PackagePart {
 class XmlPart {
   public:
     XmlPart()
-        : m_text(QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")),
-          m_xml(&m_text) {}
-    QXmlStreamWriter& xml() { return m_xml; }
+        : text_(QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")),
+          xml_(&text_) {}
+    QXmlStreamWriter& xml() { return xml_; }
     QByteArray finish() {
-        m_xml.writeEndDocument();
-        return m_text.toUtf8();
+        xml_.writeEndDocument();
+        return text_.toUtf8();
     }
     void empty(const QString& name, const QString& attribute, const QString& value) {
-        m_xml.writeEmptyElement(name);
-        m_xml.writeAttribute(attribute, value);
+        xml_.writeEmptyElement(name);
+        xml_.writeAttribute(attribute, value);
     }
 
   private:
-    QString m_text;
-    QXmlStreamWriter m_xml;
+    QString text_;
+    QXmlStreamWriter xml_;
 };
 
 QByteArray contentTypes() {
@@ -200,11 +200,11 @@ class BodyWriter {
   public:
     BodyWriter(const Document& document, std::vector<PackagePart>& media,
                std::vector<Relationship>& relations)
-        : m_document(document), m_media(media), m_relations(relations),
-          m_baseHalfPoints(document.pageSetup().fontSize * 2) {}
+        : document_(document), media_(media), relations_(relations),
+          baseHalfPoints_(document.pageSetup().fontSize * 2) {}
 
     bool write(QByteArray* out, QString* error) {
-        QXmlStreamWriter& x = m_part.xml();
+        QXmlStreamWriter& x = part_.xml();
         x.writeStartElement(QStringLiteral("w:document"));
         x.writeNamespace(kNsW, QStringLiteral("w"));
         x.writeNamespace(kNsR, QStringLiteral("r"));
@@ -213,19 +213,19 @@ class BodyWriter {
         x.writeNamespace(kNsA, QStringLiteral("a"));
         x.writeNamespace(kNsPic, QStringLiteral("pic"));
         x.writeStartElement(QStringLiteral("w:body"));
-        for (const Paragraph& paragraph : m_document.paragraphs()) {
+        for (const Paragraph& paragraph : document_.paragraphs()) {
             if (!writeParagraph(paragraph, error))
                 return false;
         }
         writeSection();
         x.writeEndElement(); // body
         x.writeEndElement(); // document
-        *out = m_part.finish();
+        *out = part_.finish();
         return true;
     }
 
   private:
-    QXmlStreamWriter& x() { return m_part.xml(); }
+    QXmlStreamWriter& x() { return part_.xml(); }
 
     bool writeParagraph(const Paragraph& paragraph, QString* error) {
         x().writeStartElement(QStringLiteral("w:p"));
@@ -233,7 +233,7 @@ class BodyWriter {
         const QString jc = paragraph.alignment == AlignCenter    ? QStringLiteral("center")
                            : paragraph.alignment == AlignJustify ? QStringLiteral("both")
                                                                  : QStringLiteral("left");
-        m_part.empty(QStringLiteral("w:jc"), QStringLiteral("w:val"), jc);
+        part_.empty(QStringLiteral("w:jc"), QStringLiteral("w:val"), jc);
         x().writeEndElement();
         for (const Inline& item : paragraph.items) {
             switch (item.kind) {
@@ -257,7 +257,7 @@ class BodyWriter {
     }
 
     void writeRunProperties(const CharFormat& format) {
-        const bool sized = format.halfPoints != m_baseHalfPoints;
+        const bool sized = format.halfPoints != baseHalfPoints_;
         if (!format.bold && !sized && format.position == VerticalPosition::Baseline)
             return;
         x().writeStartElement(QStringLiteral("w:rPr"));
@@ -267,14 +267,14 @@ class BodyWriter {
         }
         if (sized) {
             const QString size = QString::number(format.halfPoints);
-            m_part.empty(QStringLiteral("w:sz"), QStringLiteral("w:val"), size);
-            m_part.empty(QStringLiteral("w:szCs"), QStringLiteral("w:val"), size);
+            part_.empty(QStringLiteral("w:sz"), QStringLiteral("w:val"), size);
+            part_.empty(QStringLiteral("w:szCs"), QStringLiteral("w:val"), size);
         }
         if (format.position != VerticalPosition::Baseline) {
-            m_part.empty(QStringLiteral("w:vertAlign"), QStringLiteral("w:val"),
-                         format.position == VerticalPosition::Subscript
-                             ? QStringLiteral("subscript")
-                             : QStringLiteral("superscript"));
+            part_.empty(QStringLiteral("w:vertAlign"), QStringLiteral("w:val"),
+                        format.position == VerticalPosition::Subscript
+                            ? QStringLiteral("subscript")
+                            : QStringLiteral("superscript"));
         }
         x().writeEndElement();
     }
@@ -312,7 +312,7 @@ class BodyWriter {
     void writeFieldChar(const CharFormat& format, const QString& type) {
         x().writeStartElement(QStringLiteral("w:r"));
         writeRunProperties(format);
-        m_part.empty(QStringLiteral("w:fldChar"), QStringLiteral("w:fldCharType"), type);
+        part_.empty(QStringLiteral("w:fldChar"), QStringLiteral("w:fldCharType"), type);
         x().writeEndElement();
     }
 
@@ -334,15 +334,15 @@ class BodyWriter {
             x().writeEndElement();
         }
         writeFieldChar(item.format, QStringLiteral("separate"));
-        writeOfficeMath(x(), item.field.code);
+        writeOfficeMath(x(), item.field.math);
         writeFieldChar(item.format, QStringLiteral("end"));
     }
 
     // The package part of a picture. Copies of one image (the same orientation picture for
     // several profiles) share one part.
     bool mediaFor(const QImage& image, QString* id, QString* file, QString* error) {
-        const auto known = m_mediaByImage.find(image.cacheKey());
-        if (known != m_mediaByImage.end()) {
+        const auto known = mediaByImage_.find(image.cacheKey());
+        if (known != mediaByImage_.end()) {
             *id = known->second.first;
             *file = known->second.second;
             return true;
@@ -355,13 +355,13 @@ class BodyWriter {
                 *error = QStringLiteral("Не удалось сохранить рисунок в формате PNG.");
             return false;
         }
-        const int number = static_cast<int>(m_media.size()) + 1;
+        const int number = static_cast<int>(media_.size()) + 1;
         *file = QStringLiteral("image%1.png").arg(number);
         *id = QStringLiteral("rIdImage%1").arg(number);
-        m_media.push_back({QStringLiteral("word/media/") + *file, png});
-        m_relations.push_back(
+        media_.push_back({QStringLiteral("word/media/") + *file, png});
+        relations_.push_back(
             {*id, kRelBase + QStringLiteral("image"), QStringLiteral("media/") + *file});
-        m_mediaByImage.emplace(image.cacheKey(), std::make_pair(*id, *file));
+        mediaByImage_.emplace(image.cacheKey(), std::make_pair(*id, *file));
         return true;
     }
 
@@ -370,10 +370,10 @@ class BodyWriter {
         QString file;
         if (!mediaFor(item.image, &id, &file, error))
             return false;
-        const int number = ++m_drawings;
+        const int number = ++drawings_;
 
         // The picture keeps its pixel size unless it is larger than the text area.
-        const PageSetup& page = m_document.pageSetup();
+        const PageSetup& page = document_.pageSetup();
         const double maxWidth =
             (page.pageWidth - page.leftMargin - page.rightMargin) * kEmuPerPoint;
         const double maxHeight =
@@ -400,8 +400,8 @@ class BodyWriter {
         w.writeAttribute(QStringLiteral("id"), QString::number(number));
         w.writeAttribute(QStringLiteral("name"), QStringLiteral("Рисунок %1").arg(number));
         w.writeStartElement(QStringLiteral("wp:cNvGraphicFramePr"));
-        m_part.empty(QStringLiteral("a:graphicFrameLocks"), QStringLiteral("noChangeAspect"),
-                     QStringLiteral("1"));
+        part_.empty(QStringLiteral("a:graphicFrameLocks"), QStringLiteral("noChangeAspect"),
+                    QStringLiteral("1"));
         w.writeEndElement();
         w.writeStartElement(QStringLiteral("a:graphic"));
         w.writeStartElement(QStringLiteral("a:graphicData"));
@@ -414,7 +414,7 @@ class BodyWriter {
         w.writeEmptyElement(QStringLiteral("pic:cNvPicPr"));
         w.writeEndElement(); // nvPicPr
         w.writeStartElement(QStringLiteral("pic:blipFill"));
-        m_part.empty(QStringLiteral("a:blip"), QStringLiteral("r:embed"), id);
+        part_.empty(QStringLiteral("a:blip"), QStringLiteral("r:embed"), id);
         w.writeStartElement(QStringLiteral("a:stretch"));
         w.writeEmptyElement(QStringLiteral("a:fillRect"));
         w.writeEndElement();
@@ -443,7 +443,7 @@ class BodyWriter {
     }
 
     void writeSection() {
-        const PageSetup& page = m_document.pageSetup();
+        const PageSetup& page = document_.pageSetup();
         x().writeStartElement(QStringLiteral("w:sectPr"));
         x().writeEmptyElement(QStringLiteral("w:pgSz"));
         x().writeAttribute(QStringLiteral("w:w"), twips(page.pageWidth));
@@ -459,13 +459,13 @@ class BodyWriter {
         x().writeEndElement();
     }
 
-    const Document& m_document;
-    std::vector<PackagePart>& m_media;
-    std::vector<Relationship>& m_relations;
-    int m_baseHalfPoints;
-    int m_drawings = 0;
-    std::map<qint64, std::pair<QString, QString>> m_mediaByImage;
-    XmlPart m_part;
+    const Document& document_;
+    std::vector<PackagePart>& media_;
+    std::vector<Relationship>& relations_;
+    int baseHalfPoints_;
+    int drawings_ = 0;
+    std::map<qint64, std::pair<QString, QString>> mediaByImage_;
+    XmlPart part_;
 };
 
 // libzip's own texts are English; the packing runs in memory, so memory is the one failure

@@ -1,6 +1,6 @@
-#include "reportview.h"
+#include "report_view.h"
 
-#include "docxreader.h"
+#include "docx_reader.h"
 
 #include <QFile>
 #include <QXmlStreamReader>
