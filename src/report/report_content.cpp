@@ -147,6 +147,12 @@ class SolutionWriter {
     void writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs);
     void writeBeam(int n, const TDtEntry& e);
     void writeChannel(int n, const TShEntry& e);
+    // What an I-beam's and a channel's paragraphs share: heading, picture, dimensions, area
+    // and moments (their own product of inertia is zero: both are symmetric).
+    struct RolledValues {
+        double h, b, A, Ix, Iy;
+    };
+    void writeRolled(int n, const QString& name, Kind kind, int code, const RolledValues& v);
     void writePlate(int n, const TListEntry& e, const SolvedEntry& s);
     void writeCoordinates(int n, double Xc, double Yc);
     void writeCentroid(const TSectionResult& r);
@@ -304,45 +310,35 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
 }
 
 void SolutionWriter::writeBeam(int n, const TDtEntry& e) {
-    doc_.bold(true);
-    doc_.text(u"\r"_s + num(n) + u") Двутавр № "_s + full(e.h) + u":\r"_s);
-    doc_.bold(false);
-    doc_.picture(sketch(Kind::Dt, e.Orientation));
-    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
-    doc_.text(u"ширина полки b = "_s + full(e.b) + u" см.,\r"_s);
-    doc_.text(u"площадь A = "_s + full(e.A));
-    unit(doc_, u"2"_s, u".,\r"_s);
-    doc_.text(u"моменты инерции: "_s);
-    doc_.text(u"Ix = "_s + full(e.Ix));
-    unit(doc_, u"4"_s, u"., "_s);
-    doc_.text(u"Iy = "_s + full(e.Iy));
-    unit(doc_, u"4"_s, u"., "_s);
-    doc_.text(u"Ixy = 0 см"_s);
-    doc_.sup(u"4"_s);
-    doc_.text(u".,\r"_s);
+    writeRolled(n, u"Двутавр"_s, Kind::Dt, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy});
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
 void SolutionWriter::writeChannel(int n, const TShEntry& e) {
+    writeRolled(n, u"Швеллер"_s, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy});
+    doc_.text(u"расстояние до центра тяжести "_s);
+    doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
+    writeCoordinates(n, e.Xc, e.Yc);
+}
+
+void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code,
+                                 const RolledValues& v) {
     doc_.bold(true);
-    doc_.text(u"\r"_s + num(n) + u") Швеллер № "_s + full(e.h) + u":\r"_s);
+    doc_.text(u"\r"_s + num(n) + u") "_s + name + u" № "_s + full(v.h) + u":\r"_s);
     doc_.bold(false);
-    doc_.picture(sketch(Kind::Sh, e.Orientation));
-    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
-    doc_.text(u"ширина полки b = "_s + full(e.b) + u" см.,\r"_s);
-    doc_.text(u"площадь A = "_s + full(e.A));
+    doc_.picture(sketch(kind, code));
+    doc_.text(u"высота h = "_s + full(v.h) + u" см.,\r"_s);
+    doc_.text(u"ширина полки b = "_s + full(v.b) + u" см.,\r"_s);
+    doc_.text(u"площадь A = "_s + full(v.A));
     unit(doc_, u"2"_s, u".,\r"_s);
     doc_.text(u"моменты инерции: "_s);
-    doc_.text(u"Ix = "_s + full(e.Ix));
+    doc_.text(u"Ix = "_s + full(v.Ix));
     unit(doc_, u"4"_s, u"., "_s);
-    doc_.text(u"Iy = "_s + full(e.Iy));
+    doc_.text(u"Iy = "_s + full(v.Iy));
     unit(doc_, u"4"_s, u"., "_s);
     doc_.text(u"Ixy = 0 см"_s);
     doc_.sup(u"4"_s);
     doc_.text(u".,\r"_s);
-    doc_.text(u"расстояние до центра тяжести "_s);
-    doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
-    writeCoordinates(n, e.Xc, e.Yc);
 }
 
 void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
