@@ -47,7 +47,9 @@ std::vector<ExtraColumn> extraColumns(Kind k) {
 
 } // namespace
 
-TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent) : QDialog(parent) {
+TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
+                                   const catalogue::ProfileRow* shown)
+    : QDialog(parent), shown_(shown) {
     setObjectName(QStringLiteral("CataloguePicker"));
     setWindowTitle(QStringLiteral("Сортамент"));
     rows_ = catalogue::kindRows(kind);
@@ -182,7 +184,13 @@ void TCataloguePicker::applyFilter() {
         if (visible && first < 0)
             first = i;
     }
-    // Whatever was typed, the first profile found is the one Enter picks.
+    // Before anything is typed, Enter keeps the profile on show; once a filter is typed, the
+    // first profile found is the one Enter picks.
+    if (filter_->text().isEmpty() && shown_) {
+        const auto at = std::find(rows_.begin(), rows_.end(), shown_);
+        if (at != rows_.end())
+            first = static_cast<int>(at - rows_.begin());
+    }
     table_->clearSelection();
     if (first >= 0) {
         table_->selectRow(first);

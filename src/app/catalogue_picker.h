@@ -17,8 +17,10 @@ namespace karo::app {
 class TCataloguePicker : public QDialog {
     Q_OBJECT
   public:
-    // The rows of `kind`, their values shown for orientation code `code`.
-    TCataloguePicker(Kind kind, int code, QWidget* parent = nullptr);
+    // The rows of `kind`, their values shown for orientation code `code`; the row of `shown`
+    // (the profile on show, may be null) is selected while the filter is empty.
+    TCataloguePicker(Kind kind, int code, QWidget* parent = nullptr,
+                     const catalogue::ProfileRow* shown = nullptr);
 
     QLineEdit* filterField() const { return filter_; }
     QTableWidget* table() const { return table_; }
@@ -35,6 +37,7 @@ class TCataloguePicker : public QDialog {
     void pick();
 
     std::vector<const catalogue::ProfileRow*> rows_; // table row i shows rows_[i]
+    const catalogue::ProfileRow* shown_ = nullptr;
     QLineEdit* filter_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* count_ = nullptr;

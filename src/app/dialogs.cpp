@@ -68,8 +68,9 @@ bool MessageBoxDialogs::openDocument(const QString& path) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
-const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kind kind, int code) {
-    TCataloguePicker picker(kind, code, parent);
+const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kind kind, int code,
+                                                            const catalogue::ProfileRow* shown) {
+    TCataloguePicker picker(kind, code, parent, shown);
     picker.exec();
     return picker.pickedRow();
 }

@@ -59,10 +59,12 @@ class UserDialogs {
         (void)path;
         return false;
     }
-    // The catalogue picker for `kind`, its values shown for orientation code `code`; the
-    // profile picked, or null when the user cancelled.
-    virtual const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) {
-        (void)parent, (void)kind, (void)code;
+    // The catalogue picker for `kind`, its values shown for orientation code `code`, opening
+    // on the profile on show (`shown`, may be null); the profile picked, or null when the user
+    // cancelled.
+    virtual const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code,
+                                                     const catalogue::ProfileRow* shown) {
+        (void)parent, (void)kind, (void)code, (void)shown;
         return nullptr;
     }
 };
@@ -80,7 +82,8 @@ class MessageBoxDialogs : public UserDialogs {
     SaveChangesAnswer askSaveChanges(QWidget* parent, const QString& text) override;
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool openDocument(const QString& path) override;
-    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) override;
+    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code,
+                                             const catalogue::ProfileRow* shown) override;
 };
 
 } // namespace karo::app

@@ -8,8 +8,7 @@
 
 namespace {
 
-// The section and its last result live as long as the program.
-karo::TSectionModel gModel;
+// The last result lives as long as the program; the section is the document's.
 karo::TSectionResult gResult;
 
 } // namespace
@@ -28,7 +27,8 @@ int main(int argc, char** argv) {
     karo::app::MessageBoxDialogs dialogs;
     app.setDialogs(&dialogs);
 
-    karo::app::TMainForm form(gModel, gResult, dialogs);
+    karo::SectionDocument document;
+    karo::app::TMainForm form(document, gResult, dialogs);
     QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
         form.raise();
         form.activateWindow();

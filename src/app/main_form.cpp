@@ -1,6 +1,5 @@
 #include "app/main_form.h"
 
-#include "app/form_hooks.h"
 #include "app/karo_application.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
@@ -35,9 +34,10 @@ Kind kindOfTab(int number) {
 
 } // namespace
 
-TMainForm::TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& dialogs,
+TMainForm::TMainForm(SectionDocument& document, TSectionResult& result, UserDialogs& dialogs,
                      QWidget* parent)
-    : QWidget(parent), model_(model), editor_(model), result_(result), dialogs_(dialogs) {
+    : QWidget(parent), document_(document), model_(document.model()), result_(result),
+      dialogs_(dialogs) {
     buildWindow();
     buildFileControls();
     connectResultButtons();
@@ -83,16 +83,9 @@ void TMainForm::ActivateForm() {
         panel->setPalette(p);
     }
     // A fresh start: every kind empty with its start code, nothing to undo, no file.
-    editor_.reset();
-    for (Kind k : TabOrder) {
-        restoreView(entryView(k, 0));
-        if (k == Kind::List)
-            showPicture(k, 1); // only the tab's own plate picture
+    document_.reset();
+    for (Kind k : TabOrder)
         page(k).state = lesIdle;
-    }
-    undoStack_->clear();
-    sectionFile_.clear();
-    updateTitle();
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
@@ -125,13 +118,10 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
     }
 }
 
-int TMainForm::commitKind(Kind k, int n) {
-    // Only ever the entry on show; the caller records what the commit wrote.
-    Q_ASSERT(n == model_.state(k).CurrentNumber);
-    (void)n;
-    const EditOutcome out = editor_.commit(k, FieldReader(*this));
-    reportCommit(k, out.commit);
-    return out.commit.Code;
+int TMainForm::commitKind(Kind k) {
+    const CommitResult c = document_.commit(k);
+    reportCommit(k, c);
+    return c.Code;
 }
 
 // ---- list editing -------------------------------------------------------------------------
@@ -167,41 +157,20 @@ void TMainForm::addClick(Kind k) {
     KindPage& p = page(k);
     if (model_.state(k).Count >= MaxEntriesPerKind)
         return;
-    const TabView before = captureView(k);
-    EditOutcome out;
-    try {
-        out = editor_.add(k, FieldReader(*this));
-    } catch (...) {
-        pushCommits(editor_.takeInterrupted(), {before});
-        throw;
-    }
+    const EditOutcome out = document_.add(k);
     reportCommit(k, out.commit);
     if (!out.done()) {
         // The entry on show refused a field: no add, the user stays on it with what was typed.
-        const int count = model_.state(k).Count;
-        p.number->setMinValue(1);
-        p.number->setMaxValue(count);
-        if (count == 1)
-            p.number->setEnabled(false);
-        pushCommits(std::move(out.delta), {before});
+        document_.setSpinMin(k, 1);
         return;
     }
-    const TabView after = entryView(k, 1); // the new entry: empty fields
-    restoreView(after);
     p.fields.front()->setFocus();
-    push(std::move(out.delta), {before}, {after});
 }
 
 void TMainForm::eraseClick(Kind k) {
     // Whatever was typed into the entry on show goes with it: nothing is committed, nothing
     // asked. Undo brings the entry back.
-    const TabView before = captureView(k);
-    EditOutcome out = editor_.erase(k);
-    if (!out.done())
-        return;
-    const TabView after = entryView(k, model_.state(k).Count <= 1 ? 0 : 1);
-    restoreView(after);
-    push(std::move(out.delta), {before}, {after});
+    document_.erase(k);
 }
 
 void TMainForm::numberChange(Kind k) {
@@ -213,46 +182,32 @@ void TMainForm::numberChange(Kind k) {
         p.state = lesIdle;
         return;
     }
-    // The user chose another entry.
-    const TabView before = captureView(k);
-    EditOutcome out;
-    try {
-        out = editor_.select(k, p.number->value(), FieldReader(*this));
-    } catch (...) {
-        pushCommits(editor_.takeInterrupted(), {before});
-        throw;
-    }
+    // The user chose another entry; a refusal brings the spin box back to the entry with the
+    // bad value.
+    const int chosen = p.number->value();
+    struct SpringBack {
+        TMainForm& form;
+        Kind k;
+        ~SpringBack() { form.showKind(k); }
+    } springBack{*this, k};
+    const EditOutcome out = document_.select(k, chosen);
     reportCommit(k, out.commit);
-    if (!out.done()) {
-        // The spin box springs back to the entry with the bad value.
-        setSpinValue(k, st.CurrentNumber);
-        pushCommits(std::move(out.delta), {before});
+    if (!out.done())
         return;
-    }
-    const TabView after = entryView(k, p.number->minValue());
-    restoreView(after);
     p.state = lesIdle;
     p.fields.front()->setFocus();
-    push(std::move(out.delta), {before}, {after});
 }
 
 void TMainForm::rotateClick(Kind k) {
-    turnClick(k, &SectionEditor::rotate);
+    turnClick(k, &SectionDocument::rotate);
 }
 
 void TMainForm::mirrorClick(Kind k) {
-    turnClick(k, &SectionEditor::mirror);
+    turnClick(k, &SectionDocument::mirror);
 }
 
-void TMainForm::turnClick(Kind k, EditOutcome (SectionEditor::*turn)(Kind)) {
-    // A catalogue profile is re-filled for its new position within the same undo step, so
-    // that one undo brings back both the old code and the old texts.
-    const TabView before = captureView(k);
-    const int oldCode = model_.state(k).Orientation;
-    EditOutcome out = (editor_.*turn)(k);
-    showPicture(k, model_.state(k).Orientation);
-    refillFromCatalogue(k, oldCode, model_.state(k).Orientation);
-    push(std::move(out.delta), {before}, {captureView(k)});
+void TMainForm::turnClick(Kind k, EditOutcome (SectionDocument::*turn)(Kind)) {
+    (document_.*turn)(k);
 }
 
 void TMainForm::moveFocus(Kind k, int field, int step) {
@@ -269,12 +224,10 @@ void TMainForm::PageControl1Change() {
     if (programmaticTabChange_ > 0)
         return;
     guarded([this] {
-        const CommitRecorder record(*this);
         if (isKindTab(lastTabNumber_)) {
             const Kind k = kindOfTab(lastTabNumber_);
-            const TKindState& st = model_.state(k);
-            if (st.Count > 0)
-                commitKind(k, st.CurrentNumber);
+            if (model_.state(k).Count > 0)
+                commitKind(k);
         }
         // A commit that refused or warned has brought its own tab back.
         newTabNumber_ = currentTabNumber();
@@ -293,9 +246,10 @@ void TMainForm::PageControl1Change() {
 
 SolveOutcome TMainForm::solve() {
     // The entries on show first: a refusal or a warning is told as each commit is made.
-    SolveOutcome o = CommitOnShow(model_, FieldReader(*this),
-                                  [this](Kind k, const CommitResult& c) { reportCommit(k, c); });
-    if (o.status == SolveStatus::Rejected) {
+    SolveOutcome o;
+    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); },
+                                &o.rejectedKind, &o.commit)) {
+        o.status = SolveStatus::Rejected;
         showSectionPicture(DrawSectionPicture(model_, TSectionResult()));
         return o;
     }
@@ -352,7 +306,7 @@ void TMainForm::clearResultFields() {
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* e) {
-    if (undoKeyInField(watched, e))
+    if (fieldEvent(watched, e))
         return true;
     // Enter on the result tab presses the default button, as in a dialog; a focused button
     // has taken it before it gets here.

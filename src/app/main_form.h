@@ -1,15 +1,15 @@
 #pragma once
 // The main window: five kind tabs that edit the section, the result tab and the about tab.
 //
-// The window shows what the section editor holds and hands the user's actions to it: add,
-// erase, choosing an entry, turning and mirroring, the commit of the kind tab being left.
-// Every change of the section is one command on the undo stack; the title names the file and
+// The window shows the section document and hands the user's actions to it: typing, add,
+// erase, choosing an entry, turning and mirroring, picks from the catalogue, the commit of the
+// kind tab being left. It keeps no section state of its own. The title names the file and
 // marks a section changed since it was opened or saved.
 
 #include "app/dialogs.h"
+#include "document/section_document.h"
 #include "model/commit.h"
 #include "model/kinds.h"
-#include "model/section_editor.h"
 #include "model/section_model.h"
 #include "solver/solver.h"
 
@@ -51,7 +51,7 @@ inline constexpr const char* kMainCaption = " Геометрические ха�
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
-    TMainForm(TSectionModel& model, TSectionResult& result, UserDialogs& dialogs,
+    TMainForm(SectionDocument& document, TSectionResult& result, UserDialogs& dialogs,
               QWidget* parent = nullptr);
     ~TMainForm() override;
 
@@ -67,9 +67,9 @@ class TMainForm : public QWidget {
     void showTab(int number);
     int currentTabNumber() const;
 
-    // The commit of the kind's fields into entry `n`, with the tab, message and focus that
-    // tell the user about a refused field. Gives the commit's Code.
-    int commitKind(Kind k, int n);
+    // The commit of the kind's texts on show, with the tab, message and focus that tell the
+    // user about a refused field. Gives the commit's Code.
+    int commitKind(Kind k);
 
     // What the user sees when a commit refused a field or warned.
     void reportCommit(Kind k, const CommitResult& c);
@@ -80,7 +80,7 @@ class TMainForm : public QWidget {
     // whether they succeeded; failures have been shown to the user.
     bool openSection(const QString& path);
     bool saveSection(const QString& path);
-    QString sectionFile() const { return sectionFile_; }
+    QString sectionFile() const { return document_.fileName(); }
     void openClick();
     bool saveClick();
     bool saveAsClick();
@@ -91,10 +91,10 @@ class TMainForm : public QWidget {
     // to save them. True when the caller may go on (saved, nothing to save, or not wanted);
     // false when the user cancelled or the save failed.
     bool askSaveChanges();
-    // The undo stack differs from the saved state, or a tab holds typed values that are not
-    // in the section yet.
-    bool hasUnsavedChanges() const;
-    QUndoStack* undoStack() const { return undoStack_; }
+    // The document holds changes that closing would lose.
+    bool hasUnsavedChanges() const { return document_.isModified(); }
+    QUndoStack* undoStack() const;
+    SectionDocument& document() const { return document_; }
 
     // The result tab's buttons (main_form_results.cpp): the result sheet saved as a bitmap or
     // printed, and the worked-solution report.
@@ -126,30 +126,16 @@ class TMainForm : public QWidget {
         TListEditState state = lesIdle;
     };
 
-    class FieldReader;
-    friend class TSectionCommand;
-    class CommitRecorder;
-
-    // What a kind tab shows beyond the model: the typed texts and the spin box's minimum.
-    // Everything else on the tab follows from the model.
-    struct TabView {
-        Kind kind = Kind::Dt;
-        std::vector<QString> texts;
-        int spinMin = 0;
-    };
-
-    // Undo, redo and the title (main_form_undo.cpp).
+    // The document shown (main_form_undo.cpp): undo and redo keys, the title, the tabs
+    // following the document, the fields' typing handed to it.
     void buildUndo();
+    void connectDocument();
     void updateTitle();
-    bool undoKeyInField(QObject* watched, QEvent* e);
-    TabView captureView(Kind k) const;
-    TabView entryView(Kind k, int spinMin) const;
-    void restoreView(const TabView& v);
+    bool fieldEvent(QObject* watched, QEvent* e);
+    // Kind k's tab as the document holds it: list, code, texts, picture and label.
+    void showKind(Kind k);
+    void showText(Kind k, int field);
     void setSpinValue(Kind k, int value);
-    void push(SectionDelta delta, std::vector<TabView> before, std::vector<TabView> after);
-    // A command for what commits wrote; the tabs before show the entries as they were.
-    void pushCommits(SectionDelta delta, const std::vector<TabView>& before);
-    void replay(const SectionDelta& d, const std::vector<TabView>& views, bool backwards);
 
     // Section files (main_form_files.cpp).
     void buildFileControls();
@@ -171,9 +157,7 @@ class TMainForm : public QWidget {
     void catalogueClick(Kind k);
     // After a turn or a mirror: a profile whose texts are a catalogue row's for the old code
     // gets that row's texts for the new one.
-    void refillFromCatalogue(Kind k, int oldCode, int newCode);
     void updateCatalogueLabel(Kind k);
-    std::vector<std::string> catalogueFieldTexts(Kind k) const;
 
     // List editing.
     void addClick(Kind k);
@@ -181,7 +165,7 @@ class TMainForm : public QWidget {
     void numberChange(Kind k);
     void rotateClick(Kind k);
     void mirrorClick(Kind k);
-    void turnClick(Kind k, EditOutcome (SectionEditor::*turn)(Kind));
+    void turnClick(Kind k, EditOutcome (SectionDocument::*turn)(Kind));
     void moveFocus(Kind k, int field, int step);
 
     // Tab flow.
@@ -198,10 +182,9 @@ class TMainForm : public QWidget {
     KindPage& page(Kind k) { return pages_[kindIndex(k)]; }
     const KindPage& page(Kind k) const { return pages_[kindIndex(k)]; }
 
-    // Read by the window; written only by the editor and by the commits of a solve.
-    TSectionModel& model_;
-    SectionEditor editor_;
-    QUndoStack* undoStack_ = nullptr;
+    // The section, read by the window and changed only through the document.
+    SectionDocument& document_;
+    const TSectionModel& model_;
     TSectionResult& result_;
     UserDialogs& dialogs_;
 
@@ -222,12 +205,12 @@ class TMainForm : public QWidget {
     QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 
     QImage shownPicture_;
-    QString sectionFile_; // the file the section was last opened from or saved to
-    QString lastFolder_;  // where the file dialogs start
+    QString lastFolder_; // where the file dialogs start
 
     int lastTabNumber_ = 1;
     int newTabNumber_ = 1;
     int programmaticTabChange_ = 0;
+    int showingDocument_ = 0; // the fields are being set from the document, not typed
     bool activated_ = false;
     bool centred_ = false;
 };

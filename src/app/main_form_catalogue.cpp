@@ -51,9 +51,6 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
     label->setGeometry(424, rule ? rule->y() + 13 : 76, 180, 14);
     catalogueLabels_[index] = label;
 
-    for (TProfileEdit* f : page(k).fields)
-        connect(f, &QLineEdit::textChanged, this, [this, k] { updateCatalogueLabel(k); });
-
     if (!catalogueShortcut_) {
         // F4 opens the picker of the rolled-profile tab in front.
         catalogueShortcut_ = new QShortcut(QKeySequence(Qt::Key_F4), this);
@@ -69,46 +66,21 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
     }
 }
 
-std::vector<std::string> TMainForm::catalogueFieldTexts(Kind k) const {
-    std::vector<std::string> texts;
-    for (const TProfileEdit* f : pages_[static_cast<std::size_t>(kindIndex(k))].fields)
-        texts.push_back(f->text().toStdString());
-    return texts;
-}
-
 void TMainForm::catalogueClick(Kind k) {
-    const catalogue::ProfileRow* row = dialogs_.pickProfile(this, k, model_.state(k).Orientation);
+    const catalogue::ProfileRow* row =
+        dialogs_.pickProfile(this, k, model_.state(k).Orientation, document_.shownProfile(k));
     if (!row)
         return;
-    KindPage& p = page(k);
-    if (model_.state(k).Count == 0) {
-        // A kind with nothing to fill gets its first entry the way the add button gives it.
-        p.add->click();
-        if (model_.state(k).Count == 0)
-            return;
-    }
-    const std::vector<catalogue::FieldText> texts =
-        catalogue::fieldTexts(*row, model_.state(k).Orientation);
-    for (std::size_t i = 0; i < texts.size() && i < p.fields.size(); ++i)
-        p.fields[i]->setText(ToQString(texts[i].text));
+    const EditOutcome out = document_.pick(k, *row);
+    reportCommit(k, out.commit);
+    if (!out.done())
+        return;
     // Where the profile stands is left to the user: Xc follows the catalogue fields.
-    if (texts.size() < p.fields.size()) {
-        p.fields[texts.size()]->setFocus();
-        p.fields[texts.size()]->selectAll();
-    }
-}
-
-void TMainForm::refillFromCatalogue(Kind k, int oldCode, int newCode) {
-    if (k == Kind::List || oldCode == newCode || model_.state(k).Count == 0)
-        return;
-    const catalogue::ProfileRow* row = catalogue::recognise(k, oldCode, catalogueFieldTexts(k));
-    if (!row)
-        return; // typed by hand: the user answers for the values, as always
     KindPage& p = page(k);
-    const std::vector<catalogue::FieldText> texts = catalogue::fieldTexts(*row, newCode);
-    for (std::size_t i = 0; i < texts.size() && i < p.fields.size(); ++i) {
-        if (p.fields[i]->text() != ToQString(texts[i].text))
-            p.fields[i]->setText(ToQString(texts[i].text));
+    const std::size_t xc = catalogue::fieldTexts(*row, model_.state(k).Orientation).size();
+    if (xc < p.fields.size()) {
+        p.fields[xc]->setFocus();
+        p.fields[xc]->selectAll();
     }
 }
 
@@ -116,10 +88,7 @@ void TMainForm::updateCatalogueLabel(Kind k) {
     QLabel* label = catalogueLabels_[static_cast<std::size_t>(kindIndex(k))];
     if (!label)
         return;
-    const catalogue::ProfileRow* row =
-        model_.state(k).Count > 0
-            ? catalogue::recognise(k, model_.state(k).Orientation, catalogueFieldTexts(k))
-            : nullptr;
+    const catalogue::ProfileRow* row = document_.shownProfile(k);
     const QString title = row ? ToQString(catalogue::profileTitle(*row)) : QString();
     label->setText(label->fontMetrics().elidedText(title, Qt::ElideRight, label->width()));
     label->setToolTip(row && row->computed

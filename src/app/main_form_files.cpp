@@ -2,7 +2,6 @@
 
 #include "app/main_form.h"
 
-#include "app/form_hooks.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
 #include "io/section_file.h"
@@ -91,18 +90,11 @@ void TMainForm::rememberFolder(const QString& path) {
 }
 
 bool TMainForm::openSection(const QString& path) {
-    // Loaded into a model of its own and swapped in only whole; a model is too large for the
-    // stack of a handler that may run inside nested event loops.
-    const auto loaded = std::make_unique<TSectionModel>();
-    const LoadReport report = LoadSectionFile(path, *loaded);
+    const LoadReport report = document_.open(path);
     if (!report.ok()) {
         dialogs_.warning(this, ToQString(kWarningCaption), report.message);
         return false;
     }
-    editor_.replace(*loaded);
-    undoStack_->clear();
-    sectionFile_ = QFileInfo(path).absoluteFilePath();
-    updateTitle();
     rememberFolder(path);
     showLoadedSection();
     if (!report.warnings.empty()) {
@@ -115,14 +107,7 @@ bool TMainForm::openSection(const QString& path) {
 }
 
 void TMainForm::showLoadedSection() {
-    for (Kind k : TabOrder) {
-        // The spin box as list editing leaves it: value CurrentNumber, range 1..Count, usable
-        // from two entries on; an empty kind shows 0 and rests. The tab shows the code saved
-        // with the section, which may differ from the entry's own until the entry is next
-        // committed.
-        restoreView(entryView(k, model_.state(k).Count > 0 ? 1 : 0));
-    }
-    // Results on show belong to the section that was replaced.
+    // The tabs have followed the document; results on show belong to the section that was replaced.
     clearResultFields();
     QImage blank(shownPicture_.size(), QImage::Format_RGB32);
     blank.fill(PageColor);
@@ -135,24 +120,15 @@ void TMainForm::showLoadedSection() {
 bool TMainForm::saveSection(const QString& path) {
     // What is typed on every kind tab goes into the section first, exactly as leaving the
     // tab would commit it; a refused field stops the save with its message and focus.
-    {
-        const CommitRecorder record(*this);
-        for (Kind k : TabOrder) {
-            const TKindState& st = model_.state(k);
-            if (st.Count > 0 && commitKind(k, st.CurrentNumber) != 0)
-                return false;
-        }
-    }
+    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); }))
+        return false;
     QString error;
-    if (!SaveSectionFile(path, model_, &error)) {
+    if (!document_.save(path, &error)) {
         dialogs_.error(this, ToQString(kAppTitle),
                        QStringLiteral("Не удается сохранить файл «%1»:\n%2")
                            .arg(QDir::toNativeSeparators(path), error));
         return false;
     }
-    sectionFile_ = QFileInfo(path).absoluteFilePath();
-    undoStack_->setClean();
-    updateTitle();
     rememberFolder(path);
     return true;
 }
@@ -167,15 +143,15 @@ void TMainForm::openClick() {
 }
 
 bool TMainForm::saveClick() {
-    if (sectionFile_.isEmpty())
+    if (sectionFile().isEmpty())
         return saveAsClick();
-    return saveSection(sectionFile_);
+    return saveSection(sectionFile());
 }
 
 bool TMainForm::saveAsClick() {
-    const QString initial = sectionFile_.isEmpty()
+    const QString initial = sectionFile().isEmpty()
                                 ? QDir(lastFolder_).filePath(QStringLiteral("Сечение.karo"))
-                                : sectionFile_;
+                                : sectionFile();
     QString path =
         dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
     if (path.isEmpty())

@@ -2,8 +2,6 @@
 
 #include "app/main_form.h"
 
-#include "app/form_hooks.h"
-
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/result_sheet.h"
@@ -77,7 +75,12 @@ void TMainForm::bbPrintClick() {
 }
 
 void TMainForm::bbWordClick() {
-    const CommitRecorder record(*this); // the report's solve commits the entries on show
+    // The entries on show go into the section where the report's solve begins, as on the
+    // result tab; a refusal is told at once and the report shows the section unsolved.
+    SolveOutcome committed;
+    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); },
+                                &committed.rejectedKind, &committed.commit))
+        committed.status = SolveStatus::Rejected;
     report::ReportRunHooks hooks;
     hooks.begin = [this] {
         progress_->setValue(0);
@@ -94,12 +97,9 @@ void TMainForm::bbWordClick() {
         progress_->setValue(0);
     };
 
-    hooks.committed = [this](Kind k, const CommitResult& c) { reportCommit(k, c); };
-
-    const FieldReader reader(*this);
     const QImage current = shownPicture_;
     const report::ReportRunResult run =
-        report::RunReport(model_, &reader, result_, hooks, QString(), &current);
+        report::RunReport(model_, &committed, result_, hooks, QString(), &current);
     if (!run.picture.isNull())
         showSectionPicture(run.picture);
     if (run.fault) {

@@ -182,7 +182,9 @@ struct Loader {
             if (r.warned())
                 report.warnings.push_back({kind, n, r.warning});
         }
-        st.Orientation = kindCode;
+        // The tab shows the position of the profile on show; the kind's own code matters
+        // only to an empty kind. Window and command line then solve the same section.
+        st.Orientation = current > 0 ? m.entryOrientation(kind, current) : kindCode;
         st.CurrentNumber = current;
         return true;
     }

@@ -17,7 +17,9 @@ bool sameState(const TKindState& a, const TKindState& b) {
 } // namespace
 
 bool KindDelta::empty() const {
-    return sameState(before, after) && entries.empty() && erased == 0;
+    return sameState(before, after) && erased == 0 &&
+           std::all_of(entries.begin(), entries.end(),
+                       [](const EntryDelta& e) { return e.before == e.after; });
 }
 
 bool SectionDelta::onlyEntries() const {
@@ -33,6 +35,7 @@ class SectionEditor::Recorder {
     Recorder(const SectionEditor& editor, Kind k) : editor_(editor) {
         d_.kind = k;
         d_.before = editor.model_.state(k);
+        shownBefore_ = d_.before.Count > 0 ? d_.before.CurrentNumber : 0;
     }
     void touch(int n) {
         for (const EntryDelta& e : d_.entries)
@@ -46,9 +49,17 @@ class SectionEditor::Recorder {
     }
     SectionDelta finish() {
         d_.after = editor_.model_.state(d_.kind);
+        // The entries on show before and after are kept whole on both sides even where the
+        // edit left them alone: commits outside any edit write into an entry on show, and
+        // undoing or redoing past them must give back what it held when the edit was made.
+        const int shown = d_.after.Count > 0 ? d_.after.CurrentNumber : 0;
+        if (shown > 0)
+            touch(shown);
         for (EntryDelta& e : d_.entries)
             e.after = editor_.stored(d_.kind, e.number);
-        std::erase_if(d_.entries, [](const EntryDelta& e) { return e.before == e.after; });
+        std::erase_if(d_.entries, [&](const EntryDelta& e) {
+            return e.before == e.after && e.number != shown && e.number != shownBefore_;
+        });
         SectionDelta out;
         if (!d_.empty())
             out.kinds.push_back(std::move(d_));
@@ -58,6 +69,7 @@ class SectionEditor::Recorder {
   private:
     const SectionEditor& editor_;
     KindDelta d_;
+    int shownBefore_ = 0;
 };
 
 CommitResult SectionEditor::commitInto(Recorder& r, Kind k, int n, const FieldTexts& in) {
@@ -104,9 +116,12 @@ EditOutcome SectionEditor::add(Kind k, const FieldTexts& onShow) {
         }
     }
     const int n = st.Count + 1;
-    // A place freed by an erase still holds the old content; the new entry starts empty.
+    // A place freed by an erase still holds the old content; the new entry starts empty, in
+    // the position on show.
     r.touch(n);
-    put(k, n, StoredEntry{});
+    StoredEntry fresh;
+    fresh.orientation = k == Kind::List ? 0 : st.Orientation;
+    put(k, n, fresh);
     st.Count = n;
     st.CurrentNumber = n;
     out.status = EditStatus::Done;
@@ -170,7 +185,13 @@ EditOutcome SectionEditor::setOrientation(Kind k, int code) {
     if (k == Kind::List || !IsValidCode(k, code))
         return out;
     Recorder r(*this, k);
-    model_.state(k).Orientation = code;
+    TKindState& st = model_.state(k);
+    st.Orientation = code;
+    // The profile on show turns with its tab; commits never change an entry's code.
+    if (st.Count > 0) {
+        r.touch(st.CurrentNumber);
+        model_.setEntryOrientation(k, st.CurrentNumber, code);
+    }
     out.status = EditStatus::Done;
     out.delta = r.finish();
     return out;

@@ -43,9 +43,9 @@ class EndGuard {
 
 } // namespace
 
-ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
-                          const ReportRunHooks& hooks, const QString& outputPath,
-                          const QImage* picture) {
+ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* committed,
+                          TSectionResult& result, const ReportRunHooks& hooks,
+                          const QString& outputPath, const QImage* picture) {
     ReportRunResult out;
     const EndGuard guard(hooks.end);
     if (hooks.begin)
@@ -63,9 +63,9 @@ ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSecti
     step();
     step();
 
-    // The entries on show are committed where the solve begins, as on the result tab.
-    if (onShow)
-        out.outcome = CommitOnShow(model, *onShow, hooks.committed);
+    // The entries on show were committed where the solve begins, as on the result tab.
+    if (committed)
+        out.outcome = *committed;
     const bool rejected = out.outcome.status == SolveStatus::Rejected;
     if (!rejected) {
         try {

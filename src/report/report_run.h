@@ -9,8 +9,9 @@
 //     hooks.begin = [&] { Panel9->show(); };
 //     hooks.step = [&] { ProgressBar1->setValue(ProgressBar1->value() + 1); };
 //     hooks.end = [&] { Panel9->hide(); ProgressBar1->setValue(0); };
-//     hooks.committed = [&](Kind k, const CommitResult& c) { tellUser(k, c); };
-//     const auto run = karo::report::RunReport(model, &texts, result, hooks, QString(), &image1);
+//     const SolveOutcome committed = commitEntriesOnShow();
+//     const auto run = karo::report::RunReport(model, &committed, result, hooks, QString(),
+//                                              &image1);
 //
 // The solution is written in document order once the solve has given its result.
 
@@ -31,7 +32,6 @@ struct ReportRunHooks {
     std::function<void()> begin; // the run starts: show the progress panel
     std::function<void()> step;  // one progress step
     std::function<void()> end;   // always called last, also after a fault: hide and reset
-    CommitNotice committed;      // each commit of an entry on show, before the solve
 };
 
 struct ReportRunResult {
@@ -45,7 +45,8 @@ struct ReportRunResult {
     bool written() const { return !path.isEmpty(); }
 };
 
-// Commits the entries on show (when `onShow` is given), solves the section, and writes the
+// Solves the section (unless `committed`, the caller's commit of the entries on show, was
+// refused), and writes the
 // whole report to `outputPath`, replacing that file only once the new
 // one is complete. An empty `outputPath` means a new "Отчет N.docx" in this user's private
 // folder inside the temporary folder.
@@ -54,9 +55,9 @@ struct ReportRunResult {
 // picture. An arithmetic fault during the solve writes no file (the solution would stop in
 // the middle) and is returned in `fault`, with its message and a full stop in `error`.
 // `hooks.end` is called in every case.
-ReportRunResult RunReport(TSectionModel& model, const FieldTexts* onShow, TSectionResult& result,
-                          const ReportRunHooks& hooks, const QString& outputPath = QString(),
-                          const QImage* picture = nullptr);
+ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* committed,
+                          TSectionResult& result, const ReportRunHooks& hooks,
+                          const QString& outputPath = QString(), const QImage* picture = nullptr);
 
 // A new file name "Отчет N.docx" in `folder`, N one more than the largest number there (of
 // any length), so numbers keep rising and no file is ever overwritten. The name is claimed by

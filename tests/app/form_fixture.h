@@ -88,7 +88,7 @@ inline bool RecordingDialogs::printSetup(QWidget*, QPrinter& printer) {
 template <class Dialogs> class FormTestWith : public ::testing::Test {
   protected:
     void SetUp() override {
-        form = std::make_unique<TMainForm>(model, result, dialogs);
+        form = std::make_unique<TMainForm>(document, result, dialogs);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -147,7 +147,8 @@ template <class Dialogs> class FormTestWith : public ::testing::Test {
                    QStringLiteral("Ошибка в исходных данных.");
     }
 
-    TSectionModel model;
+    SectionDocument document;
+    const TSectionModel& model = document.model();
     TSectionResult result;
     Dialogs dialogs;
     std::unique_ptr<TMainForm> form;

@@ -19,9 +19,10 @@ class PickingDialogs : public RecordingDialogs {
     QStringList found;           // designations on show when the key was pressed
     int opened = 0;
 
-    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) override {
+    const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code,
+                                             const catalogue::ProfileRow* shown) override {
         ++opened;
-        TCataloguePicker picker(kind, code, parent);
+        TCataloguePicker picker(kind, code, parent, shown);
         picker.show();
         filterHadFocus = picker.focusWidget() == picker.filterField();
         QTest::keyClicks(picker.filterField(), typed);

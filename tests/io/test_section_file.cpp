@@ -127,12 +127,26 @@ TEST(SectionFile, WarningsAreCollectedNotFatal) {
               "Предупреждение: Двутавр, профиль 1. Ширина полки b не меньше высоты h.");
 }
 
+// The tab shows the position of the profile on show, whatever code the file gives the kind:
+// the window and the command line then solve the same section.
+TEST(SectionFile, AKindShowsTheCodeOfItsEntryOnShow) {
+    TSectionModel m;
+    ASSERT_TRUE(LoadSection(section(R"({"Ur": {"orientation": 1, "current": 2, "entries": [
+        {"orientation": 4, "b": "7.5", "d": "0.8", "A": "11.5", "Ix": "59.84", "Iu": "24.8",
+         "Zo": "2.15", "Xc": "0", "Yc": "0"},
+        {"orientation": 3, "b": "7.5", "d": "0.8", "A": "11.5", "Ix": "59.84", "Iu": "24.8",
+         "Zo": "2.15", "Xc": "0", "Yc": "0"}]}, "Sh": {"orientation": 3}})"),
+                            "o.karo", m)
+                    .ok());
+    EXPECT_EQ(m.Ur.Orientation, 3);
+    EXPECT_EQ(m.Sh.Orientation, 3); // an empty kind keeps the code the file gives it
+}
+
 TEST(SectionFile, SaveAndLoadGiveTheSameSection) {
     QFile example(QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo"));
     ASSERT_TRUE(example.open(QIODevice::ReadOnly));
     TSectionModel a;
     ASSERT_TRUE(LoadSection(example.readAll(), "textbook.karo", a).ok());
-    a.Un.Orientation = 5; // the tab may show another code than the entry's
 
     QTemporaryDir dir;
     const QString path = dir.filePath("t.karo");
@@ -142,7 +156,7 @@ TEST(SectionFile, SaveAndLoadGiveTheSameSection) {
     const LoadReport r = LoadSectionFile(path, b);
     ASSERT_TRUE(r.ok()) << r.message.toStdString();
     EXPECT_EQ(SaveSection(a), SaveSection(b));
-    EXPECT_EQ(b.Un.Orientation, 5);
+    EXPECT_EQ(b.Un.Orientation, 2);
     EXPECT_EQ(b.Un.entry(1).Orientation, 2);
 
     TSectionResult ra, rb;

@@ -1,0 +1,337 @@
+// The section document: each action followed by undo and redo, checked on every text, code and
+// entry on show and on the modified flag; and the same thirteen results as the loader alone.
+
+#include "document/section_document.h"
+
+#include "catalogue/lookup.h"
+#include "io/section_file.h"
+#include "model/arith.h"
+#include "solver/solver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+
+namespace karo {
+namespace {
+
+const std::vector<std::string> kDt20 = {"20", "10", "26.8", "1840", "115", "0", "0"};
+
+QString example(const char* name) {
+    return QDir(QStringLiteral(KARO_EXAMPLES)).filePath(QString::fromLatin1(name));
+}
+
+void typeAll(SectionDocument& d, Kind k, const std::vector<std::string>& texts) {
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        d.type(k, static_cast<int>(i), texts[i]);
+        d.endTyping();
+    }
+}
+
+// Everything the user sees of one kind: count, entry on show, code and texts.
+struct Shown {
+    int count = 0, current = 0, code = 0;
+    std::vector<std::string> texts;
+    bool operator==(const Shown&) const = default;
+};
+
+Shown shown(const SectionDocument& d, Kind k) {
+    const TKindState& st = d.model().state(k);
+    return {st.Count, st.CurrentNumber, st.Orientation, d.tab(k).texts};
+}
+
+std::string describe(const Shown& s) {
+    std::string out = std::to_string(s.count) + "/" + std::to_string(s.current) + " code " +
+                      std::to_string(s.code) + ":";
+    for (const std::string& t : s.texts)
+        out += " [" + t + "]";
+    return out;
+}
+
+// One action of the user's, with the step name it must leave on the stack.
+struct Action {
+    const char* what;
+    Kind kind;
+    std::function<void(SectionDocument&)> setUp; // brings the document to where it starts
+    std::function<void(SectionDocument&)> act;
+    const char* stepName; // empty: no step at all
+};
+
+const std::vector<Action>& actions() {
+    static const std::vector<Action> table = {
+        {"typing one field, keystroke by keystroke", Kind::Dt,
+         [](SectionDocument& d) { d.add(Kind::Dt); },
+         [](SectionDocument& d) {
+             d.type(Kind::Dt, 0, "2");
+             d.type(Kind::Dt, 0, "20");
+         },
+         "ввод h"},
+        {"add after typed values", Kind::Dt,
+         [](SectionDocument& d) {
+             d.add(Kind::Dt);
+             typeAll(d, Kind::Dt, kDt20);
+         },
+         [](SectionDocument& d) { d.add(Kind::Dt); }, "добавление профиля"},
+        {"erase with uncommitted typing", Kind::Dt,
+         [](SectionDocument& d) {
+             d.add(Kind::Dt);
+             typeAll(d, Kind::Dt, kDt20);
+             d.add(Kind::Dt);
+             d.type(Kind::Dt, 0, "22");
+         },
+         [](SectionDocument& d) { d.erase(Kind::Dt); }, "удаление профиля"},
+        {"choosing another entry", Kind::Dt,
+         [](SectionDocument& d) {
+             d.add(Kind::Dt);
+             typeAll(d, Kind::Dt, kDt20);
+             d.add(Kind::Dt);
+             typeAll(d, Kind::Dt, {"22", "11", "30.6", "2550", "157", "5", "0"});
+         },
+         [](SectionDocument& d) { d.select(Kind::Dt, 1); }, "выбор профиля"},
+        {"turning a catalogue channel", Kind::Sh,
+         [](SectionDocument& d) {
+             d.pick(Kind::Sh, *catalogue::findProfile(Kind::Sh, "20У"));
+             d.type(Kind::Sh, 7, "1");
+         },
+         [](SectionDocument& d) { d.rotate(Kind::Sh); }, "поворот"},
+        {"mirroring an angle", Kind::Un, [](SectionDocument& d) { d.add(Kind::Un); },
+         [](SectionDocument& d) { d.mirror(Kind::Un); }, "отражение"},
+        {"a pick that creates the entry", Kind::Dt, [](SectionDocument&) {},
+         [](SectionDocument& d) { d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "24")); },
+         "выбор из сортамента"},
+        {"a pick over typed values", Kind::Dt,
+         [](SectionDocument& d) {
+             d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "22"));
+             d.type(Kind::Dt, 5, "7");
+         },
+         [](SectionDocument& d) { d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "24")); },
+         "выбор из сортамента"},
+        {"placing", Kind::List, [](SectionDocument& d) { d.add(Kind::List); },
+         [](SectionDocument& d) { d.place(Kind::List, "7.425", "0"); }, "приставка"},
+        {"solving: the commit of every entry on show", Kind::Dt,
+         [](SectionDocument& d) {
+             d.add(Kind::Dt);
+             typeAll(d, Kind::Dt, kDt20);
+         },
+         [](SectionDocument& d) { d.commitOnShow({}); }, ""},
+    };
+    return table;
+}
+
+TEST(SectionDocument, EveryActionIsOneStepThatUndoAndRedoReplayExactly) {
+    for (const Action& a : actions()) {
+        SCOPED_TRACE(a.what);
+        SectionDocument d;
+        a.setUp(d);
+        const int steps = d.undoStack()->count();
+        const Shown before = shown(d, a.kind);
+        const bool modifiedBefore = d.isModified();
+        a.act(d);
+        const Shown after = shown(d, a.kind);
+        const bool modifiedAfter = d.isModified();
+        if (!*a.stepName) {
+            EXPECT_EQ(d.undoStack()->count(), steps);
+            EXPECT_EQ(d.isModified(), modifiedBefore);
+            continue;
+        }
+        ASSERT_EQ(d.undoStack()->count(), steps + 1);
+        EXPECT_EQ(d.undoStack()->undoText(), QString::fromUtf8(a.stepName));
+        EXPECT_NE(describe(after), describe(before));
+        for (int round = 0; round < 2; ++round) {
+            d.undoStack()->undo();
+            EXPECT_EQ(describe(shown(d, a.kind)), describe(before));
+            EXPECT_EQ(d.isModified(), modifiedBefore);
+            d.undoStack()->redo();
+            EXPECT_EQ(describe(shown(d, a.kind)), describe(after));
+            EXPECT_EQ(d.isModified(), modifiedAfter);
+        }
+    }
+}
+
+// The roads on which typed values, turns and picks used to be lost.
+TEST(SectionDocument, UndoTakesBackOneFieldsTypingAndKeepsTheRest) {
+    SectionDocument d;
+    d.add(Kind::Dt);
+    typeAll(d, Kind::Dt, {"20", "10", "26.8"});
+    d.undoStack()->undo();
+    EXPECT_EQ(d.model().Dt.Count, 1);
+    EXPECT_EQ(d.tab(Kind::Dt).texts[0], "20");
+    EXPECT_EQ(d.tab(Kind::Dt).texts[1], "10");
+    EXPECT_EQ(d.tab(Kind::Dt).texts[2], "");
+    d.undoStack()->redo();
+    EXPECT_EQ(d.tab(Kind::Dt).texts[2], "26.8");
+}
+
+TEST(SectionDocument, TypingAfterAnUndoDropsTheRedoInsteadOfBeingOverwritten) {
+    SectionDocument d;
+    d.add(Kind::Dt);
+    typeAll(d, Kind::Dt, kDt20);
+    d.rotate(Kind::Dt);
+    d.undoStack()->undo();
+    d.type(Kind::Dt, 5, "7");
+    d.endTyping();
+    d.type(Kind::Dt, 6, "3");
+    EXPECT_FALSE(d.undoStack()->canRedo());
+    EXPECT_EQ(d.model().Dt.Orientation, 1);
+    EXPECT_EQ(d.tab(Kind::Dt).texts[5], "7");
+    EXPECT_EQ(d.tab(Kind::Dt).texts[6], "3");
+}
+
+TEST(SectionDocument, ASolveBetweenATurnAndItsUndoLeavesTheTurnToBeUndone) {
+    SectionDocument d;
+    ASSERT_TRUE(d.open(example("textbook.karo")).ok());
+    const Shown before = shown(d, Kind::Sh);
+    d.rotate(Kind::Sh);
+    ASSERT_TRUE(d.commitOnShow({}));
+    EXPECT_FALSE(d.isModified() && d.undoStack()->count() != 1);
+    d.undoStack()->undo();
+    EXPECT_EQ(describe(shown(d, Kind::Sh)), describe(before));
+    // The texts on show went back with the code: the next solve warns of nothing.
+    bool warned = false;
+    EXPECT_TRUE(d.commitOnShow([&](Kind, const CommitResult& c) { warned |= c.warned(); }));
+    EXPECT_FALSE(warned);
+    EXPECT_FALSE(d.isModified());
+}
+
+TEST(SectionDocument, UndoingPastACommitGivesBackTheEntryAsItWas) {
+    // Entry 2 is committed by a solve while on show; after its typing and the choice that
+    // showed it are undone, the entry must hold its old values again, not the solve's.
+    SectionDocument d;
+    d.add(Kind::Dt);
+    typeAll(d, Kind::Dt, kDt20);
+    d.add(Kind::Dt);
+    typeAll(d, Kind::Dt, {"22", "11", "30.6", "2550", "157", "5", "0"});
+    d.select(Kind::Dt, 1);
+    const QByteArray saved = (d.commitOnShow({}), SaveSection(d.model()));
+    d.select(Kind::Dt, 2);
+    d.type(Kind::Dt, 0, "24");
+    d.endTyping();
+    ASSERT_TRUE(d.commitOnShow({}));
+    d.undoStack()->undo(); // the typing
+    d.undoStack()->undo(); // the choice of entry 2
+    ASSERT_TRUE(d.commitOnShow({}));
+    EXPECT_EQ(SaveSection(d.model()), saved);
+}
+
+TEST(SectionDocument, TheMarkerAndTheQuestionAreOnePredicate) {
+    SectionDocument d;
+    d.rotate(Kind::Dt); // nothing to lose in a section with no profile
+    EXPECT_FALSE(d.isModified());
+    ASSERT_TRUE(d.open(example("plate.karo")).ok());
+    EXPECT_FALSE(d.isModified());
+    d.type(Kind::List, 0, "3");
+    EXPECT_TRUE(d.isModified());
+    d.type(Kind::List, 0, "2"); // typed back to what it was
+    EXPECT_FALSE(d.isModified());
+    d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "20"));
+    EXPECT_TRUE(d.isModified());
+    d.commitOnShow({}); // refuses the empty Xc, and is no step either way
+    EXPECT_TRUE(d.isModified());
+    d.undoStack()->undo();
+    EXPECT_FALSE(d.isModified());
+}
+
+TEST(SectionDocument, TheProfileOnShowIsRecognisedForThePicker) {
+    SectionDocument d;
+    EXPECT_EQ(d.shownProfile(Kind::Dt), nullptr);
+    d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "22"));
+    EXPECT_EQ(d.shownProfile(Kind::Dt), catalogue::findProfile(Kind::Dt, "22"));
+    d.type(Kind::Dt, 2, "31");
+    EXPECT_EQ(d.shownProfile(Kind::Dt), nullptr);
+}
+
+// The window solves what the document holds; the command line what the loader gives. Opening
+// or solving marks nothing modified, and both give the same thirteen texts.
+TEST(SectionDocument, SolvesEveryAcceptedFileAsTheLoaderAloneDoes) {
+    QStringList files;
+    for (const char* folder : {KARO_EXAMPLES, KARO_SOURCE_DIR "/fuzz/corpus/section"})
+        for (const QFileInfo& f : QDir(QString::fromUtf8(folder)).entryInfoList(QDir::Files))
+            files << f.absoluteFilePath();
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        TSectionModel loaded;
+        if (!LoadSectionFile(file, loaded).ok())
+            continue;
+        TSectionResult alone, shown;
+        SectionDocument d;
+        ASSERT_TRUE(d.open(file).ok());
+        ASSERT_TRUE(d.commitOnShow({}));
+        try {
+            SolveSection(loaded, alone);
+            SolveSection(d.model(), shown);
+        } catch (const ArithmeticError&) {
+            continue;
+        }
+        EXPECT_EQ(shown.Texts, alone.Texts);
+        EXPECT_FALSE(d.isModified());
+        EXPECT_EQ(d.undoStack()->count(), 0);
+    }
+}
+
+TEST(SectionDocument, RandomEditsUndoneToTheStartSaveTheFileAsOpened) {
+    SectionDocument d;
+    ASSERT_TRUE(d.open(example("textbook.karo")).ok());
+    ASSERT_TRUE(d.commitOnShow({}));
+    const QByteArray opened = SaveSection(d.model());
+    std::mt19937 random(20261208);
+    const auto pickOf = [&](int n) {
+        return static_cast<int>(random() % static_cast<unsigned>(n));
+    };
+    const char* texts[] = {"1", "2.5", "10", "x", "", "0.8", "30"};
+    for (int i = 0; i < 600; ++i) {
+        const Kind k = TabOrder[static_cast<std::size_t>(pickOf(KindCount))];
+        const int fields = static_cast<int>(kindInfo(k).fields.size());
+        switch (pickOf(10)) {
+        case 0:
+        case 1:
+        case 2:
+            if (d.model().state(k).Count > 0)
+                d.type(k, pickOf(fields), texts[pickOf(7)]);
+            break;
+        case 3:
+            d.endTyping();
+            break;
+        case 4:
+            d.add(k);
+            break;
+        case 5:
+            d.erase(k);
+            break;
+        case 6:
+            if (d.model().state(k).Count > 0)
+                d.select(k, 1 + pickOf(d.model().state(k).Count));
+            break;
+        case 7:
+            d.rotate(k);
+            break;
+        case 8:
+            if (k != Kind::List) {
+                const auto rows = catalogue::kindRows(k);
+                d.pick(k, *rows[static_cast<std::size_t>(pickOf(static_cast<int>(rows.size())))]);
+            }
+            break;
+        case 9:
+            if (pickOf(2))
+                d.undoStack()->undo();
+            else
+                d.undoStack()->redo();
+            break;
+        }
+        if (pickOf(20) == 0)
+            d.commitOnShow({});
+    }
+    while (d.undoStack()->canUndo())
+        d.undoStack()->undo();
+    EXPECT_FALSE(d.isModified());
+    ASSERT_TRUE(d.commitOnShow({}));
+    EXPECT_EQ(SaveSection(d.model()), opened);
+}
+
+} // namespace
+} // namespace karo
