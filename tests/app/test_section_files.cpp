@@ -174,3 +174,34 @@ TEST_F(SectionFiles, DroppingAFileOpensIt) {
 
 } // namespace
 } // namespace karo::app::test
+
+namespace karo::app::test {
+namespace {
+
+// The result tab shows for every example exactly what the command line prints, and viewing it
+// marks nothing changed.
+TEST_F(SectionFiles, TheResultTabShowsWhatTheLoaderAloneSolves) {
+    const QDir examples(qEnvironmentVariable("KARO_SOURCE_DIR") + QStringLiteral("/examples"));
+    const QStringList files = examples.entryList({QStringLiteral("*.karo")});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& name : files) {
+        SCOPED_TRACE(name.toStdString());
+        TSectionModel alone;
+        TSectionResult solved;
+        ASSERT_TRUE(LoadSectionFile(examples.filePath(name), alone).ok());
+        SolveSection(alone, solved);
+        ASSERT_TRUE(form->openSection(examples.filePath(name)));
+        chooseTab(ResultTabNumber);
+        const char* names[] = {"edResXc", "edResYc", "edResA",  "edResIx", "edResIy",
+                               "edResIxy", "edResAo", "edResIu", "edResIv", "edResru",
+                               "edResrv", "edResWu", "edResWv"};
+        for (std::size_t i = 0; i < std::size(names); ++i)
+            EXPECT_EQ(field(names[i])->text().toStdString(), solved.Texts[i]) << names[i];
+        EXPECT_FALSE(form->isWindowModified());
+        EXPECT_FALSE(form->hasUnsavedChanges());
+        chooseTab(1);
+    }
+}
+
+} // namespace
+} // namespace karo::app::test
