@@ -113,6 +113,8 @@ TEST(CatalogueLookup, FilterFindsWholeNumbersFirst) {
     }
     for (const ProfileRow* r : filterProfiles(Kind::Ur, "20"))
         EXPECT_TRUE(r->designation.starts_with("20×")) << r->designation;
+    EXPECT_EQ(designations(filterProfiles(Kind::Un, "100 63 8")),
+              (std::vector<std::string>{"100×63×8"}));
     for (const ProfileRow* r : filterProfiles(Kind::Un, "100"))
         EXPECT_TRUE(r->designation.starts_with("100×")) << r->designation;
 }
