@@ -109,6 +109,7 @@ void addArc(Integrals& sum, Point c, double rho, double a, double sweep) {
                                times(times(xx, x), dy),
                                times(times(times(x, y), y), dy),
                                times(times(xx, y), dy)};
+    // The integrands of forms(), without their constant factors, which follow here.
     const double weights[6] = {1, 0.5, 1, 1.0 / 3, 1, 0.5};
     std::array<double, 6> v{};
     for (int k = 0; k < 6; ++k) {
