@@ -107,10 +107,9 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
     if (!c.rejected() && !c.warned())
         return;
     showTab(kindInfo(k).tabNumber);
-    // A warning names the failed check, or the user would not know why the tab came back.
-    dialogs_.warning(this, ToQString(kWarningCaption),
-                     c.rejected() ? ToQString(kInputErrorText)
-                                  : QString::fromStdString(CrossCheckMessage(k, c.warning)));
+    // The second line names the broken rule or the failed check, or the user would not know
+    // why the tab came back.
+    dialogs_.warning(this, ToQString(kWarningCaption), QString::fromStdString(CommitMessage(k, c)));
     if (c.rejected() && c.rejectedField >= 0) {
         TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
         f->setFocus();

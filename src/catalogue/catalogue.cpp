@@ -76,6 +76,24 @@ std::string* column(ProfileRow& row, std::string_view name) {
     return nullptr;
 }
 
+// "A=19.20;Ix=83.58": the columns and the values a correction replaced.
+std::vector<std::pair<std::string, std::string>> replacedValues(std::string_view text,
+                                                                const std::string& standard) {
+    std::vector<std::pair<std::string, std::string>> out;
+    while (!text.empty()) {
+        const std::size_t end = text.find(';');
+        const std::string_view item = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        const std::size_t eq = item.find('=');
+        ProfileRow probe;
+        if (eq == std::string_view::npos || !column(probe, item.substr(0, eq)))
+            throw std::logic_error("catalogue data: " + standard + ": bad replaced value \"" +
+                                   std::string(item) + "\"");
+        out.emplace_back(item.substr(0, eq), item.substr(eq + 1));
+    }
+    return out;
+}
+
 // One data file: "#" lines are comments (the sources), the first other line names the
 // columns, and every further line is one row of the standard's table.
 void readFile(std::string_view text, Kind kind, const std::string& standard,
@@ -104,6 +122,8 @@ void readFile(std::string_view text, Kind kind, const std::string& standard,
         for (std::size_t i = 0; i < header.size(); ++i) {
             if (header[i] == "computed") {
                 row.computed = fields[i] == "1";
+            } else if (header[i] == "replaced") {
+                row.replaced = replacedValues(fields[i], standard);
             } else if (std::string* target = column(row, header[i])) {
                 *target = fields[i];
             } else {
@@ -136,6 +156,13 @@ std::vector<ProfileRow> readAll() {
 }
 
 } // namespace
+
+ProfileRow formerRow(const ProfileRow& row) {
+    ProfileRow former = row;
+    for (const auto& [name, value] : row.replaced)
+        *column(former, name) = value;
+    return former;
+}
 
 const std::vector<ProfileRow>& rows() {
     static const std::vector<ProfileRow> all = readAll();

@@ -6,6 +6,7 @@
 #include "model/kinds.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace karo::catalogue {
@@ -25,9 +26,10 @@ namespace karo::catalogue {
 // across, from the back of the upright leg B) and y0 (measured upwards, from the back of the
 // lying leg b) are the unequal-leg angle's. A value the kind does not have is empty.
 struct ProfileRow {
-    Kind kind = Kind::Dt;    // Dt, Sh, Un or Ur
-    std::string standard;    // "ГОСТ 8239-89", "ГОСТ 8240-97", "ГОСТ 8509-93", "ГОСТ 8510-86"
-    std::string designation; // the standard's: "20", "20У", "16аУ", "6,5У", "20П", "100×10", "100×63×8"
+    Kind kind = Kind::Dt; // Dt, Sh, Un or Ur
+    std::string standard; // "ГОСТ 8239-89", "ГОСТ 8240-97", "ГОСТ 8509-93", "ГОСТ 8510-86"
+    std::string
+        designation; // the standard's: "20", "20У", "16аУ", "6,5У", "20П", "100×10", "100×63×8"
 
     std::string h, B, b, s, t, R, r, slope; // mm; slope in %
     std::string A, Ix, Iy, Iu, z0, x0, y0;  // cm², cm⁴, cm
@@ -35,7 +37,15 @@ struct ProfileRow {
     // True where the standard's reference values could not be found published and were
     // computed from the nominal dimensions, rounded as the standard prints them.
     bool computed = false;
+
+    // Values a correction of the table replaced, by column ("A", "19.20"). A section saved
+    // from an earlier pick still holds them, so recognition accepts them beside the current
+    // ones.
+    std::vector<std::pair<std::string, std::string>> replaced;
 };
+
+// The row as it read before its corrections: the replaced values put back.
+ProfileRow formerRow(const ProfileRow& row);
 
 // Every row of the four tables, in the standards' order: I-beams, channels (series У, then
 // П), equal-leg angles, unequal-leg angles.

@@ -117,12 +117,16 @@ const ProfileRow* recognise(Kind kind, int code, const std::vector<std::string>&
             return nullptr;
         values.push_back(*v);
     }
+    const auto equals = [&](const std::vector<FieldText>& texts, std::size_t i) {
+        const std::optional<double> v = ParseNumber(texts[i].text);
+        return v && *v == values[i];
+    };
     for (const ProfileRow* row : kindRows(kind)) {
         const std::vector<FieldText> own = fieldTexts(*row, code);
-        const auto same = [&](std::size_t i) {
-            const std::optional<double> v = ParseNumber(own[i].text);
-            return v && *v == values[i];
-        };
+        // A value a correction replaced is still this profile's: older files hold it.
+        const std::vector<FieldText> former =
+            row->replaced.empty() ? own : fieldTexts(formerRow(*row), code);
+        const auto same = [&](std::size_t i) { return equals(own, i) || equals(former, i); };
         std::size_t i = 0;
         while (i < own.size() && same(i))
             ++i;

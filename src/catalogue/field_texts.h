@@ -35,7 +35,8 @@ std::vector<FieldText> fieldTexts(const ProfileRow& row, int code);
 // The kind's row whose field texts for `code` equal `texts` (the kind's fields in input
 // order; anything after the catalogue fields is ignored), or null. Texts are compared as the
 // numbers they read as, so "10" and "10.0" are equal; a text that is not a number matches
-// nothing.
+// nothing. A value that a correction of the table replaced still matches (see
+// ProfileRow::replaced).
 const ProfileRow* recognise(Kind kind, int code, const std::vector<std::string>& texts);
 
 } // namespace karo::catalogue

@@ -61,6 +61,7 @@ char32_t normalChar(char32_t c) {
     case U'х':
     case U'Х':
     case U'*':
+    case U'-':
         return kTimes;
     case U'.':
         return U',';
@@ -83,12 +84,21 @@ char32_t normalChar(char32_t c) {
 
 std::u32string normalForm(Kind kind, std::string_view designation) {
     std::u32string s;
+    bool gap = false; // blanks since the last character kept
     for (char32_t c : decode(designation)) {
-        if (c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u202F')
+        if (c == U' ' || c == U'\t' || c == U'\u00A0' || c == U'\u202F') {
+            gap = !s.empty();
             continue;
+        }
         if (c == U'№' && s.empty())
             continue;
-        s.push_back(normalChar(c));
+        const char32_t n = normalChar(c);
+        // Between two numbers a blank separates them as "×" does ("100 63 8"); anywhere else
+        // it is only spacing ("№ 20", "100 × 10", "16а У").
+        if (gap && isDigit(s.back()) && isDigit(n))
+            s.push_back(kTimes);
+        gap = false;
+        s.push_back(n);
     }
     if (kind == Kind::Ur) {
         // "100×100×10" and "100×100" name the leg twice.

@@ -1,6 +1,6 @@
 #pragma once
 // Finding catalogue profiles by the designation a user types: the standard's own spelling
-// and the ones a keyboard makes of it ("100x10", "16aY", "6.5У", "100×100×10").
+// and the ones a keyboard makes of it ("100x10", "16aY", "6.5У", "100×100×10", "100 63 8").
 
 #include "catalogue/catalogue.h"
 
@@ -10,10 +10,12 @@
 
 namespace karo::catalogue {
 
-// The designation in one spelling: blanks and a leading "№" dropped; "x", "X", "х", "Х"
-// and "*" read as "×"; "." as ","; Latin or Cyrillic "a"/"A" as "а"; "У", "у", "Y", "y" as
-// "У"; "П", "п", "P", "p" as "П". For the equal-leg angle a repeated leg ("100×100×10") is
-// written once. Designations compare equal exactly when their normal forms do.
+// The designation in one spelling: a leading "№" dropped; "x", "X", "х", "Х", "*" and "-"
+// read as "×", and so do blanks between two numbers ("100 63 8"), while other blanks are
+// dropped; "." as "," (a comma is always the decimal comma: "6,5У", "100×6,5"); Latin or
+// Cyrillic "a"/"A" as "а"; "У", "у", "Y", "y" as "У"; "П", "п", "P", "p" as "П". For the
+// equal-leg angle a repeated leg ("100×100×10") is written once. Designations compare equal
+// exactly when their normal forms do.
 std::string normaliseDesignation(Kind kind, std::string_view designation);
 
 // The kind's rows, in the standard's order.

@@ -1,5 +1,6 @@
 #include "catalogue/profile_geometry.h"
 
+#include <array>
 #include <cmath>
 #include <vector>
 
@@ -18,24 +19,125 @@ struct Corner {
     double radius;
 };
 
-// Each arc becomes this many chords. The chords cut off less than 1e-4 of a fillet's own area,
-// far below the tables' three significant digits.
-constexpr int ArcChords = 64;
+// The area integrals of a region, each written as a line integral of f(x, y) dy around its
+// boundary (Green's theorem: ∂F/∂x is the integrand over the area), so that straight edges
+// and circular arcs can be summed piece by piece with the same forms.
+struct Integrals {
+    double a = 0;   // ∮ x dy        = ∫ dA
+    double qy = 0;  // ∮ x²/2 dy     = ∫ x dA
+    double qx = 0;  // ∮ x·y dy      = ∫ y dA
+    double iyy = 0; // ∮ x³/3 dy     = ∫ x² dA
+    double ixx = 0; // ∮ x·y² dy     = ∫ y² dA
+    double ixy = 0; // ∮ x²·y/2 dy   = ∫ x·y dA
+};
+
+// The integrands at one point, in the order of Integrals.
+std::array<double, 6> forms(double x, double y) {
+    return {x, x * x / 2, x * y, x * x * x / 3, x * y * y, x * x * y / 2};
+}
+
+void add(Integrals& sum, const std::array<double, 6>& v, double factor) {
+    sum.a += v[0] * factor;
+    sum.qy += v[1] * factor;
+    sum.qx += v[2] * factor;
+    sum.iyy += v[3] * factor;
+    sum.ixx += v[4] * factor;
+    sum.ixy += v[5] * factor;
+}
+
+// A straight edge from p to q. Along it every integrand is a polynomial of at most third
+// degree in the edge's parameter, which Simpson's rule integrates exactly.
+void addEdge(Integrals& sum, Point p, Point q) {
+    const double dy = q.y - p.y;
+    if (dy == 0)
+        return;
+    add(sum, forms(p.x, p.y), dy / 6);
+    add(sum, forms((p.x + q.x) / 2, (p.y + q.y) / 2), 4 * dy / 6);
+    add(sum, forms(q.x, q.y), dy / 6);
+}
+
+// ∫ cosᵐθ·sinⁿθ dθ from a to b, in closed form by the usual reduction formulas.
+double trigIntegral(int m, int n, double a, double b) {
+    if (m >= 2) {
+        const auto f = [&](double t) {
+            return std::pow(std::cos(t), m - 1) * std::pow(std::sin(t), n + 1) / (m + n);
+        };
+        return f(b) - f(a) + double(m - 1) / (m + n) * trigIntegral(m - 2, n, a, b);
+    }
+    if (n >= 2) {
+        const auto f = [&](double t) {
+            return -std::pow(std::cos(t), m + 1) * std::pow(std::sin(t), n - 1) / (m + n);
+        };
+        return f(b) - f(a) + double(n - 1) / (m + n) * trigIntegral(m, n - 2, a, b);
+    }
+    if (m == 0 && n == 0)
+        return b - a;
+    if (m == 1 && n == 0)
+        return std::sin(b) - std::sin(a);
+    if (m == 0)
+        return std::cos(a) - std::cos(b);
+    return (std::sin(b) * std::sin(b) - std::sin(a) * std::sin(a)) / 2;
+}
+
+// A polynomial in cos θ and sin θ of at most fourth degree: coefficient [m][n] of cosᵐ·sinⁿ.
+using TrigPoly = std::array<std::array<double, 5>, 5>;
+
+TrigPoly times(const TrigPoly& p, const TrigPoly& q) {
+    TrigPoly out{};
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; i + j < 5; ++j)
+            for (int k = 0; i + k < 5; ++k)
+                for (int l = 0; i + k + j + l < 5; ++l)
+                    out[i + k][j + l] += p[i][j] * q[k][l];
+    return out;
+}
+
+// The arc of radius ρ about c from angle a through the signed sweep. With x = cx + ρ·cos θ,
+// y = cy + ρ·sin θ and dy = ρ·cos θ dθ every integrand is a polynomial in cos θ and sin θ,
+// integrated term by term in closed form.
+void addArc(Integrals& sum, Point c, double rho, double a, double sweep) {
+    TrigPoly x{}, y{}, dy{};
+    x[0][0] = c.x;
+    x[1][0] = rho;
+    y[0][0] = c.y;
+    y[0][1] = rho;
+    dy[1][0] = rho;
+    const TrigPoly xx = times(x, x);
+    const TrigPoly polys[6] = {times(x, dy),
+                               times(xx, dy),
+                               times(times(x, y), dy),
+                               times(times(xx, x), dy),
+                               times(times(times(x, y), y), dy),
+                               times(times(xx, y), dy)};
+    // The integrands of forms(), without their constant factors, which follow here.
+    const double weights[6] = {1, 0.5, 1, 1.0 / 3, 1, 0.5};
+    std::array<double, 6> v{};
+    for (int k = 0; k < 6; ++k) {
+        double total = 0;
+        for (int m = 0; m < 5; ++m)
+            for (int n = 0; m + n < 5; ++n)
+                if (polys[k][m][n] != 0)
+                    total += polys[k][m][n] * trigIntegral(m, n, a, a + sweep);
+        v[k] = total * weights[k];
+    }
+    add(sum, v, 1);
+}
 
 // The outline with every rounded corner replaced by its arc: the circle of the corner's radius
 // tangent to both edges that meet there. The same construction serves convex corners (a flange
 // tip, material removed) and concave ones (a root fillet, material added), because the arc
-// always lies in the angle between the two edges.
-std::vector<Point> roundCorners(const std::vector<Corner>& corners) {
-    std::vector<Point> out;
+// always lies in the angle between the two edges. The arcs are integrated exactly.
+Integrals outlineIntegrals(const std::vector<Corner>& corners) {
+    Integrals sum;
     const std::size_t n = corners.size();
+    std::vector<Point> entry(n), exit(n);
+    const double pi = std::acos(-1.0);
     for (std::size_t i = 0; i < n; ++i) {
         const Point p = corners[i].p;
         const double radius = corners[i].radius;
-        if (radius <= 0) {
-            out.push_back(p);
+        entry[i] = exit[i] = p;
+        if (radius <= 0)
             continue;
-        }
         const Point prev = corners[(i + n - 1) % n].p;
         const Point next = corners[(i + 1) % n].p;
         auto unit = [](Point from, Point to) {
@@ -49,39 +151,28 @@ std::vector<Point> roundCorners(const std::vector<Corner>& corners) {
         const Point bis = unit({0, 0}, {u1.x + u2.x, u1.y + u2.y});
         const double toCentre = radius / std::sin(half);
         const Point c{p.x + bis.x * toCentre, p.y + bis.y * toCentre};
-        const Point t1{p.x + u1.x * tangent, p.y + u1.y * tangent};
-        const Point t2{p.x + u2.x * tangent, p.y + u2.y * tangent};
-        const double a1 = std::atan2(t1.y - c.y, t1.x - c.x);
-        double sweep = std::atan2(t2.y - c.y, t2.x - c.x) - a1;
-        const double pi = std::acos(-1.0);
+        entry[i] = {p.x + u1.x * tangent, p.y + u1.y * tangent};
+        exit[i] = {p.x + u2.x * tangent, p.y + u2.y * tangent};
+        const double a1 = std::atan2(entry[i].y - c.y, entry[i].x - c.x);
+        double sweep = std::atan2(exit[i].y - c.y, exit[i].x - c.x) - a1;
         while (sweep > pi)
             sweep -= 2 * pi;
         while (sweep < -pi)
             sweep += 2 * pi;
-        for (int k = 0; k <= ArcChords; ++k) {
-            const double a = a1 + sweep * k / ArcChords;
-            out.push_back({c.x + radius * std::cos(a), c.y + radius * std::sin(a)});
-        }
+        addArc(sum, c, radius, a1, sweep);
     }
-    return out;
+    for (std::size_t i = 0; i < n; ++i)
+        addEdge(sum, exit[i], entry[(i + 1) % n]);
+    return sum;
 }
 
-// Area, centroid and central moments of a simple polygon traversed counter-clockwise
-// (Green's theorem), converted from millimetres to the tables' centimetres.
-SectionProperties polygonProperties(const std::vector<Point>& pts) {
-    double a = 0, sx = 0, sy = 0, ixx = 0, iyy = 0, ixy = 0;
-    for (std::size_t i = 0; i < pts.size(); ++i) {
-        const Point p = pts[i], q = pts[(i + 1) % pts.size()];
-        const double c = p.x * q.y - q.x * p.y;
-        a += c / 2;
-        sx += (p.x + q.x) * c / 6;
-        sy += (p.y + q.y) * c / 6;
-        iyy += (p.x * p.x + p.x * q.x + q.x * q.x) * c / 12;
-        ixx += (p.y * p.y + p.y * q.y + q.y * q.y) * c / 12;
-        ixy += (p.x * q.y + 2 * p.x * p.y + 2 * q.x * q.y + q.x * p.y) * c / 24;
-    }
-    const double xc = sx / a, yc = sy / a;
-    const double ix = ixx - a * yc * yc, iy = iyy - a * xc * xc, ixyc = ixy - a * xc * yc;
+// Area, centroid and central moments of an outline traversed counter-clockwise, converted
+// from millimetres to the tables' centimetres.
+SectionProperties outlineProperties(const std::vector<Corner>& corners) {
+    const Integrals s = outlineIntegrals(corners);
+    const double a = s.a;
+    const double xc = s.qy / a, yc = s.qx / a;
+    const double ix = s.ixx - a * yc * yc, iy = s.iyy - a * xc * xc, ixyc = s.ixy - a * xc * yc;
     const double mean = (ix + iy) / 2, radius = std::hypot((ix - iy) / 2, ixyc);
     SectionProperties out;
     out.A = a / 1e2;
@@ -103,18 +194,18 @@ SectionProperties iBeamProperties(double h, double b, double s, double t, double
     const double change = slopePercent / 100 * (b - s) / 4;
     const double tip = t - change, root = t + change;
     const double x = b / 2, w = s / 2, y = h / 2;
-    return polygonProperties(roundCorners({{{x, -y}, 0},
-                                           {{x, -y + tip}, r},
-                                           {{w, -y + root}, R},
-                                           {{w, y - root}, R},
-                                           {{x, y - tip}, r},
-                                           {{x, y}, 0},
-                                           {{-x, y}, 0},
-                                           {{-x, y - tip}, r},
-                                           {{-w, y - root}, R},
-                                           {{-w, -y + root}, R},
-                                           {{-x, -y + tip}, r},
-                                           {{-x, -y}, 0}}));
+    return outlineProperties({{{x, -y}, 0},
+                              {{x, -y + tip}, r},
+                              {{w, -y + root}, R},
+                              {{w, y - root}, R},
+                              {{x, y - tip}, r},
+                              {{x, y}, 0},
+                              {{-x, y}, 0},
+                              {{-x, y - tip}, r},
+                              {{-w, y - root}, R},
+                              {{-w, -y + root}, R},
+                              {{-x, -y + tip}, r},
+                              {{-x, -y}, 0}});
 }
 
 SectionProperties channelProperties(double h, double b, double s, double t, double R, double r,
@@ -122,19 +213,19 @@ SectionProperties channelProperties(double h, double b, double s, double t, doub
     const double change = slopePercent / 100 * (b - s) / 2;
     const double tip = t - change, root = t + change;
     const double y = h / 2;
-    return polygonProperties(roundCorners({{{0, -y}, 0},
-                                           {{b, -y}, 0},
-                                           {{b, -y + tip}, r},
-                                           {{s, -y + root}, R},
-                                           {{s, y - root}, R},
-                                           {{b, y - tip}, r},
-                                           {{b, y}, 0},
-                                           {{0, y}, 0}}));
+    return outlineProperties({{{0, -y}, 0},
+                              {{b, -y}, 0},
+                              {{b, -y + tip}, r},
+                              {{s, -y + root}, R},
+                              {{s, y - root}, R},
+                              {{b, y - tip}, r},
+                              {{b, y}, 0},
+                              {{0, y}, 0}});
 }
 
 SectionProperties angleProperties(double B, double b, double t, double R, double r) {
-    return polygonProperties(roundCorners(
-        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}}));
+    return outlineProperties(
+        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}});
 }
 
 } // namespace karo::catalogue

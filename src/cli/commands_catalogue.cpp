@@ -89,9 +89,11 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
             }
             orientation = args[++i];
             oriented = true;
-        } else if (args[i].starts_with("-") || positional.size() >= 2) {
+        } else if (args[i].starts_with("-")) {
             err << "karo-cli catalogue: лишний аргумент «" << args[i] << "»\n";
             return kFailure;
+        } else if (positional.size() >= 2) {
+            positional[1] += " " + args[i]; // the numbers of "Un 100 63 8" typed unquoted
         } else {
             positional.push_back(args[i]);
         }

@@ -176,9 +176,10 @@ struct Loader {
             const CommitResult r = CommitEntry(m, kind, n, JsonEntryTexts(e));
             if (r.rejected())
                 return fail(LoadReport::Status::Refused,
-                            QStringLiteral("%1 Файл «%2»: %3.")
+                            QStringLiteral("%1 Файл «%2»: %3.\n%4")
                                 .arg(ToQString(kInputErrorText), file,
-                                     PlaceText(kind, n, r.rejectedField)));
+                                     PlaceText(kind, n, r.rejectedField),
+                                     QString::fromStdString(RejectionText(kind, r))));
             if (r.warned())
                 report.warnings.push_back({kind, n, r.warning});
         }

@@ -81,6 +81,21 @@ const CrossCheck kUrChecks[] = {
      [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
 };
 
+// The rules a typed value must keep, each naming the field where "{}" stands (its hint and
+// symbol: "Высота h").
+struct Rule {
+    RejectRule rule;
+    std::string_view text;
+};
+
+const Rule kRules[] = {
+    {RejectRule::NotANumber, "{}: ожидается число; дробная часть отделяется точкой."},
+    {RejectRule::NotAPositiveNumber,
+     "{}: ожидается число больше нуля; дробная часть отделяется точкой."},
+    {RejectRule::NotPositive, "{}: ожидается число больше нуля."},
+    {RejectRule::IuNotBelowIxAndIy, "{} должен быть меньше меньшего из Ix и Iy."},
+};
+
 std::span<const CrossCheck> checksOf(Kind k) {
     switch (k) {
     case Kind::Dt:
@@ -160,14 +175,19 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
         const FieldInfo& f = info.fields[i];
         const std::string text = in.fieldText(kind, static_cast<int>(i));
         const std::optional<double> value = ParseNumber(text);
-        bool ok = value.has_value() && (!f.positive || *value > 0);
-        if (ok && f.rule == FieldRule::DistinctFromIxIy) {
-            ok = iuAcceptable(*value, model.value(kind, entryNumber, un::Ix),
-                              model.value(kind, entryNumber, un::Iy));
-        }
-        if (!ok) {
+        RejectRule broken = RejectRule::None;
+        if (!value)
+            broken = f.positive ? RejectRule::NotAPositiveNumber : RejectRule::NotANumber;
+        else if (f.positive && !(*value > 0))
+            broken = RejectRule::NotPositive;
+        else if (f.rule == FieldRule::DistinctFromIxIy &&
+                 !iuAcceptable(*value, model.value(kind, entryNumber, un::Ix),
+                               model.value(kind, entryNumber, un::Iy)))
+            broken = RejectRule::IuNotBelowIxAndIy;
+        if (broken != RejectRule::None) {
             result.Code = 1;
             result.rejectedField = static_cast<int>(i);
+            result.rule = broken;
             return result;
         }
         model.text(kind, entryNumber, f.slot) = text;
@@ -220,6 +240,33 @@ std::string CrossCheckMessage(Kind kind, int index) {
     const std::string_view check = CrossCheckText(kind, index);
     if (!check.empty())
         text.append("\n").append(check);
+    return text;
+}
+
+std::string RejectionText(Kind kind, const CommitResult& result) {
+    const auto& fields = kindInfo(kind).fields;
+    if (result.rejectedField < 0 || static_cast<std::size_t>(result.rejectedField) >= fields.size())
+        return {};
+    const FieldInfo& f = fields[static_cast<std::size_t>(result.rejectedField)];
+    for (const Rule& r : kRules) {
+        if (r.rule != result.rule)
+            continue;
+        std::string text(r.text);
+        const std::string name = std::string(f.hint) + " " + std::string(f.label);
+        return text.replace(text.find("{}"), 2, name);
+    }
+    return {};
+}
+
+std::string CommitMessage(Kind kind, const CommitResult& result) {
+    if (result.warned() && !result.rejected())
+        return CrossCheckMessage(kind, result.warning);
+    if (!result.rejected())
+        return {};
+    std::string text(kInputErrorText);
+    const std::string rule = RejectionText(kind, result);
+    if (!rule.empty())
+        text.append("\n").append(rule);
     return text;
 }
 

@@ -29,10 +29,20 @@ class EntryTexts : public FieldTexts {
     int entry_;
 };
 
+// The rule a refused field's value broke.
+enum class RejectRule {
+    None,
+    NotANumber,         // a field that may be negative, with a text that is no number
+    NotAPositiveNumber, // a field that must be positive, with a text that is no number
+    NotPositive,        // a number not above 0 where the field must be positive
+    IuNotBelowIxAndIy,  // the unequal-leg angle's Iu equal to Ix or Iy, or between them
+};
+
 struct CommitResult {
-    int Code = 0;           // 0: every field accepted (a warning still gives 0)
-    int rejectedField = -1; // index of the rejected typed field, or -1
-    int warning = -1;       // index of the first cross-check that failed, or -1
+    int Code = 0;                       // 0: every field accepted (a warning still gives 0)
+    int rejectedField = -1;             // index of the rejected typed field, or -1
+    RejectRule rule = RejectRule::None; // what the rejected field broke
+    int warning = -1;                   // index of the first cross-check that failed, or -1
 
     bool rejected() const { return Code != 0; }
     bool warned() const { return warning >= 0; }
@@ -56,5 +66,14 @@ std::string_view CrossCheckText(Kind kind, int index);
 
 // The warning box's text for a failed cross-check: the input-error line, then the check.
 std::string CrossCheckMessage(Kind kind, int index);
+
+// The rule a refused field broke, in words, as one sentence naming the field by its hint and
+// symbol ("Высота h: ожидается число больше нуля."), or "" when nothing was refused. It is
+// the refusal's second line wherever a warning shows its check.
+std::string RejectionText(Kind kind, const CommitResult& result);
+
+// The box's text for a refused or warned commit: the input-error line, then the rule that
+// was broken or the check that failed; "" when the commit was clean.
+std::string CommitMessage(Kind kind, const CommitResult& result);
 
 } // namespace karo

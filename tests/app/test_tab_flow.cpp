@@ -52,7 +52,9 @@ TEST_F(FormTest, ABadValueKeepsTheUserOnTheKindTab) {
     field("meDtIx")->setText(QStringLiteral("-1840"));
     chooseTab(6);
     ASSERT_EQ(dialogs.messages.size(), 1u);
-    EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral(
+                  "Ошибка в исходных данных.\nМомент инерции Ix: ожидается число больше нуля."));
     EXPECT_EQ(form->currentTabNumber(), 1);
     EXPECT_EQ(form->NewTabNumber(), 1);
     EXPECT_EQ(form->LastTabNumber(), 1);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <map>
@@ -110,6 +111,60 @@ TEST(Catalogue, EveryRowAgreesWithTheGeometryOfItsDimensions) {
             EXPECT_NEAR(printed, e.value, allowed) << e.name << " = " << text;
         }
     }
+}
+
+// The rounding a printed text stands for: one unit of its last decimal, and for a whole
+// number the tens or hundreds its trailing zeros leave out ("10850", "1090", "100").
+double printedUnit(const std::string& text) {
+    if (text.find('.') != std::string::npos)
+        return lastDigitUnit(text);
+    double unit = 1;
+    for (std::size_t i = text.size(); i > 1 && text[i - 1] == '0'; --i)
+        unit *= 10;
+    return unit;
+}
+
+// Rows computed here must be their geometry rounded as printed, and a corrected value must
+// land on the geometry, or the correction made it no better.
+TEST(Catalogue, ComputedAndCorrectedValuesAreTheGeometryRounded) {
+    int computedRows = 0, corrections = 0;
+    for (const ProfileRow& row : rows()) {
+        SCOPED_TRACE(row.standard + " " + row.designation);
+        computedRows += row.computed;
+        for (const Expected& e : computed(row)) {
+            const std::string& text = row.*(e.text);
+            const bool corrected = std::any_of(row.replaced.begin(), row.replaced.end(),
+                                               [&](const auto& r) { return r.first == e.name; });
+            if (row.computed) {
+                EXPECT_LE(std::fabs(number(text) - e.value), printedUnit(text) / 2 + 1e-9)
+                    << e.name << " = " << text << ", geometry " << e.value;
+            }
+            if (corrected) {
+                ++corrections;
+                EXPECT_LE(std::fabs(number(text) - e.value), lastDigitUnit(text) * 1.0001)
+                    << e.name << " = " << text << ", geometry " << e.value;
+            }
+        }
+        for (const auto& [name, value] : row.replaced)
+            EXPECT_GT(number(value), 0) << name << " was " << value;
+    }
+    EXPECT_EQ(computedRows, 18 + 2 + 4); // series П, 45×6 and 250×35, №25/16
+    EXPECT_EQ(corrections, 11);
+}
+
+// The arcs are integrated exactly: the areas equal the standards' closed forms.
+TEST(Catalogue, FilletsAndRoundingsAreExactArcs) {
+    const double k = 1 - std::acos(-1.0) / 4; // a fillet's area per R²
+    // 14П: h·s + 2(b − s)·t + 2k(R² − r²).
+    EXPECT_NEAR(channelProperties(140, 58, 4.9, 8.1, 8, 4.5, 0).A * 100,
+                140 * 4.9 + 2 * (58 - 4.9) * 8.1 + 2 * k * (64 - 4.5 * 4.5), 1e-9);
+    // Angles: t(B + b − t) + k(R² − 2r²).
+    EXPECT_NEAR(angleProperties(100, 100, 10, 12, 4).A * 100, 10 * 190 + k * (144 - 32), 1e-9);
+    EXPECT_NEAR(angleProperties(250, 160, 20, 18, 6).A * 100, 20 * 390 + k * (324 - 72), 1e-9);
+    // A sharp outline is a plain rectangle pair: Ix of a 10 × 100 plate with no fillet.
+    const SectionProperties plate = angleProperties(100, 10, 10, 0, 0);
+    EXPECT_NEAR(plate.Ix, 10 * 1e6 / 12 / 1e4, 1e-9);
+    EXPECT_NEAR(plate.Imax, plate.Ix, 1e-9);
 }
 
 TEST(Catalogue, EveryRowIsCompleteForItsKindAndNamedAfterItsDimensions) {

@@ -50,6 +50,24 @@ TEST(CatalogueLookup, AcceptsTheKeyboardsSpellings) {
         {Kind::Un, "100x63x8", "100×63×8"},
         {Kind::Un, "100х63х8", "100×63×8"},
         {Kind::Un, "100×63", ""},
+        // The separators people type between the numbers; a comma is a decimal comma.
+        {Kind::Ur, "100 10", "100×10"},
+        {Kind::Ur, "100-10", "100×10"},
+        {Kind::Ur, "100*10", "100×10"},
+        {Kind::Ur, "100 100 10", "100×10"},
+        {Kind::Ur, "100 6,5", "100×6,5"},
+        {Kind::Ur, "100×6.5", "100×6,5"},
+        {Kind::Ur, "100,10", ""},
+        {Kind::Un, "100 63 8", "100×63×8"},
+        {Kind::Un, "100-63-8", "100×63×8"},
+        {Kind::Un, "100 - 63 - 8", "100×63×8"},
+        {Kind::Un, "100*63*8", "100×63×8"},
+        {Kind::Un, "100 х 63 х 8", "100×63×8"},
+        {Kind::Un, "250 160 20", "250×160×20"},
+        {Kind::Un, "90 56 5,5", "90×56×5,5"},
+        {Kind::Sh, "6,5 У", "6,5У"},
+        {Kind::Sh, "16а У", "16аУ"},
+        {Kind::Sh, "6 5У", ""},
     };
     for (const Case& c : cases) {
         const ProfileRow* r = findProfile(c.kind, c.typed);
@@ -95,6 +113,8 @@ TEST(CatalogueLookup, FilterFindsWholeNumbersFirst) {
     }
     for (const ProfileRow* r : filterProfiles(Kind::Ur, "20"))
         EXPECT_TRUE(r->designation.starts_with("20×")) << r->designation;
+    EXPECT_EQ(designations(filterProfiles(Kind::Un, "100 63 8")),
+              (std::vector<std::string>{"100×63×8"}));
     for (const ProfileRow* r : filterProfiles(Kind::Un, "100"))
         EXPECT_TRUE(r->designation.starts_with("100×")) << r->designation;
 }
@@ -208,6 +228,15 @@ TEST(CatalogueFieldTexts, RecognitionComparesNumbersNotSpellings) {
     EXPECT_EQ(recognise(Kind::Dt, 1, {"20", "10", "26.8", "1840"}), nullptr);
     EXPECT_EQ(recognise(Kind::Dt, 1, {"20", "10", "26,8", "1840", "115"}), nullptr);
     EXPECT_EQ(recognise(Kind::Dt, 1, {"", "", "", "", ""}), nullptr);
+
+    // A value a correction replaced is still recognised: older files hold it.
+    const ProfileRow* p14 = findProfile(Kind::Sh, "14П");
+    ASSERT_FALSE(p14->replaced.empty());
+    for (const char* a : {"15.6", "15.7"})
+        EXPECT_EQ(recognise(Kind::Sh, 1, {"14", "5.8", a, "493", "51.5", "1.82"}), p14) << a;
+    EXPECT_EQ(recognise(Kind::Sh, 1, {"14", "5.8", "15.8", "493", "51.5", "1.82"}), nullptr);
+    EXPECT_EQ(recognise(Kind::Ur, 1, {"10", "1", "19.20", "179", "74.08", "2.83"}),
+              findProfile(Kind::Ur, "100×10"));
 }
 
 TEST(CatalogueLookup, TitleNamesKindDesignationAndStandard) {

@@ -44,7 +44,8 @@ TEST(Cli, ExitCodesTellRefusedFromFailed) {
         {"solve", write(dir, "r.karo", plates(R"({"h": "0", "b": "1", "Xc": "0", "Yc": "0"})"))});
     EXPECT_EQ(refused.code, 2);
     EXPECT_TRUE(refused.err.startsWith("Ошибка в исходных данных.")) << refused.err.toStdString();
-    EXPECT_TRUE(refused.err.contains("Лист, профиль 1, поле h"));
+    EXPECT_TRUE(
+        refused.err.contains("Лист, профиль 1, поле h.\nВысота h: ожидается число больше нуля."));
     EXPECT_TRUE(refused.out.isEmpty());
 
     const CliRun empty = cli({"solve", write(dir, "e.karo", plates(""))});

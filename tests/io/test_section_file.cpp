@@ -83,7 +83,8 @@ TEST(SectionFile, RefusedFilesNameThePlaceAndChangeNothing) {
         {R"({"format": "karo-section", "version": 1, "kinds": {"List": {"entries": [
             {"h": "1", "b": "2", "Xc": "0", "Yc": "0"},
             {"h": "1", "b": "0", "Xc": "0", "Yc": "0"}]}}})",
-         LoadReport::Status::Refused, "Лист, профиль 2, поле b"},
+         LoadReport::Status::Refused,
+         "Лист, профиль 2, поле b.\nШирина b: ожидается число больше нуля."},
         {R"({"format": "karo-section", "version": 1, "kinds": {"List": {"entries": [
             {"h": true, "b": "2", "Xc": "0", "Yc": "0"}]}}})",
          LoadReport::Status::Malformed, "поле h"},
@@ -93,7 +94,8 @@ TEST(SectionFile, RefusedFilesNameThePlaceAndChangeNothing) {
         {R"({"format": "karo-section", "version": 1, "kinds": {"Un": {"entries": [
             {"B1": "10", "b2": "6.3", "d": "0.8", "A": "12.6", "Ix": "127", "Iy": "39.2",
              "Iu": "50", "Xo": "1.5", "Yo": "3.32", "Xc": "0", "Yc": "0"}]}}})",
-         LoadReport::Status::Refused, "поле Iu"},
+         LoadReport::Status::Refused,
+         "поле Iu.\nМинимальный главный момент инерции Iu должен быть меньше меньшего из Ix и Iy."},
     };
     for (const auto& c : cases) {
         TSectionModel m = occupied();

@@ -133,6 +133,41 @@ TEST(Commit, RejectionStopsAtTheFieldAndKeepsWhatCameBefore) {
     EXPECT_EQ(CommitDtEntry(m, 1, huge).rejectedField, fieldIndex(Kind::Dt, "b"));
 }
 
+// A refusal's box says which rule the value broke, under the input-error line.
+TEST(Commit, RejectionsNameTheRuleTheValueBroke) {
+    const struct {
+        const char* key;
+        const char* text;
+        RejectRule rule;
+        const char* line;
+    } cases[] = {
+        {"B1", "0", RejectRule::NotPositive,
+         "Ширина большей полки B: ожидается число больше нуля."},
+        {"A", "", RejectRule::NotAPositiveNumber,
+         "Площадь сечения A: ожидается число больше нуля; дробная часть отделяется точкой."},
+        {"Yc", "1,5", RejectRule::NotANumber,
+         "Координата центра тяжести Yc: ожидается число; дробная часть отделяется точкой."},
+        {"Iu", "50", RejectRule::IuNotBelowIxAndIy,
+         "Минимальный главный момент инерции Iu должен быть меньше меньшего из Ix и Iy."},
+        {"Iu", "39.2", RejectRule::IuNotBelowIxAndIy,
+         "Минимальный главный момент инерции Iu должен быть меньше меньшего из Ix и Iy."},
+    };
+    for (const auto& c : cases) {
+        TSectionModel m;
+        m.Un.Count = 1;
+        Typed in = goodUn();
+        in.texts_[c.key] = c.text;
+        const CommitResult r = CommitUnEntry(m, 1, in);
+        EXPECT_EQ(r.rule, c.rule) << c.key << " = " << c.text;
+        EXPECT_EQ(CommitMessage(Kind::Un, r), std::string("Ошибка в исходных данных.\n") + c.line);
+    }
+    TSectionModel m;
+    m.Un.Count = 1;
+    const CommitResult clean = CommitUnEntry(m, 1, goodUn());
+    EXPECT_EQ(clean.rule, RejectRule::None);
+    EXPECT_EQ(CommitMessage(Kind::Un, clean), "");
+}
+
 TEST(Commit, CrossChecksWarnInOrderButStoreEverything) {
     TSectionModel m;
     m.Dt.Count = 1;
