@@ -12,6 +12,7 @@
 #include <cmath>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -36,8 +37,10 @@ constexpr int kAxisHead = 22;
 // Distances of the two rows of dimension lines from the profile's box.
 constexpr int kDimNear = 20;
 constexpr int kDimFar = 56;
-// Free pixels kept between a letter and any other ink.
-constexpr int kLetterGap = 3;
+// Free pixels kept between a letter's box and any other ink.
+constexpr int kLetterGap = 4;
+// Free pixels kept between the arc of α and any line but the two it joins.
+constexpr int kArcGap = 6;
 // Letters keep further apart from each other, so that two never read as one word.
 constexpr int kLettersApart = 7;
 
@@ -112,42 +115,63 @@ struct Letter {
     QPointF away;
 };
 
-// Sets each letter where none of its pixels comes within kLetterGap of ink already drawn,
-// the lines and the letters set before it: at its own place if that is free, else at the
-// nearest free place along its slide, else a little further away from the drawing.
-void placeLetters(QImage& img, const std::vector<Letter>& letters) {
-    std::vector<QRect> placed; // the letters set so far, with their own wider gap
-    const auto freeAt = [&](const std::vector<QPoint>& ink, QPoint c) {
-        const QRect box = inkRect(ink).translated(c).adjusted(-kLettersApart, -kLettersApart,
-                                                              kLettersApart, kLettersApart);
-        for (const QRect& other : placed)
-            if (box.intersects(other))
+// Whether the box, grown by `gap`, lies inside the picture on blank ground.
+bool clearBox(const QImage& img, const QRect& box, int gap) {
+    const QRect grown = box.adjusted(-gap, -gap, gap, gap);
+    if (!img.rect().contains(grown))
+        return false;
+    for (int y = grown.top(); y <= grown.bottom(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = grown.left(); x <= grown.right(); ++x)
+            if (isInk(line[x]))
                 return false;
-        for (const QPoint& q : ink)
-            for (int dy = -kLetterGap; dy <= kLetterGap; ++dy)
-                for (int dx = -kLetterGap; dx <= kLetterGap; ++dx) {
-                    const QPoint p = c + q + QPoint(dx, dy);
-                    if (!img.rect().contains(p) || isInk(img.pixel(p)))
-                        return false;
-                }
-        return true;
+    }
+    return true;
+}
+
+// Sets each letter where its whole box keeps kLetterGap from ink already drawn, the lines
+// and the letters set before it, so that no line runs through a letter even between its
+// strokes: at its own place if that is free, else at the nearest free place along its
+// slide, else a little further away from the drawing. Gives the letters' boxes.
+std::vector<QRect> placeLetters(QImage& img, const std::vector<Letter>& letters) {
+    std::vector<QRect> placed;
+    const auto freeAt = [&](const QRect& box) {
+        const QRect apart =
+            box.adjusted(-kLettersApart, -kLettersApart, kLettersApart, kLettersApart);
+        for (const QRect& other : placed)
+            if (apart.intersects(other))
+                return false;
+        return clearBox(img, box, kLetterGap);
     };
+    // Steps along the slide and away from the drawing, the shortest moves first, so that a
+    // letter beside a short dimension steps back from its ticks rather than off its line.
+    static const std::vector<QPoint> moves = [] {
+        std::vector<QPoint> m;
+        for (int out = 0; out <= 24; out += 2)
+            for (int along = -60; along <= 60; along += 3)
+                m.emplace_back(along, out);
+        std::stable_sort(m.begin(), m.end(), [](QPoint a, QPoint b) {
+            return std::abs(a.x()) + a.y() < std::abs(b.x()) + b.y();
+        });
+        return m;
+    }();
     for (const Letter& l : letters) {
         const std::vector<QPoint> ink = letterInk(l.text);
+        const QRect shape = inkRect(ink);
         QPoint where = l.at;
-        bool found = false;
-        for (int out = 0; out <= 24 && !found; out += 4)
-            for (int i = 0; i <= 40 && !found; ++i) {
-                const int along = (i + 1) / 2 * 3 * (i % 2 ? 1 : -1);
-                const QPoint c = l.at + QPointF(l.slide * along + l.away * out).toPoint();
-                if (freeAt(ink, c))
-                    where = c, found = true;
+        for (const QPoint& m : moves) {
+            const QPoint c = l.at + QPointF(l.slide * m.x() + l.away * m.y()).toPoint();
+            if (freeAt(shape.translated(c))) {
+                where = c;
+                break;
             }
+        }
         for (const QPoint& q : ink)
             if (img.rect().contains(where + q))
                 img.setPixel(where + q, 0xFF000000);
-        placed.push_back(inkRect(ink).translated(where));
+        placed.push_back(shape.translated(where));
     }
+    return placed;
 }
 
 // Dimension lines: the measured stretch with end ticks; the letter beside its middle, on
@@ -240,9 +264,115 @@ struct DimDepth {
     int left = 0, right = 0, top = 0, bottom = 0;
 };
 
+// The unit step in the picture (y down) towards `deg` degrees, counted counter-clockwise.
+QPointF towards(double deg) {
+    const double a = deg * std::numbers::pi / 180;
+    return {std::cos(a), -std::sin(a)};
+}
+
+// Whether the arc of `radius` about (X, Y) from `a0` to `a1` degrees keeps kArcGap clear
+// of ink: of `img` all along, and of `rays` (`img` with the two lines that bound the angle)
+// but for its ends, where it meets those lines.
+bool clearArc(const QImage& img, const QImage& rays, int X, int Y, double a0, double a1,
+              int radius) {
+    const double from = a0 * std::numbers::pi / 180, to = a1 * std::numbers::pi / 180;
+    const double skip = (kArcGap + 3.0) / radius;
+    for (double t = from; t <= to; t += 0.5 / radius) {
+        const QPoint p(X + Round(radius * std::cos(t)), Y - Round(radius * std::sin(t)));
+        const bool end = t < from + skip || t > to - skip;
+        if (!clearBox(end ? img : rays, QRect(p, QSize(1, 1)), kArcGap))
+            return false;
+    }
+    return true;
+}
+
+// How far the nearest and the farthest point of `box` lie from the pixel `c`.
+double nearestDistance(const QRect& box, QPoint c) {
+    const int dx = std::max({box.left() - c.x(), 0, c.x() - box.right()});
+    const int dy = std::max({box.top() - c.y(), 0, c.y() - box.bottom()});
+    return std::hypot(dx, dy);
+}
+double farthestDistance(const QRect& box, QPoint c) {
+    const int dx = std::max(std::abs(box.left() - c.x()), std::abs(box.right() - c.x()));
+    const int dy = std::max(std::abs(box.top() - c.y()), std::abs(box.bottom() - c.y()));
+    return std::hypot(dx, dy);
+}
+
+// The arc that marks the angle α between u and the nearer central axis, and where its
+// letter stands.
+struct AlphaMark {
+    double a0 = 0, a1 = 0; // degrees, counter-clockwise from a0 to a1
+    int radius = 0;
+    QPoint letter;     // centre of the letter
+    bool ahead = true; // between the arrowed ends of the two axes, not their tails
+};
+
+// The letter α beside the arc of `radius` on the wedge's middle line: just outside the arc,
+// else just inside it, wherever its box keeps clear of `img`.
+std::optional<QPoint> alphaBeside(const QImage& img, QPoint c, double midDeg, int radius) {
+    static const QRect shape = inkRect(letterInk(QStringLiteral("α")));
+    const QPointF dir = towards(midDeg);
+    for (int side : {1, -1})
+        for (int off = 1; off < 40; ++off) {
+            const QPoint at = c + (dir * (radius + side * off)).toPoint();
+            const QRect box = shape.translated(at);
+            const bool apart = side > 0 ? nearestDistance(box, c) > radius + kLetterGap
+                                        : farthestDistance(box, c) < radius - kLetterGap;
+            if (!apart)
+                continue;
+            if (clearBox(img, box, kLetterGap))
+                return at;
+            break;
+        }
+    return std::nullopt;
+}
+
+// The α mark nearest the centre (X, Y) whose arc and letter keep clear of the drawing
+// `img`, where the angle between the rays at `fromDeg` (the central axis) and `uDeg` is
+// open: ahead of the centre, or behind it within `behindLimit` pixels. Where the profile
+// fills the angle near the centre, the arc goes round outside the profile, so that the hatch
+// hides none of it.
+std::optional<AlphaMark> findAlphaMark(const QImage& img, int X, int Y, double fromDeg, double uDeg,
+                                       int behindLimit) {
+    const double a0 = std::min(fromDeg, uDeg), a1 = std::max(fromDeg, uDeg);
+    const int least = std::max(36, int(std::ceil(20 / ((a1 - a0) * std::numbers::pi / 180))));
+    std::optional<AlphaMark> best;
+    for (const bool ahead : {true, false}) {
+        const double turn = ahead ? 0 : 180;
+        // The two lines run on beyond the mark, so the mark must keep clear of them too.
+        QImage rays = img.copy();
+        {
+            Canvas c(rays);
+            c.setPen(Qt::black, 1);
+            for (double deg : {a0 + turn, a1 + turn}) {
+                const QPointF end = QPointF(X, Y) + towards(deg) * (kTrialSide / 2.0);
+                c.DrawLine(X, Y, Round(end.x()), Round(end.y()));
+            }
+        }
+        const int most = std::min(ahead ? kTrialMid - 40 : behindLimit - 10,
+                                  best ? best->radius - 1 : kTrialSide);
+        for (int r = least; r <= most; ++r) {
+            if (!clearArc(img, rays, X, Y, a0 + turn, a1 + turn, r))
+                continue;
+            if (const auto at = alphaBeside(rays, QPoint(X, Y), (a0 + a1) / 2 + turn, r)) {
+                best = AlphaMark{a0 + turn, a1 + turn, r, *at, ahead};
+                break;
+            }
+        }
+    }
+    return best;
+}
+
 // The sketch drawn about the middle of a kTrialSide canvas with the profile's box
-// `k` × its size in pixels; an empty image when the sample cannot be solved.
-QImage drawTrial(Kind kind, int code, PlateView view, double k) {
+// `k` × its size in pixels, with and without its letters, and the letters' boxes; empty
+// images when the sample cannot be solved.
+struct Trial {
+    QImage picture;
+    QImage lines;
+    std::vector<QRect> letters;
+};
+
+Trial drawTrial(Kind kind, int code, PlateView view, double k) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
@@ -257,6 +387,7 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
     const int X = px(0), Y = py(0);
     const int L = px(r.XMin), R = px(r.XMax), T = py(r.YMax), B = py(r.YMin);
     const auto s = [](const char* t) { return QString::fromUtf8(t); };
+    const bool angle = kind == Kind::Un || kind == Kind::Ur;
 
     std::vector<Letter> letters;
     DimDepth depth;
@@ -325,22 +456,6 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
                                    {double(-lay.sx), 0},
                                    {0, double(-lay.sy)}});
             }
-            // The principal axis u, as long as the farthest corner, and its angle α to the
-            // nearer central axis.
-            const bool atAlphaIsU = AxisAtAlphaIsU(r);
-            const double uDeg = atAlphaIsU ? r.Alpha0 : r.Alpha0 + 90;
-            const int reach = Round(std::hypot(std::max(X - L, R - X), std::max(Y - T, B - Y)));
-            axis(c, letters, X, Y, uDeg, reach + kAxisTail, reach + kAxisHead, s("u"));
-            const double from = atAlphaIsU ? 0 : 90;
-            const double a0 = std::min(from, uDeg), a1 = std::max(from, uDeg);
-            c.setPen(Qt::black, 1);
-            c.DrawArc(X, Y, a0 * std::numbers::pi / 180, a1 * std::numbers::pi / 180, 70);
-            const double mid = (a0 + a1) / 2 * std::numbers::pi / 180;
-            const QPointF radial(std::cos(mid), -std::sin(mid));
-            letters.push_back({QPoint(X + Round(88 * radial.x()), Y + Round(88 * radial.y())),
-                               s("α"),
-                               radial,
-                               {-radial.y(), radial.x()}});
             break;
         }
         case Kind::List:
@@ -349,13 +464,48 @@ QImage drawTrial(Kind kind, int code, PlateView view, double k) {
             depth.bottom = depth.left = kDimNear;
             break;
         }
-        // The central axes stop short of the dimension lines behind them and reach past the
-        // ones ahead of them.
-        axis(c, letters, X, Y, 0, X - L + kAxisTail, R - X + depth.right + kAxisHead, s("x"));
-        axis(c, letters, X, Y, 90, B - Y + kAxisTail, Y - T + depth.top + kAxisHead, s("y"));
     }
-    placeLetters(img, letters);
-    return img;
+    // The central axes stop short of the dimension lines behind them and reach past the
+    // ones ahead of them.
+    int headX = R - X + depth.right + kAxisHead, headY = Y - T + depth.top + kAxisHead;
+    const int tailX = X - L + kAxisTail, tailY = B - Y + kAxisTail;
+    {
+        Canvas c(img);
+        if (angle) {
+            // The principal axis u, as long as the farthest corner, and its angle α to the
+            // nearer central axis.
+            const bool atAlphaIsU = AxisAtAlphaIsU(r);
+            const double uDeg = atAlphaIsU ? r.Alpha0 : r.Alpha0 + 90;
+            const int reach = Round(std::hypot(std::max(X - L, R - X), std::max(Y - T, B - Y)));
+            const double from = atAlphaIsU ? 0 : 90;
+            int uHead = reach + kAxisHead;
+            const std::optional<AlphaMark> mark = findAlphaMark(
+                img, X, Y, from, uDeg, std::min(reach + kAxisTail, from == 0 ? tailX : tailY));
+            const AlphaMark a =
+                mark.value_or(AlphaMark{std::min(from, uDeg), std::max(from, uDeg), 70, {}, true});
+            c.setPen(Qt::black, 1);
+            c.DrawArc(X, Y, a.a0 * std::numbers::pi / 180, a.a1 * std::numbers::pi / 180, a.radius);
+            const QPointF mid = towards((a.a0 + a.a1) / 2);
+            letters.insert(letters.begin(),
+                           {mark ? a.letter : QPoint(X, Y) + (mid * (a.radius + 14)).toPoint(),
+                            s("α"),
+                            {-mid.y(), mid.x()},
+                            mid});
+            if (a.ahead) {
+                // The arrowheads stay beyond the arc.
+                const int past = a.radius + 2 * kAxisTail;
+                int& head = from == 0 ? headX : headY;
+                uHead = std::max(uHead, past);
+                head = std::max(head, past);
+            }
+            axis(c, letters, X, Y, uDeg, reach + kAxisTail, uHead, s("u"));
+        }
+        axis(c, letters, X, Y, 0, tailX, headX, s("x"));
+        axis(c, letters, X, Y, 90, tailY, headY, s("y"));
+    }
+    Trial t{img, img, {}};
+    t.letters = placeLetters(t.picture, letters);
+    return t;
 }
 
 // The box of every pixel that is not the ground.
@@ -388,7 +538,7 @@ double fittedScale(Kind kind, int code, PlateView view) {
     }
     double k = kSketchSide / std::max(r.XMax - r.XMin, r.YMax - r.YMin);
     for (int i = 0; i < 40; ++i, k *= 0.95) {
-        const QImage trial = drawTrial(kind, code, view, k);
+        const QImage trial = drawTrial(kind, code, view, k).picture;
         if (trial.isNull() || fits(inkBox(trial)))
             break;
     }
@@ -414,30 +564,38 @@ double kindScale(Kind kind, PlateView view) {
     return scales.at({int(kind), kind == Kind::List ? int(view) : 0});
 }
 
-QImage drawSketch(Kind kind, int code, PlateView view) {
-    const QImage trial = drawTrial(kind, code, view, kindScale(kind, view));
-    const QRect box = trial.isNull() ? QRect() : inkBox(trial);
+SketchParts drawSketch(Kind kind, int code, PlateView view) {
+    const Trial trial = drawTrial(kind, code, view, kindScale(kind, view));
+    const QRect box = trial.picture.isNull() ? QRect() : inkBox(trial.picture);
     if (box.isEmpty())
-        return blankSketch();
+        return {blankSketch(), blankSketch(), {}};
     // Cut out about the middle of the whole drawing, letters included.
-    const QPoint c = box.center();
-    QImage sketch =
-        trial.copy(c.x() - SketchSize / 2, c.y() - SketchSize / 2, SketchSize, SketchSize);
-    return sketch.convertToFormat(QImage::Format_RGB32);
+    const QRect cut(box.center() - QPoint(SketchSize / 2, SketchSize / 2),
+                    QSize(SketchSize, SketchSize));
+    SketchParts parts{trial.picture.copy(cut).convertToFormat(QImage::Format_RGB32),
+                      trial.lines.copy(cut).convertToFormat(QImage::Format_RGB32),
+                      {}};
+    for (const QRect& l : trial.letters)
+        parts.letters.push_back(l.translated(-cut.topLeft()));
+    return parts;
 }
 
 } // namespace
 
 QImage OrientationPicture(Kind kind, int code) {
-    if (kind == Kind::List)
-        return PlatePicture(PlateView::Tab);
-    if (!IsValidCode(kind, code))
-        return blankSketch();
-    return drawSketch(kind, code, PlateView::Tab);
+    return SketchPartsOf(kind, code, PlateView::Tab).picture;
 }
 
 QImage PlatePicture(PlateView view) {
-    return drawSketch(Kind::List, 0, view);
+    return SketchPartsOf(Kind::List, 0, view).picture;
+}
+
+SketchParts SketchPartsOf(Kind kind, int code, PlateView view) {
+    if (kind == Kind::List)
+        return drawSketch(Kind::List, 0, view);
+    if (!IsValidCode(kind, code))
+        return {blankSketch(), blankSketch(), {}};
+    return drawSketch(kind, code, PlateView::Tab);
 }
 
 } // namespace karo

@@ -5,6 +5,9 @@
 #include "model/kinds.h"
 
 #include <QImage>
+#include <QRect>
+
+#include <vector>
 
 namespace karo {
 
@@ -22,5 +25,15 @@ QImage OrientationPicture(Kind kind, int code);
 
 // One of the plate's pictures.
 QImage PlatePicture(PlateView view);
+
+// A picture taken apart, to check that its letters read cleanly: the picture, the same
+// without its letters, and the box of each letter's ink.
+struct SketchParts {
+    QImage picture;
+    QImage lines;
+    std::vector<QRect> letters;
+};
+// The parts of OrientationPicture(kind, code), or for the plate of PlatePicture(view).
+SketchParts SketchPartsOf(Kind kind, int code, PlateView view = PlateView::Tab);
 
 } // namespace karo
