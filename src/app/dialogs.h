@@ -3,6 +3,9 @@
 // messages instead of waiting on a modal window.
 
 #include "model/kinds.h"
+#include "placement/placement.h"
+
+#include <optional>
 
 #include <QString>
 
@@ -65,6 +68,13 @@ class UserDialogs {
         (void)parent, (void)kind, (void)code;
         return nullptr;
     }
+    // The "Приставить профиль" dialog for the profile `placer` moves (ready to place) in
+    // `section`; the choices made, or nothing when the user cancelled.
+    virtual std::optional<PlaceRequest> askPlacement(QWidget* parent, const ProfilePlacer& placer,
+                                                     const TSectionModel& section) {
+        (void)parent, (void)placer, (void)section;
+        return std::nullopt;
+    }
 };
 
 // The real boxes.
@@ -81,6 +91,8 @@ class MessageBoxDialogs : public UserDialogs {
     bool printSetup(QWidget* parent, QPrinter& printer) override;
     bool openDocument(const QString& path) override;
     const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code) override;
+    std::optional<PlaceRequest> askPlacement(QWidget* parent, const ProfilePlacer& placer,
+                                             const TSectionModel& section) override;
 };
 
 } // namespace karo::app
