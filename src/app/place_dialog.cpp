@@ -41,8 +41,7 @@ QString targetLabel(const TSectionModel& m, ProfileRef p) {
 
 } // namespace
 
-PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& section,
-                         QWidget* parent)
+PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& section, QWidget* parent)
     : QDialog(parent), placer_(placer),
       previewImage_(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32) {
     setWindowTitle(QStringLiteral("Приставить профиль"));
@@ -118,8 +117,8 @@ PlaceRequest PlaceDialog::request() const {
         rq.target = placer_.targets()[static_cast<std::size_t>(t)];
     rq.side = kSides[side_->currentIndex()];
     rq.align = AlignmentsOf(rq.side)[static_cast<std::size_t>(align_->currentIndex())];
-    rq.gap = ParseNumber(gap_->text().toStdString())
-                 .value_or(std::numeric_limits<double>::quiet_NaN());
+    rq.gap =
+        ParseNumber(gap_->text().toStdString()).value_or(std::numeric_limits<double>::quiet_NaN());
     return rq;
 }
 

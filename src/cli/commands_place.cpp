@@ -21,8 +21,8 @@ constexpr std::pair<std::string_view, PlaceSide> kSides[] = {{"left", PlaceSide:
                                                              {"above", PlaceSide::Above},
                                                              {"below", PlaceSide::Below}};
 constexpr std::pair<std::string_view, PlaceAlign> kAligns[] = {
-    {"top", PlaceAlign::Top},     {"middle", PlaceAlign::Middle}, {"bottom", PlaceAlign::Bottom},
-    {"left", PlaceAlign::Left},   {"right", PlaceAlign::Right},   {"centroid", PlaceAlign::Centroid}};
+    {"top", PlaceAlign::Top},   {"middle", PlaceAlign::Middle}, {"bottom", PlaceAlign::Bottom},
+    {"left", PlaceAlign::Left}, {"right", PlaceAlign::Right},   {"centroid", PlaceAlign::Centroid}};
 
 template <class T, std::size_t N>
 std::optional<T> lookUp(const std::pair<std::string_view, T> (&table)[N], std::string_view word) {
@@ -191,7 +191,8 @@ void AddPlaceCommands(std::vector<Command>& commands) {
          placeCommand});
     commands.push_back({"extents",
                         "extents ФАЙЛ.karo   границы каждого профиля: ВИД:N, слева, справа, "
-                        "снизу, сверху (см)",
+                        "снизу, сверху (см);\n"
+                        "      например: karo-cli extents sec.karo",
                         extentsCommand});
 }
 

@@ -214,7 +214,8 @@ PlaceOutcome ProfilePlacer::place(const PlaceRequest& rq) const {
                                 : (b.left + b.right) / 2 - (m.left + m.right) / 2;
         break;
     case PlaceAlign::Centroid:
-        along = model_->value(t.kind, t.number, fieldOf(t.kind, beside(rq.side) ? "Yc" : "Xc").slot);
+        along =
+            model_->value(t.kind, t.number, fieldOf(t.kind, beside(rq.side) ? "Yc" : "Xc").slot);
         break;
     }
 

@@ -40,7 +40,9 @@ TEST(CliPlace, WorkedCasesComeOutToTheDigit) {
         const char* line;
         const char* saved; // the placed Yc as the file holds it afterwards
     } cases[] = {
-        {kBeamPlate, {"List:1", "--to", "Dt:1", "--side", "above"}, "List:1 Xc = 0, Yc = 7.425\n",
+        {kBeamPlate,
+         {"List:1", "--to", "Dt:1", "--side", "above"},
+         "List:1 Xc = 0, Yc = 7.425\n",
          R"("Yc": "7.425")"},
         {kPlateAngles,
          {"Ur:1", "--to", "List:1", "--side", "right", "--align", "top"},

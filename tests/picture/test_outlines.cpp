@@ -1,7 +1,7 @@
 #include "picture/outlines.h"
 
-#include "pixels.h"
 #include "model/orientation.h"
+#include "pixels.h"
 #include "solver/outline_points.h"
 
 #include <gtest/gtest.h>

@@ -50,8 +50,7 @@ inline std::vector<std::string> Shape(Kind kind) {
     return {"0.75", "9"};
 }
 
-inline std::vector<std::string> At(std::vector<std::string> shape, std::string Xc,
-                                   std::string Yc) {
+inline std::vector<std::string> At(std::vector<std::string> shape, std::string Xc, std::string Yc) {
     shape.push_back(std::move(Xc));
     shape.push_back(std::move(Yc));
     return shape;

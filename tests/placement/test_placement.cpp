@@ -16,9 +16,17 @@ TEST(Placement, TextsAreRoundedToSixDecimals) {
         double value;
         const char* text;
     } cases[] = {
-        {7.05 + 0.375, "7.425"}, {-12.85, "-12.85"},  {2.83, "2.83"}, {0.0, "0"},
-        {-0.0, "0"},             {-0.0000004, "0"},   {1e-7, "0"},    {-3, "-3"},
-        {100, "100"},            {1.0000005, "1.000001"}, {27 - 2.83, "24.17"},
+        {7.05 + 0.375, "7.425"},
+        {-12.85, "-12.85"},
+        {2.83, "2.83"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {-0.0000004, "0"},
+        {1e-7, "0"},
+        {-3, "-3"},
+        {100, "100"},
+        {1.0000005, "1.000001"},
+        {27 - 2.83, "24.17"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PlacedText(c.value), c.text) << c.value;
@@ -165,8 +173,7 @@ TEST(Placement, TypedProfileNeedsOnlyItsShape) {
     m.state(Kind::Ur).Orientation = 4;
     const ProfilePlacer placer(m, {Kind::Ur, 1}, TypedTexts(At(Shape(Kind::Ur), "", "")));
     ASSERT_EQ(placer.status(), PlaceStatus::Placed);
-    const PlaceOutcome o =
-        placer.place({{Kind::List, 1}, PlaceSide::Right, PlaceAlign::Top, 0});
+    const PlaceOutcome o = placer.place({{Kind::List, 1}, PlaceSide::Right, PlaceAlign::Top, 0});
     EXPECT_EQ(o.XcText, "2.65");
     EXPECT_EQ(o.YcText, "12.85");
     EXPECT_EQ(placer.placedSection(o).Ur.entry(1).Orientation, 4);
@@ -177,8 +184,7 @@ TEST(Placement, TypedProfileNeedsOnlyItsShape) {
     EXPECT_EQ(refused.status(), PlaceStatus::ShapeRefused);
     EXPECT_EQ(refused.shapeCommit().rejectedField, 2);
     EXPECT_EQ(refused.message(), "Ошибка в исходных данных.");
-    EXPECT_EQ(refused.place({{Kind::List, 1}, PlaceSide::Right}).status,
-              PlaceStatus::ShapeRefused);
+    EXPECT_EQ(refused.place({{Kind::List, 1}, PlaceSide::Right}).status, PlaceStatus::ShapeRefused);
 }
 
 TEST(Placement, RefusalsNameWhatIsWrong) {
@@ -194,30 +200,42 @@ TEST(Placement, RefusalsNameWhatIsWrong) {
         PlaceStatus status;
         const char* message;
     } cases[] = {
-        {{{Kind::List, 1}, PlaceSide::Left}, PlaceStatus::SameProfile,
+        {{{Kind::List, 1}, PlaceSide::Left},
+         PlaceStatus::SameProfile,
          "Профиль нельзя приставить к самому себе."},
-        {{{Kind::Sh, 1}, PlaceSide::Left}, PlaceStatus::UnknownProfile,
+        {{{Kind::Sh, 1}, PlaceSide::Left},
+         PlaceStatus::UnknownProfile,
          "В сечении нет профиля «Швеллер 1»."},
-        {{{Kind::Dt, 3}, PlaceSide::Left}, PlaceStatus::UnknownProfile,
+        {{{Kind::Dt, 3}, PlaceSide::Left},
+         PlaceStatus::UnknownProfile,
          "В сечении нет профиля «Двутавр 3»."},
-        {{{Kind::Dt, 2}, PlaceSide::Left}, PlaceStatus::TargetIncomplete,
+        {{{Kind::Dt, 2}, PlaceSide::Left},
+         PlaceStatus::TargetIncomplete,
          "У профиля «Двутавр 2» заданы не все значения."},
-        {{{Kind::Dt, 1}, PlaceSide::Left, PlaceAlign::Left}, PlaceStatus::BadAlignment,
+        {{{Kind::Dt, 1}, PlaceSide::Left, PlaceAlign::Left},
+         PlaceStatus::BadAlignment,
          "Выравнивание «по левому краю» не подходит к стороне «слева»."},
-        {{{Kind::Dt, 1}, PlaceSide::Below, PlaceAlign::Top}, PlaceStatus::BadAlignment,
+        {{{Kind::Dt, 1}, PlaceSide::Below, PlaceAlign::Top},
+         PlaceStatus::BadAlignment,
          "Выравнивание «по верху» не подходит к стороне «снизу»."},
-        {{{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle, -0.5}, PlaceStatus::NegativeGap,
+        {{{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle, -0.5},
+         PlaceStatus::NegativeGap,
          "Зазор не может быть отрицательным."},
-        {{{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle,
+        {{{Kind::Dt, 1},
+          PlaceSide::Above,
+          PlaceAlign::Middle,
           std::numeric_limits<double>::quiet_NaN()},
-         PlaceStatus::NegativeGap, "Зазор не может быть отрицательным."},
+         PlaceStatus::NegativeGap,
+         "Зазор не может быть отрицательным."},
     };
     for (const auto& c : cases) {
         const PlaceOutcome o = placer.place(c.rq);
         EXPECT_EQ(o.status, c.status) << c.message;
         EXPECT_EQ(o.message, c.message);
     }
-    EXPECT_THROW(placer.place({{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle,
+    EXPECT_THROW(placer.place({{Kind::Dt, 1},
+                               PlaceSide::Above,
+                               PlaceAlign::Middle,
                                std::numeric_limits<double>::infinity()}),
                  ArithmeticError);
 
