@@ -5,9 +5,9 @@
 #include "model/kinds.h"
 #include "placement/placement.h"
 
-#include <optional>
-
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;

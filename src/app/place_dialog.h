@@ -17,8 +17,8 @@ namespace karo::app {
 class PlaceDialog : public QDialog {
     Q_OBJECT
   public:
-    // `placer` must be ready (status Placed); `section` is the section the window holds,
-    // whose texts name the other profiles.
+    // `placer` must be ready (status Placed) and outlive the dialog; `section` is the section
+    // the window holds, whose texts name the other profiles.
     PlaceDialog(const ProfilePlacer& placer, const TSectionModel& section,
                 QWidget* parent = nullptr);
 

@@ -47,8 +47,49 @@ TSectionModel everyPosition() {
     return m;
 }
 
-double centre(double a, double b) {
-    return (a + b) / 2;
+using Pair = std::pair<double, double>;
+
+// The moved box's edge on the side asked, and where it should stand.
+Pair sideEdges(PlaceSide side, const ProfileBox& a, const ProfileBox& b, double gap) {
+    switch (side) {
+    case PlaceSide::Left:
+        return {a.right, b.left - gap};
+    case PlaceSide::Right:
+        return {a.left, b.right + gap};
+    case PlaceSide::Above:
+        return {a.bottom, b.top + gap};
+    case PlaceSide::Below:
+        break;
+    }
+    return {a.top, b.bottom - gap};
+}
+
+// The line the alignment levels, on the moved profile and on the other; `a0` and `b0` are
+// their centroids along the side.
+Pair alignedLines(PlaceAlign align, bool beside, const ProfileBox& a, const ProfileBox& b,
+                  double a0, double b0) {
+    switch (align) {
+    case PlaceAlign::Top:
+        return {a.top, b.top};
+    case PlaceAlign::Bottom:
+        return {a.bottom, b.bottom};
+    case PlaceAlign::Left:
+        return {a.left, b.left};
+    case PlaceAlign::Right:
+        return {a.right, b.right};
+    case PlaceAlign::Middle:
+        return beside ? Pair{a.bottom + a.top, b.bottom + b.top}
+                      : Pair{a.left + a.right, b.left + b.right};
+    case PlaceAlign::Centroid:
+        break;
+    }
+    return {a0, b0};
+}
+
+// Xc or Yc of an entry: Yc is a kind's last typed field, Xc the one before it.
+double position(const TSectionModel& m, ProfileRef p, bool y) {
+    const auto& fields = kindInfo(p.kind).fields;
+    return m.value(p.kind, p.number, fields[fields.size() - (y ? 1 : 2)].slot);
 }
 
 } // namespace
@@ -68,6 +109,7 @@ TEST(Placement, BoxesTouchAndAlignForEveryPairOfPositions) {
             for (const ProfileRef t : placer.targets()) {
                 for (PlaceSide side :
                      {PlaceSide::Left, PlaceSide::Right, PlaceSide::Above, PlaceSide::Below}) {
+                    const bool beside = side == PlaceSide::Left || side == PlaceSide::Right;
                     for (PlaceAlign align : AlignmentsOf(side)) {
                         for (double gap : {0.0, 1.25}) {
                             const PlaceOutcome o = placer.place({t, side, align, gap});
@@ -78,54 +120,12 @@ TEST(Placement, BoxesTouchAndAlignForEveryPairOfPositions) {
                             const std::string what = ProfileName(moved) + " → " + ProfileName(t) +
                                                      " " + std::string(SideLabel(side)) + " " +
                                                      std::string(AlignLabel(align));
-                            switch (side) {
-                            case PlaceSide::Left:
-                                EXPECT_NEAR(a.right, b.left - gap, tol) << what;
-                                break;
-                            case PlaceSide::Right:
-                                EXPECT_NEAR(a.left, b.right + gap, tol) << what;
-                                break;
-                            case PlaceSide::Above:
-                                EXPECT_NEAR(a.bottom, b.top + gap, tol) << what;
-                                break;
-                            case PlaceSide::Below:
-                                EXPECT_NEAR(a.top, b.bottom - gap, tol) << what;
-                                break;
-                            }
-                            const bool beside = side == PlaceSide::Left || side == PlaceSide::Right;
-                            switch (align) {
-                            case PlaceAlign::Top:
-                                EXPECT_NEAR(a.top, b.top, tol) << what;
-                                break;
-                            case PlaceAlign::Bottom:
-                                EXPECT_NEAR(a.bottom, b.bottom, tol) << what;
-                                break;
-                            case PlaceAlign::Left:
-                                EXPECT_NEAR(a.left, b.left, tol) << what;
-                                break;
-                            case PlaceAlign::Right:
-                                EXPECT_NEAR(a.right, b.right, tol) << what;
-                                break;
-                            case PlaceAlign::Middle:
-                                if (beside)
-                                    EXPECT_NEAR(centre(a.bottom, a.top), centre(b.bottom, b.top),
-                                                tol)
-                                        << what;
-                                else
-                                    EXPECT_NEAR(centre(a.left, a.right), centre(b.left, b.right),
-                                                tol)
-                                        << what;
-                                break;
-                            case PlaceAlign::Centroid: {
-                                // Yc is a kind's last typed field, Xc the one before it.
-                                const auto& fields = kindInfo(t.kind).fields;
-                                const int slot = fields[fields.size() - (beside ? 1 : 2)].slot;
-                                EXPECT_NEAR(beside ? o.Yc : o.Xc,
-                                            after.value(t.kind, t.number, slot), tol)
-                                    << what;
-                                break;
-                            }
-                            }
+                            const auto [edge, wanted] = sideEdges(side, a, b, gap);
+                            EXPECT_NEAR(edge, wanted, tol) << what;
+                            const auto [mine, theirs] =
+                                alignedLines(align, beside, a, b, position(after, moved, beside),
+                                             position(after, t, beside));
+                            EXPECT_NEAR(mine, theirs, tol) << what;
                             ++checked;
                         }
                     }
