@@ -100,31 +100,23 @@ bool InSection(const TSectionModel& model, ProfileRef p) {
 }
 
 ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts& typed)
-    : model_(std::make_shared<TSectionModel>(model)), moved_(moved) {
-    if (!InSection(model, moved)) {
-        status_ = PlaceStatus::UnknownProfile;
-        message_ = "В сечении нет профиля " + quoted(moved) + ".";
-        return;
-    }
-    commit_ = commitAs(*model_, moved, model.state(moved.kind).Orientation,
-                       ShapeTexts(typed, moved.kind));
-    if (commit_.rejected()) {
-        status_ = PlaceStatus::ShapeRefused;
-        message_ = std::string(kInputErrorText);
-        return;
-    }
-    findTargets(model);
-}
+    : ProfilePlacer(model, moved, &typed) {}
 
 ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved)
+    : ProfilePlacer(model, moved, nullptr) {}
+
+ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts* typed)
     : model_(std::make_shared<TSectionModel>(model)), moved_(moved) {
     if (!InSection(model, moved)) {
         status_ = PlaceStatus::UnknownProfile;
         message_ = "В сечении нет профиля " + quoted(moved) + ".";
         return;
     }
-    commit_ = commitAs(*model_, moved, model.entryOrientation(moved.kind, moved.number),
-                       ShapeTexts(EntryTexts(model, moved.number), moved.kind));
+    // Typed texts are meant for the position on the tab, stored ones for the entry's own.
+    const EntryTexts stored(model, moved.number);
+    const int code = typed ? model.state(moved.kind).Orientation
+                           : model.entryOrientation(moved.kind, moved.number);
+    commit_ = commitAs(*model_, moved, code, ShapeTexts(typed ? *typed : stored, moved.kind));
     if (commit_.rejected()) {
         status_ = PlaceStatus::ShapeRefused;
         message_ = std::string(kInputErrorText);

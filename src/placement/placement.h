@@ -108,6 +108,8 @@ class ProfilePlacer {
     TSectionModel placedSection(const PlaceOutcome& outcome) const;
 
   private:
+    // `typed` null: the texts the model holds.
+    ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts* typed);
     void findTargets(const TSectionModel& model);
     PlaceOutcome refuse(PlaceStatus status, std::string message) const;
 
