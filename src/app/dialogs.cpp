@@ -1,6 +1,7 @@
 #include "app/dialogs.h"
 
 #include "app/catalogue_picker.h"
+#include "app/place_dialog.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
 
@@ -73,6 +74,15 @@ const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kin
     TCataloguePicker picker(kind, code, parent, shown);
     picker.exec();
     return picker.pickedRow();
+}
+
+std::optional<PlaceRequest> MessageBoxDialogs::askPlacement(QWidget* parent,
+                                                            const ProfilePlacer& placer,
+                                                            const TSectionModel& section) {
+    PlaceDialog dialog(placer, section, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.request();
 }
 
 } // namespace karo::app

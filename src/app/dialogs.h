@@ -3,8 +3,11 @@
 // messages instead of waiting on a modal window.
 
 #include "model/kinds.h"
+#include "placement/placement.h"
 
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -67,6 +70,13 @@ class UserDialogs {
         (void)parent, (void)kind, (void)code, (void)shown;
         return nullptr;
     }
+    // The "Приставить профиль" dialog for the profile `placer` moves (ready to place) in
+    // `section`; the choices made, or nothing when the user cancelled.
+    virtual std::optional<PlaceRequest> askPlacement(QWidget* parent, const ProfilePlacer& placer,
+                                                     const TSectionModel& section) {
+        (void)parent, (void)placer, (void)section;
+        return std::nullopt;
+    }
 };
 
 // The real boxes.
@@ -84,6 +94,8 @@ class MessageBoxDialogs : public UserDialogs {
     bool openDocument(const QString& path) override;
     const catalogue::ProfileRow* pickProfile(QWidget* parent, Kind kind, int code,
                                              const catalogue::ProfileRow* shown) override;
+    std::optional<PlaceRequest> askPlacement(QWidget* parent, const ProfilePlacer& placer,
+                                             const TSectionModel& section) override;
 };
 
 } // namespace karo::app

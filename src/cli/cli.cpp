@@ -79,6 +79,7 @@ const std::vector<Command>& Commands() {
         AddSheetCommands(c);
         AddReportCommands(c);
         AddCatalogueCommands(c);
+        AddPlaceCommands(c);
         return c;
     }();
     return commands;

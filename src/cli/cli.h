@@ -39,6 +39,7 @@ const std::vector<Command>& Commands();
 void AddSheetCommands(std::vector<Command>& commands);     // sheet, picture, print
 void AddReportCommands(std::vector<Command>& commands);    // report
 void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
+void AddPlaceCommands(std::vector<Command>& commands);     // place, extents
 
 // Loads FILE and solves it; warnings and errors go to `err`. Returns -1 when solved, else the
 // exit code to end with.

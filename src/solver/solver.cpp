@@ -11,42 +11,9 @@
 namespace karo {
 namespace {
 
-inline void addPoint(TSectionResult& r, double x, double y) {
-    r.OutlinePoints.push_back({Checked(x), Checked(y)});
-}
-
-// Outline points of an angle of either kind, in the point order of its position.
-void angleEntry(TSectionResult& r, SolvedEntry& s, Kind kind, const TUnEntry& e) {
+// The own values of an angle of either kind.
+void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
     const AngleLayout L = AngleLayoutOf(kind, e.Orientation);
-    const double V = L.verticalIsB1 ? e.B1 : e.b2;
-    const double H = L.verticalIsB1 ? e.b2 : e.B1;
-    const double hx = Checked(e.Xc - L.sx * e.Xo);
-    const double hy = Checked(e.Yc - L.sy * e.Yo);
-    const TPoint vInner{hx + L.sx * e.d, hy + L.sy * V};
-    const TPoint vOuter{hx, hy + L.sy * V};
-    const TPoint heel{hx, hy};
-    const TPoint hInner{hx + L.sx * H, hy + L.sy * e.d};
-    const TPoint hOuter{hx + L.sx * H, hy};
-    TPoint pts[5];
-    switch (L.order) {
-    case AnglePointOrder::First:
-        pts[0] = vInner, pts[1] = vOuter, pts[2] = heel, pts[3] = hInner, pts[4] = hOuter;
-        break;
-    case AnglePointOrder::Second:
-        pts[0] = hInner, pts[1] = hOuter, pts[2] = vInner, pts[3] = vOuter, pts[4] = heel;
-        break;
-    case AnglePointOrder::Third:
-        pts[0] = vInner, pts[1] = vOuter, pts[2] = hInner, pts[3] = hOuter, pts[4] = heel;
-        break;
-    }
-    s.xL = s.xR = pts[0].x;
-    s.yB = s.yT = pts[0].y;
-    for (const TPoint& p : pts) {
-        addPoint(r, p.x, p.y);
-        s.xL = std::min(s.xL, p.x), s.xR = std::max(s.xR, p.x);
-        s.yB = std::min(s.yB, p.y), s.yT = std::max(s.yT, p.y);
-    }
-    s.pointCount = 5;
     s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy;
     // Magnitude (Iv − Iu)/2 · sin 2α with tan α = TanAlpha; the sign follows the heel.
     if (kind == Kind::Ur)
@@ -57,14 +24,9 @@ void angleEntry(TSectionResult& r, SolvedEntry& s, Kind kind, const TUnEntry& e)
             std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * std::sin(2 * std::atan(e.TanAlpha))));
 }
 
-// Profiles outlined by a box: corners (xR, yT), (xR, yB), (xL, yT), (xL, yB).
-void boxEntry(TSectionResult& r, SolvedEntry& s, double xL, double xR, double yB, double yT) {
-    s.xL = Checked(xL), s.xR = Checked(xR), s.yB = Checked(yB), s.yT = Checked(yT);
-    addPoint(r, s.xR, s.yT);
-    addPoint(r, s.xR, s.yB);
-    addPoint(r, s.xL, s.yT);
-    addPoint(r, s.xL, s.yB);
-    s.pointCount = 4;
+// The own values of an I-beam or a channel: typed, with no product of inertia.
+template <class Entry> void ownValues(SolvedEntry& s, const Entry& e) {
+    s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
 }
 
 void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
@@ -74,42 +36,27 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
     s.number = n;
     s.orientation = m.entryOrientation(kind, n);
     s.firstPoint = static_cast<int>(r.OutlinePoints.size());
+    const OutlineCorners corners = EntryCorners(m, kind, n);
+    for (int i = 0; i < corners.count; ++i)
+        r.OutlinePoints.push_back(corners.points[static_cast<std::size_t>(i)]);
+    s.pointCount = corners.count;
+    const ProfileBox box = BoxOf(corners);
+    s.xL = box.left, s.xR = box.right, s.yB = box.bottom, s.yT = box.top;
     switch (kind) {
     case Kind::Un:
-        angleEntry(r, s, kind, m.Un.entry(n));
+        angleValues(s, kind, m.Un.entry(n));
         break;
     case Kind::Ur:
-        angleEntry(r, s, kind, m.Ur.entry(n));
+        angleValues(s, kind, m.Ur.entry(n));
         break;
-    case Kind::Dt: {
-        const TDtEntry& e = m.Dt.entry(n);
-        const bool webY = PlacementOf(Kind::Dt, e.Orientation).quarterTurns % 2 == 0;
-        const double w = webY ? e.b : e.h, h = webY ? e.h : e.b;
-        boxEntry(r, s, e.Xc - w / 2, e.Xc + w / 2, e.Yc - h / 2, e.Yc + h / 2);
-        s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
+    case Kind::Dt:
+        ownValues(s, m.Dt.entry(n));
         break;
-    }
-    case Kind::Sh: {
-        const TShEntry& e = m.Sh.entry(n);
-        // In its own frame the channel spans from the back of its web at −Zo to the tips of
-        // its flanges at b − Zo across the web, and ±h/2 along it. Turned into place, the
-        // flanges point along x (even quarter turns) or y, forwards for 0 and 1 quarter turns.
-        const int turns = PlacementOf(Kind::Sh, e.Orientation).quarterTurns;
-        const double dir = turns < 2 ? 1 : -1;
-        const bool alongX = turns % 2 == 0;
-        const double back = (alongX ? e.Xc : e.Yc) - dir * e.Zo;
-        const double tips = back + dir * e.b;
-        const double lo = dir > 0 ? back : tips, hi = dir > 0 ? tips : back;
-        if (alongX)
-            boxEntry(r, s, lo, hi, e.Yc - e.h / 2, e.Yc + e.h / 2);
-        else
-            boxEntry(r, s, e.Xc - e.h / 2, e.Xc + e.h / 2, lo, hi);
-        s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
+    case Kind::Sh:
+        ownValues(s, m.Sh.entry(n));
         break;
-    }
     case Kind::List: {
         const TListEntry& e = m.List.entry(n);
-        boxEntry(r, s, e.Xc - e.b / 2, e.Xc + e.b / 2, e.Yc - e.h / 2, e.Yc + e.h / 2);
         s.A = Checked(e.h * e.b);
         s.Xc = e.Xc, s.Yc = e.Yc;
         // b·h³/12 and h·b³/12, the cube taken first: the report prints h·h·h·b/12, which is

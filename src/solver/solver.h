@@ -9,6 +9,7 @@
 
 #include "model/commit.h"
 #include "model/section_model.h"
+#include "solver/outline_points.h"
 #include "solver/result_fields.h"
 
 #include <array>
@@ -19,11 +20,6 @@
 #include <vector>
 
 namespace karo {
-
-struct TPoint {
-    double x = 0;
-    double y = 0;
-};
 
 // One profile of the section as the run sees it, in walk order.
 struct SolvedEntry {

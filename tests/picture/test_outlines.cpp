@@ -1,6 +1,8 @@
 #include "picture/outlines.h"
 
+#include "model/orientation.h"
 #include "pixels.h"
+#include "solver/outline_points.h"
 
 #include <gtest/gtest.h>
 
@@ -151,4 +153,37 @@ TEST(Outlines, UnequalAngleOffsetsAreExchangedForQuarterTurns) {
         EXPECT_EQ(AngleForDrawing(angle(code, 12.5, 8, 1, 1, 2)).Xo, 1) << code;
     for (int code : {4, 7, 8})
         EXPECT_EQ(AngleForDrawing(angle(code, 12.5, 8, 1, 1, 2)).Xo, 2) << code;
+}
+
+// The extent the solver, the placement and karo-cli use is the box of the outline the
+// picture draws, for every kind in every position: the ink reaches each side of the box and
+// stops there (the pen is two pixels wide, so within a pixel).
+TEST(Outlines, ExtentIsTheBoxOfTheDrawnOutline) {
+    TSectionModel m;
+    m.Dt.entry(1) = {0, 14, 7, 7.0 / 12, 0.7, 1, 1, 1, 0, 0};
+    m.Sh.entry(1) = {0, 20, 8, 0.8, 8.0 / 6, 1, 1, 1, 2, 0, 0};
+    m.Un.entry(1) = {0, 10, 6, 1, 1, 3.5, 1.5, 1, 1, 0.5, 0.4, 0, 0};
+    m.Ur.entry(1) = TUrEntry{{0, 8, 8, 1, 1, 2, 2, 1, 1, 0.5, 1, 0, 0}};
+    m.List.entry(1) = {3, 9, 0, 0};
+    for (Kind k : TabOrder) {
+        m.state(k).Count = 1;
+        for (int code = 0; code <= kindInfo(k).codeCount; ++code) {
+            if (!IsValidCode(k, code))
+                continue;
+            m.setEntryOrientation(k, 1, code);
+            QImage im(400, 400, QImage::Format_RGB32);
+            im.fill(PageColor);
+            {
+                Canvas c(im);
+                DrawEntryOutline(c, 200, 200, m, k, 1, 10);
+            }
+            const QRect ink = inkBox(im);
+            const ProfileBox box = EntryExtent(m, k, 1);
+            const std::string what = std::string(kindInfo(k).prefix) + std::to_string(code);
+            EXPECT_NEAR(ink.left(), 200 + box.left * 10, 1) << what;
+            EXPECT_NEAR(ink.right(), 200 + box.right * 10, 1) << what;
+            EXPECT_NEAR(ink.top(), 200 - box.top * 10, 1) << what;
+            EXPECT_NEAR(ink.bottom(), 200 - box.bottom * 10, 1) << what;
+        }
+    }
 }

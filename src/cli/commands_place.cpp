@@ -1,0 +1,199 @@
+// karo-cli place and extents: a profile put against another, and how far every profile
+// reaches.
+
+#include "cli/cli.h"
+
+#include "io/section_file.h"
+#include "model/arith.h"
+#include "model/number_parse.h"
+#include "placement/placement.h"
+
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+namespace karo::cli {
+namespace {
+
+constexpr std::pair<std::string_view, PlaceSide> kSides[] = {{"left", PlaceSide::Left},
+                                                             {"right", PlaceSide::Right},
+                                                             {"above", PlaceSide::Above},
+                                                             {"below", PlaceSide::Below}};
+constexpr std::pair<std::string_view, PlaceAlign> kAligns[] = {
+    {"top", PlaceAlign::Top},   {"middle", PlaceAlign::Middle}, {"bottom", PlaceAlign::Bottom},
+    {"left", PlaceAlign::Left}, {"right", PlaceAlign::Right},   {"centroid", PlaceAlign::Centroid}};
+
+template <class T, std::size_t N>
+std::optional<T> lookUp(const std::pair<std::string_view, T> (&table)[N], std::string_view word) {
+    for (const auto& [name, value] : table) {
+        if (name == word)
+            return value;
+    }
+    return std::nullopt;
+}
+
+template <class T, std::size_t N>
+std::string_view nameOf(const std::pair<std::string_view, T> (&table)[N], T value) {
+    for (const auto& [name, v] : table) {
+        if (v == value)
+            return name;
+    }
+    return {};
+}
+
+// "Dt:2": the file's kind key and an entry number from 1.
+std::optional<ProfileRef> profileArg(const std::string& arg) {
+    const auto colon = arg.find(':');
+    Kind kind;
+    if (colon == std::string::npos || !kindFromPrefix(std::string_view(arg).substr(0, colon), kind))
+        return std::nullopt;
+    const char* first = arg.data() + colon + 1;
+    const char* last = arg.data() + arg.size();
+    int n = 0;
+    const auto r = std::from_chars(first, last, n);
+    if (first == last || *first == '+' || r.ec != std::errc() || r.ptr != last || n < 1)
+        return std::nullopt;
+    return ProfileRef{kind, n};
+}
+
+std::string profileKey(ProfileRef p) {
+    return std::string(kindInfo(p.kind).prefix) + ":" + std::to_string(p.number);
+}
+
+// Loads FILE; a refusal is told on `err` and gives the exit code, a success -1.
+int load(const std::string& file, TSectionModel& model, std::ostream& err) {
+    const LoadReport report = LoadSectionFile(FileArgument(file), model);
+    if (!report.ok()) {
+        err << report.message.toStdString() << "\n";
+        return report.status == LoadReport::Status::Unreadable ? kFailure : kRefused;
+    }
+    for (const SectionWarning& w : report.warnings)
+        err << WarningText(w).toStdString() << "\n";
+    return -1;
+}
+
+int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    const auto refuse = [&](const std::string& why) {
+        err << "karo-cli place: " << why << "\n";
+        return kRefused;
+    };
+    std::vector<std::string> positional;
+    std::map<std::string, std::string> options;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--to" || a == "--side" || a == "--align" || a == "--gap" || a == "-o") {
+            if (i + 1 >= args.size())
+                return refuse("после " + a + " нужно значение");
+            options[a] = args[++i];
+        } else if (a.starts_with("-") || positional.size() >= 2) {
+            return refuse("лишний аргумент «" + a + "»");
+        } else {
+            positional.push_back(a);
+        }
+    }
+    if (positional.size() < 2)
+        return refuse("нужны файл сечения и профиль ВИД:N");
+    const std::optional<ProfileRef> moved = profileArg(positional[1]);
+    if (!moved)
+        return refuse("«" + positional[1] + "» — не профиль ВИД:N (ВИД: Dt, Sh, Un, Ur, List)");
+    if (!options.count("--to"))
+        return refuse("не указан профиль, к которому приставить (--to ВИД:M)");
+    const std::optional<ProfileRef> target = profileArg(options["--to"]);
+    if (!target)
+        return refuse("«" + options["--to"] + "» — не профиль ВИД:M (ВИД: Dt, Sh, Un, Ur, List)");
+    if (!options.count("--side"))
+        return refuse("не указана сторона (--side left|right|above|below)");
+    const std::optional<PlaceSide> side = lookUp(kSides, options["--side"]);
+    if (!side)
+        return refuse("неизвестная сторона «" + options["--side"] +
+                      "» (left, right, above, below)");
+    PlaceRequest rq{*target, *side};
+    if (options.count("--align")) {
+        const std::optional<PlaceAlign> align = lookUp(kAligns, options["--align"]);
+        if (!align)
+            return refuse("неизвестное выравнивание «" + options["--align"] +
+                          "» (top, middle, bottom, left, right, centroid)");
+        rq.align = *align;
+    }
+    if (!AlignmentFits(rq.side, rq.align)) {
+        std::string fits;
+        for (PlaceAlign a : AlignmentsOf(rq.side))
+            fits += (fits.empty() ? "" : ", ") + std::string(nameOf(kAligns, a));
+        return refuse("--align " + options["--align"] + " не подходит к --side " +
+                      options["--side"] + " (подходят " + fits + ")");
+    }
+    if (options.count("--gap")) {
+        const std::optional<double> gap = ParseNumber(options["--gap"]);
+        if (!gap)
+            return refuse("--gap ждёт число сантиметров, а не «" + options["--gap"] + "»");
+        rq.gap = *gap;
+    }
+
+    const std::string& file = positional[0];
+    TSectionModel model;
+    if (const int code = load(file, model, err); code >= 0)
+        return code;
+    try {
+        const ProfilePlacer placer(model, *moved);
+        const PlaceOutcome o = placer.place(rq);
+        if (!o.placed())
+            return refuse(file + ": " + o.message);
+        const QString path = FileArgument(options.count("-o") ? options["-o"] : file);
+        QString reason;
+        if (!SaveSectionFile(path, placer.placedSection(o), &reason)) {
+            err << QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString()
+                << "\n";
+            return kFailure;
+        }
+        out << profileKey(*moved) << " Xc = " << o.XcText << ", Yc = " << o.YcText << "\n";
+    } catch (const ArithmeticError& e) {
+        err << file << ": " << e.what() << ".\n";
+        return kFailure;
+    }
+    return kSolved;
+}
+
+int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    std::string file;
+    std::map<std::string, std::string> options;
+    if (!ParseArgs("extents", args, {}, {}, file, options, err))
+        return kRefused;
+    TSectionModel model;
+    if (const int code = load(file, model, err); code >= 0)
+        return code;
+    try {
+        for (Kind k : TabOrder) {
+            for (int n = 1; n <= model.state(k).Count; ++n) {
+                const ProfileBox b = EntryExtent(model, k, n);
+                out << profileKey({k, n}) << '\t' << PlacedText(b.left) << '\t'
+                    << PlacedText(b.right) << '\t' << PlacedText(b.bottom) << '\t'
+                    << PlacedText(b.top) << '\n';
+            }
+        }
+    } catch (const ArithmeticError& e) {
+        err << file << ": " << e.what() << ".\n";
+        return kFailure;
+    }
+    return kSolved;
+}
+
+} // namespace
+
+void AddPlaceCommands(std::vector<Command>& commands) {
+    commands.push_back(
+        {"place",
+         "place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below\n"
+         "      [--align top|middle|bottom|left|right|centroid] [--gap СМ] [-o ВЫХОД.karo]\n"
+         "      приставить профиль N к профилю M: задать его Xc и Yc (по умолчанию\n"
+         "      --align middle, --gap 0; без -o файл сохраняется на месте);\n"
+         "      например: karo-cli place sec.karo List:1 --to Dt:1 --side above",
+         placeCommand});
+    commands.push_back({"extents",
+                        "extents ФАЙЛ.karo   границы каждого профиля: ВИД:N, слева, справа, "
+                        "снизу, сверху (см);\n"
+                        "      например: karo-cli extents sec.karo",
+                        extentsCommand});
+}
+
+} // namespace karo::cli

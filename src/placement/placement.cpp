@@ -1,0 +1,264 @@
+#include "placement/placement.h"
+
+#include "model/arith.h"
+#include "model/messages.h"
+#include "model/number_parse.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+
+namespace karo {
+namespace {
+
+constexpr PlaceAlign kBesideAligns[] = {PlaceAlign::Top, PlaceAlign::Middle, PlaceAlign::Bottom,
+                                        PlaceAlign::Centroid};
+constexpr PlaceAlign kOverAligns[] = {PlaceAlign::Left, PlaceAlign::Middle, PlaceAlign::Right,
+                                      PlaceAlign::Centroid};
+
+bool beside(PlaceSide side) {
+    return side == PlaceSide::Left || side == PlaceSide::Right;
+}
+
+// The slot of the typed field `key` ("Xc", "Yc") of a kind, and its place in input order.
+const FieldInfo& fieldOf(Kind kind, std::string_view key, int* index = nullptr) {
+    const auto fields = kindInfo(kind).fields;
+    const auto it = std::find_if(fields.begin(), fields.end(),
+                                 [&](const FieldInfo& f) { return f.key == key; });
+    if (index)
+        *index = static_cast<int>(it - fields.begin());
+    return *it;
+}
+
+// A profile's typed texts with its position left out: Xc and Yc read as 0, so that the
+// shape alone decides and the box comes out about the profile's own centroid.
+class ShapeTexts : public FieldTexts {
+  public:
+    ShapeTexts(const FieldTexts& typed, Kind kind) : typed_(typed) {
+        fieldOf(kind, "Xc", &xc_);
+        fieldOf(kind, "Yc", &yc_);
+    }
+    std::string fieldText(Kind kind, int field) const override {
+        if (field == xc_ || field == yc_)
+            return "0";
+        return typed_.fieldText(kind, field);
+    }
+
+  private:
+    const FieldTexts& typed_;
+    int xc_ = -1, yc_ = -1;
+};
+
+// Commits `texts` into entry `p` of `model` as an entry in position `code`.
+CommitResult commitAs(TSectionModel& model, ProfileRef p, int code, const FieldTexts& texts) {
+    TKindState& st = model.state(p.kind);
+    const int onShow = st.Orientation;
+    st.Orientation = code;
+    const CommitResult c = CommitEntry(model, p.kind, p.number, texts);
+    st.Orientation = onShow;
+    return c;
+}
+
+std::string quoted(ProfileRef p) {
+    return "«" + ProfileName(p) + "»";
+}
+
+} // namespace
+
+std::span<const PlaceAlign> AlignmentsOf(PlaceSide side) {
+    if (beside(side))
+        return kBesideAligns;
+    return kOverAligns;
+}
+
+bool AlignmentFits(PlaceSide side, PlaceAlign align) {
+    const auto list = AlignmentsOf(side);
+    return std::find(list.begin(), list.end(), align) != list.end();
+}
+
+std::string PlacedText(double value) {
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 6);
+    std::string s(buf, r.ptr);
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0')
+            s.pop_back();
+        if (s.back() == '.')
+            s.pop_back();
+    }
+    if (s == "-0")
+        s = "0";
+    return s;
+}
+
+std::string ProfileName(ProfileRef p) {
+    return std::string(kindInfo(p.kind).caption) + " " + std::to_string(p.number);
+}
+
+bool InSection(const TSectionModel& model, ProfileRef p) {
+    return p.number >= 1 && p.number <= model.state(p.kind).Count;
+}
+
+ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts& typed)
+    : ProfilePlacer(model, moved, &typed) {}
+
+ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved)
+    : ProfilePlacer(model, moved, nullptr) {}
+
+ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts* typed)
+    : model_(std::make_shared<TSectionModel>(model)), moved_(moved) {
+    if (!InSection(model, moved)) {
+        status_ = PlaceStatus::UnknownProfile;
+        message_ = "В сечении нет профиля " + quoted(moved) + ".";
+        return;
+    }
+    // Typed texts are meant for the position on the tab, stored ones for the entry's own.
+    const EntryTexts stored(model, moved.number);
+    const int code = typed ? model.state(moved.kind).Orientation
+                           : model.entryOrientation(moved.kind, moved.number);
+    commit_ = commitAs(*model_, moved, code, ShapeTexts(typed ? *typed : stored, moved.kind));
+    if (commit_.rejected()) {
+        status_ = PlaceStatus::ShapeRefused;
+        message_ = std::string(kInputErrorText);
+        return;
+    }
+    findTargets(model);
+}
+
+void ProfilePlacer::findTargets(const TSectionModel& model) {
+    // A profile counts when its stored texts go through the commit again; the trial commits
+    // write into a copy.
+    const auto trial = std::make_unique<TSectionModel>(model);
+    for (Kind k : TabOrder) {
+        for (int n = 1; n <= model.state(k).Count; ++n) {
+            const ProfileRef p{k, n};
+            if (p == moved_)
+                continue;
+            if (!commitAs(*trial, p, model.entryOrientation(k, n), EntryTexts(model, n)).rejected())
+                targets_.push_back(p);
+        }
+    }
+    if (targets_.empty()) {
+        status_ = PlaceStatus::NoOtherProfile;
+        message_ = "В сечении нет другого профиля, к которому можно приставить.";
+    }
+}
+
+PlaceOutcome ProfilePlacer::refuse(PlaceStatus status, std::string message) const {
+    PlaceOutcome o;
+    o.status = status;
+    o.message = std::move(message);
+    return o;
+}
+
+PlaceOutcome ProfilePlacer::place(const PlaceRequest& rq) const {
+    if (status_ != PlaceStatus::Placed)
+        return refuse(status_, message_);
+    const ProfileRef t = rq.target;
+    if (t == moved_)
+        return refuse(PlaceStatus::SameProfile, "Профиль нельзя приставить к самому себе.");
+    if (!InSection(*model_, t))
+        return refuse(PlaceStatus::UnknownProfile, "В сечении нет профиля " + quoted(t) + ".");
+    if (std::find(targets_.begin(), targets_.end(), t) == targets_.end())
+        return refuse(PlaceStatus::TargetIncomplete,
+                      "У профиля " + quoted(t) + " заданы не все значения.");
+    if (!AlignmentFits(rq.side, rq.align))
+        return refuse(PlaceStatus::BadAlignment,
+                      "Выравнивание «" + std::string(AlignLabel(rq.align)) +
+                          "» не подходит к стороне «" + std::string(SideLabel(rq.side)) + "».");
+    if (!(rq.gap >= 0))
+        return refuse(PlaceStatus::NegativeGap, "Зазор не может быть отрицательным.");
+
+    // The moved profile's box about its own centroid, the other's where it stands.
+    const ProfileBox m = EntryExtent(*model_, moved_.kind, moved_.number);
+    const ProfileBox b = EntryExtent(*model_, t.kind, t.number);
+    double Xc = 0, Yc = 0;
+    switch (rq.side) {
+    case PlaceSide::Left:
+        Xc = b.left - rq.gap - m.right;
+        break;
+    case PlaceSide::Right:
+        Xc = b.right + rq.gap - m.left;
+        break;
+    case PlaceSide::Above:
+        Yc = b.top + rq.gap - m.bottom;
+        break;
+    case PlaceSide::Below:
+        Yc = b.bottom - rq.gap - m.top;
+        break;
+    }
+    double& along = beside(rq.side) ? Yc : Xc;
+    switch (rq.align) {
+    case PlaceAlign::Top:
+        along = b.top - m.top;
+        break;
+    case PlaceAlign::Bottom:
+        along = b.bottom - m.bottom;
+        break;
+    case PlaceAlign::Left:
+        along = b.left - m.left;
+        break;
+    case PlaceAlign::Right:
+        along = b.right - m.right;
+        break;
+    case PlaceAlign::Middle:
+        along = beside(rq.side) ? (b.bottom + b.top) / 2 - (m.bottom + m.top) / 2
+                                : (b.left + b.right) / 2 - (m.left + m.right) / 2;
+        break;
+    case PlaceAlign::Centroid:
+        along =
+            model_->value(t.kind, t.number, fieldOf(t.kind, beside(rq.side) ? "Yc" : "Xc").slot);
+        break;
+    }
+
+    PlaceOutcome o;
+    o.XcText = PlacedText(Checked(Xc));
+    o.YcText = PlacedText(Checked(Yc));
+    o.Xc = ParseNumber(o.XcText).value_or(0);
+    o.Yc = ParseNumber(o.YcText).value_or(0);
+    return o;
+}
+
+TSectionModel ProfilePlacer::placedSection(const PlaceOutcome& o) const {
+    TSectionModel m = *model_;
+    const int xc = fieldOf(moved_.kind, "Xc").slot, yc = fieldOf(moved_.kind, "Yc").slot;
+    m.text(moved_.kind, moved_.number, xc) = o.XcText;
+    m.text(moved_.kind, moved_.number, yc) = o.YcText;
+    m.value(moved_.kind, moved_.number, xc) = o.Xc;
+    m.value(moved_.kind, moved_.number, yc) = o.Yc;
+    return m;
+}
+
+std::string_view SideLabel(PlaceSide side) {
+    switch (side) {
+    case PlaceSide::Left:
+        return "слева";
+    case PlaceSide::Right:
+        return "справа";
+    case PlaceSide::Above:
+        return "сверху";
+    case PlaceSide::Below:
+        break;
+    }
+    return "снизу";
+}
+
+std::string_view AlignLabel(PlaceAlign align) {
+    switch (align) {
+    case PlaceAlign::Top:
+        return "по верху";
+    case PlaceAlign::Middle:
+        return "по середине";
+    case PlaceAlign::Bottom:
+        return "по низу";
+    case PlaceAlign::Left:
+        return "по левому краю";
+    case PlaceAlign::Right:
+        return "по правому краю";
+    case PlaceAlign::Centroid:
+        break;
+    }
+    return "по центру тяжести";
+}
+
+} // namespace karo
