@@ -49,6 +49,23 @@ QIcon EraseGlyph() {
     return withDisabled(p);
 }
 
+QIcon PlaceGlyph() {
+    QPixmap p = blankGlyph();
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    // The profile in place: a grey block; the one placed against it: a blue block on top,
+    // with an arrow pointing down at the contact.
+    g.setPen(QPen(QColor(60, 60, 60), 1));
+    g.setBrush(QColor(170, 170, 170));
+    g.drawRect(QRectF(1.5, 9.5, 13, 5));
+    g.setPen(QPen(QColor(0, 60, 140), 1));
+    g.setBrush(QColor(70, 130, 210));
+    g.drawRect(QRectF(4.5, 4.5, 7, 5));
+    g.setPen(QPen(QColor(0, 60, 140), 1.4, Qt::SolidLine, Qt::RoundCap));
+    g.drawLine(QPointF(8, 0.5), QPointF(8, 3.5));
+    return withDisabled(p);
+}
+
 QPixmap AboutPicture(int size) {
     QPixmap p(size, size);
     p.fill(Qt::white);

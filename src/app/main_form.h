@@ -118,6 +118,7 @@ class TMainForm : public QWidget {
         TSpinEdit* number = nullptr;
         QPushButton* add = nullptr;
         QPushButton* erase = nullptr;
+        QPushButton* place = nullptr;
         QPushButton* rotate = nullptr;
         QPushButton* mirror = nullptr;
         std::vector<TProfileEdit*> fields; // input order, which is also the ring order
@@ -166,6 +167,9 @@ class TMainForm : public QWidget {
     void rotateClick(Kind k);
     void mirrorClick(Kind k);
     void turnClick(Kind k, EditOutcome (SectionDocument::*turn)(Kind));
+    // The profile on show placed against another one of the section (main_form_place.cpp).
+    void buildPlaceControls(Kind k, QWidget* sheet);
+    void placeClick(Kind k);
     void moveFocus(Kind k, int field, int step);
 
     // Tab flow.
@@ -201,6 +205,7 @@ class TMainForm : public QWidget {
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};
     QShortcut* catalogueShortcut_ = nullptr;
+    QShortcut* placeShortcut_ = nullptr;
 
     QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 

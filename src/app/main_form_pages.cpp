@@ -297,6 +297,7 @@ QWidget* TMainForm::buildKindTab(Kind k) {
         connect(p.mirror, &QPushButton::clicked, this,
                 [this, k] { guarded([=, this] { mirrorClick(k); }); });
     buildCatalogueControls(k, sheet);
+    buildPlaceControls(k, sheet);
     return sheet;
 }
 

@@ -130,6 +130,8 @@ void TMainForm::showKind(Kind k) {
     setSpinValue(k, st.Count > 0 ? st.CurrentNumber : 0);
     p.number->setEnabled(st.Count >= 2);
     setRowsEnabled(k, st.Count > 0);
+    if (p.place)
+        p.place->setEnabled(st.Count > 0);
     for (std::size_t i = 0; i < p.fields.size(); ++i)
         showText(k, static_cast<int>(i));
     showPicture(k, k == Kind::List ? 1 : st.Orientation);

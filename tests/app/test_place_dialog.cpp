@@ -4,10 +4,12 @@
 #include "app/place_dialog.h"
 
 #include "../placement/section_builder.h"
+#include "form_fixture.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -60,4 +62,57 @@ TEST(PlaceDialog, ChoicesPlaceTheProfileAndRedrawThePreview) {
     EXPECT_EQ(rq.gap, 1);
 }
 
+} // namespace karo::app::test
+
+// From the window: the button on the tab in front, the dialog's answer, Xc and Yc filled as
+// one step that one Ctrl+Z takes back.
+namespace karo::app::test {
+namespace {
+
+class PlacingDialogs : public RecordingDialogs {
+  public:
+    std::optional<PlaceRequest> answer;
+    std::vector<ProfileRef> offered;
+    std::optional<PlaceRequest> askPlacement(QWidget*, const ProfilePlacer& placer,
+                                             const TSectionModel&) override {
+        offered = placer.targets();
+        return answer;
+    }
+};
+
+class PlaceFormTest : public FormTestWith<PlacingDialogs> {};
+
+TEST_F(PlaceFormTest, ThePlacementFillsXcAndYcInOneStep) {
+    addDts({"14.1"}); // typed, not committed: the placement commits it as leaving its tab would
+    field("meDtb")->setText("8");
+    chooseTab(5);
+    click("bbListPlace"); // no plate yet: the button rests
+    EXPECT_TRUE(dialogs.messages.empty());
+    click("bbListAdd");
+    field("meListh")->setText("0.75");
+    field("meListb")->setText("9");
+    dialogs.answer = PlaceRequest{{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle, 0};
+    const int steps = form->undoStack()->count();
+    QTest::keyClick(form.get(), Qt::Key_F5);
+    ASSERT_EQ(dialogs.offered.size(), 1u);
+    EXPECT_EQ(field("meListXc")->text(), "0");
+    EXPECT_EQ(field("meListYc")->text(), "7.425");
+    EXPECT_EQ(form->undoStack()->count(), steps + 1);
+    EXPECT_EQ(form->undoStack()->undoText(), QStringLiteral("приставка"));
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field("meListXc")->text(), "");
+    EXPECT_EQ(field("meListYc")->text(), "");
+    EXPECT_EQ(field("meListb")->text(), "9");
+
+    // A shape that is not complete gets the commit's own message instead of the dialog.
+    field("meListb")->setText("");
+    dialogs.offered.clear();
+    click("bbListPlace");
+    EXPECT_TRUE(dialogs.offered.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
+    EXPECT_EQ(focusedName(), "meListb");
+}
+
+} // namespace
 } // namespace karo::app::test

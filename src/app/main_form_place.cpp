@@ -1,0 +1,67 @@
+// Placing the profile on show against another profile of the section: the button beside the
+// erase button, F5, and the dialog. The placement fills Xc and Yc in one undo step.
+
+#include "app/glyphs.h"
+#include "app/main_form.h"
+#include "io/to_qstring.h"
+#include "model/messages.h"
+#include "placement/placement.h"
+
+#include <QPushButton>
+#include <QShortcut>
+
+namespace karo::app {
+
+void TMainForm::buildPlaceControls(Kind k, QWidget* sheet) {
+    KindPage& p = page(k);
+    p.place = new QPushButton(sheet);
+    p.place->setObjectName(QStringLiteral("bb") + ToQString(kindInfo(k).prefix) +
+                           QStringLiteral("Place"));
+    p.place->setIcon(PlaceGlyph());
+    p.place->setGeometry(574, 8, 33, 25);
+    p.place->setToolTip(QStringLiteral("Приставить к другому профилю (F5)"));
+    p.place->setEnabled(false);
+    setTabOrder(p.erase, p.place);
+    connect(p.place, &QPushButton::clicked, this,
+            [this, k] { guarded([=, this] { placeClick(k); }); });
+    if (!placeShortcut_) {
+        // F5 places the profile on show of the kind tab in front.
+        placeShortcut_ = new QShortcut(QKeySequence(Qt::Key_F5), this);
+        placeShortcut_->setContext(Qt::WindowShortcut);
+        connect(placeShortcut_, &QShortcut::activated, this, [this] {
+            const int n = currentTabNumber();
+            if (n >= 1 && n <= KindCount)
+                guarded([=, this] { placeClick(TabOrder[static_cast<std::size_t>(n - 1)]); });
+        });
+    }
+}
+
+void TMainForm::placeClick(Kind k) {
+    if (model_.state(k).Count == 0)
+        return;
+    // The other tabs' entries on show go into the section first, as leaving those tabs
+    // commits them; one that refuses a field is simply not offered as a target.
+    for (Kind other : TabOrder)
+        if (other != k && model_.state(other).Count > 0)
+            document_.commit(other);
+    const ProfilePlacer placer(model_, {k, model_.state(k).CurrentNumber}, document_.onShowTexts());
+    if (placer.status() == PlaceStatus::ShapeRefused) {
+        reportCommit(k, placer.shapeCommit());
+        return;
+    }
+    if (placer.status() != PlaceStatus::Placed) {
+        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placer.message()));
+        return;
+    }
+    const std::optional<PlaceRequest> request = dialogs_.askPlacement(this, placer, model_);
+    if (!request)
+        return;
+    const PlaceOutcome placed = placer.place(*request);
+    if (!placed.placed()) {
+        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placed.message));
+        return;
+    }
+    document_.place(k, placed.XcText, placed.YcText);
+}
+
+} // namespace karo::app
