@@ -15,25 +15,35 @@
 
 namespace karo::app {
 
+DialogScope::~DialogScope() {
+    if (--dialogs_.open_ == 0 && dialogs_.onAllClosed_)
+        dialogs_.onAllClosed_();
+}
+
 void MessageBoxDialogs::warning(QWidget* parent, const QString& caption, const QString& text) {
+    DialogScope open(*this);
     QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
 }
 
 void MessageBoxDialogs::error(QWidget* parent, const QString& caption, const QString& text) {
+    DialogScope open(*this);
     QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
 }
 
 QString MessageBoxDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                         const QString& filter) {
+    DialogScope open(*this);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 QString MessageBoxDialogs::saveFileName(QWidget* parent, const QString& caption,
                                         const QString& initialPath, const QString& filter) {
+    DialogScope open(*this);
     return QFileDialog::getSaveFileName(parent, caption, initialPath, filter);
 }
 
 bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
+    DialogScope open(*this);
     return QMessageBox::question(parent, QStringLiteral("Внимание!"),
                                  QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
                                      .arg(QDir::toNativeSeparators(path)),
@@ -42,6 +52,7 @@ bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
 }
 
 SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QString& text) {
+    DialogScope open(*this);
     QMessageBox box(QMessageBox::Question, ToQString(kAppTitle), text, QMessageBox::NoButton,
                     parent);
     QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
@@ -59,6 +70,7 @@ SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QStri
 }
 
 bool MessageBoxDialogs::printSetup(QWidget* parent, QPrinter& printer) {
+    DialogScope open(*this);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
@@ -69,6 +81,7 @@ bool MessageBoxDialogs::openDocument(const QString& path) {
 }
 
 const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kind kind, int code) {
+    DialogScope open(*this);
     TCataloguePicker picker(kind, code, parent);
     picker.exec();
     return picker.pickedRow();

@@ -85,13 +85,13 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
         if (args[i] == "--orientation") {
             if (i + 1 >= args.size()) {
                 err << "karo-cli catalogue: после --orientation нужно значение\n";
-                return kFailure;
+                return kRefused;
             }
             orientation = args[++i];
             oriented = true;
         } else if (args[i].starts_with("-") || positional.size() >= 2) {
             err << "karo-cli catalogue: лишний аргумент «" << args[i] << "»\n";
-            return kFailure;
+            return kRefused;
         } else {
             positional.push_back(args[i]);
         }
@@ -100,7 +100,7 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
         if (oriented) {
             err << "karo-cli catalogue: --orientation относится к профилю: укажите вид и "
                    "обозначение\n";
-            return kFailure;
+            return kRefused;
         }
         return list(positional, out, err);
     }
