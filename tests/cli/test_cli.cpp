@@ -173,3 +173,29 @@ TEST(Cli, AWriteProtectedOutputIsKept) {
               QStringLiteral("Не удалось сохранить «%1»: файл защищён от записи.\n").arg(ro));
     EXPECT_EQ(kept.readAll(), "old");
 }
+
+// Without a valid runtime folder Qt would warn and make one of its own, even at the root.
+TEST(Cli, NoRuntimeFolderWarningAndNoneMadeOutsideTheUsersOwn) {
+    QTemporaryDir dir;
+    for (const char* xdg : {"", "relative/run"}) {
+        SCOPED_TRACE(xdg);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (*xdg)
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromLatin1(xdg));
+        env.insert(QStringLiteral("TMPDIR"), dir.path());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral(KARO_CLI),
+                {QStringLiteral("picture"), QStringLiteral(KARO_SOURCE_DIR "/examples/plate.karo"),
+                 QStringLiteral("-o"), dir.filePath("p.png")});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0);
+        EXPECT_EQ(p.readAllStandardError(), QByteArray());
+        const QStringList made = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(made.isEmpty() ||
+                    made == QStringList{QStringLiteral("karo-%1").arg(::geteuid())})
+            << made.join(' ').toStdString();
+    }
+}
