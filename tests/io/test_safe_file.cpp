@@ -210,12 +210,6 @@ TEST(SafeFile, ProtectedTargetsLeftoversAndOwners) {
              EXPECT_EQ(contents(path), "old");
              EXPECT_TRUE(IsWriteProtected(path));
          }},
-        {"another user's file is refused", true,
-         [&] {
-             const QString path = file("theirs.karo", 0644, 0);
-             EXPECT_EQ(test::AsNobody([&] { return WriteFileSafely(path, "new", nullptr); }), 0);
-             EXPECT_EQ(contents(path), "old");
-         }},
         {"a file with no write bit is refused even for root", true,
          [&] {
              const QString path = file("ro.karo", 0444, 0);
