@@ -16,25 +16,35 @@
 
 namespace karo::app {
 
+DialogScope::~DialogScope() {
+    if (--dialogs_.open_ == 0 && dialogs_.onAllClosed_)
+        dialogs_.onAllClosed_();
+}
+
 void MessageBoxDialogs::warning(QWidget* parent, const QString& caption, const QString& text) {
+    DialogScope open(*this);
     QMessageBox::warning(parent, caption, text, QMessageBox::Ok);
 }
 
 void MessageBoxDialogs::error(QWidget* parent, const QString& caption, const QString& text) {
+    DialogScope open(*this);
     QMessageBox::critical(parent, caption, text, QMessageBox::Ok);
 }
 
 QString MessageBoxDialogs::openFileName(QWidget* parent, const QString& caption, const QString& dir,
                                         const QString& filter) {
+    DialogScope open(*this);
     return QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 QString MessageBoxDialogs::saveFileName(QWidget* parent, const QString& caption,
                                         const QString& initialPath, const QString& filter) {
+    DialogScope open(*this);
     return QFileDialog::getSaveFileName(parent, caption, initialPath, filter);
 }
 
 bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
+    DialogScope open(*this);
     return QMessageBox::question(parent, QStringLiteral("Внимание!"),
                                  QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
                                      .arg(QDir::toNativeSeparators(path)),
@@ -43,6 +53,7 @@ bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
 }
 
 SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QString& text) {
+    DialogScope open(*this);
     QMessageBox box(QMessageBox::Question, ToQString(kAppTitle), text, QMessageBox::NoButton,
                     parent);
     QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
@@ -60,6 +71,7 @@ SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QStri
 }
 
 bool MessageBoxDialogs::printSetup(QWidget* parent, QPrinter& printer) {
+    DialogScope open(*this);
     QPrintDialog dialog(&printer, parent);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     return dialog.exec() == QDialog::Accepted;
@@ -71,6 +83,7 @@ bool MessageBoxDialogs::openDocument(const QString& path) {
 
 const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kind kind, int code,
                                                             const catalogue::ProfileRow* shown) {
+    DialogScope open(*this);
     TCataloguePicker picker(kind, code, parent, shown);
     picker.exec();
     return picker.pickedRow();
@@ -79,6 +92,7 @@ const catalogue::ProfileRow* MessageBoxDialogs::pickProfile(QWidget* parent, Kin
 std::optional<PlaceRequest> MessageBoxDialogs::askPlacement(QWidget* parent,
                                                             const ProfilePlacer& placer,
                                                             const TSectionModel& section) {
+    DialogScope open(*this);
     PlaceDialog dialog(placer, section, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;

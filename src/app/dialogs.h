@@ -1,12 +1,13 @@
 #pragma once
-// Every message box of the window goes through this interface, so tests can record the
-// messages instead of waiting on a modal window.
+// Every dialog of the window goes through this interface, so tests can record the messages
+// instead of waiting on a modal window, and so the program knows when one is open.
 
 #include "model/kinds.h"
 #include "placement/placement.h"
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -24,6 +25,13 @@ enum class SaveChangesAnswer { Save, Discard, Cancel };
 class UserDialogs {
   public:
     virtual ~UserDialogs() = default;
+
+    // How many of the program's dialogs are open now. A file dialog of the desktop (native or
+    // a portal's) is no widget of ours, so only this count sees it.
+    int openCount() const { return open_; }
+    // Called each time the last open dialog has closed.
+    void setOnAllClosed(std::function<void()> f) { onAllClosed_ = std::move(f); }
+
     // A warning box with one OK button (refused input data).
     virtual void warning(QWidget* parent, const QString& caption, const QString& text) = 0;
     // An error box with one OK button (an arithmetic fault, a failed platform call).
@@ -77,6 +85,26 @@ class UserDialogs {
         (void)parent, (void)placer, (void)section;
         return std::nullopt;
     }
+
+  private:
+    friend class DialogScope;
+    int open_ = 0;
+    std::function<void()> onAllClosed_;
+};
+
+// Counts one dialog as open for as long as it lives. Every implementation of the interface
+// that shows something modal holds one around it:
+//     DialogScope open(*this);
+//     return dialog.exec() == QDialog::Accepted;
+class DialogScope {
+  public:
+    explicit DialogScope(UserDialogs& dialogs) : dialogs_(dialogs) { ++dialogs_.open_; }
+    ~DialogScope();
+    DialogScope(const DialogScope&) = delete;
+    DialogScope& operator=(const DialogScope&) = delete;
+
+  private:
+    UserDialogs& dialogs_;
 };
 
 // The real boxes.

@@ -6,6 +6,8 @@
 #include "app/single_instance.h"
 #include "io/safe_file.h"
 
+#include <cstdio>
+
 namespace {
 
 // The last result lives as long as the program; the section is the document's.
@@ -14,6 +16,8 @@ karo::TSectionResult gResult;
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before Qt looks for the runtime folder, so that it neither warns nor makes one of its own.
+    karo::io::SettleRuntimeFolder();
     karo::app::KaroApplication app(argc, argv);
 
     // `karo FILE.karo` opens the section. A second copy only brings the first one to the
@@ -21,22 +25,42 @@ int main(int argc, char** argv) {
     // The name is taken as the system gives it, so that names in any encoding open.
     const QString file = argc > 1 ? karo::io::DecodeFileName(QByteArray(argv[1])) : QString();
     karo::app::SingleInstance instance;
-    if (!instance.start(file))
+    switch (instance.start(file)) {
+    case karo::app::SingleInstance::Start::First:
+        break;
+    case karo::app::SingleInstance::Start::HandedOver:
         return 0;
+    case karo::app::SingleInstance::Start::NotTaken:
+        if (file.isEmpty())
+            return 0; // only a raise was lost
+        std::fprintf(stderr, "karo: окно программы занято, файл «%s» не открыт.\n", argv[1]);
+        return 1;
+    }
 
     karo::app::MessageBoxDialogs dialogs;
     app.setDialogs(&dialogs);
 
     karo::SectionDocument document;
     karo::app::TMainForm form(document, gResult, dialogs);
-    QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, [&form] {
+    const auto raise = [&form] {
         form.raise();
         form.activateWindow();
-    });
+        // A dialog of ours in front stays in front: it is what holds a request back.
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            modal->raise();
+            modal->activateWindow();
+        }
+    };
+    QObject::connect(&instance, &karo::app::SingleInstance::raiseRequested, &form, raise);
     // Direct: the instance already hands requests over from the event loop, one at a time, and
-    // holds the next one back while this one's question or message box is on show.
+    // only while no dialog of the program is open.
+    instance.setHoldWhile([&dialogs] { return dialogs.openCount() > 0; });
+    dialogs.setOnAllClosed([&instance] { instance.resume(); });
     QObject::connect(&instance, &karo::app::SingleInstance::openRequested, &form,
-                     [&form](const QString& path) { form.openHandedOver(path); });
+                     [&form, raise](const QString& path) {
+                         form.openHandedOver(path);
+                         raise();
+                     });
     form.show();
     if (!file.isEmpty())
         form.openSection(file);

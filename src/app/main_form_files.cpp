@@ -4,6 +4,7 @@
 
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
+#include "io/safe_file.h"
 #include "io/section_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
@@ -145,7 +146,10 @@ void TMainForm::openClick() {
 bool TMainForm::saveClick() {
     if (sectionFile().isEmpty())
         return saveAsClick();
-    return saveSection(sectionFile());
+    if (saveSection(sectionFile()))
+        return true;
+    // A write-protected file is kept, and another name offered, as editors do.
+    return io::IsWriteProtected(sectionFile()) && saveAsClick();
 }
 
 bool TMainForm::saveAsClick() {
@@ -165,20 +169,21 @@ bool TMainForm::saveAsClick() {
     return saveSection(path);
 }
 
+// A dropped file is only ever copied from: a drag source that honours a move would delete it.
 void TMainForm::dragEnterEvent(QDragEnterEvent* e) {
-    if (!droppedSection(e->mimeData()).isEmpty())
-        e->acceptProposedAction();
+    if (!droppedSection(e->mimeData()).isEmpty() && (e->possibleActions() & Qt::CopyAction)) {
+        e->setDropAction(Qt::CopyAction);
+        e->accept();
+    }
 }
 
 void TMainForm::dropEvent(QDropEvent* e) {
     const QString path = droppedSection(e->mimeData());
-    if (path.isEmpty())
+    if (path.isEmpty() || !(e->possibleActions() & Qt::CopyAction))
         return;
-    e->acceptProposedAction();
-    guarded([this, path] {
-        if (askSaveChanges())
-            openSection(path);
-    });
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+    openHandedOver(path);
 }
 
 } // namespace karo::app

@@ -5,7 +5,9 @@
 #include "app/main_form.h"
 #include "app/profile_edit.h"
 #include "app/spin_edit.h"
+#include "io/section_file.h"
 #include "io/to_qstring.h"
+#include "model/messages.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -14,6 +16,8 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QUndoStack>
+
+#include <memory>
 
 namespace karo::app {
 
@@ -179,6 +183,13 @@ bool TMainForm::askSaveChanges() {
 
 void TMainForm::openHandedOver(const QString& path) {
     guarded([this, &path] {
+        // A file that will not open is said at once: asking first whether to save the section
+        // on show would be for nothing.
+        if (const LoadReport probe = LoadSectionFile(path, *std::make_unique<TSectionModel>());
+            !probe.ok()) {
+            dialogs_.warning(this, ToQString(kWarningCaption), probe.message);
+            return;
+        }
         if (hasUnsavedChanges()) {
             // The question comes in front of the user.
             raise();

@@ -3,6 +3,7 @@
 #include "io/safe_file.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -18,18 +19,21 @@ namespace karo::app {
 
 namespace {
 constexpr int kWaitMs = 1000;
+// How long a later copy waits for the answer to its request.
+constexpr int kAnswerMs = 5000;
 // A connection that has not sent its requests by then is dropped, so idle connections
 // cannot use up the descriptors.
 constexpr int kIdleMs = 5000;
 // After running out of descriptors the waiting connections are looked at again this soon.
 constexpr int kRetryMs = 200;
-// Nobody sends more; further requests are dropped rather than queued.
-constexpr std::size_t kMaxQueued = 100;
 constexpr qsizetype kMaxLine = 65536;
-// One request a line: "raise", and "open <absolute path>" with the path's bytes as the
-// system gives them, "%" and control characters percent-encoded.
+// One request a copy, one line: "raise", or "open <absolute path>" with the path's bytes as
+// the system gives them, "%" and control characters percent-encoded. Each line is answered
+// with one line: "queued", or "full" when it was dropped.
 const QByteArray kRaise = QByteArrayLiteral("raise");
 const QByteArray kOpen = QByteArrayLiteral("open ");
+const QByteArray kQueued = QByteArrayLiteral("queued");
+const QByteArray kFull = QByteArrayLiteral("full");
 const char* const kBufferProperty = "karoBuffer";
 
 QByteArray encodePathBytes(const QByteArray& native) {
@@ -47,13 +51,9 @@ QByteArray encodePathBytes(const QByteArray& native) {
 } // namespace
 
 QString SingleInstance::RuntimeFolder() {
-    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
-    if (!xdg.isEmpty()) {
-        const QString dir = io::DecodeFileName(xdg);
-        if (io::IsPrivateFolder(dir))
-            return dir;
-    }
-    return io::UserTemporaryFolder(nullptr);
+    // The socket's whole path must fit its address.
+    constexpr auto room = static_cast<qsizetype>(sizeof(sockaddr_un::sun_path)) - 1;
+    return io::RuntimeFolder(room - 1 - static_cast<qsizetype>(std::strlen(kInstanceName)));
 }
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(parent) {
@@ -76,23 +76,34 @@ SingleInstance::~SingleInstance() {
     }
 }
 
-bool SingleInstance::askRunningCopy(const QString& fileToOpen) {
+SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen) {
     QLocalSocket socket;
     socket.connectToServer(path_);
     if (!socket.waitForConnected(kWaitMs))
-        return false;
+        return Answer::NoCopy;
     if (!fileToOpen.isEmpty()) {
         const QString absolute = QDir::isAbsolutePath(fileToOpen)
                                      ? fileToOpen
                                      : QDir::currentPath() + QLatin1Char('/') + fileToOpen;
         socket.write(kOpen + encodePathBytes(io::EncodeFileName(absolute)) + '\n');
+    } else {
+        socket.write(kRaise + '\n');
     }
-    socket.write(kRaise + '\n');
     socket.waitForBytesWritten(kWaitMs);
+    // The request counts as handed over only when the first copy says it is queued.
+    QByteArray answer;
+    QElapsedTimer waited;
+    waited.start();
+    while (!answer.contains('\n') && waited.elapsed() < kAnswerMs &&
+           socket.state() == QLocalSocket::ConnectedState) {
+        if (socket.waitForReadyRead(static_cast<int>(kAnswerMs - waited.elapsed())))
+            answer += socket.readAll();
+    }
+    answer += socket.readAll();
     socket.disconnectFromServer();
     if (socket.state() != QLocalSocket::UnconnectedState)
         socket.waitForDisconnected(kWaitMs);
-    return true;
+    return answer.left(answer.indexOf('\n')) == kQueued ? Answer::Queued : Answer::NotTaken;
 }
 
 bool SingleInstance::listenOn() {
@@ -123,21 +134,24 @@ bool SingleInstance::listenOn() {
     return true;
 }
 
-bool SingleInstance::start(const QString& fileToOpen) {
+SingleInstance::Start SingleInstance::start(const QString& fileToOpen) {
     if (path_.isEmpty())
-        return true; // no private folder: run alone, unreachable by others
-    if (askRunningCopy(fileToOpen))
-        return false;
+        return Start::First; // no private folder: run alone, unreachable by others
+    const auto asked = [&](Answer a) {
+        return a == Answer::Queued ? Start::HandedOver : Start::NotTaken;
+    };
+    if (const Answer a = askRunningCopy(fileToOpen); a != Answer::NoCopy)
+        return asked(a);
     if (!listenOn() && errno == EADDRINUSE) {
         // Another copy may have begun listening a moment ago; otherwise the socket was left
         // behind by a copy that crashed or was killed.
-        if (askRunningCopy(fileToOpen))
-            return false;
+        if (const Answer a = askRunningCopy(fileToOpen); a != Answer::NoCopy)
+            return asked(a);
         ::unlink(io::EncodeFileName(path_).constData());
         listenOn();
     }
     // Even a copy that could not listen runs normally: it just cannot be raised by others.
-    return true;
+    return Start::First;
 }
 
 // The sanitizer's check of a member call needs a spare descriptor to read the object with,
@@ -181,33 +195,46 @@ void SingleInstance::readFrom(QLocalSocket* s) {
     QByteArray buffer = s->property(kBufferProperty).toByteArray() + s->readAll();
     qsizetype end;
     while ((end = buffer.indexOf('\n')) >= 0) {
-        queueLine(buffer.left(end));
+        const bool queued = queueLine(buffer.left(end));
         buffer.remove(0, end + 1);
+        if (s->state() == QLocalSocket::ConnectedState) {
+            s->write((queued ? kQueued : kFull) + '\n');
+            s->flush();
+        }
     }
     if (buffer.size() > kMaxLine)
         buffer.clear(); // nobody sends that much; drop it rather than grow
     s->setProperty(kBufferProperty, buffer);
 }
 
-void SingleInstance::queueLine(const QByteArray& line) {
+bool SingleInstance::queueLine(const QByteArray& line) {
     Request r;
     if (line == kRaise) {
+        // A raise is never refused: one stands for many, and when the queue is full or
+        // held back, the window comes up at once.
         if (!queue_.empty() && !queue_.back().open)
-            return; // one raise stands for many
+            return true;
+        if (queue_.size() >= kMaxQueued || acting_ || held()) {
+            emit raiseRequested();
+            return true;
+        }
     } else if (line.startsWith(kOpen)) {
         r.open = true;
         r.path = io::DecodeFileName(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
     } else {
-        return;
+        return false;
     }
     if (queue_.size() >= kMaxQueued)
-        return;
+        return false;
     queue_.push_back(r);
+    if (acting_ || held())
+        emit raiseRequested(); // the user sees the dialog that holds the request back
     scheduleNext();
+    return true;
 }
 
 void SingleInstance::scheduleNext() {
-    if (scheduled_ || acting_ || queue_.empty())
+    if (scheduled_ || acting_ || queue_.empty() || held())
         return;
     scheduled_ = true;
     QTimer::singleShot(0, this, &SingleInstance::actOnNext);
@@ -215,7 +242,7 @@ void SingleInstance::scheduleNext() {
 
 void SingleInstance::actOnNext() {
     scheduled_ = false;
-    if (acting_ || queue_.empty())
+    if (acting_ || queue_.empty() || held())
         return;
     // While a request is acted on (a message box may be on show), the next ones wait.
     struct Acting {

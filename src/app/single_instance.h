@@ -1,17 +1,21 @@
 #pragma once
 // One running copy per user. The first copy listens on a local socket in the user's private
-// runtime folder; a later copy connects, asks the first to raise its window and ends. A socket
-// left behind by a copy that crashed is removed and taken over.
+// runtime folder; a later copy connects, hands over one request (open a file, or just raise
+// the window), waits for the answer "queued" or "full", and ends. A socket left behind by a
+// copy that crashed is removed and taken over.
 //
 // Requests are read whole and queued; each is acted on after the socket's handler has
 // returned to the event loop, one at a time, so a message box shown for one request never
-// runs while a connection is being read, and never nests inside another request's box.
+// runs while a connection is being read, and never nests inside another request's box. While
+// any dialog of the program is open (see setHoldWhile) requests wait: acted on inside the
+// user's own dialog, a request would change the section the dialog is working on.
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
 #include <deque>
+#include <functional>
 
 class QLocalSocket;
 class QSocketNotifier;
@@ -28,10 +32,18 @@ class SingleInstance : public QObject {
                             QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // True when this process is the first copy and now listens. False when another copy
-    // answered; it has then been asked to raise its window, and to open `fileToOpen` when
-    // one is given.
-    bool start(const QString& fileToOpen = QString());
+    enum class Start {
+        First,      // this process is the first copy (and listens when it can)
+        HandedOver, // another copy took the request: to raise, and to open `fileToOpen`
+        NotTaken,   // another copy runs but did not take the request (its queue is full, or
+                    // it did not answer in time)
+    };
+    Start start(const QString& fileToOpen = QString());
+
+    // While `busy` returns true, queued requests wait, and each new one raises the window so
+    // the user sees why. Call resume() when it may have become false.
+    void setHoldWhile(std::function<bool()> busy) { busy_ = std::move(busy); }
+    void resume() { scheduleNext(); }
 
     // The socket's full path.
     QString serverPath() const { return path_; }
@@ -39,6 +51,9 @@ class SingleInstance : public QObject {
     // The folder for the socket: XDG_RUNTIME_DIR when it is a folder of this user's alone,
     // else a private folder of the user's own in the temporary folder.
     static QString RuntimeFolder();
+
+    // How many requests wait at most; a further one is answered "full".
+    static constexpr std::size_t kMaxQueued = 100;
 
   signals:
     // Another copy was started and asks this one to come to the front.
@@ -52,11 +67,13 @@ class SingleInstance : public QObject {
         QString path;
     };
 
-    bool askRunningCopy(const QString& fileToOpen);
+    enum class Answer { NoCopy, Queued, NotTaken };
+    Answer askRunningCopy(const QString& fileToOpen);
     bool listenOn();
     void acceptPending();
     void readFrom(QLocalSocket* socket);
-    void queueLine(const QByteArray& line);
+    bool queueLine(const QByteArray& line);
+    bool held() const { return busy_ && busy_(); }
     void scheduleNext();
     void actOnNext();
 
@@ -66,6 +83,7 @@ class SingleInstance : public QObject {
     std::deque<Request> queue_;
     bool scheduled_ = false;
     bool acting_ = false;
+    std::function<bool()> busy_;
 };
 
 } // namespace karo::app

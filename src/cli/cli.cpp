@@ -22,18 +22,26 @@ void printHelp(std::ostream& out) {
     for (const Command& c : Commands())
         out << "  karo-cli " << c.synopsis << "\n";
     out << "  karo-cli --help\n\n"
-           "Коды завершения:\n"
-           "  0  сечение решено (предупреждения проверок выводятся в stderr);\n"
-           "  2  исходные данные отвергнуты (ошибка в профиле или пустое сечение; профиля нет\n"
-           "     в сортаменте или положение вне допустимых);\n"
-           "  1  иной сбой (файл не читается, арифметическая ошибка, запись не удалась).\n";
+           "Аргумент «--» завершает параметры: имя после него может начинаться с «-».\n\n"
+           "Коды завершения, одни для всех команд:\n"
+           "  0  готово (предупреждения проверок выводятся в stderr);\n"
+           "  2  командная строка или исходные данные отвергнуты: неизвестная команда,\n"
+           "     недостающий или неверный параметр или аргумент; файл, который не является\n"
+           "     принимаемым сечением (не JSON, другой формат, более новая версия, неизвестный\n"
+           "     вид или поле, неверное положение, более 50 профилей, поле, отвергнутое\n"
+           "     проверкой); пустое сечение; профиля нет в сортаменте; размещение, которое\n"
+           "     правила не допускают;\n"
+           "  1  иной сбой: файл не читается или не записывается (нет файла, не обычный файл,\n"
+           "     нет доступа, файл защищён от записи, нет места на диске), арифметическая\n"
+           "     ошибка.\n"
+           "Каждый сбой выводит в stderr строку, которая называет файл так, как он указан.\n";
 }
 
 int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     std::map<std::string, std::string> options;
     if (!ParseArgs("solve", args, {}, {"--json"}, file, options, err))
-        return kFailure;
+        return kRefused;
     const bool json = options.count("--json") > 0;
     TSectionModel model;
     TSectionResult r;
@@ -85,15 +93,23 @@ const std::vector<Command>& Commands() {
     return commands;
 }
 
-int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
-                 std::ostream& err) {
-    const LoadReport report = LoadSectionFile(FileArgument(path), model);
+int LoadFile(const std::string& path, TSectionModel& model, std::ostream& err) {
+    const QString name = FileArgument(path);
+    const LoadReport report = LoadSectionFile(name, model, name);
     if (!report.ok()) {
         err << report.message.toStdString() << "\n";
-        return report.status == LoadReport::Status::Refused ? kRefused : kFailure;
+        // Only a file that cannot be read is a failure; any content not taken is refused.
+        return report.status == LoadReport::Status::Unreadable ? kFailure : kRefused;
     }
     for (const SectionWarning& w : report.warnings)
         err << WarningText(w).toStdString() << "\n";
+    return -1;
+}
+
+int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
+                 std::ostream& err) {
+    if (const int code = LoadFile(path, model, err); code >= 0)
+        return code;
     try {
         const SolveOutcome o = SolveSection(model, result);
         if (o.status == SolveStatus::EmptySection) {
@@ -125,9 +141,18 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
     const auto has = [](const std::vector<std::string>& v, const std::string& a) {
         return std::find(v.begin(), v.end(), a) != v.end();
     };
+    bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (has(flags, a)) {
+        if (!optionsEnded && a == "--") {
+            optionsEnded = true;
+        } else if (optionsEnded) {
+            if (!file.empty()) {
+                err << "karo-cli " << command << ": лишний аргумент «" << a << "»\n";
+                return false;
+            }
+            file = a;
+        } else if (has(flags, a)) {
             options[a] = std::string(1, '1');
         } else if (has(valued, a)) {
             if (i + 1 >= args.size()) {
@@ -135,6 +160,10 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
                 return false;
             }
             options[a] = args[++i];
+            if (a == "-o" && options[a].empty()) {
+                err << "karo-cli " << command << ": не указан выходной файл (-o)\n";
+                return false;
+            }
         } else if (file.empty() && !a.starts_with("-")) {
             file = a;
         } else {
@@ -162,7 +191,7 @@ const Command* FindCommand(const std::vector<std::string>& args) {
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         printHelp(err);
-        return kFailure;
+        return kRefused;
     }
     if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
         printHelp(out);
@@ -173,7 +202,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return c.run({args.begin() + 1, args.end()}, out, err);
     }
     err << "karo-cli: неизвестная команда «" << args[0] << "» (см. karo-cli --help)\n";
-    return kFailure;
+    return kRefused;
 }
 
 } // namespace karo::cli

@@ -17,10 +17,15 @@ struct TSectionResult;
 
 namespace karo::cli {
 
-// Exit codes.
+// Exit codes, one rule for every command.
 inline constexpr int kSolved = 0;
-inline constexpr int kFailure = 1; // unreadable file, arithmetic fault, unwritable output
-inline constexpr int kRefused = 2; // the section data were refused, or the section is empty
+// A file that cannot be read or written (missing, not a regular file, no permission,
+// write-protected, a full disk), an arithmetic fault.
+inline constexpr int kFailure = 1;
+// The command line or the input was refused: an unknown command, a missing or bad option or
+// argument, a file that is not a section this program accepts, an empty section, a
+// designation not in the catalogue, a placement the rules refuse.
+inline constexpr int kRefused = 2;
 
 struct Command {
     std::string name;
@@ -41,6 +46,10 @@ void AddReportCommands(std::vector<Command>& commands);    // report
 void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 void AddPlaceCommands(std::vector<Command>& commands);     // place, extents
 
+// Loads FILE, as the user named it; warnings and errors go to `err`. Returns -1 when loaded,
+// else the exit code to end with.
+int LoadFile(const std::string& path, TSectionModel& model, std::ostream& err);
+
 // Loads FILE and solves it; warnings and errors go to `err`. Returns -1 when solved, else the
 // exit code to end with.
 int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& result,
@@ -54,7 +63,9 @@ std::string EmptySectionText(const TSectionModel& model);
 
 // Arguments of the form FILE [-o OUT] [--name value]...: the file, and every option with its
 // value ("-o" included). `valued` lists the options that take a value; `flags` those that
-// do not (their value is "1"). Returns false, with a message in `err`, on anything else.
+// do not (their value is "1"). After "--" every argument is a name, even one that starts
+// with "-". An empty output name (-o "") is refused. Returns false, with a message in `err`,
+// on anything else; the command then ends with kRefused.
 bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
                const std::vector<std::string>& valued, const std::vector<std::string>& flags,
                std::string& file, std::map<std::string, std::string>& options, std::ostream& err);

@@ -85,13 +85,13 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
         if (args[i] == "--orientation") {
             if (i + 1 >= args.size()) {
                 err << "karo-cli catalogue: после --orientation нужно значение\n";
-                return kFailure;
+                return kRefused;
             }
             orientation = args[++i];
             oriented = true;
         } else if (args[i].starts_with("-")) {
             err << "karo-cli catalogue: лишний аргумент «" << args[i] << "»\n";
-            return kFailure;
+            return kRefused;
         } else if (positional.size() >= 2) {
             positional[1] += " " + args[i]; // the numbers of "Un 100 63 8" typed unquoted
         } else {
@@ -102,7 +102,7 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
         if (oriented) {
             err << "karo-cli catalogue: --orientation относится к профилю: укажите вид и "
                    "обозначение\n";
-            return kFailure;
+            return kRefused;
         }
         return list(positional, out, err);
     }

@@ -22,16 +22,11 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     std::string file;
     std::map<std::string, std::string> options;
     if (!ParseArgs("report", args, {"-o"}, {}, file, options, err))
-        return kFailure;
+        return kRefused;
 
     TSectionModel model;
-    const LoadReport load = LoadSectionFile(FileArgument(file), model);
-    if (!load.ok()) {
-        err << load.message.toStdString() << "\n";
-        return load.status == LoadReport::Status::Refused ? kRefused : kFailure;
-    }
-    for (const SectionWarning& w : load.warnings)
-        err << WarningText(w).toStdString() << "\n";
+    if (const int code = LoadFile(file, model, err); code >= 0)
+        return code;
 
     const auto o = options.find("-o");
     const QString output = o == options.end() ? QString() : FileArgument(o->second);

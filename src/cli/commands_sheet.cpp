@@ -57,7 +57,7 @@ int draw(Drawn& d, std::ostream& err) {
 int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     Drawn d;
     if (!parse("sheet", args, {"-o"}, d, err))
-        return kFailure;
+        return kRefused;
     if (const int code = draw(d, err); code >= 0)
         return code;
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
@@ -84,7 +84,7 @@ bool writeAtomically(const QString& path, const QByteArray& bytes, std::ostream&
 int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     Drawn d;
     if (!parse("picture", args, {"-o"}, d, err))
-        return kFailure;
+        return kRefused;
     if (const int code = draw(d, err); code >= 0)
         return code;
     QByteArray bytes;
@@ -108,25 +108,29 @@ std::optional<double> numberOption(const std::string& text, double lo, double hi
     return v;
 }
 
+// The screen resolutions --dpi accepts, in dots per inch.
+constexpr int kMinDpi = 1;
+constexpr int kMaxDpi = 100000;
+
 int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
     Drawn d;
     if (!parse("print", args, {"-o", "--copies", "--dpi"}, d, err))
-        return kFailure;
+        return kRefused;
     int copies = 1;
     double dpi = 96; // a screen's usual pixels per inch
     if (d.options.count("--copies")) {
         const auto v = numberOption(d.options["--copies"], 1, 999, true);
         if (!v) {
             err << "karo-cli print: --copies ждёт целое число от 1 до 999\n";
-            return kFailure;
+            return kRefused;
         }
         copies = static_cast<int>(*v);
     }
     if (d.options.count("--dpi")) {
-        const auto v = numberOption(d.options["--dpi"], 1, 100000, false);
+        const auto v = numberOption(d.options["--dpi"], kMinDpi, kMaxDpi, false);
         if (!v) {
-            err << "karo-cli print: --dpi ждёт положительное число\n";
-            return kFailure;
+            err << "karo-cli print: --dpi ждёт число от " << kMinDpi << " до " << kMaxDpi << "\n";
+            return kRefused;
         }
         dpi = *v;
     }

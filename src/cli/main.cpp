@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "io/safe_file.h"
 #include "picture/fonts.h"
 
 #include <QGuiApplication>
@@ -13,6 +14,8 @@ int main(int argc, char** argv) {
         // Pictures and documents are drawn off screen: no display is needed or used.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Qt would warn about a missing runtime folder and make one of its own.
+        karo::io::SettleRuntimeFolder();
         app = std::make_unique<QGuiApplication>(argc, argv);
         karo::InstallFontSubstitutes();
     }

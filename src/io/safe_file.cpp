@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -96,6 +98,43 @@ bool writeAll(int fd, const QByteArray& bytes) {
         left -= n;
     }
     return true;
+}
+
+// A temporary file is named ".NAME.PID-RANDOM.tmp": the writer's process id tells a file
+// being written from one a killed writer left behind.
+QByteArray temporaryPrefix(const QByteArray& base) {
+    return '.' + base.left(200) + '.';
+}
+
+// Removes the temporary files of `base` in `folder` whose writers no longer run. Only this
+// user's regular files are touched.
+void removeLeftovers(const QByteArray& folder, const QByteArray& base) {
+    DIR* dir = ::opendir(folder.constData());
+    if (!dir)
+        return;
+    const QByteArray prefix = temporaryPrefix(base);
+    while (const dirent* e = ::readdir(dir)) {
+        const QByteArray name(e->d_name);
+        if (!name.startsWith(prefix) || !name.endsWith(".tmp"))
+            continue;
+        const QByteArray middle = name.mid(prefix.size(), name.size() - prefix.size() - 4);
+        const qsizetype dash = middle.indexOf('-');
+        bool ok = false;
+        const int pid = dash > 0 ? middle.left(dash).toInt(&ok) : 0;
+        if (!ok || pid <= 0 || ::kill(pid, 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat st {};
+        if (::fstatat(::dirfd(dir), e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_uid == ::geteuid())
+            ::unlinkat(::dirfd(dir), e->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+bool isWriteProtected(const QByteArray& native, const struct stat& st) {
+    if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0)
+        return errno == EACCES || errno == EPERM;
+    return ::geteuid() == 0 && (st.st_mode & 0222) == 0;
 }
 
 } // namespace
@@ -210,6 +249,17 @@ QString NotRegularFileText() {
     return QStringLiteral("это не обычный файл");
 }
 
+QString WriteProtectedText() {
+    return QStringLiteral("файл защищён от записи");
+}
+
+bool IsWriteProtected(const QString& path) {
+    const QByteArray native = EncodeFileName(path);
+    struct stat st {};
+    return !native.isEmpty() && ::stat(native.constData(), &st) == 0 && S_ISREG(st.st_mode) &&
+           isWriteProtected(native, st);
+}
+
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason, mode_t mode) {
     QByteArray target = EncodeFileName(path);
     if (target.isEmpty())
@@ -236,15 +286,22 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reas
             *reason = NotRegularFileText();
         return false;
     }
+    if (exists && isWriteProtected(target, st)) {
+        if (reason)
+            *reason = WriteProtectedText();
+        return false;
+    }
 
     // A new name beside the target: the rename stays on one file system.
     const QByteArray folder = folderOf(target);
     const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
+    removeLeftovers(folder, base);
+    const QByteArray tempStart =
+        folder + '/' + temporaryPrefix(base) + QByteArray::number(::getpid()) + '-';
     QByteArray temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + '/' + '.' + base.left(200) + '.' +
-               QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        temp = tempStart + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
         fd = openNoInterrupt(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
                              exists ? 0600 : mode);
         if (fd < 0 && errno != EEXIST)
@@ -259,8 +316,16 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reas
         ::unlink(temp.constData());
         return failErrno(reason, err);
     };
-    if (exists && ::fchmod(fd, st.st_mode & 07777) != 0)
-        return abandon(errno);
+    if (exists) {
+        // The owner and group stay, where this user may set them (root may; others may
+        // keep a group they belong to). Before the mode: a change of owner clears set-id bits.
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
+            if (::fchown(fd, st.st_uid, st.st_gid) != 0)
+                (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        }
+        if (::fchmod(fd, st.st_mode & 07777) != 0)
+            return abandon(errno);
+    }
     if (!writeAll(fd, bytes))
         return abandon(errno);
     // The data must be on the disk before the name moves: some file systems report a full
@@ -391,6 +456,36 @@ QString PrivateFolder(const QString& parent, const QString& name, QString* reaso
 
 QString UserTemporaryFolder(QString* reason) {
     return PrivateFolder(TemporaryFolder(), QStringLiteral("karo-%1").arg(::geteuid()), reason);
+}
+
+QString RuntimeFolder(qsizetype maxLength) {
+    const auto fits = [maxLength](const QString& dir) {
+        return !dir.isEmpty() && (maxLength < 0 || EncodeFileName(dir).size() <= maxLength);
+    };
+    // A relative path is not valid for XDG_RUNTIME_DIR: it would name another folder in every
+    // working directory.
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (xdg.startsWith('/')) {
+        const QString dir = DecodeFileName(xdg);
+        if (IsPrivateFolder(dir) && fits(dir))
+            return dir;
+    }
+    if (const QString dir = UserTemporaryFolder(nullptr); fits(dir))
+        return dir;
+    const QString dir =
+        PrivateFolder(QStringLiteral("/tmp"), QStringLiteral("karo-%1").arg(::geteuid()), nullptr);
+    return fits(dir) ? dir : QString();
+}
+
+void SettleRuntimeFolder() {
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (xdg.startsWith('/') && IsPrivateFolder(DecodeFileName(xdg)))
+        return;
+    const QString dir = RuntimeFolder();
+    if (dir.isEmpty())
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", EncodeFileName(dir));
 }
 
 bool CreateNewFile(const QString& path, bool* exists, QString* reason) {

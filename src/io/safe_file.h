@@ -28,10 +28,20 @@ QString SystemReasonText(int errorNumber);
 // The reason given for a path that exists but is not a regular file.
 QString NotRegularFileText();
 
+// The reason given for a file the user may not write.
+QString WriteProtectedText();
+
+// True when `path` is an existing file this user may not write: its permissions forbid it,
+// or, for root, whom permissions do not bind, it has no write bit at all. Replacing a file
+// needs only the folder's permission, so this is asked before, as editors ask it.
+bool IsWriteProtected(const QString& path);
+
 // Writes `bytes` as the whole new content of `path`. A new file gets `mode` less the umask;
-// a replaced file keeps its own permissions. A symbolic link is followed and its target
+// a replaced file keeps its own permissions, and its owner and group where this user may
+// set them. A write-protected file is refused. A symbolic link is followed and its target
 // replaced. Returns false with the reason in `reason` (may be null); the old file, if any,
-// is then untouched and no temporary file is left behind.
+// is then untouched and no temporary file is left behind. Temporary files that writers of
+// the same target left when they were killed are removed.
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason,
                      mode_t mode = 0666);
 
@@ -52,6 +62,16 @@ QString PrivateFolder(const QString& parent, const QString& name, QString* reaso
 // This user's own folder in the temporary folder ("karo-UID"), made private as above: the
 // place for numbered reports and print spool files.
 QString UserTemporaryFolder(QString* reason);
+
+// The folder for the user's sockets: XDG_RUNTIME_DIR when it is an absolute path to a folder
+// of this user's alone, else the user's own temporary folder, else one in /tmp. Folders whose
+// path is longer than `maxLength` characters (when not negative) are passed over. Empty when
+// there is none.
+QString RuntimeFolder(qsizetype maxLength = -1);
+
+// Points XDG_RUNTIME_DIR at RuntimeFolder() when it is unset or not valid, before Qt looks
+// at it: Qt would otherwise warn and make a folder of its own, even at the root.
+void SettleRuntimeFolder();
 
 // Claims the name `path` by creating it empty with mode 0600, failing if anything, even a
 // dangling link, already has that name. `exists` (may be null) tells a clash from a failure.

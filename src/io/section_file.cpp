@@ -24,7 +24,8 @@ namespace {
 constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
 
 QString fileLabel(const QString& fileName) {
-    return QFileInfo(fileName).fileName();
+    const QString name = QFileInfo(fileName).fileName();
+    return name.isEmpty() ? fileName : name; // "/", "dir/": the path itself
 }
 
 // The text a JSON number stands for: its shortest exact decimal form.
@@ -249,8 +250,10 @@ QString WarningText(const SectionWarning& w) {
         .arg(PlaceText(w.kind, w.entry), ToQString(CrossCheckText(w.kind, w.check)));
 }
 
-LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out) {
-    Loader loader{fileLabel(fileName), {}};
+namespace {
+
+LoadReport loadLabelled(const QByteArray& json, const QString& label, TSectionModel& out) {
+    Loader loader{label, {}};
     // Swapped in only when the whole file is accepted. A model is large: kept off the stack.
     const auto fresh = std::make_unique<TSectionModel>();
     if (loader.load(json, *fresh))
@@ -258,17 +261,23 @@ LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSection
     return loader.report;
 }
 
-LoadReport LoadSectionFile(const QString& path, TSectionModel& out) {
+} // namespace
+
+LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out) {
+    return loadLabelled(json, fileLabel(fileName), out);
+}
+
+LoadReport LoadSectionFile(const QString& path, TSectionModel& out, const QString& label) {
+    const QString name = label.isEmpty() ? fileLabel(path) : label;
     QByteArray data;
     QString reason;
     if (!io::ReadRegularFile(path, kMaxFileSize, &data, &reason)) {
         LoadReport report;
         report.status = LoadReport::Status::Unreadable;
-        report.message =
-            QStringLiteral("Не удается прочитать файл «%1»: %2.").arg(fileLabel(path), reason);
+        report.message = QStringLiteral("Не удается прочитать файл «%1»: %2.").arg(name, reason);
         return report;
     }
-    return LoadSection(data, path, out);
+    return loadLabelled(data, name, out);
 }
 
 QByteArray SaveSection(const TSectionModel& model) {

@@ -38,7 +38,9 @@ struct LoadReport {
 // Loads the section from `json` (read from a file named `fileName`, used in messages).
 // `out` is replaced only when the whole file was accepted.
 LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out);
-LoadReport LoadSectionFile(const QString& path, TSectionModel& out);
+// Messages name the file by `label`, by default the file's own name.
+LoadReport LoadSectionFile(const QString& path, TSectionModel& out,
+                           const QString& label = QString());
 
 QByteArray SaveSection(const TSectionModel& model);
 // Writes a new file and renames it over the old one, so a failed save never destroys a

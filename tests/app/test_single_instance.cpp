@@ -1,4 +1,7 @@
-// One running copy per user: a second copy raises the first and ends with code 0.
+// One running copy per user: a second copy hands its request to the first and ends; requests
+// wait while a dialog of the program is open.
+
+#include "form_fixture.h"
 
 #include "app/single_instance.h"
 #include "io/safe_file.h"
@@ -7,6 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
+#include <QMimeData>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -21,21 +25,39 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <future>
 
 namespace karo::app {
 namespace {
+
+using Start = SingleInstance::Start;
+
+// A later copy as another process runs it: it waits for the first copy's answer, which the
+// first copy (this thread) gives from its event loop meanwhile.
+Start handOver(const QString& socket, const QString& file = QString()) {
+    auto later = std::async(std::launch::async,
+                            [socket, file] { return SingleInstance(socket).start(file); });
+    while (later.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return later.get();
+}
+
+// Waits until `done` holds, running the event loop, for at most two seconds.
+template <class F> bool eventually(F done) {
+    for (int i = 0; i < 100 && !done(); ++i)
+        QTest::qWait(20);
+    return done();
+}
 
 TEST(SingleInstance, ASecondCopyAsksTheFirstToRaise) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("karo_2006"));
     SingleInstance first(path);
-    ASSERT_TRUE(first.start());
+    ASSERT_EQ(first.start(), Start::First);
     QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-    {
-        SingleInstance second(path);
-        EXPECT_FALSE(second.start());
-    }
+    EXPECT_EQ(handOver(path), Start::HandedOver);
     EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
 }
 
@@ -43,19 +65,14 @@ TEST(SingleInstance, ASecondCopyHandsOverItsFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("karo_2006"));
     SingleInstance first(path);
-    ASSERT_TRUE(first.start());
+    ASSERT_EQ(first.start(), Start::First);
     QSignalSpy opened(&first, &SingleInstance::openRequested);
-    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-    {
-        SingleInstance second(path);
-        EXPECT_FALSE(second.start(QStringLiteral("relative/Сечение 1.karo")));
-    }
+    EXPECT_EQ(handOver(path, QStringLiteral("relative/Сечение 1.karo")), Start::HandedOver);
     EXPECT_TRUE(opened.count() > 0 || opened.wait(2000));
     ASSERT_EQ(opened.count(), 1);
     const QString got = opened.at(0).at(0).toString();
     EXPECT_TRUE(got.endsWith(QStringLiteral("/relative/Сечение 1.karo"))) << got.toStdString();
     EXPECT_TRUE(QDir::isAbsolutePath(got));
-    EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
 }
 
 TEST(SingleInstance, AStaleSocketIsTakenOver) {
@@ -73,27 +90,150 @@ TEST(SingleInstance, AStaleSocketIsTakenOver) {
     ASSERT_TRUE(QFile::exists(path));
 
     SingleInstance copy(path);
-    EXPECT_TRUE(copy.start());
-    SingleInstance second(path);
-    EXPECT_FALSE(second.start());
+    EXPECT_EQ(copy.start(), Start::First);
+    EXPECT_EQ(handOver(path), Start::HandedOver);
 }
 
-TEST(SingleInstance, TheSocketLivesInTheUsersRuntimeFolder) {
+// The socket's folder: XDG_RUNTIME_DIR only when it is an absolute folder of the user's alone
+// with room for the socket's name; else a private folder of the user's own.
+TEST(SingleInstance, TheSocketLivesInAPrivateFolderThatFitsIt) {
     SingleInstance copy;
     EXPECT_TRUE(copy.serverPath().endsWith(QStringLiteral("/karo_2006")));
 
-    // XDG_RUNTIME_DIR counts only when nobody else can get in.
     QTemporaryDir dir;
+    const auto folder = [&](const char* name, QFile::Permissions p) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        QDir().mkpath(path);
+        QFile::setPermissions(path, p);
+        return path;
+    };
+    constexpr auto owner = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+    const QString good = folder("good", owner);
+    const QString open =
+        folder("open", owner | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+    const QString deep = folder(QByteArray(110, 'd').constData(), owner);
+    struct Case {
+        QByteArray xdg;
+        bool taken; // the folder named is the one used
+    };
+    const Case cases[] = {
+        {io::EncodeFileName(good), true},
+        {io::EncodeFileName(open), false},
+        {io::EncodeFileName(deep), false}, // the socket's path would not fit its address
+        {"good", false},                   // relative: another folder in every directory
+    };
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.path()));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    EXPECT_EQ(SingleInstance::RuntimeFolder(), dir.path());
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                          QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
-    const QString fallback = SingleInstance::RuntimeFolder();
+    const QString savedCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // where the relative "good" would be the good folder
+    for (const Case& c : cases) {
+        qputenv("XDG_RUNTIME_DIR", c.xdg);
+        const QString used = SingleInstance::RuntimeFolder();
+        EXPECT_EQ(used == io::DecodeFileName(c.xdg), c.taken) << c.xdg.toStdString();
+        EXPECT_TRUE(io::IsPrivateFolder(used)) << used.toStdString();
+        EXPECT_TRUE(QDir::isAbsolutePath(used));
+        EXPECT_LT(io::EncodeFileName(SingleInstance().serverPath()).size(), 108);
+    }
+    QDir::setCurrent(savedCurrent);
     qputenv("XDG_RUNTIME_DIR", saved);
-    EXPECT_NE(fallback, dir.path());
-    EXPECT_TRUE(io::IsPrivateFolder(fallback)) << fallback.toStdString();
+}
+
+// Dialogs for the hand-over: each box is modal for a while, and meanwhile a later copy hands
+// over a file.
+class HandOverDialogs : public UserDialogs {
+  public:
+    std::function<void()> whileOpen;
+    void warning(QWidget*, const QString&, const QString&) override {
+        DialogScope open(*this);
+        if (whileOpen)
+            whileOpen();
+    }
+    void error(QWidget*, const QString&, const QString&) override {}
+};
+
+// A hand-over is acted on only when no dialog of the program is open; until then it waits and
+// the window is raised. Each copy takes one place in the queue and hears whether it got one.
+TEST(SingleInstance, HandOversWaitForTheDialogsAndAnswer) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    SingleInstance first(path);
+    ASSERT_EQ(first.start(), Start::First);
+    HandOverDialogs dialogs;
+    first.setHoldWhile([&dialogs] { return dialogs.openCount() > 0; });
+    dialogs.setOnAllClosed([&first] { first.resume(); });
+    QStringList opened;
+    QObject::connect(&first, &SingleInstance::openRequested, &first,
+                     [&](const QString& file) { opened << QFileInfo(file).fileName(); });
+    QSignalSpy raised(&first, &SingleInstance::raiseRequested);
+    const auto file = [&](int n) { return dir.filePath(QStringLiteral("%1.karo").arg(n)); };
+
+    // Inside a dialog: taken, raised, not acted on until the dialog has closed.
+    dialogs.whileOpen = [&] {
+        EXPECT_EQ(dialogs.openCount(), 1);
+        EXPECT_EQ(handOver(path, file(0)), Start::HandedOver);
+        QTest::qWait(200);
+        EXPECT_TRUE(opened.isEmpty()) << "acted on inside the dialog";
+        EXPECT_GE(raised.count(), 1);
+    };
+    dialogs.warning(nullptr, {}, {});
+    EXPECT_EQ(dialogs.openCount(), 0);
+    EXPECT_TRUE(eventually([&] { return opened.size() == 1; }));
+    EXPECT_EQ(opened, QStringList{"0.karo"});
+
+    // A full queue says so, and the copy hears it; a raise is still taken.
+    opened.clear();
+    dialogs.whileOpen = [&] {
+        for (std::size_t n = 1; n <= SingleInstance::kMaxQueued; ++n)
+            ASSERT_EQ(handOver(path, file(static_cast<int>(n))), Start::HandedOver) << n;
+        EXPECT_EQ(handOver(path, file(999)), Start::NotTaken);
+        EXPECT_EQ(handOver(path), Start::HandedOver);
+    };
+    dialogs.warning(nullptr, {}, {});
+    EXPECT_TRUE(eventually([&] { return opened.size() == int(SingleInstance::kMaxQueued); }));
+    EXPECT_FALSE(opened.contains(QStringLiteral("999.karo")));
+}
+
+// The real dialogs count themselves as open while they are on show.
+TEST(SingleInstance, TheProgramsDialogsCountThemselves) {
+    MessageBoxDialogs dialogs;
+    int seen = -1;
+    QTimer::singleShot(50, [&] {
+        seen = dialogs.openCount();
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+    });
+    dialogs.warning(nullptr, QStringLiteral("Внимание!"), QStringLiteral("x"));
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(dialogs.openCount(), 0);
+}
+
+using HandOverForm = test::FormTest;
+
+// A handed-over or dropped file that will not open is said at once, without the question
+// about the section on show; a drop is taken as a copy, never as a move.
+TEST_F(HandOverForm, AFileThatWillNotOpenIsSaidFirst) {
+    click("bbDtAdd");
+    typeDt("20");
+    ASSERT_TRUE(form->hasUnsavedChanges());
+    dialogs.saveChangesAnswer = SaveChangesAnswer::Discard;
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("missing.karo"));
+    form->openHandedOver(missing);
+    EXPECT_TRUE(dialogs.saveChangesAsked.empty());
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith(
+        QStringLiteral("Не удается прочитать файл «missing.karo»")));
+    EXPECT_EQ(model.Dt.Count, 1);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(missing)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &mime, Qt::LeftButton,
+                    Qt::NoModifier);
+    drop.setDropAction(Qt::MoveAction);
+    static_cast<QObject*>(form.get())->event(&drop); // as the drag manager hands it over
+    EXPECT_TRUE(drop.isAccepted());
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_TRUE(dialogs.saveChangesAsked.empty());
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 // A handed-over file whose message box is on show when more requests arrive: the box runs
@@ -102,7 +242,7 @@ TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("karo_2006"));
     SingleInstance first(path);
-    ASSERT_TRUE(first.start());
+    ASSERT_EQ(first.start(), Start::First);
     QStringList opened;
     int depth = 0, deepest = 0;
     QObject::connect(&first, &SingleInstance::openRequested, &first, [&](const QString& file) {
@@ -111,16 +251,16 @@ TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
         if (opened.size() == 1) {
             // A modal box: its own event loop, while two more copies hand over files.
             for (const char* name : {"b.karo", "c.karo"})
-                EXPECT_FALSE(SingleInstance(path).start(dir.filePath(QString::fromLatin1(name))));
+                EXPECT_EQ(handOver(path, dir.filePath(QString::fromLatin1(name))),
+                          Start::HandedOver);
             QEventLoop box;
             QTimer::singleShot(300, &box, &QEventLoop::quit);
             box.exec();
         }
         --depth;
     });
-    EXPECT_FALSE(SingleInstance(path).start(dir.filePath(QStringLiteral("a.karo"))));
-    for (int i = 0; i < 100 && opened.size() < 3; ++i)
-        QTest::qWait(20);
+    EXPECT_EQ(handOver(path, dir.filePath(QStringLiteral("a.karo"))), Start::HandedOver);
+    eventually([&] { return opened.size() >= 3; });
     EXPECT_EQ(opened, QStringList({"a.karo", "b.karo", "c.karo"}));
     EXPECT_EQ(deepest, 1);
 }
@@ -130,7 +270,7 @@ TEST(SingleInstance, KeepsListeningThroughFailedAccepts) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("karo_2006"));
     SingleInstance first(path);
-    ASSERT_TRUE(first.start());
+    ASSERT_EQ(first.start(), Start::First);
     sockaddr_un addr{};
     addr.sun_family = AF_UNIX;
     std::strncpy(addr.sun_path, QFile::encodeName(path).constData(), sizeof(addr.sun_path) - 1);
@@ -161,7 +301,7 @@ TEST(SingleInstance, KeepsListeningThroughFailedAccepts) {
     QTest::qWait(500);
 
     QSignalSpy raised(&first, &SingleInstance::raiseRequested);
-    EXPECT_FALSE(SingleInstance(path).start());
+    EXPECT_EQ(handOver(path), Start::HandedOver);
     EXPECT_TRUE(raised.count() > 0 || raised.wait(2000));
 }
 

@@ -2,6 +2,13 @@
 
 #include "cli_run.h"
 
+#include "../as_nobody.h"
+
+#include <QDir>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
 namespace {
 
 using karo::test::cli;
@@ -56,14 +63,136 @@ TEST(Cli, ExitCodesTellRefusedFromFailed) {
         "b": "1e200", "Xc": "0", "Yc": "0"})"))});
     EXPECT_EQ(overflow.code, 1);
     EXPECT_EQ(overflow.err, "Floating point overflow.\n");
+}
 
-    EXPECT_EQ(cli({"solve", dir.filePath("missing.karo")}).code, 1);
-    EXPECT_EQ(cli({"solve", write(dir, "n.karo", "not json")}).code, 1);
-    EXPECT_EQ(cli({"solve"}).code, 1);
-    EXPECT_EQ(cli({"frobnicate"}).code, 1);
-    EXPECT_EQ(cli({}).code, 1);
+// One rule for every command: 2 when the command line or the input is refused, 1 when a file
+// cannot be read or written. Every failure says so in one line that names the file as given.
+TEST(Cli, EveryCommandFollowsTheExitCodeRule) {
+    QTemporaryDir dir;
+    const QString savedCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path()); // the relative names below are the user's
+    const QString plate = QStringLiteral(KARO_SOURCE_DIR "/examples/plate.karo");
+    QString many;
+    for (int i = 0; i < 51; ++i)
+        many += QStringLiteral("%1{\"h\": \"1\", \"b\": \"2\", \"Xc\": \"0\", \"Yc\": \"%2\"}")
+                    .arg(i ? "," : "")
+                    .arg(i);
+    struct Input {
+        const char* what;
+        QString file;
+        int code;
+    };
+    const Input inputs[] = {
+        {"not JSON", write(dir, "n.karo", "not json"), 2},
+        {"a bad code", write(dir, "c.karo", R"({"format": "karo-section", "version": 1,
+            "kinds": {"Dt": {"orientation": 9, "entries": []}}})"),
+         2},
+        {"more than 50 entries", write(dir, "m.karo", plates(many.toUtf8().constData())), 2},
+        {"a missing file", QStringLiteral("missing.karo"), 1},
+        {"a folder", QStringLiteral("/"), 1},
+    };
+    struct Command {
+        QString name;
+        QStringList output; // the options that name an output
+    };
+    const Command commands[] = {
+        {"solve", {}},
+        {"sheet", {"-o", dir.filePath("o.bmp")}},
+        {"picture", {"-o", dir.filePath("o.png")}},
+        {"print", {"-o", dir.filePath("o.pdf")}},
+        {"report", {"-o", dir.filePath("o.docx")}},
+    };
+    for (const Command& c : commands) {
+        for (const Input& in : inputs) {
+            SCOPED_TRACE((c.name + " with " + in.what).toStdString());
+            const CliRun r = cli(QStringList{c.name, in.file} + c.output);
+            EXPECT_EQ(r.code, in.code);
+            EXPECT_TRUE(r.err.contains(QStringLiteral("«%1»").arg(in.file))) << r.err.toStdString();
+        }
+        SCOPED_TRACE(c.name.toStdString());
+        EXPECT_EQ(cli({c.name, plate, "--bad"}).code, 2);
+        EXPECT_EQ(cli({c.name}).code, 2);
+        const CliRun emptyOut = cli({c.name, plate, "-o", ""});
+        EXPECT_EQ(emptyOut.code, 2);
+        EXPECT_TRUE(emptyOut.out.isEmpty()) << "nothing written";
+    }
 
-    const CliRun help = cli({"--help"});
-    EXPECT_EQ(help.code, 0);
-    EXPECT_TRUE(help.out.contains("solve"));
+    struct Line {
+        QStringList args;
+        int code;
+        QString err; // a part of the message
+    };
+    const Line lines[] = {
+        {{}, 2, "Использование"},
+        {{"frobnicate"}, 2, "«frobnicate»"},
+        {{"print", plate, "-o", "p.pdf", "--dpi", "1e300"}, 2, "--dpi ждёт число от 1 до 100000"},
+        {{"solve", "--", "-x.karo"}, 1, "«-x.karo»"},
+    };
+    for (const Line& l : lines) {
+        SCOPED_TRACE(l.args.join(' ').toStdString());
+        const CliRun r = cli(l.args);
+        EXPECT_EQ(r.code, l.code);
+        EXPECT_TRUE(r.err.contains(l.err)) << r.err.toStdString();
+    }
+    // "--" ends the options: a section whose name starts with "-".
+    QFile::copy(plate, dir.filePath("-x.karo"));
+    EXPECT_EQ(cli({"solve", "--", "-x.karo"}).code, 0);
+    EXPECT_TRUE(cli({"--help"}).out.contains("2  командная строка или исходные данные отвергнуты"));
+    QDir::setCurrent(savedCurrent);
+}
+
+// A file the user may not write is refused as editors refuse it, and kept.
+TEST(Cli, AWriteProtectedOutputIsKept) {
+    QTemporaryDir dir;
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 01777), 0);
+    const QString ro = write(dir, "ro.png", "old");
+    ::chmod(QFile::encodeName(ro).constData(), 0444);
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(ro).constData(), karo::test::kNobody, 0), 0);
+    }
+    const QString errFile = write(dir, "err.txt", "");
+    ::chmod(QFile::encodeName(errFile).constData(), 0666);
+    const QByteArray exe = KARO_CLI, roName = QFile::encodeName(ro);
+    const int err = ::open(QFile::encodeName(errFile).constData(), O_WRONLY);
+    ASSERT_GE(err, 0);
+    const int code = karo::test::AsNobody([&] {
+        ::dup2(err, 2);
+        ::execl(exe.constData(), exe.constData(), "picture", KARO_SOURCE_DIR "/examples/plate.karo",
+                "-o", roName.constData(), static_cast<char*>(nullptr));
+        return 124;
+    });
+    ::close(err);
+    ASSERT_NE(code, karo::test::kNoNobody) << "could not become nobody";
+    EXPECT_EQ(code, 1);
+    QFile e(errFile), kept(ro);
+    ASSERT_TRUE(e.open(QIODevice::ReadOnly) && kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(e.readAll()),
+              QStringLiteral("Не удалось сохранить «%1»: файл защищён от записи.\n").arg(ro));
+    EXPECT_EQ(kept.readAll(), "old");
+}
+
+// Without a valid runtime folder Qt would warn and make one of its own, even at the root.
+TEST(Cli, NoRuntimeFolderWarningAndNoneMadeOutsideTheUsersOwn) {
+    QTemporaryDir dir;
+    for (const char* xdg : {"", "relative/run"}) {
+        SCOPED_TRACE(xdg);
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        if (*xdg)
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), QString::fromLatin1(xdg));
+        env.insert(QStringLiteral("TMPDIR"), dir.path());
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(dir.path());
+        p.start(QStringLiteral(KARO_CLI),
+                {QStringLiteral("picture"), QStringLiteral(KARO_SOURCE_DIR "/examples/plate.karo"),
+                 QStringLiteral("-o"), dir.filePath("p.png")});
+        ASSERT_TRUE(p.waitForFinished(60000));
+        EXPECT_EQ(p.exitCode(), 0);
+        EXPECT_EQ(p.readAllStandardError(), QByteArray());
+        const QStringList made = QDir(dir.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        EXPECT_TRUE(made.isEmpty() ||
+                    made == QStringList{QStringLiteral("karo-%1").arg(::geteuid())})
+            << made.join(' ').toStdString();
+    }
 }

@@ -35,5 +35,5 @@ TEST(CliCatalogue, RefusesUnknownProfilesAndPositions) {
     EXPECT_EQ(cli({"catalogue", "Dt", "20", "--orientation", "3"}).code, 2);
     EXPECT_EQ(cli({"catalogue", "Sh", "20У", "--orientation", "x"}).code, 2);
     EXPECT_EQ(cli({"catalogue", "List"}).code, 2);
-    EXPECT_EQ(cli({"catalogue", "Dt", "20", "--orientation"}).code, 1);
+    EXPECT_EQ(cli({"catalogue", "Dt", "20", "--orientation"}).code, 2);
 }

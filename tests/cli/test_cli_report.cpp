@@ -54,7 +54,7 @@ TEST(CliReport, WritesTheDocumentAndTellsRefusedFromFailed) {
     EXPECT_EQ(unwritable.code, 1);
     EXPECT_FALSE(unwritable.err.isEmpty());
     EXPECT_EQ(cli({"report", dir.filePath(QStringLiteral("missing.karo")), "-o", out}).code, 1);
-    EXPECT_EQ(cli({"report", KARO_SOURCE_DIR "/examples/plate.karo", "-o"}).code, 1);
+    EXPECT_EQ(cli({"report", KARO_SOURCE_DIR "/examples/plate.karo", "-o"}).code, 2);
 }
 
 // How the name counts up, the folder's rights and a TMPDIR that does not exist are the

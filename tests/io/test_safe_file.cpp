@@ -3,6 +3,8 @@
 
 #include "io/safe_file.h"
 
+#include "../as_nobody.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,11 +13,14 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <csignal>
 #include <fcntl.h>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 namespace karo::io {
@@ -164,6 +169,94 @@ TEST(SafeFile, PrivateFoldersStayPrivate) {
     qputenv("TMPDIR", native(dir.path()));
     EXPECT_EQ(TemporaryFolder(), dir.path());
     qputenv("TMPDIR", saved);
+}
+
+// The rename needs only the folder's permission, and a killed writer leaves its temporary
+// file: each row is a fault of the write path that once went unseen.
+TEST(SafeFile, ProtectedTargetsLeftoversAndOwners) {
+    QTemporaryDir dir;
+    // A shared folder everybody may write in, as /tmp is.
+    ASSERT_EQ(::chmod(native(dir.path()).constData(), 01777), 0);
+    const auto file = [&](const char* name, mode_t mode, uid_t owner) {
+        const QString path = dir.filePath(QString::fromLatin1(name));
+        EXPECT_TRUE(WriteFileSafely(path, "old", nullptr));
+        EXPECT_EQ(::chmod(native(path).constData(), mode), 0);
+        if (owner != ::geteuid()) {
+            EXPECT_EQ(::chown(native(path).constData(), owner, owner), 0);
+        }
+        return path;
+    };
+    const auto temporaries = [&] {
+        return QDir(dir.path()).entryList({QStringLiteral(".*.tmp")}, QDir::Files | QDir::Hidden);
+    };
+    const bool root = ::geteuid() == 0;
+    struct Case {
+        const char* name;
+        bool needsRoot;
+        std::function<void()> check;
+    };
+    const Case cases[] = {
+        {"a read-only file is refused, as a user", false,
+         [&] {
+             const QString path = file("ro.png", 0444, root ? test::kNobody : ::geteuid());
+             const int code = test::AsNobody([&] {
+                 QString reason;
+                 return !WriteFileSafely(path, "new", &reason) && reason == WriteProtectedText()
+                            ? 0
+                            : 1;
+             });
+             ASSERT_NE(code, test::kNoNobody) << "could not become nobody";
+             EXPECT_EQ(code, 0);
+             EXPECT_EQ(contents(path), "old");
+             EXPECT_TRUE(IsWriteProtected(path));
+         }},
+        {"a file with no write bit is refused even for root", true,
+         [&] {
+             const QString path = file("ro.karo", 0444, 0);
+             QString reason;
+             EXPECT_FALSE(WriteFileSafely(path, "new", &reason));
+             EXPECT_EQ(reason, WriteProtectedText());
+             EXPECT_EQ(contents(path), "old");
+         }},
+        {"the owner of a replaced file stays", true,
+         [&] {
+             const QString path = file("users.karo", 0640, test::kNobody);
+             ASSERT_TRUE(WriteFileSafely(path, "new", nullptr));
+             struct stat st {};
+             ASSERT_EQ(::stat(native(path).constData(), &st), 0);
+             EXPECT_EQ(st.st_uid, test::kNobody);
+             EXPECT_EQ(st.st_gid, test::kNobody);
+             EXPECT_EQ(st.st_mode & 07777, 0640u);
+         }},
+        {"writers killed mid-save leave nothing after the next save", false,
+         [&] {
+             const QString path = dir.filePath(QStringLiteral("t.bmp"));
+             const QByteArray big(4 << 20, 'x');
+             for (int round = 0; round < 5; ++round) {
+                 const pid_t writer = ::fork();
+                 if (writer == 0) {
+                     for (;;)
+                         WriteFileSafely(path, big, nullptr);
+                 }
+                 std::this_thread::sleep_for(std::chrono::milliseconds(20 + 15 * round));
+                 ::kill(writer, SIGKILL);
+                 ::waitpid(writer, nullptr, 0);
+             }
+             ASSERT_TRUE(WriteFileSafely(path, "new", nullptr));
+             EXPECT_TRUE(temporaries().isEmpty()) << temporaries().join(' ').toStdString();
+             // A file being written by a live writer is left alone.
+             const QString live = dir.filePath(QStringLiteral(".t.bmp.%1-x.tmp").arg(::getpid()));
+             ASSERT_TRUE(CreateNewFile(live, nullptr, nullptr));
+             ASSERT_TRUE(WriteFileSafely(path, "newer", nullptr));
+             EXPECT_TRUE(QFileInfo::exists(live));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.needsRoot && !root)
+            continue; // only root can set up another user's file
+        c.check();
+    }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "io/section_file.h"
 
+#include "../as_nobody.h"
+
 #include "solver/solver.h"
 
 #include <QDir>
@@ -9,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace karo;
@@ -177,19 +180,20 @@ TEST(SectionFile, FailedSaveKeepsTheOldFile) {
         f.open(QIODevice::ReadOnly);
         return f.readAll();
     }();
-    // A folder that cannot be written: the new file cannot even be created.
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    if (QFileInfo(dir.path()).isWritable() || ::geteuid() == 0) {
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
-        GTEST_SKIP() << "permissions do not bind this user";
+    // A folder the saving user may not write in: the new file cannot even be created.
+    const QByteArray folder = QFile::encodeName(dir.path());
+    if (::geteuid() == 0) {
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), test::kNobody, test::kNobody), 0);
     }
+    ASSERT_EQ(::chmod(folder.constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
     m.List.texts(1)[pl::h] = "3";
-    QString error;
-    EXPECT_FALSE(SaveSectionFile(path, m, &error));
-    EXPECT_FALSE(error.isEmpty());
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const int code = test::AsNobody([&] {
+        QString error;
+        return !SaveSectionFile(path, m, &error) && !error.isEmpty() ? 0 : 1;
+    });
+    ::chmod(folder.constData(), 0700);
+    ASSERT_NE(code, test::kNoNobody) << "could not become nobody";
+    EXPECT_EQ(code, 0);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), before);
