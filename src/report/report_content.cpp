@@ -278,12 +278,15 @@ void SolutionWriter::formula(const Formula& formula, const QString& after) {
     Formula line;
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const bool last = i + 1 == steps.size();
-        if (!line.empty() && !fits(line + steps[i], last ? after : QString())) {
+        // Steps that share a line get back the blank before their "=".
+        const Formula joined = line.empty() ? steps[i] : line + Formula{t(u" "_s)} + steps[i];
+        if (!line.empty() && !fits(joined, last ? after : QString())) {
             doc_.formula(line);
             doc_.text(u"\r"_s);
-            line.clear();
+            line = steps[i];
+        } else {
+            line = joined;
         }
-        line = line + steps[i];
     }
     doc_.formula(line);
 }

@@ -547,7 +547,7 @@ std::vector<QString> fieldCodes(const Document& d) {
     return codes;
 }
 
-TEST(ReportCentroid, LongSumsAreWorkedTermByTermOverLines) {
+TEST(ReportLayout, LongSumsGoTermByTermOverLinesAndLongChainsBreakBeforeAnEqualsSign) {
     TSectionModel m;
     bench::FillLargestModel(m);
     TSectionResult r;
@@ -602,6 +602,17 @@ TEST(ReportCentroid, LongSumsAreWorkedTermByTermOverLines) {
                   codes.end())
             << axis;
     }
+
+    // The principal moments of this section are millions: the result moves to a line of
+    // its own.
+    const auto iu = std::find_if(codes.begin(), codes.end(), [](const QString& c) {
+        return c.startsWith(u("eq I\\s( ;u) = I\\s( ;min) = \\f("));
+    });
+    ASSERT_NE(iu, codes.end());
+    ASSERT_NE(iu + 1, codes.end());
+    EXPECT_TRUE(iu->endsWith(u("\\s(2; ))"))) << iu->toStdString();
+    EXPECT_FALSE(iu->contains(u(")="))) << iu->toStdString(); // the blanks stay
+    EXPECT_EQ(*(iu + 1), u("eq = ") + brief(r.Iu) + u(" см\\s(4; )."));
 }
 
 TEST(ReportRun, ProgressStepsAndResetInEveryCase) {
