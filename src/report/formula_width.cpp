@@ -15,12 +15,12 @@ constexpr double kMagnification = 100;
 
 // What the typesetting adds around the characters, in ems of the size at hand: the gaps
 // beside a fraction's bar, a radical's sign, a pair of brackets, the summation sign; and the
-// size of scripts against their base. Word and LibreOffice differ a little; these are the
-// larger of the two, so that a formula measured to fit fits in both.
-constexpr double kFractionGap = 0.3;
+// size of scripts against their base (the field's own 80 %, larger than Office Math's).
+// Fitted to LibreOffice's formulas and rounded up, so that the measure never falls short.
+constexpr double kFractionGap = 0.4;
 constexpr double kRadicalSign = 1.0;
 constexpr double kBracketPair = 0.8;
-constexpr double kSumSign = 1.6;
+constexpr double kSumSign = 1.8;
 constexpr double kScriptSize = 0.8;
 
 } // namespace
@@ -50,8 +50,9 @@ double FormulaMeter::width(const Formula& formula, double scale) const {
             total += textWidth(node.text, scale);
             break;
         case FormulaNode::Kind::Symbol:
-            total += node.symbol == 83 ? kSumSign * em
-                                       : textWidth(QString(symbolToUnicode(node.symbol)), scale);
+            total += node.symbol == kSymbolSigma
+                         ? kSumSign * em
+                         : textWidth(QString(symbolToUnicode(node.symbol)), scale);
             break;
         case FormulaNode::Kind::Scripts: {
             double scripts = 0;
