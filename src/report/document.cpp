@@ -56,6 +56,7 @@ void Document::text(const QString& text) {
 void Document::paragraph() {
     Paragraph next;
     next.alignment = paragraphs_.back().alignment;
+    next.keepWithNext = paragraphs_.back().keepWithNext;
     paragraphs_.push_back(std::move(next));
 }
 
@@ -65,6 +66,10 @@ void Document::bold(bool on) {
 
 void Document::align(int alignment) {
     paragraphs_.back().alignment = normalizedAlignment(alignment);
+}
+
+void Document::keepWithNext(bool on) {
+    paragraphs_.back().keepWithNext = on;
 }
 
 void Document::sub(const QString& text) {

@@ -34,6 +34,7 @@ struct Inline {
 
 struct Paragraph {
     int alignment = AlignLeft;
+    bool keepWithNext = false; // on the same page as the paragraph after it
     std::vector<Inline> items;
 };
 
@@ -47,6 +48,8 @@ struct PageSetup {
     double pageHeight = 842;
     QString fontName = QStringLiteral("Times New Roman");
     int fontSize = 12;
+
+    double textWidth() const { return pageWidth - leftMargin - rightMargin; }
 };
 
 // An in-memory word-processor document that is typed like a word processor's insertion point
@@ -65,6 +68,9 @@ class Document {
     void bold(bool on);
     // 0 left, 1 centred, 3 justified (other values are taken as left).
     void align(int alignment);
+    // Whether the current paragraph and the ones that follow stay on one page with the
+    // paragraph after each: a heading with what it heads.
+    void keepWithNext(bool on);
     // A run typed as subscript / superscript; what follows is on the baseline again.
     void sub(const QString& text);
     void sup(const QString& text);

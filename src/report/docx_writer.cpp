@@ -230,6 +230,8 @@ class BodyWriter {
     bool writeParagraph(const Paragraph& paragraph, QString* error) {
         x().writeStartElement(QStringLiteral("w:p"));
         x().writeStartElement(QStringLiteral("w:pPr"));
+        if (paragraph.keepWithNext)
+            x().writeEmptyElement(QStringLiteral("w:keepNext"));
         const QString jc = paragraph.alignment == AlignCenter    ? QStringLiteral("center")
                            : paragraph.alignment == AlignJustify ? QStringLiteral("both")
                                                                  : QStringLiteral("left");

@@ -9,8 +9,6 @@ namespace karo::report {
 
 namespace {
 
-constexpr int kSigmaSymbol = 83;
-
 // Office Math's objects, with their arguments per kind: Fraction {numerator, denominator};
 // Scripts {base, subscript, superscript} (an empty list where there is none); Radical
 // {degree, radicand}; Brackets {content}; Sum {operand}; Stack {row, row, ...}.
@@ -116,7 +114,7 @@ MathList toMath(const Formula& formula) {
             appendText(list, node.text);
             continue;
         case FormulaNode::Kind::Symbol:
-            if (node.symbol == kSigmaSymbol) {
+            if (node.symbol == kSymbolSigma) {
                 math.kind = MathNode::Kind::Sum;
                 list.push_back(std::move(math));
             } else {

@@ -1,8 +1,10 @@
 #include "report/report_content.h"
 
+#include "catalogue/field_texts.h"
 #include "model/orientation.h"
 #include "picture/sketches.h"
 #include "report/document.h"
+#include "report/formula_width.h"
 #include "solver/format.h"
 
 #include <algorithm>
@@ -30,6 +32,20 @@ QString num(int n) {
 // The sign text of an angle's own product of inertia: "-" where it is negative.
 QString signText(Kind kind, int code) {
     return AngleLayoutOf(kind, code).productSign < 0 ? u"-"_s : QString();
+}
+
+// The catalogue row whose values an entry holds, or null for a profile typed by hand. The
+// values are compared as the report prints them.
+const catalogue::ProfileRow* catalogueRow(const TSectionModel& m, Kind kind, int number) {
+    std::vector<std::string> texts;
+    for (const FieldInfo& f : kindInfo(kind).fields)
+        texts.push_back(FormatFull(m.value(kind, number, f.slot)));
+    return catalogue::recognise(kind, m.entryOrientation(kind, number), texts);
+}
+
+// " (ГОСТ …)" after the name of a catalogue profile.
+QString standardNote(const catalogue::ProfileRow* row) {
+    return row ? u" ("_s + QString::fromStdString(row->standard) + u")"_s : QString();
 }
 
 // ---- formulas ----------------------------------------------------------------------------
@@ -119,6 +135,29 @@ Formula modulus(const QString& axis, const QString& other, const QString& moment
             t(u"."_s)};
 }
 
+// A formula cut before each "=" of its own line (not inside a fraction or a root): the
+// steps of a chain of equalities, the first as it starts, each later one starting "= ".
+std::vector<Formula> equalitySteps(const Formula& formula) {
+    std::vector<Formula> steps(1);
+    for (const FormulaNode& node : formula) {
+        if (node.kind != FormulaNode::Kind::Text) {
+            steps.back().push_back(node);
+            continue;
+        }
+        QString rest = node.text;
+        for (qsizetype at = rest.indexOf(u" ="_s); at >= 0; at = rest.indexOf(u" ="_s, 1)) {
+            if (at > 0)
+                steps.back().push_back(t(rest.left(at)));
+            if (!steps.back().empty())
+                steps.emplace_back();
+            rest = rest.mid(at + 1);
+        }
+        if (!rest.isEmpty())
+            steps.back().push_back(t(rest));
+    }
+    return steps;
+}
+
 // Plates have no orientation code; the report shows them standing or lying.
 constexpr int kPlateStanding = 1;
 constexpr int kPlateLying = 2;
@@ -134,7 +173,9 @@ void unit(Document& d, const QString& power, const QString& after) {
 class SolutionWriter {
   public:
     SolutionWriter(Document& document, const std::function<void()>& step)
-        : doc_(document), step_(step) {}
+        : doc_(document), step_(step),
+          meter_(document.pageSetup().fontName, document.pageSetup().fontSize),
+          lineWidth_(kFilledShare * document.pageSetup().textWidth()) {}
 
     int steps() const { return steps_; }
     void write(const TSectionModel& m, const TSectionResult& r);
@@ -143,16 +184,35 @@ class SolutionWriter {
     void step(int times = 1);
     static const QImage& sketch(Kind kind, int code);
 
+    // A bold heading kept on one page with what follows it; a profile's heading stays on
+    // until the first lines of its values are typed (`keepOn`).
+    void heading(const QString& text, bool keepOn = false);
+    // Ends a profile's heading block after the first lines of its values.
+    void endHeadingBlock() { doc_.keepWithNext(false); }
+    bool fits(const Formula& formula, const QString& after = {}) const;
+    // A formula as one field where it fits the line (with the text `after` that follows it
+    // on the line), otherwise broken before its "=" signs into fields on lines of their own.
+    void formula(const Formula& formula, const QString& after = {});
+    // "lead t1 + t2 + … = total" over as many lines as the terms need, each broken line
+    // ending in "+"; then the unit of the total with the given power.
+    void sumLines(const Formula& lead, const QStringList& terms, const QString& total,
+                  const QString& power);
+    void centroidLine(const QString& axis, const QString& other, const QStringList& terms,
+                      const QStringList& areas, double moment, double value,
+                      const TSectionResult& r, bool& areasSummed);
+
     void writeProfiles(const TSectionModel& m, const TSectionResult& r);
-    void writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs);
-    void writeBeam(int n, const TDtEntry& e);
-    void writeChannel(int n, const TShEntry& e);
+    void writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs,
+                    const catalogue::ProfileRow* row);
+    void writeBeam(int n, const TDtEntry& e, const catalogue::ProfileRow* row);
+    void writeChannel(int n, const TShEntry& e, const catalogue::ProfileRow* row);
     // What an I-beam's and a channel's paragraphs share: heading, picture, dimensions, area
     // and moments (their own product of inertia is zero: both are symmetric).
     struct RolledValues {
         double h, b, A, Ix, Iy;
     };
-    void writeRolled(int n, const QString& name, Kind kind, int code, const RolledValues& v);
+    void writeRolled(int n, const QString& name, Kind kind, int code, const RolledValues& v,
+                     const catalogue::ProfileRow* row);
     void writePlate(int n, const TListEntry& e, const SolvedEntry& s);
     void writeCoordinates(int n, double Xc, double Yc);
     void writeCentroid(const TSectionResult& r);
@@ -160,9 +220,15 @@ class SolutionWriter {
     void writePrincipal(const TSectionResult& r);
     void writeModuli(const TSectionResult& r);
 
+    // Formulas are measured against this share of the text area: Word sets the cached
+    // formulas in its own math font, which runs a little wider than the report's.
+    static constexpr double kFilledShare = 0.9;
+
     Document& doc_;
     const std::function<void()>& step_;
     int steps_ = 0;
+    FormulaMeter meter_;
+    double lineWidth_;
 };
 
 } // namespace
@@ -189,6 +255,63 @@ const QImage& SolutionWriter::sketch(Kind kind, int code) {
         it = drawn.emplace(key, PaletteImage(image)).first;
     }
     return it->second;
+}
+
+void SolutionWriter::heading(const QString& text, bool keepOn) {
+    doc_.keepWithNext(true);
+    doc_.bold(true);
+    doc_.text(text);
+    doc_.bold(false);
+    doc_.keepWithNext(keepOn);
+}
+
+bool SolutionWriter::fits(const Formula& formula, const QString& after) const {
+    return meter_.width(formula) + meter_.textWidth(after) <= lineWidth_;
+}
+
+void SolutionWriter::formula(const Formula& formula, const QString& after) {
+    if (fits(formula, after)) {
+        doc_.formula(formula);
+        return;
+    }
+    const std::vector<Formula> steps = equalitySteps(formula);
+    Formula line;
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        const bool last = i + 1 == steps.size();
+        // Steps that share a line get back the blank before their "=".
+        const Formula joined = line.empty() ? steps[i] : line + Formula{t(u" "_s)} + steps[i];
+        if (!line.empty() && !fits(joined, last ? after : QString())) {
+            doc_.formula(line);
+            doc_.text(u"\r"_s);
+            line = steps[i];
+        } else {
+            line = joined;
+        }
+    }
+    doc_.formula(line);
+}
+
+void SolutionWriter::sumLines(const Formula& lead, const QStringList& terms, const QString& total,
+                              const QString& power) {
+    const QString unitText = u" см"_s + power + u"."_s;
+    Formula line = lead;
+    QString pending; // the terms of the line, joined
+    for (qsizetype i = 0; i < terms.size(); ++i) {
+        const bool last = i + 1 == terms.size();
+        const QString joined = pending.isEmpty() ? terms[i] : pending + u" + "_s + terms[i];
+        const QString tail = last ? u" = "_s + total : u" +"_s;
+        if (!pending.isEmpty() &&
+            !fits(line + Formula{t(joined + tail)}, last ? unitText : QString())) {
+            doc_.formula(line + Formula{t(pending + u" +"_s)});
+            doc_.text(u"\r"_s);
+            line.clear();
+            pending = terms[i];
+        } else {
+            pending = joined;
+        }
+    }
+    doc_.formula(line + Formula{t(pending + u" = "_s + total)});
+    unit(doc_, power, u".\r"_s);
 }
 
 QImage PaletteImage(const QImage& image) {
@@ -219,9 +342,7 @@ void SolutionWriter::write(const TSectionModel& m, const TSectionResult& r) {
 
 void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
     doc_.align(AlignCenter);
-    doc_.bold(true);
-    doc_.text(u"Геометрические характеристики отдельных профилей:\r"_s);
-    doc_.bold(false);
+    heading(u"Геометрические характеристики отдельных профилей:\r"_s);
     doc_.align(AlignLeft);
 
     // The run's entries are in the walk order of the report, so their position is the
@@ -229,18 +350,20 @@ void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult&
     int n = 0;
     for (const SolvedEntry& s : r.Entries) {
         ++n;
+        const catalogue::ProfileRow* row =
+            s.kind == Kind::List ? nullptr : catalogueRow(m, s.kind, s.number);
         switch (s.kind) {
         case Kind::Un:
-            writeAngle(n, m.Un.entry(s.number), s, false);
+            writeAngle(n, m.Un.entry(s.number), s, false, row);
             break;
         case Kind::Ur:
-            writeAngle(n, m.Ur.entry(s.number), s, true);
+            writeAngle(n, m.Ur.entry(s.number), s, true, row);
             break;
         case Kind::Dt:
-            writeBeam(n, m.Dt.entry(s.number));
+            writeBeam(n, m.Dt.entry(s.number), row);
             break;
         case Kind::Sh:
-            writeChannel(n, m.Sh.entry(s.number));
+            writeChannel(n, m.Sh.entry(s.number), row);
             break;
         case Kind::List:
             writePlate(n, m.List.entry(s.number), s);
@@ -250,17 +373,21 @@ void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult&
     step(5);
 }
 
-void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs) {
+void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, bool equalLegs,
+                                const catalogue::ProfileRow* row) {
     const Kind kind = equalLegs ? Kind::Ur : Kind::Un;
     const QString sign = signText(kind, e.Orientation);
-    doc_.bold(true);
-    doc_.text(u"\r"_s + num(n) +
-              (equalLegs ? u") Уголок равнополочный "_s : u") Уголок неравнополочный "_s) +
-              full(e.B1 * 10) + u"x"_s + full(e.b2 * 10) + u"x"_s + full(e.d * 10) + u" мм.:\r"_s);
-    doc_.bold(false);
+    // The standard names an equal-leg angle by its leg once; typed by hand, both legs show.
+    const QString legs =
+        equalLegs && row ? full(e.B1 * 10) : full(e.B1 * 10) + u"x"_s + full(e.b2 * 10);
+    heading(u"\r"_s + num(n) +
+                (equalLegs ? u") Уголок равнополочный "_s : u") Уголок неравнополочный "_s) + legs +
+                u"x"_s + full(e.d * 10) + u" мм."_s + standardNote(row) + u":\r"_s,
+            true);
     doc_.picture(sketch(kind, e.Orientation));
     doc_.text(u"площадь A = "_s + full(e.A));
     unit(doc_, u"2"_s, u".,\r"_s);
+    endHeadingBlock();
 
     if (equalLegs) {
         const double Iv = 2 * e.Ix - e.Iu;
@@ -273,8 +400,9 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
         doc_.text(u"Iv = Imax = "_s + full(Iv));
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"центробежный момент инерции "_s);
-        doc_.formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2·45°) = "_s + sign),
-                      half(full(e.Iu) + u"-"_s + full(Iv)), t(u" = "_s + brief(s.Ixy))});
+        formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2·45°) = "_s + sign),
+                 half(full(e.Iu) + u"-"_s + full(Iv)), t(u" = "_s + brief(s.Ixy))},
+                u" см4.,"_s);
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"расстояние до центра тяжести "_s);
         doc_.text(u"Zo = "_s + full(e.Xo) + u" см.,\r"_s);
@@ -298,9 +426,10 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
         doc_.text(u"Iv = Imax = Ix+Iy-Iu = "_s + full(Iv));
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"центробежный момент инерции\r"_s);
-        doc_.formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2"_s), symbol(kAlpha),
-                      t(u") = "_s + sign), half(full(e.Iu) + u"-"_s + full(Iv)),
-                      t(u"sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy))});
+        formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2"_s), symbol(kAlpha),
+                 t(u") = "_s + sign), half(full(e.Iu) + u"-"_s + full(Iv)),
+                 t(u"sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy))},
+                u" см4.,"_s);
         unit(doc_, u"4"_s, u".,\r"_s);
         doc_.text(u"расстояния до центра тяжести: "_s);
         doc_.text(u"Xo = "_s + full(e.Xo) + u" см., "_s);
@@ -309,26 +438,28 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void SolutionWriter::writeBeam(int n, const TDtEntry& e) {
-    writeRolled(n, u"Двутавр"_s, Kind::Dt, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy});
+void SolutionWriter::writeBeam(int n, const TDtEntry& e, const catalogue::ProfileRow* row) {
+    writeRolled(n, u"Двутавр"_s, Kind::Dt, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void SolutionWriter::writeChannel(int n, const TShEntry& e) {
-    writeRolled(n, u"Швеллер"_s, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy});
+void SolutionWriter::writeChannel(int n, const TShEntry& e, const catalogue::ProfileRow* row) {
+    writeRolled(n, u"Швеллер"_s, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
     doc_.text(u"расстояние до центра тяжести "_s);
     doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
 void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code,
-                                 const RolledValues& v) {
-    doc_.bold(true);
-    doc_.text(u"\r"_s + num(n) + u") "_s + name + u" № "_s + full(v.h) + u":\r"_s);
-    doc_.bold(false);
+                                 const RolledValues& v, const catalogue::ProfileRow* row) {
+    // A catalogue profile goes by the standard's number, a channel's with its series letter.
+    const QString number = row ? QString::fromStdString(row->designation) : full(v.h);
+    heading(u"\r"_s + num(n) + u") "_s + name + u" № "_s + number + standardNote(row) + u":\r"_s,
+            true);
     doc_.picture(sketch(kind, code));
     doc_.text(u"высота h = "_s + full(v.h) + u" см.,\r"_s);
     doc_.text(u"ширина полки b = "_s + full(v.b) + u" см.,\r"_s);
+    endHeadingBlock();
     doc_.text(u"площадь A = "_s + full(v.A));
     unit(doc_, u"2"_s, u".,\r"_s);
     doc_.text(u"моменты инерции: "_s);
@@ -342,20 +473,22 @@ void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code
 }
 
 void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
-    doc_.bold(true);
-    doc_.text(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
-              u" мм.:\r"_s);
-    doc_.bold(false);
+    heading(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
+                u" мм.:\r"_s,
+            true);
     doc_.picture(sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying));
     doc_.text(u"ширина b = "_s + full(e.b) + u" см.,\r"_s);
     doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
+    endHeadingBlock();
     doc_.text(u"площадь A = b·h = "_s + full(e.b) + u"·"_s + full(e.h) + u" = "_s + full(s.A));
     unit(doc_, u"2"_s, u".,\r"_s);
     doc_.text(u"моменты инерции:\r"_s);
-    doc_.formula(plateMoment(u"Ix"_s, u"h"_s, u"b"_s, full(e.h), full(e.b)));
+    formula(plateMoment(u"Ix"_s, u"h"_s, u"b"_s, full(e.h), full(e.b)),
+            u" "_s + brief(s.Ix) + u" см4.,"_s);
     doc_.text(u" "_s + brief(s.Ix));
     unit(doc_, u"4"_s, u".,\r"_s);
-    doc_.formula(plateMoment(u"Iy"_s, u"b"_s, u"h"_s, full(e.b), full(e.h)));
+    formula(plateMoment(u"Iy"_s, u"b"_s, u"h"_s, full(e.b), full(e.h)),
+            u" "_s + brief(s.Iy) + u" см4.,"_s);
     doc_.text(u" "_s + brief(s.Iy));
     unit(doc_, u"4"_s, u".,\r"_s);
     doc_.text(u"Ixy = 0 см"_s);
@@ -377,26 +510,45 @@ void SolutionWriter::writeCoordinates(int n, double Xc, double Yc) {
 // ---- the composite solution ----------------------------------------------------------------
 
 void SolutionWriter::writeCentroid(const TSectionResult& r) {
-    // The terms of the static moments and of the area, entry by entry: "A·x + A·x + …".
-    QString sumX, sumY, sumA;
+    // The terms of the static moments and of the area, entry by entry: "A·x", "A·y", "A".
+    QStringList termsX, termsY, areas;
     for (const SolvedEntry& s : r.Entries) {
-        const QString separator = sumA.isEmpty() ? QString() : u" + "_s;
         const QString area = full(s.A);
-        sumX += separator + area + u"·"_s + full(s.Xc);
-        sumY += separator + area + u"·"_s + full(s.Yc);
-        sumA += separator + area;
+        termsX.push_back(area + u"·"_s + full(s.Xc));
+        termsY.push_back(area + u"·"_s + full(s.Yc));
+        areas.push_back(area);
     }
 
     doc_.align(AlignCenter);
-    doc_.bold(true);
-    doc_.text(u"\rКоординаты центра тяжести всего сечения в общей системе координат x'y':\r"_s);
-    doc_.bold(false);
-    doc_.formula(centroid(u"x"_s, u"y"_s, sumX, sumA, brief(r.xc)));
-    doc_.text(u" см.\r"_s);
-    doc_.formula(centroid(u"y"_s, u"x"_s, sumY, sumA, brief(r.yc)));
-    doc_.text(u" см.\r"_s);
+    heading(u"\rКоординаты центра тяжести всего сечения в общей системе координат x'y':\r"_s);
+    bool areasSummed = false;
+    centroidLine(u"x"_s, u"y"_s, termsX, areas, r.Sy, r.xc, r, areasSummed);
+    centroidLine(u"y"_s, u"x"_s, termsY, areas, r.Sx, r.yc, r, areasSummed);
     doc_.text(u"Вводим центральную систему координат xy.\r"_s);
     step();
+}
+
+// The centroid as one fraction of the sums where that fits the line; otherwise the way it
+// is worked by hand: the sums first, term by term over lines, then the fraction of the two
+// totals. The sum of the areas is written once for both coordinates.
+void SolutionWriter::centroidLine(const QString& axis, const QString& other,
+                                  const QStringList& terms, const QStringList& areas, double moment,
+                                  double value, const TSectionResult& r, bool& areasSummed) {
+    const auto joined = [](const QStringList& list) { return list.join(u" + "_s); };
+    const Formula whole = centroid(axis, other, joined(terms), joined(areas), brief(value));
+    if (!fits(whole, u" см."_s)) {
+        sumLines({symbol(kSigma), t(u" "_s), lower(u"A"_s, u"i"_s), t(u" "_s), lower(axis, u"i"_s),
+                  t(u" = "_s)},
+                 terms, brief(moment), u"3"_s);
+        if (!areasSummed)
+            sumLines({symbol(kSigma), t(u" "_s), lower(u"A"_s, u"i"_s), t(u" = "_s)}, areas,
+                     brief(r.A), u"2"_s);
+        areasSummed = true;
+        doc_.formula(centroid(axis, other, brief(moment), brief(r.A), brief(value)));
+    } else {
+        doc_.formula(whole);
+    }
+    doc_.text(u" см.\r"_s);
 }
 
 void SolutionWriter::writeCentral(const TSectionResult& r) {
@@ -406,10 +558,7 @@ void SolutionWriter::writeCentral(const TSectionResult& r) {
         std::min<std::size_t>(static_cast<std::size_t>(r.summedEntries), r.Entries.size());
     const bool complete = r.reachedStage(SolveStage::Central);
 
-    doc_.bold(true);
-    doc_.text(
-        u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
-    doc_.bold(false);
+    heading(u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
     doc_.align(AlignLeft);
     // One line per entry, numbered on from the list of profiles.
     for (std::size_t i = 0; i < summed; ++i) {
@@ -433,9 +582,7 @@ void SolutionWriter::writeCentral(const TSectionResult& r) {
     }
 
     doc_.align(AlignCenter);
-    doc_.bold(true);
-    doc_.text(u"\rМоменты инерции в центральной системе координат:\r"_s);
-    doc_.bold(false);
+    heading(u"\rМоменты инерции в центральной системе координат:\r"_s);
     doc_.align(AlignLeft);
 
     enum class Sum { Ix, Iy, Ixy };
@@ -524,16 +671,13 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
         tangent = {t(u"-"_s), symbol(kInfinity)};
     else
         tangent = {symbol(kInfinity)};
-    doc_.bold(true);
-    doc_.text(u"\rУгол поворота главных осей:\r"_s);
-    doc_.bold(false);
-    doc_.formula(Formula{t(u"tg 2"_s), alphaO(), t(u" = - "_s),
-                         fraction({t(u"2·"_s), lower(u"I"_s, u"xy"_s)},
-                                  {lower(u"I"_s, u"x"_s), t(u"-"_s), lower(u"I"_s, u"y"_s)}),
-                         t(u" = - "_s),
-                         fraction({t(u"2·("_s + Ixy + u")"_s)}, {t(Ix + u"-"_s + Iy)}),
-                         t(u" = "_s)} +
-                 tangent);
+    heading(u"\rУгол поворота главных осей:\r"_s);
+    formula(Formula{t(u"tg 2"_s), alphaO(), t(u" = - "_s),
+                    fraction({t(u"2·"_s), lower(u"I"_s, u"xy"_s)},
+                             {lower(u"I"_s, u"x"_s), t(u"-"_s), lower(u"I"_s, u"y"_s)}),
+                    t(u" = - "_s), fraction({t(u"2·("_s + Ixy + u")"_s)}, {t(Ix + u"-"_s + Iy)}),
+                    t(u" = "_s)} +
+            tangent);
     doc_.text(u", "_s);
     doc_.formula({alphaO(), t(u" = "_s + brief(r.Alpha0)), symbol(kDegree)});
     doc_.text(u".\r"_s);
@@ -547,37 +691,32 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
             u"Главные оси uv повернуты по отношению к центральным xy по часовой стрелке.\r"_s);
     step();
 
-    doc_.bold(true);
-    doc_.text(u"\rГлавные моменты инерции:\r"_s);
-    doc_.bold(false);
-    doc_.formula(
-        {scripts({t(u"I"_s)}, {{t(u" "_s)}, {t(u" "_s)}, {t(u"max"_s)}, {t(u"min"_s)}}),
-         t(u" = "_s),
-         fraction({lower(u"I"_s, u"x"_s), t(u" + "_s), lower(u"I"_s, u"y"_s)}, {t(u"2"_s)}),
-         t(u" ± "_s), half(u"1"_s), t(u" "_s),
-         root({sup({brackets({lower(u"I"_s, u"x"_s), t(u" - "_s), lower(u"I"_s, u"y"_s)})},
-                   {t(u"2"_s)}),
-               t(u" + 4·"_s), scripts({t(u"I"_s)}, {{t(u"2"_s)}, {t(u"xy"_s)}})})});
+    heading(u"\rГлавные моменты инерции:\r"_s);
+    formula({scripts({t(u"I"_s)}, {{t(u" "_s)}, {t(u" "_s)}, {t(u"max"_s)}, {t(u"min"_s)}}),
+             t(u" = "_s),
+             fraction({lower(u"I"_s, u"x"_s), t(u" + "_s), lower(u"I"_s, u"y"_s)}, {t(u"2"_s)}),
+             t(u" ± "_s), half(u"1"_s), t(u" "_s),
+             root({sup({brackets({lower(u"I"_s, u"x"_s), t(u" - "_s), lower(u"I"_s, u"y"_s)})},
+                       {t(u"2"_s)}),
+                   t(u" + 4·"_s), scripts({t(u"I"_s)}, {{t(u"2"_s)}, {t(u"xy"_s)}})})});
     doc_.text(u".\r"_s);
     const auto principal = [&](const QString& axis, const QString& bound, const QString& sign,
                                double value) {
-        doc_.formula({lower(u"I"_s, axis), t(u" = "_s), lower(u"I"_s, bound), t(u" = "_s),
-                      half(Ix + u"+"_s + Iy), t(u" "_s + sign + u" "_s), half(u"1"_s), t(u" "_s),
-                      root({sup({brackets({t(Ix + u"-"_s + Iy)})}, {t(u"2"_s)}), t(u" + 4·"_s),
-                            upper(u"("_s + Ixy + u")"_s, u"2"_s)}),
-                      t(u" = "_s + brief(value) + u" "_s), upper(u"см"_s, u"4"_s), t(u"."_s)});
+        formula({lower(u"I"_s, axis), t(u" = "_s), lower(u"I"_s, bound), t(u" = "_s),
+                 half(Ix + u"+"_s + Iy), t(u" "_s + sign + u" "_s), half(u"1"_s), t(u" "_s),
+                 root({sup({brackets({t(Ix + u"-"_s + Iy)})}, {t(u"2"_s)}), t(u" + 4·"_s),
+                       upper(u"("_s + Ixy + u")"_s, u"2"_s)}),
+                 t(u" = "_s + brief(value) + u" "_s), upper(u"см"_s, u"4"_s), t(u"."_s)});
         doc_.text(u"\r"_s);
     };
     principal(u"u"_s, u"min"_s, u"-"_s, r.Iu);
     principal(u"v"_s, u"max"_s, u"+"_s, r.Iv);
     step();
 
-    doc_.bold(true);
-    doc_.text(u"\rГлавные радиусы инерции:\r"_s);
-    doc_.bold(false);
-    doc_.formula(radius(u"u"_s, brief(r.Iu), brief(r.A), brief(r.iu)));
+    heading(u"\rГлавные радиусы инерции:\r"_s);
+    formula(radius(u"u"_s, brief(r.Iu), brief(r.A), brief(r.iu)));
     doc_.text(u" см.\r"_s);
-    doc_.formula(radius(u"v"_s, brief(r.Iv), brief(r.A), brief(r.iv)));
+    formula(radius(u"v"_s, brief(r.Iv), brief(r.A), brief(r.iv)));
     doc_.text(u" см.\r"_s);
     doc_.text(u"Здесь A = "_s);
     doc_.symbol(83);
@@ -587,11 +726,10 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
     doc_.sup(u"2"_s);
     doc_.text(u" - площадь всего сечения.\r"_s);
     doc_.text(u"Зная радиусы инерции, строим эллипс инерции. Его уравнение: "_s);
-    doc_.formula(
-        {fraction({upper(u"u"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"v"_s)}})}),
-         t(u" + "_s),
-         fraction({upper(u"v"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"u"_s)}})}),
-         t(u" = 1"_s)});
+    formula({fraction({upper(u"u"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"v"_s)}})}),
+             t(u" + "_s),
+             fraction({upper(u"v"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"u"_s)}})}),
+             t(u" = 1"_s)});
     doc_.text(u".\r"_s);
     step();
 }
@@ -603,12 +741,10 @@ void SolutionWriter::writeModuli(const TSectionResult& r) {
     const double vMax = atAlphaIsU ? r.RotatedYMax : r.RotatedXMax;
     const double uMax = atAlphaIsU ? r.RotatedXMax : r.RotatedYMax;
 
-    doc_.bold(true);
-    doc_.text(u"\rМоменты сопротивления:\r"_s);
-    doc_.bold(false);
-    doc_.formula(modulus(u"u"_s, u"v"_s, brief(r.Iu), brief(vMax), brief(r.Wu)));
+    heading(u"\rМоменты сопротивления:\r"_s);
+    formula(modulus(u"u"_s, u"v"_s, brief(r.Iu), brief(vMax), brief(r.Wu)));
     doc_.text(u"\r"_s);
-    doc_.formula(modulus(u"v"_s, u"u"_s, brief(r.Iv), brief(uMax), brief(r.Wv)));
+    formula(modulus(u"v"_s, u"u"_s, brief(r.Iv), brief(uMax), brief(r.Wv)));
     doc_.text(u"\r"_s);
     doc_.align(AlignLeft);
     doc_.text(u"Здесь:\r"_s);
@@ -647,11 +783,11 @@ void SolutionWriter::writeModuli(const TSectionResult& r) {
                                t(u") - ("_s + brief(p1.x) + u")·sin("_s + a),
                                symbol(kDegree),
                                t(u")| = "_s)};
-        doc_.formula(Formula{lower(u"u"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? across : along) +
-                     Formula{t(brief(uMax) + u" см."_s)});
+        formula(Formula{lower(u"u"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? across : along) +
+                Formula{t(brief(uMax) + u" см."_s)});
         doc_.text(u"\r"_s);
-        doc_.formula(Formula{lower(u"v"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? along : across) +
-                     Formula{t(brief(vMax) + u" см."_s)});
+        formula(Formula{lower(u"v"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? along : across) +
+                Formula{t(brief(vMax) + u" см."_s)});
         doc_.text(u"\r"_s);
         doc_.text(u"Здесь x и y координаты наиболее удаленных точек в центральной системе "
                   u"координат.\r"_s);

@@ -7,6 +7,8 @@ namespace karo::report {
 // Characters of the Symbol font are addressed by their code 32..255 (97 is alpha).
 constexpr int kFirstSymbolCode = 32;
 constexpr int kLastSymbolCode = 255;
+// The capital sigma, which formulas set as a summation sign.
+constexpr int kSymbolSigma = 83;
 
 inline bool isSymbolCode(int code) {
     return code >= kFirstSymbolCode && code <= kLastSymbolCode;

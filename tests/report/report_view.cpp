@@ -103,6 +103,8 @@ ReportView ReadReport(const QString& path) {
             view.paragraphs.emplace_back();
             para = &view.paragraphs.back();
             para->alignment = QStringLiteral("left");
+        } else if (name == QLatin1String("w:keepNext") && para) {
+            para->keepNext = isOn(r);
         } else if (name == QLatin1String("w:jc") && para) {
             para->alignment = attr(r, "w:val");
         } else if (name == QLatin1String("w:r")) {

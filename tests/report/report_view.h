@@ -20,8 +20,9 @@ struct ViewField {
 
 struct ViewParagraph {
     QString alignment; // "left", "center", "both"
-    QString text;      // marked up as described above
-    QString boldText;  // the bold characters only
+    bool keepNext = false;
+    QString text;     // marked up as described above
+    QString boldText; // the bold characters only
     std::vector<ViewField> fields;
     int pictures = 0;
 };

@@ -5,11 +5,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRectF>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace karo::test {
 
@@ -49,22 +53,71 @@ inline bool HaveTypesetTools() {
     return true;
 }
 
-// Converts `docx` to PDF with LibreOffice in `dir` and reads the PDF back.
-inline bool TypesetDocx(const QString& docx, const QString& dir, Typeset* out) {
-    const auto find = [](const char* tool) {
-        return QStandardPaths::findExecutable(QString::fromLatin1(tool));
-    };
-    if (!RunTool(find("soffice"),
-                 {QStringLiteral("--headless"), QStringLiteral("--convert-to"),
-                  QStringLiteral("pdf"), QStringLiteral("--outdir"), dir, docx},
+inline QString FindTool(const char* tool) {
+    return QStandardPaths::findExecutable(QString::fromLatin1(tool));
+}
+
+// The PDF that ConvertToPdf makes of `docx` in `dir`.
+inline QString PdfOf(const QString& docx, const QString& dir) {
+    return QDir(dir).filePath(QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf"));
+}
+
+// Converts the .docx files to PDF with one start of LibreOffice, into `dir`.
+inline bool ConvertToPdf(const QStringList& docx, const QString& dir) {
+    if (!RunTool(FindTool("soffice"),
+                 QStringList{QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                             QStringLiteral("pdf"), QStringLiteral("--outdir"), dir} +
+                     docx,
                  dir))
         return false;
-    const QString pdf =
-        QDir(dir).filePath(QFileInfo(docx).completeBaseName() + QStringLiteral(".pdf"));
-    if (!QFileInfo::exists(pdf)) {
-        ADD_FAILURE() << "no PDF was written";
-        return false;
+    for (const QString& file : docx) {
+        if (!QFileInfo::exists(PdfOf(file, dir))) {
+            ADD_FAILURE() << "no PDF was written of " << file.toStdString();
+            return false;
+        }
     }
+    return true;
+}
+
+// A word on a page of a PDF, its box in points from the page's top-left corner.
+struct PdfWord {
+    int page = 0; // from 1
+    QRectF box;
+    QString text;
+};
+
+// Every word of the PDF where pdftotext places it.
+inline std::vector<PdfWord> PdfWords(const QString& pdf, const QString& dir) {
+    QByteArray xhtml;
+    if (!RunTool(FindTool("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")}, dir,
+                 &xhtml))
+        return {};
+    static const QRegularExpression word(
+        QStringLiteral(R"re(<word xMin="([-\d.]+)" yMin="([-\d.]+)" xMax="([-\d.]+)" )re"
+                       R"re(yMax="([-\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWord> words;
+    int page = 0;
+    for (const QString& line : QString::fromUtf8(xhtml).split(QLatin1Char('\n'))) {
+        if (line.contains(QLatin1String("<page ")))
+            ++page;
+        const QRegularExpressionMatch m = word.match(line);
+        if (!m.hasMatch())
+            continue;
+        const double x0 = m.captured(1).toDouble(), y0 = m.captured(2).toDouble();
+        words.push_back(
+            {page,
+             QRectF(QPointF(x0, y0), QPointF(m.captured(3).toDouble(), m.captured(4).toDouble())),
+             m.captured(5)});
+    }
+    return words;
+}
+
+// Converts `docx` to PDF with LibreOffice in `dir` and reads the PDF back.
+inline bool TypesetDocx(const QString& docx, const QString& dir, Typeset* out) {
+    const auto find = [](const char* tool) { return FindTool(tool); };
+    if (!ConvertToPdf({docx}, dir))
+        return false;
+    const QString pdf = PdfOf(docx, dir);
     QByteArray info, text;
     if (!RunTool(find("pdfinfo"), {pdf}, dir, &info) ||
         !RunTool(find("pdftotext"), {pdf, QStringLiteral("-")}, dir, &text))

@@ -3,8 +3,11 @@
 #include "report_view.h"
 
 #include "io/section_file.h"
+#include "largest_model.h"
+#include "report/document.h"
 #include "report/report_content.h"
 #include "report/report_run.h"
+#include "solver/format.h"
 
 #include <QDir>
 #include <QFile>
@@ -250,8 +253,9 @@ TEST_F(ReportContentTest, TextbookSectionTermsSeparatorsAndNumbering) {
     const ReportView& v = m.view;
     // Walk order: angles, I-beams, channels, numbered on across the kinds.
     const int un = v.find(u("1) Уголок неравнополочный 100x63x8 мм.:"));
-    const int dt = v.find(u("2) Двутавр № 20:"));
-    const int sh = v.find(u("3) Швеллер № 20:"));
+    // The I-beam and the channel hold catalogue values, the angle rounded ones.
+    const int dt = v.find(u("2) Двутавр № 20 (ГОСТ 8239-89):"));
+    const int sh = v.find(u("3) Швеллер № 20У (ГОСТ 8240-97):"));
     ASSERT_GE(un, 0);
     EXPECT_GT(dt, un);
     EXPECT_GT(sh, dt);
@@ -360,7 +364,7 @@ TEST_F(ReportContentTest, EqualLegAngleOnOneLineAndInfiniteTangent) {
     // Alpha0 = −45 and the turn is clockwise.
     const Made m = make(equalLeg(1));
     const ReportView& v = m.view;
-    const int head = v.find(u("1) Уголок равнополочный 50x50x5 мм.:"));
+    const int head = v.find(u("1) Уголок равнополочный 50x5 мм. (ГОСТ 8509-93):"));
     ASSERT_GE(head, 0);
     const std::vector<const char*> lines = {
         "площадь A = 4.8 см^{2}.,",
@@ -472,6 +476,121 @@ TEST_F(ReportContentTest, GivenPictureIsPastedAndTheRunsPictureReturned) {
     ASSERT_GE(values.size(), 4);
     EXPECT_EQ(values[1].toLongLong(), 2 * values[3].toLongLong()) << tag.toStdString();
     EXPECT_EQ(m.run.picture.size(), QSize(390, 390));
+}
+
+TEST_F(ReportContentTest, CatalogueProfilesAreNamedByTheirStandard) {
+    // A profile holding a catalogue row's values in any position takes the standard's name;
+    // one typed by hand keeps the plain heading.
+    const struct {
+        const char* kinds;
+        const char* heading;
+    } cases[] = {
+        {R"("Un": {"entries": [{"orientation": 2, "B1": "10", "b2": "6.3", "d": "0.8",
+             "A": "12.57", "Ix": "126.96", "Iy": "39.21", "Iu": "23.38", "Xo": "1.5",
+             "Yo": "3.32", "Xc": "0", "Yc": "0"}]})",
+         "1) Уголок неравнополочный 100x63x8 мм. (ГОСТ 8510-86):"},
+        {R"("Un": {"entries": [{"orientation": 3, "B1": "10", "b2": "6.3", "d": "0.8",
+             "A": "12.57", "Ix": "39.21", "Iy": "126.96", "Iu": "23.38", "Xo": "3.32",
+             "Yo": "1.5", "Xc": "0", "Yc": "0"}]})",
+         "1) Уголок неравнополочный 100x63x8 мм. (ГОСТ 8510-86):"},
+        {R"("Ur": {"entries": [{"orientation": 1, "b": "5", "d": "0.5", "A": "4.81",
+             "Ix": "11.2", "Iu": "4.63", "Zo": "1.42", "Xc": "0", "Yc": "0"}]})",
+         "1) Уголок равнополочный 50x50x5 мм.:"},
+        {R"("Sh": {"entries": [{"orientation": 2, "h": "20", "b": "7.6", "A": "23.4",
+             "Ix": "1521", "Iy": "113", "Zo": "2.07", "Xc": "0", "Yc": "0"}]})",
+         "1) Швеллер № 20:"},
+    };
+    for (const auto& c : cases) {
+        const Made m = make(section(c.kinds));
+        EXPECT_GE(m.view.find(u(c.heading)), 0) << c.heading << "\n"
+                                                << m.view.allText().toStdString();
+    }
+}
+
+TEST_F(ReportContentTest, HeadingsStayWithWhatTheyHead) {
+    // Kept with the paragraph after: a profile's blank line, heading, picture and first
+    // value lines; each heading of the solution, but not its first line.
+    const Made m = make(section(kTextbook));
+    const auto keeps = [&](int i) {
+        return m.view.paragraphs[static_cast<std::size_t>(i)].keepNext;
+    };
+    const int sh = m.view.find(u("3) Швеллер № 20У (ГОСТ 8240-97):"));
+    ASSERT_GE(sh, 1);
+    for (int i = sh - 1; i <= sh + 3; ++i)
+        EXPECT_TRUE(keeps(i)) << i - sh;
+    EXPECT_FALSE(keeps(sh + 4)) << "the area line";
+    for (const char* heading :
+         {"Моменты инерции в центральной системе координат:", "Моменты сопротивления:"}) {
+        const int i = m.view.find(u(heading));
+        ASSERT_GE(i, 0) << heading;
+        EXPECT_TRUE(keeps(i) && !keeps(i + 1)) << heading;
+    }
+}
+
+// The fields of a written document's paragraphs, one code per field.
+std::vector<QString> fieldCodes(const Document& d) {
+    std::vector<QString> codes;
+    for (const Paragraph& p : d.paragraphs())
+        for (const Inline& item : p.items)
+            if (item.kind == Inline::Kind::Field)
+                codes.push_back(item.field.code);
+    return codes;
+}
+
+TEST(ReportLayout, LongSumsGoTermByTermOverLinesAndLongChainsBreakBeforeAnEqualsSign) {
+    TSectionModel m;
+    bench::FillLargestModel(m);
+    TSectionResult r;
+    ASSERT_EQ(SolveSection(m, r).status, SolveStatus::Solved);
+    Document d;
+    WriteSolution(d, m, r);
+    const std::vector<QString> codes = fieldCodes(d);
+    const auto brief = [](double v) { return QString::fromStdString(FormatShort(v)); };
+    const auto full = [](double v) { return QString::fromStdString(FormatFull(v)); };
+
+    // The lines from the one that starts with `lead` to the one that ends with the total,
+    // joined again: every term once, in the walk order, each broken line ending in "+".
+    const auto sum = [&](const QString& lead, const QString& total) {
+        auto it = std::find_if(codes.begin(), codes.end(),
+                               [&](const QString& c) { return c.startsWith(lead); });
+        EXPECT_NE(it, codes.end()) << lead.toStdString();
+        QString joined;
+        int lines = 0;
+        for (; it != codes.end(); ++it, ++lines) {
+            joined += it->mid(lines == 0 ? lead.size() : 3);
+            if (it->endsWith(u(" = ") + total))
+                break;
+            EXPECT_TRUE(it->endsWith(u(" +"))) << it->toStdString();
+            joined += u(" ");
+        }
+        EXPECT_GT(lines, 3);
+        return joined;
+    };
+    QString terms, areas;
+    for (const SolvedEntry& s : r.Entries) {
+        const QString separator = areas.isEmpty() ? QString() : u(" + ");
+        terms += separator + full(s.A) + u("·") + full(s.Xc);
+        areas += separator + full(s.A);
+    }
+    EXPECT_EQ(sum(u("eq [83] A\\s( ;i) x\\s( ;i) = "), brief(r.Sy)),
+              terms + u(" = ") + brief(r.Sy));
+    EXPECT_EQ(sum(u("eq [83] A\\s( ;i) = "), brief(r.A)), areas + u(" = ") + brief(r.A));
+    // Then the fraction of the totals.
+    const QString x = u("\\f(") + brief(r.Sy) + u(";") + brief(r.A) + u(") = ") + brief(r.xc);
+    EXPECT_NE(
+        std::find_if(codes.begin(), codes.end(), [&](const QString& c) { return c.endsWith(x); }),
+        codes.end());
+
+    // The principal moments of this section are millions: the result moves to a line of
+    // its own.
+    const auto iu = std::find_if(codes.begin(), codes.end(), [](const QString& c) {
+        return c.startsWith(u("eq I\\s( ;u) = I\\s( ;min) = \\f("));
+    });
+    ASSERT_NE(iu, codes.end());
+    ASSERT_NE(iu + 1, codes.end());
+    EXPECT_TRUE(iu->endsWith(u("\\s(2; ))"))) << iu->toStdString();
+    EXPECT_FALSE(iu->contains(u(")="))) << iu->toStdString(); // the blanks stay
+    EXPECT_EQ(*(iu + 1), u("eq = ") + brief(r.Iu) + u(" см\\s(4; )."));
 }
 
 TEST(ReportRun, ProgressStepsAndResetInEveryCase) {

@@ -1,9 +1,14 @@
-// The report of the textbook section opened in a real word processor (LibreOffice, when it
-// is installed): it reads the package, lays out the pages and typesets the formulas.
+// Reports opened in a real word processor (LibreOffice, when it is installed): it reads the
+// package, lays out the pages and typesets the formulas, and every line stays inside the text
+// area whatever the size of the section.
 #include "io/section_file.h"
+#include "largest_model.h"
+#include "report/document.h"
 #include "report/report_run.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <array>
 #include <gtest/gtest.h>
 
 #include "run_tool.h"
@@ -30,7 +35,8 @@ TEST(ReportInWordProcessor, TextbookReportTypesets) {
     EXPECT_TRUE(typeset.pageInfo.contains(QStringLiteral("Pages:           5")))
         << typeset.pageInfo.toStdString();
     const QString& shown = typeset.text;
-    EXPECT_TRUE(shown.contains(QString::fromUtf8("Двутавр № 20:"))) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QString::fromUtf8("Двутавр № 20 (ГОСТ 8239-89):")))
+        << shown.toStdString();
     // Numbers that only the typeset formulas hold: the centroid, the principal moments, the
     // radii and the moduli.
     for (const char* number : {"1.9321", "-1.3403", "1291.1", "4002.1", "4.5342", "7.983", "108.63",
@@ -38,4 +44,79 @@ TEST(ReportInWordProcessor, TextbookReportTypesets) {
         EXPECT_TRUE(shown.contains(QLatin1String(number))) << number << "\n" << shown.toStdString();
     EXPECT_FALSE(shown.contains(QStringLiteral("\\f("))) << shown.toStdString();
     EXPECT_FALSE(shown.contains(QStringLiteral("###"))) << shown.toStdString();
+}
+
+namespace {
+
+// The largest section cut down to `counts` entries of each kind (Dt, Sh, Un, Ur, List);
+// with `longNumbers`, every position and plate size has fifteen significant digits, the
+// longest numbers a report prints.
+TSectionModel CutLargest(const std::array<int, KindCount>& counts, bool longNumbers) {
+    TSectionModel model;
+    bench::FillLargestModel(model);
+    for (Kind k : TabOrder) {
+        TKindState& state = model.state(k);
+        state.Count = counts[static_cast<std::size_t>(kindIndex(k))];
+        state.CurrentNumber = std::min(state.CurrentNumber, state.Count);
+        for (int n = 1; longNumbers && n <= state.Count; ++n)
+            for (const FieldInfo& f : kindInfo(k).fields)
+                if (f.key == "Xc" || f.key == "Yc" || k == Kind::List)
+                    model.value(k, n, f.slot) += 0.0123456789012345;
+    }
+    return model;
+}
+
+} // namespace
+
+TEST(ReportInWordProcessor, EveryWordOfAnySizeOfSectionStaysInsideTheTextArea) {
+    if (!karo::test::HaveTypesetTools())
+        GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const struct {
+        const char* name;
+        std::array<int, KindCount> counts;
+        bool longNumbers;
+    } sizes[] = {
+        {"one", {0, 0, 1, 0, 0}, true},
+        {"eight", {1, 1, 1, 1, 4}, true},
+        {"fifty", {10, 10, 10, 10, 10}, false},
+        {"largest", {50, 50, 50, 50, 50}, false},
+    };
+    QStringList files;
+    for (const auto& size : sizes) {
+        TSectionModel model = CutLargest(size.counts, size.longNumbers);
+        TSectionResult result;
+        files << dir.filePath(QString::fromLatin1(size.name) + QStringLiteral(".docx"));
+        const auto report = report::RunReport(model, nullptr, result, {}, files.back());
+        ASSERT_TRUE(report.written()) << size.name << ": " << report.error.toStdString();
+    }
+    ASSERT_TRUE(karo::test::ConvertToPdf(files, dir.path()));
+
+    // The text area, with a point to spare for the glyph boxes of a line's first or last
+    // word, which reach a little past the line.
+    const report::PageSetup page;
+    const QRectF area = QRectF(page.leftMargin, page.topMargin, page.textWidth(),
+                               page.pageHeight - page.topMargin - page.bottomMargin)
+                            .adjusted(-1, -1, 1, 1);
+    for (const QString& file : files) {
+        const auto words = karo::test::PdfWords(karo::test::PdfOf(file, dir.path()), dir.path());
+        EXPECT_GT(words.size(), 100u) << file.toStdString();
+        for (const auto& word : words) {
+            // A sign taller than a line (a large Σ, a √ stretched over its radicand) is boxed
+            // by its font's full height at that size, well beyond its ink: its middle counts.
+            QRectF box = word.box;
+            if (box.height() > 1.5 * page.fontSize)
+                box = QRectF(box.left(), box.center().y(), box.width(), 0);
+            const bool inside = box.left() >= area.left() && box.right() <= area.right() &&
+                                box.top() >= area.top() && box.bottom() <= area.bottom();
+            if (!inside) {
+                ADD_FAILURE() << QFileInfo(file).fileName().toStdString() << ", page " << word.page
+                              << ": \"" << word.text.toStdString() << "\" at x " << box.left()
+                              << ".." << box.right() << ", y " << box.top() << ".." << box.bottom();
+                break;
+            }
+        }
+    }
 }

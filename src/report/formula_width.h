@@ -1,0 +1,32 @@
+#pragma once
+// How wide a formula stands on the page once a word processor has typeset it, from the
+// metrics of the report's font. A formula field is set as one unbreakable object, so a
+// formula wider than the text area runs past the margin; the report measures before it
+// writes and breaks such a formula over several fields.
+
+#include "formula_field.h"
+
+#include <QFont>
+#include <QString>
+
+namespace karo::report {
+
+class FormulaMeter {
+  public:
+    // The font family as the document names it ("Times New Roman" is set in the font that
+    // stands in for it, Liberation Serif) at a size in points.
+    FormulaMeter(const QString& family, int points);
+
+    // Widths in points: of plain text at the base size, and of a typeset formula.
+    double textWidth(const QString& text) const;
+    double width(const Formula& formula) const;
+
+  private:
+    double width(const Formula& formula, double scale) const;
+    double textWidth(const QString& text, double scale) const;
+
+    QFont font_;
+    double points_;
+};
+
+} // namespace karo::report
