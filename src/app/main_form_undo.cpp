@@ -12,7 +12,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QUndoStack>
 
 namespace karo::app {
@@ -60,16 +59,8 @@ void TMainForm::buildUndo() {
     undoStack_ = new QUndoStack(this);
     connect(undoStack_, &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
-    const auto shortcut = [this](QKeySequence keys, void (QUndoStack::*action)()) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this,
-                [this, action] { guarded([this, action] { (undoStack_->*action)(); }); });
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &QUndoStack::undo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &QUndoStack::redo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &QUndoStack::redo);
-    // A field with typing of its own to take back gets the keys first.
+    // The keys are those of the Правка menu's items. A field with typing of its own to take back
+    // gets the keys first.
     for (KindPage& p : pages_)
         for (TProfileEdit* f : p.fields)
             f->installEventFilter(this);
