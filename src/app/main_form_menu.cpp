@@ -82,7 +82,7 @@ void TMainForm::buildMenu() {
     file->addSeparator();
     // The result tab's buttons themselves are pressed: the same handler, the same state.
     const auto press = [&item](QMenu* menu, const char* name, const QString& text,
-                              QList<QKeySequence> keys, QPushButton* button) {
+                               QList<QKeySequence> keys, QPushButton* button) {
         QAction* a = item(menu, name, text, keys, [button] { button->click(); });
         new EnabledFollower(button, a);
     };

@@ -32,19 +32,20 @@ QString ManualWindow::text() {
 void ManualWindow::present() {
     if (!placed_) {
         placed_ = true;
-        // To the right of the main window when the screen has room there, else to its left,
-        // else where the window system puts it.
+        // On the side of the main window with more room, within the screen: beside it when
+        // the screen is wide enough, overlapping it as little as possible when not.
         const QWidget* owner = parentWidget();
         const QScreen* s =
             owner && owner->screen() ? owner->screen() : QGuiApplication::primaryScreen();
         if (owner && s) {
             const QRect area = s->availableGeometry();
             const QRect main = owner->frameGeometry();
-            const int y = std::clamp(main.top(), area.top(), area.bottom() - height());
-            if (main.right() + width() < area.right())
-                move(main.right() + 1, y);
-            else if (main.left() - width() > area.left())
-                move(main.left() - width(), y);
+            const int y =
+                std::clamp(main.top(), area.top(), std::max(area.top(), area.bottom() - height()));
+            const int x = area.right() - main.right() >= main.left() - area.left()
+                              ? std::min(main.right() + 1, area.right() - width())
+                              : std::max(main.left() - width(), area.left());
+            move(std::max(x, area.left()), y);
         }
     }
     show();

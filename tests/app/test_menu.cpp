@@ -95,6 +95,13 @@ TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
     ASSERT_TRUE(stack->canRedo());
     check("undone", 2);
 
+    // A step with a name is named on the item.
+    auto* turn = new QUndoCommand(QStringLiteral("поворот"));
+    stack->push(turn);
+    EXPECT_EQ(action("actUndo")->text(), "&Отменить поворот");
+    stack->undo();
+    EXPECT_EQ(action("actRedo")->text(), "Повто&рить поворот");
+
     // F10, like Alt, takes the keyboard to the menu bar.
     QTest::keyClick(form.get(), Qt::Key_F10);
     EXPECT_EQ(form->menuBar()->activeAction(), form->menuBar()->actions().constFirst());
@@ -283,6 +290,27 @@ TEST_F(Menu, AboutAndQuitTakeTheUsersOwnRoads) {
     dialogs.saveChangesAnswer = SaveChangesAnswer::Discard;
     trigger("actQuit");
     EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Menu, TabReachesEveryControlOfTheTabOnShow) {
+    addDts({"20", "22"}); // the spin box is usable from two entries on
+    auto* tabs = w<QTabWidget>("PageControl1");
+    for (int tab = 1; tab <= 7; ++tab) {
+        SCOPED_TRACE(tab);
+        chooseTab(tab);
+        QSet<QWidget*> controls;
+        for (QWidget* c : tabs->currentWidget()->findChildren<QWidget*>())
+            if (c->isVisibleTo(form.get()) && c->isEnabled() && !c->focusProxy() &&
+                (c->focusPolicy() & Qt::TabFocus))
+                controls.insert(c);
+        EXPECT_FALSE(controls.isEmpty());
+        for (int i = 0; i < 40 && !controls.isEmpty(); ++i) {
+            QTest::keyClick(focused() ? focused() : form.get(), Qt::Key_Tab);
+            controls.remove(focused());
+        }
+        for (QWidget* c : controls)
+            ADD_FAILURE() << "not reached: " << c->objectName().toStdString();
+    }
 }
 
 } // namespace
