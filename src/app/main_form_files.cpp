@@ -64,7 +64,7 @@ bool TMainForm::openSection(const QString& path) {
     sectionFile_ = QFileInfo(path).absoluteFilePath();
     updateTitle();
     rememberFolder(path);
-    recentFileUsed(sectionFile_);
+    recentFileUsed(sectionFile());
     showLoadedSection();
     if (!report.warnings.empty()) {
         QString text = ToQString(kInputErrorText);
@@ -115,7 +115,7 @@ bool TMainForm::saveSection(const QString& path) {
     undoStack_->setClean();
     updateTitle();
     rememberFolder(path);
-    recentFileUsed(sectionFile_);
+    recentFileUsed(sectionFile());
     return true;
 }
 

@@ -198,9 +198,9 @@ void TMainForm::openRecentClick(const QString& path) {
 }
 
 void TMainForm::reportSaveAsClick() {
-    const QString name = sectionFile_.isEmpty() ? QStringLiteral("Отчет.docx")
-                                                : QFileInfo(sectionFile_).completeBaseName() +
-                                                      QStringLiteral("-отчет.docx");
+    const QString name = sectionFile().isEmpty() ? QStringLiteral("Отчет.docx")
+                                                 : QFileInfo(sectionFile()).completeBaseName() +
+                                                       QStringLiteral("-отчет.docx");
     QString path = dialogs_.saveFileName(this, QStringLiteral("Сохранить отчет"),
                                          QDir(lastFolder_).filePath(name), kReportFilter);
     if (path.isEmpty())
