@@ -19,6 +19,8 @@ packages=(
   xvfb xauth
   # A report test typesets the written document in a real word processor.
   libreoffice-writer libreoffice-math poppler-utils
+  # The package test holds the .deb to Debian's policy checks.
+  lintian
 )
 
 install_missing() {

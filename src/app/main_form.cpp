@@ -42,6 +42,7 @@ TMainForm::TMainForm(SectionDocument& document, TSectionResult& result, UserDial
     buildFileControls();
     connectResultButtons();
     buildUndo();
+    buildMenu();
     // The window snaps to the edges of the work area while it is moved.
     TFormMagnet::attachToMainWindow(this);
 }

@@ -21,8 +21,11 @@
 #include <functional>
 #include <vector>
 
+class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QShortcut;
@@ -34,6 +37,7 @@ class QDropEvent;
 
 namespace karo::app {
 
+class ManualWindow;
 class TProfileEdit;
 class TSpinEdit;
 
@@ -104,6 +108,17 @@ class TMainForm : public QWidget {
     // The picture Image1 shows, which the sheet and the report copy.
     const QImage& shownPicture() const { return shownPicture_; }
 
+    // The menu bar above the tabs (main_form_menu.cpp).
+    QMenuBar* menuBar() const { return menuBar_; }
+    // Asks about changes not saved, then starts an empty section with no file.
+    void newSectionClick();
+    // The report written to a .docx file the user names.
+    void reportSaveAsClick();
+    // The user's guide beside the window (F1).
+    void showManual();
+    // A file chosen from the recent files; a missing one leaves the list with a message.
+    void openRecentClick(const QString& path);
+
   protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -146,6 +161,14 @@ class TMainForm : public QWidget {
     void showSectionPicture(const QImage& picture);
     void showSolveOutcome(const SolveOutcome& o);
 
+    // The menu bar (main_form_menu.cpp), built once all controls exist.
+    void buildMenu();
+    void fillRecentMenu();
+    void recentFileUsed(const QString& path);
+    // Writes the report to `outputPath` (empty: a new numbered file in this user's temporary
+    // folder) after its solve, telling the user what went wrong; the file written or empty.
+    QString writeReport(const QString& outputPath);
+
     // Building (main_form_pages.cpp).
     void buildWindow();
     QWidget* buildKindTab(Kind k);
@@ -156,6 +179,8 @@ class TMainForm : public QWidget {
     // the label that names the profile on show.
     void buildCatalogueControls(Kind k, QWidget* sheet);
     void catalogueClick(Kind k);
+    // F4: the picker of the rolled-profile tab in front, if one is.
+    void catalogueKey();
     // After a turn or a mirror: a profile whose texts are a catalogue row's for the old code
     // gets that row's texts for the new one.
     void updateCatalogueLabel(Kind k);
@@ -170,6 +195,8 @@ class TMainForm : public QWidget {
     // The profile on show placed against another one of the section (main_form_place.cpp).
     void buildPlaceControls(Kind k, QWidget* sheet);
     void placeClick(Kind k);
+    // F5: the placement of the kind tab in front, if one is.
+    void placeKey();
     void moveFocus(Kind k, int field, int step);
 
     // Tab flow.
@@ -204,8 +231,9 @@ class TMainForm : public QWidget {
     std::vector<QWidget*> picturePanels_;
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};
-    QShortcut* catalogueShortcut_ = nullptr;
-    QShortcut* placeShortcut_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    ManualWindow* manual_ = nullptr;
 
     QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 

@@ -11,7 +11,6 @@
 
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace karo::app {
 
@@ -50,20 +49,15 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
     label->setFont(small);
     label->setGeometry(424, rule ? rule->y() + 13 : 76, 180, 14);
     catalogueLabels_[index] = label;
+}
 
-    if (!catalogueShortcut_) {
-        // F4 opens the picker of the rolled-profile tab in front.
-        catalogueShortcut_ = new QShortcut(QKeySequence(Qt::Key_F4), this);
-        catalogueShortcut_->setContext(Qt::WindowShortcut);
-        connect(catalogueShortcut_, &QShortcut::activated, this, [this] {
-            const int n = currentTabNumber();
-            if (n < 1 || n > KindCount)
-                return;
-            const Kind shown = TabOrder[static_cast<std::size_t>(n - 1)];
-            if (catalogueButtons_[static_cast<std::size_t>(kindIndex(shown))])
-                guarded([=, this] { catalogueClick(shown); });
-        });
-    }
+void TMainForm::catalogueKey() {
+    const int n = currentTabNumber();
+    if (n < 1 || n > KindCount)
+        return;
+    const Kind shown = TabOrder[static_cast<std::size_t>(n - 1)];
+    if (catalogueButtons_[static_cast<std::size_t>(kindIndex(shown))])
+        guarded([=, this] { catalogueClick(shown); });
 }
 
 void TMainForm::catalogueClick(Kind k) {

@@ -14,11 +14,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
-#include <QPushButton>
-#include <QShortcut>
 #include <QUndoStack>
 #include <QUrl>
 
@@ -45,45 +41,9 @@ QString droppedSection(const QMimeData* mime) {
 } // namespace
 
 void TMainForm::buildFileControls() {
+    // Open, save and save as are on the menu bar, with their keys; files may also be dropped.
     setAcceptDrops(true);
     lastFolder_ = QDir::homePath();
-
-    // Two small buttons in the empty strip under the tabs, out of the way of the tab layout.
-    QWidget* strip = findChild<QWidget*>(QStringLiteral("Panel2"));
-    QWidget* host = strip ? strip : this;
-    QFont small = font();
-    small.setPixelSize(10);
-    const auto makeButton = [&](const char* name, const QString& caption, const QString& hint,
-                                int x, int width) {
-        auto* b = new QPushButton(caption, host);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setFlat(true);
-        b->setFont(small);
-        b->setFocusPolicy(Qt::NoFocus);
-        b->setToolTip(hint);
-        b->setStyleSheet(QStringLiteral("QPushButton { padding: 0px 4px; border: none; "
-                                        "text-decoration: underline; }"));
-        b->setGeometry(x, 0, width, host->height() > 0 ? host->height() : 15);
-        return b;
-    };
-    QPushButton* open = makeButton("bbOpenSection", QStringLiteral("Открыть…"),
-                                   QStringLiteral("Открыть сечение из файла (Ctrl+O)"), 470, 70);
-    QPushButton* save = makeButton(
-        "bbSaveSection", QStringLiteral("Сохранить…"),
-        QStringLiteral("Сохранить сечение в файл (Ctrl+S; под другим именем — Ctrl+Shift+S)"), 544,
-        76);
-    connect(open, &QPushButton::clicked, this, [this] { guarded([this] { openClick(); }); });
-    connect(save, &QPushButton::clicked, this, [this] { guarded([this] { saveClick(); }); });
-
-    const auto shortcut = [this](QKeySequence keys, auto action) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this,
-                [this, action] { guarded([this, action] { (this->*action)(); }); });
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_O), &TMainForm::openClick);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_S), &TMainForm::saveClick);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), &TMainForm::saveAsClick);
 }
 
 void TMainForm::rememberFolder(const QString& path) {
@@ -97,6 +57,7 @@ bool TMainForm::openSection(const QString& path) {
         return false;
     }
     rememberFolder(path);
+    recentFileUsed(sectionFile());
     showLoadedSection();
     if (!report.warnings.empty()) {
         QString text = ToQString(kInputErrorText);
@@ -131,6 +92,7 @@ bool TMainForm::saveSection(const QString& path) {
         return false;
     }
     rememberFolder(path);
+    recentFileUsed(sectionFile());
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -113,6 +114,8 @@ class LinkLabel : public QLabel {
         QPalette p = palette();
         p.setColor(QPalette::WindowText, Qt::blue);
         setPalette(p);
+        // Reached with Tab too, and opened with Enter or Space; underlined while focused.
+        setFocusPolicy(Qt::StrongFocus);
     }
 
   protected:
@@ -120,8 +123,27 @@ class LinkLabel : public QLabel {
         if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
             QDesktopServices::openUrl(url_);
     }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)
+            QDesktopServices::openUrl(url_);
+        else
+            QLabel::keyPressEvent(e);
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        underline(true);
+        QLabel::focusInEvent(e);
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        underline(false);
+        QLabel::focusOutEvent(e);
+    }
 
   private:
+    void underline(bool on) {
+        QFont f = font();
+        f.setUnderline(on);
+        setFont(f);
+    }
     QUrl url_;
 };
 

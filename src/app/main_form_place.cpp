@@ -8,7 +8,6 @@
 #include "placement/placement.h"
 
 #include <QPushButton>
-#include <QShortcut>
 
 namespace karo::app {
 
@@ -24,16 +23,12 @@ void TMainForm::buildPlaceControls(Kind k, QWidget* sheet) {
     setTabOrder(p.erase, p.place);
     connect(p.place, &QPushButton::clicked, this,
             [this, k] { guarded([=, this] { placeClick(k); }); });
-    if (!placeShortcut_) {
-        // F5 places the profile on show of the kind tab in front.
-        placeShortcut_ = new QShortcut(QKeySequence(Qt::Key_F5), this);
-        placeShortcut_->setContext(Qt::WindowShortcut);
-        connect(placeShortcut_, &QShortcut::activated, this, [this] {
-            const int n = currentTabNumber();
-            if (n >= 1 && n <= KindCount)
-                guarded([=, this] { placeClick(TabOrder[static_cast<std::size_t>(n - 1)]); });
-        });
-    }
+}
+
+void TMainForm::placeKey() {
+    const int n = currentTabNumber();
+    if (n >= 1 && n <= KindCount)
+        guarded([=, this] { placeClick(TabOrder[static_cast<std::size_t>(n - 1)]); });
 }
 
 void TMainForm::placeClick(Kind k) {

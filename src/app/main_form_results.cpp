@@ -75,6 +75,12 @@ void TMainForm::bbPrintClick() {
 }
 
 void TMainForm::bbWordClick() {
+    const QString path = writeReport(QString());
+    if (!path.isEmpty() && !dialogs_.openDocument(path))
+        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportWrittenText(path));
+}
+
+QString TMainForm::writeReport(const QString& outputPath) {
     // The entries on show go into the section where the report's solve begins, as on the
     // result tab; a refusal is told at once and the report shows the section unsolved.
     SolveOutcome committed;
@@ -99,21 +105,18 @@ void TMainForm::bbWordClick() {
 
     const QImage current = shownPicture_;
     const report::ReportRunResult run =
-        report::RunReport(model_, &committed, result_, hooks, QString(), &current);
+        report::RunReport(model_, &committed, result_, hooks, outputPath, &current);
     if (!run.picture.isNull())
         showSectionPicture(run.picture);
     if (run.fault) {
         clearResultFields();
         dialogs_.error(this, ToQString(kAppTitle), run.error);
-        return;
+        return {};
     }
     showSolveOutcome(run.outcome);
-    if (!run.written()) {
+    if (!run.written())
         dialogs_.warning(this, ToQString(kWarningCaption), report::ReportFailureText(run.error));
-        return;
-    }
-    if (!dialogs_.openDocument(run.path))
-        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportWrittenText(run.path));
+    return run.path;
 }
 
 } // namespace karo::app

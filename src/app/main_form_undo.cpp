@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QShortcut>
 #include <QUndoStack>
 
 #include <memory>
@@ -38,15 +37,8 @@ QUndoStack* TMainForm::undoStack() const {
 }
 
 void TMainForm::buildUndo() {
-    const auto shortcut = [this](QKeySequence keys, void (QUndoStack::*action)()) {
-        auto* s = new QShortcut(keys, this);
-        s->setContext(Qt::WindowShortcut);
-        connect(s, &QShortcut::activated, this,
-                [this, action] { guarded([this, action] { (undoStack()->*action)(); }); });
-    };
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), &QUndoStack::undo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), &QUndoStack::redo);
-    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), &QUndoStack::redo);
+    // The keys are those of the Правка menu's items; in a field they reach the menu too, as
+    // the field keeps no typing history of its own.
     for (KindPage& p : pages_)
         for (std::size_t i = 0; i < p.fields.size(); ++i) {
             TProfileEdit* f = p.fields[i];

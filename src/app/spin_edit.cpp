@@ -10,7 +10,8 @@ namespace karo::app {
 
 namespace {
 constexpr int kButtonWidth = 15;
-}
+constexpr int kPageStep = 10;
+} // namespace
 
 TSpinEdit::TSpinEdit(QWidget* parent) : QWidget(parent) {
     edit_ = new QLineEdit(this);
@@ -67,6 +68,16 @@ void TSpinEdit::stepDown() {
         setValue(v - 1);
 }
 
+void TSpinEdit::stepTo(int target) {
+    // One move, like one press of an arrow: the change handler runs once, for the entry
+    // reached, not for every entry passed on the way.
+    if (!isEnabled())
+        return;
+    target = std::clamp(target, min_, max_);
+    if (target != value())
+        setValue(target);
+}
+
 void TSpinEdit::wheelEvent(QWheelEvent* e) {
     if (e->angleDelta().y() > 0)
         stepUp();
@@ -82,6 +93,18 @@ void TSpinEdit::keyPressEvent(QKeyEvent* e) {
         break;
     case Qt::Key_Down:
         stepDown();
+        break;
+    case Qt::Key_Home:
+        stepTo(min_);
+        break;
+    case Qt::Key_End:
+        stepTo(max_);
+        break;
+    case Qt::Key_PageUp:
+        stepTo(value() + kPageStep);
+        break;
+    case Qt::Key_PageDown:
+        stepTo(value() - kPageStep);
         break;
     default:
         QWidget::keyPressEvent(e);

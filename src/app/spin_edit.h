@@ -34,6 +34,8 @@ class TSpinEdit : public QWidget {
     // What the arrow buttons do.
     void stepUp();
     void stepDown();
+    // Home, End, Page Up and Page Down: straight to `target`, kept within the range.
+    void stepTo(int target);
 
   signals:
     void changed();

@@ -10,6 +10,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -88,6 +89,10 @@ inline bool RecordingDialogs::printSetup(QWidget*, QPrinter& printer) {
 template <class Dialogs> class FormTestWith : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The list of recent files goes to a configuration folder of the case's own, never
+        // the user's.
+        ASSERT_TRUE(config.isValid());
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
         form = std::make_unique<TMainForm>(document, result, dialogs);
         form->show();
         form->activateWindow();
@@ -147,6 +152,7 @@ template <class Dialogs> class FormTestWith : public ::testing::Test {
                    QStringLiteral("Ошибка в исходных данных.");
     }
 
+    QTemporaryDir config;
     SectionDocument document;
     const TSectionModel& model = document.model();
     TSectionResult result;

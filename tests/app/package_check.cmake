@@ -1,5 +1,7 @@
 # Builds the Debian package from this build tree, unpacks it into a scratch root and checks
-# that the program, the desktop entry, the icon and the MIME type are where a desktop looks.
+# that the program, the desktop entry, the icon, the MIME type, the licence, the changelog and
+# the manual pages are where a desktop and a Debian user look; then lintian, when it is
+# installed, must find neither an error nor a warning.
 # Run as: cmake -DBUILD_DIR=... -DWORK_DIR=... -P package_check.cmake
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
@@ -19,7 +21,10 @@ if(NOT rc EQUAL 0)
 endif()
 foreach(f usr/bin/karo usr/bin/karo-cli usr/share/applications/karo.desktop
           usr/share/mime/packages/karo.xml usr/share/icons/hicolor/scalable/apps/karo.svg
-          usr/share/icons/hicolor/48x48/apps/karo.png usr/share/karo/examples/plate.karo)
+          usr/share/icons/hicolor/48x48/apps/karo.png usr/share/karo/examples/plate.karo
+          usr/share/doc/karo/copyright usr/share/doc/karo/changelog.gz
+          usr/share/man/man1/karo.1.gz usr/share/man/man1/karo-cli.1.gz
+          usr/share/man/ru/man1/karo.1.gz usr/share/man/ru/man1/karo-cli.1.gz)
   if(NOT EXISTS ${WORK_DIR}/root/${f})
     message(FATAL_ERROR "missing from the package: ${f}")
   endif()
@@ -33,5 +38,15 @@ endforeach()
 file(READ ${WORK_DIR}/root/usr/share/applications/karo.desktop desktop)
 if(NOT desktop MATCHES "Exec=karo %f" OR NOT desktop MATCHES "MimeType=application/x-karo-section;")
   message(FATAL_ERROR "the desktop entry does not open sections")
+endif()
+find_program(LINTIAN lintian)
+if(LINTIAN)
+  execute_process(COMMAND ${LINTIAN} --fail-on error,warning ${debs}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "lintian finds fault with the package:\n${out}${err}")
+  endif()
+else()
+  message(STATUS "lintian is not installed: the package's policy check is skipped")
 endif()
 message(STATUS "package ok: ${debs}")

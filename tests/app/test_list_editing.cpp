@@ -3,6 +3,7 @@
 #include "form_fixture.h"
 
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QWindow>
 
 namespace karo::app::test {
@@ -13,7 +14,8 @@ TEST_F(FormTest, StartStateHasEveryKindEmptyAndGreyed) {
     // The title as the window system shows it: no file, no changes.
     EXPECT_EQ(form->windowHandle()->title(),
               QStringLiteral(" Геометрические характеристики плоских сечений"));
-    EXPECT_EQ(form->size(), QSize(624, 460));
+    // The form is 624 × 460 under the menu bar.
+    EXPECT_EQ(form->size(), QSize(624, 460 + form->menuBar()->height()));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
     auto* tabs = w<QTabWidget>("PageControl1");
     ASSERT_EQ(tabs->count(), 7);

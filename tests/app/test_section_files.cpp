@@ -144,8 +144,6 @@ TEST_F(SectionFiles, DialogsShortcutsAndNames) {
     QTest::keyClick(form.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(dialogs.lastDialogPath, dir.path());
     EXPECT_EQ(model.Dt.Count, 2);
-    EXPECT_NE(w<QPushButton>("bbOpenSection")->toolTip().indexOf("Ctrl+O"), -1);
-    EXPECT_NE(w<QPushButton>("bbSaveSection")->toolTip().indexOf("Ctrl+S"), -1);
 }
 
 TEST_F(SectionFiles, DroppingAFileOpensIt) {

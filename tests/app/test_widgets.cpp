@@ -58,6 +58,29 @@ TEST(SpinEdit, ArrowsStayInRangeAndTheEditorIsReadOnly) {
     EXPECT_TRUE(editor->isReadOnly());
 }
 
+TEST(SpinEdit, HomeEndAndPageKeysJumpInOneChange) {
+    const struct {
+        Qt::Key key;
+        int from, to;
+    } cases[] = {
+        {Qt::Key_Home, 17, 1},    {Qt::Key_End, 3, 25},      {Qt::Key_PageUp, 3, 13},
+        {Qt::Key_PageUp, 20, 25}, {Qt::Key_PageDown, 17, 7}, {Qt::Key_PageDown, 8, 1},
+        {Qt::Key_Home, 1, 1},     {Qt::Key_End, 25, 25},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(QKeySequence(c.key).toString().toStdString() + " from " +
+                     std::to_string(c.from));
+        TSpinEdit se;
+        se.setMinValue(1);
+        se.setMaxValue(25);
+        se.setValue(c.from);
+        QSignalSpy changes(&se, &TSpinEdit::changed);
+        QTest::keyClick(&se, c.key);
+        EXPECT_EQ(se.value(), c.to);
+        EXPECT_EQ(changes.count(), c.from == c.to ? 0 : 1);
+    }
+}
+
 TEST(NumberKeys, RefusedCharactersTypeTheUsKeyOfTheSamePosition) {
     // Key codes of the US keyboard: 10..19 digits, 20 minus, 21 equals, 26 E, 60 period,
     // 91 keypad decimal.

@@ -1,0 +1,228 @@
+// The menu bar above the tabs: files, the result tab's actions, undo and redo, the catalogue,
+// the user's guide. Its items call what the buttons and keys of the window call, so that the
+// two roads never differ.
+
+#include "app/main_form.h"
+
+#include "app/manual_window.h"
+#include "app/recent_files.h"
+#include "io/to_qstring.h"
+#include "model/messages.h"
+#include "picture/primitives.h"
+
+#include <QAction>
+#include <QDir>
+#include <QEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTabWidget>
+#include <QUndoStack>
+
+namespace karo::app {
+
+namespace {
+
+// Keeps an item's enabled state equal to a button's, whatever changes the button.
+class EnabledFollower : public QObject {
+  public:
+    EnabledFollower(QPushButton* button, QAction* action)
+        : QObject(action), button_(button), action_(action) {
+        button->installEventFilter(this);
+        action->setEnabled(button->isEnabled());
+    }
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (watched == button_ && e->type() == QEvent::EnabledChange)
+            action_->setEnabled(button_->isEnabled());
+        return false;
+    }
+
+  private:
+    QPushButton* button_;
+    QAction* action_;
+};
+
+const QString kReportFilter = QStringLiteral("Документ Word (*.docx)");
+
+} // namespace
+
+void TMainForm::buildMenu() {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MainMenu"));
+
+    const auto item = [this](QMenu* menu, const char* name, const QString& text,
+                             QList<QKeySequence> keys, auto body) {
+        auto* a = menu->addAction(text);
+        a->setObjectName(QString::fromLatin1(name));
+        a->setShortcuts(keys);
+        connect(a, &QAction::triggered, this, [this, body] { guarded([this, body] { body(); }); });
+        return a;
+    };
+
+    QMenu* file = menuBar_->addMenu(QStringLiteral("&Файл"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    item(file, "actNewSection", QStringLiteral("&Новое сечение"),
+         {QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { newSectionClick(); });
+    item(file, "actOpen", QStringLiteral("&Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+         [this] { openClick(); });
+    recentMenu_ = file->addMenu(QStringLiteral("Последние &файлы"));
+    recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+    recentMenu_->menuAction()->setObjectName(QStringLiteral("actRecent"));
+    item(file, "actSave", QStringLiteral("&Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+         [this] { saveClick(); });
+    item(file, "actSaveAs", QStringLiteral("Сохранить &как…"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAsClick(); });
+    file->addSeparator();
+    // The result tab's buttons themselves are pressed: the same handler, the same state.
+    const auto press = [&item](QMenu* menu, const char* name, const QString& text,
+                               QList<QKeySequence> keys, QPushButton* button) {
+        QAction* a = item(menu, name, text, keys, [button] { button->click(); });
+        new EnabledFollower(button, a);
+    };
+    press(file, "actSaveSheet", QStringLiteral("Сохранить &лист результатов…"), {}, bbSave_);
+    press(file, "actPrintSheet", QStringLiteral("&Печать листа…"),
+          {QKeySequence(Qt::CTRL | Qt::Key_P)}, bbPrint_);
+    press(file, "actReportOpen", QStringLiteral("Отчёт: открыть в текстовом &редакторе"), {},
+          bbWord_);
+    QAction* reportSaveAs = item(file, "actReportSaveAs", QStringLiteral("Отчё&т: сохранить как…"),
+                                 {}, [this] { reportSaveAsClick(); });
+    new EnabledFollower(bbWord_, reportSaveAs);
+    file->addSeparator();
+    item(file, "actQuit", QStringLiteral("&Выход"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
+         [this] { close(); });
+
+    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Правка"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    // Each names the step it takes back or does again.
+    QAction* undo = undoStack()->createUndoAction(edit, QStringLiteral("&Отменить"));
+    undo->setObjectName(QStringLiteral("actUndo"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = undoStack()->createRedoAction(edit, QStringLiteral("Повто&рить"));
+    redo->setObjectName(QStringLiteral("actRedo"));
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addAction(undo);
+    edit->addAction(redo);
+    edit->addSeparator();
+    QAction* catalogue = item(edit, "actCatalogue", QStringLiteral("&Сортамент…"),
+                              {QKeySequence(Qt::Key_F4)}, [this] { catalogueKey(); });
+    QAction* place = item(edit, "actPlace", QStringLiteral("&Приставить…"),
+                          {QKeySequence(Qt::Key_F5)}, [this] { placeKey(); });
+    // The catalogue serves the rolled-profile tabs only, the placement every kind tab.
+    const auto followTab = [this, catalogue, place] {
+        const int n = currentTabNumber();
+        catalogue->setEnabled(n >= 1 && n <= KindCount &&
+                              catalogueButtons_[static_cast<std::size_t>(kindIndex(
+                                  TabOrder[static_cast<std::size_t>(n - 1)]))] != nullptr);
+        place->setEnabled(n >= 1 && n <= KindCount);
+    };
+    connect(tabs_, &QTabWidget::currentChanged, this, followTab);
+    followTab();
+
+    QMenu* help = menuBar_->addMenu(QStringLiteral("&Справка"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    item(help, "actManual", QStringLiteral("&Руководство"), {QKeySequence(Qt::Key_F1)},
+         [this] { showManual(); });
+    // As if the user chose the tab: the tab being left is committed as usual.
+    item(help, "actAbout", QStringLiteral("&О программе"), {},
+         [this] { tabs_->setCurrentIndex(AboutTabNumber - 1); });
+
+    // F10 opens the first menu, as Alt alone does.
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
+    f10->setContext(Qt::WindowShortcut);
+    connect(f10, &QShortcut::activated, this,
+            [this] { menuBar_->setActiveAction(menuBar_->actions().constFirst()); });
+
+    // The form keeps its layout below the menu bar: the window grows by the bar's height.
+    const int barHeight = menuBar_->sizeHint().height();
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child != menuBar_ && !child->isWindow())
+            child->move(child->pos() + QPoint(0, barHeight));
+    menuBar_->setGeometry(0, 0, width(), barHeight);
+    setFixedSize(width(), height() + barHeight);
+
+    fillRecentMenu();
+}
+
+// ---- the file items ------------------------------------------------------------------------
+
+void TMainForm::newSectionClick() {
+    if (!askSaveChanges())
+        return;
+    // What the first show of the window does, and no results of the section that went.
+    ActivateForm();
+    clearResultFields();
+    QImage blank(shownPicture_.size(), QImage::Format_RGB32);
+    blank.fill(PageColor);
+    showSectionPicture(blank);
+}
+
+void TMainForm::fillRecentMenu() {
+    recentMenu_->clear();
+    const QStringList files = RecentFiles::files();
+    int n = 0;
+    for (const QString& f : files) {
+        // "&1" … "&9", then "1&0": each has a key of its own.
+        ++n;
+        const QString number = n < 10 ? QStringLiteral("&%1").arg(n) : QStringLiteral("1&0");
+        QAction* a = recentMenu_->addAction(
+            number + QLatin1Char(' ') +
+            QDir::toNativeSeparators(f).replace(QLatin1Char('&'), QStringLiteral("&&")));
+        a->setData(f);
+        connect(a, &QAction::triggered, this,
+                [this, f] { guarded([this, f] { openRecentClick(f); }); });
+    }
+    recentMenu_->menuAction()->setEnabled(!files.isEmpty());
+}
+
+void TMainForm::recentFileUsed(const QString& path) {
+    RecentFiles::add(path);
+    fillRecentMenu();
+}
+
+void TMainForm::openRecentClick(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        RecentFiles::remove(path);
+        fillRecentMenu();
+        dialogs_.warning(this, ToQString(kWarningCaption),
+                         QStringLiteral("Файл «%1» не найден и убран из списка.")
+                             .arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    if (askSaveChanges())
+        openSection(path);
+}
+
+void TMainForm::reportSaveAsClick() {
+    const QString name = sectionFile().isEmpty() ? QStringLiteral("Отчет.docx")
+                                                 : QFileInfo(sectionFile()).completeBaseName() +
+                                                       QStringLiteral("-отчет.docx");
+    QString path = dialogs_.saveFileName(this, QStringLiteral("Сохранить отчет"),
+                                         QDir(lastFolder_).filePath(name), kReportFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty()) {
+        path += QStringLiteral(".docx");
+        // The dialog asked about the name without the extension.
+        if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
+            return;
+    }
+    if (!writeReport(path).isEmpty())
+        rememberFolder(path);
+}
+
+// ---- help ----------------------------------------------------------------------------------
+
+void TMainForm::showManual() {
+    if (!manual_)
+        manual_ = new ManualWindow(this);
+    manual_->present();
+}
+
+} // namespace karo::app

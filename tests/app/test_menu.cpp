@@ -1,0 +1,318 @@
+// The menu bar as a user meets it: its items and keys, a new section, the recent files across
+// a restart, the report saved under a chosen name and the guide on F1.
+
+#include "form_fixture.h"
+
+#include "app/manual_window.h"
+#include "app/recent_files.h"
+#include "io/safe_file.h"
+
+#include "../report/report_view.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QUndoStack>
+
+namespace karo::app::test {
+namespace {
+
+class Menu : public FormTest {
+  protected:
+    QAction* action(const char* name) { return w<QAction>(name); }
+    void trigger(const char* name) { action(name)->trigger(); }
+    QStringList recentShown() {
+        QStringList files;
+        for (QAction* a : w<QMenu>("RecentMenu")->actions())
+            files.append(a->data().toString());
+        return files;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
+    // The menus in their order, each item's text, keys and enabled state in an empty section,
+    // after a solve and after one undo.
+    const QStringList menus = {"&Файл", "&Правка", "&Справка"};
+    QStringList shownMenus;
+    for (QAction* a : form->menuBar()->actions())
+        shownMenus.append(a->text());
+    EXPECT_EQ(shownMenus, menus);
+
+    const struct {
+        const char* name;
+        const char* text;
+        const char* keys;
+        bool enabled[3]; // empty, solved, undone
+    } items[] = {
+        {"actNewSection", "&Новое сечение", "Ctrl+N", {true, true, true}},
+        {"actOpen", "&Открыть…", "Ctrl+O", {true, true, true}},
+        {"actRecent", "Последние &файлы", "", {false, false, false}},
+        {"actSave", "&Сохранить", "Ctrl+S", {true, true, true}},
+        {"actSaveAs", "Сохранить &как…", "Ctrl+Shift+S", {true, true, true}},
+        {"actSaveSheet", "Сохранить &лист результатов…", "", {true, true, true}},
+        {"actPrintSheet", "&Печать листа…", "Ctrl+P", {true, true, true}},
+        {"actReportOpen", "Отчёт: открыть в текстовом &редакторе", "", {true, true, true}},
+        {"actReportSaveAs", "Отчё&т: сохранить как…", "", {true, true, true}},
+        {"actQuit", "&Выход", "Ctrl+Q", {true, true, true}},
+        {"actUndo", "&Отменить", "Ctrl+Z", {false, true, true}},
+        {"actRedo", "Повто&рить", "Ctrl+Shift+Z; Ctrl+Y", {false, false, true}},
+        {"actCatalogue", "&Сортамент…", "F4", {true, false, true}},
+        {"actPlace", "&Приставить…", "F5", {true, false, true}},
+        {"actManual", "&Руководство", "F1", {true, true, true}},
+        {"actAbout", "&О программе", "", {true, true, true}},
+    };
+    QUndoStack* stack = form->undoStack();
+    // The undo items name the step, as QUndoStack's own actions do.
+    const auto expectedText = [stack](const char* name, const char* text) {
+        const QString step = QString::fromLatin1(name) == "actUndo"   ? stack->undoText()
+                             : QString::fromLatin1(name) == "actRedo" ? stack->redoText()
+                                                                      : QString();
+        return step.isEmpty() ? QString::fromUtf8(text) : QString::fromUtf8(text) + ' ' + step;
+    };
+    const auto check = [&](const char* when, int column) {
+        SCOPED_TRACE(when);
+        for (const auto& i : items) {
+            SCOPED_TRACE(i.name);
+            QAction* a = action(i.name);
+            ASSERT_NE(a, nullptr);
+            EXPECT_EQ(a->text(), expectedText(i.name, i.text));
+            EXPECT_EQ(QKeySequence::listToString(a->shortcuts()), QString::fromLatin1(i.keys));
+            EXPECT_EQ(a->isEnabled(), i.enabled[column]);
+        }
+    };
+    check("empty", 0);
+
+    addDts({"20"});
+    chooseTab(6);
+    ASSERT_EQ(result.Texts[rfA], "26.8");
+    check("solved", 1);
+
+    QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(stack->canRedo());
+    check("undone", 2);
+
+    // A step with a name is named on the item.
+    auto* turn = new QUndoCommand(QStringLiteral("поворот"));
+    stack->push(turn);
+    EXPECT_EQ(action("actUndo")->text(), "&Отменить поворот");
+    stack->undo();
+    EXPECT_EQ(action("actRedo")->text(), "Повто&рить поворот");
+
+    // F10, like Alt, takes the keyboard to the menu bar.
+    QTest::keyClick(form.get(), Qt::Key_F10);
+    EXPECT_EQ(form->menuBar()->activeAction(), form->menuBar()->actions().constFirst());
+    QTest::keyClick(form->menuBar(), Qt::Key_Escape);
+}
+
+TEST_F(Menu, TheFormKeepsItsLayoutBelowTheMenuBar) {
+    const int bar = form->menuBar()->height();
+    EXPECT_GT(bar, 0);
+    EXPECT_EQ(form->size(), QSize(624, 460 + bar));
+    EXPECT_EQ(w<QWidget>("Panel1")->geometry(), QRect(0, bar, 624, 445));
+    // The strip under the tabs is an empty panel again.
+    auto* strip = w<QWidget>("Panel2");
+    EXPECT_EQ(strip->geometry(), QRect(0, bar + 445, 624, 15));
+    EXPECT_TRUE(strip->children().isEmpty());
+}
+
+TEST_F(Menu, NewSectionWithEachAnswer) {
+    const QString saved = dir.filePath("saved.karo");
+    const struct {
+        const char* name;
+        SaveChangesAnswer answer;
+        QString saveAs;
+        bool emptied;
+    } cases[] = {
+        {"cancel", SaveChangesAnswer::Cancel, {}, false},
+        {"discard", SaveChangesAnswer::Discard, {}, true},
+        {"save dialog cancelled", SaveChangesAnswer::Save, {}, false},
+        {"save", SaveChangesAnswer::Save, saved, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        form->ActivateForm();
+        QFile::remove(saved);
+        addDts({"20"});
+        click("bbShRotate"); // the channel tab leaves its start code
+        chooseTab(6);
+        ASSERT_FALSE(field("edResA")->text().isEmpty());
+        dialogs.saveChangesAsked.clear();
+        dialogs.saveChangesAnswer = c.answer;
+        dialogs.saveAnswer = c.saveAs;
+        QTest::keyClick(form.get(), Qt::Key_N, Qt::ControlModifier);
+        EXPECT_EQ(dialogs.saveChangesAsked.size(), 1u);
+        EXPECT_EQ(QFile::exists(saved), !c.saveAs.isEmpty());
+        EXPECT_EQ(model.Dt.Count, c.emptied ? 0 : 1);
+        if (!c.emptied) {
+            EXPECT_EQ(form->currentTabNumber(), 6);
+            continue;
+        }
+        // Empty, with no file, every tab at its start, no results on show.
+        EXPECT_TRUE(form->sectionFile().isEmpty());
+        EXPECT_FALSE(form->hasUnsavedChanges());
+        EXPECT_FALSE(form->undoStack()->canUndo());
+        EXPECT_EQ(form->currentTabNumber(), 1);
+        EXPECT_EQ(model.Sh.Orientation, 2);
+        EXPECT_TRUE(field("meDth")->text().isEmpty());
+        EXPECT_TRUE(field("edResA")->text().isEmpty());
+        EXPECT_FALSE(action("actPrintSheet")->isEnabled());
+    }
+    // Nothing changed since: no question.
+    dialogs.saveChangesAsked.clear();
+    trigger("actNewSection");
+    EXPECT_TRUE(dialogs.saveChangesAsked.empty());
+}
+
+TEST_F(Menu, RecentFilesOutliveARestartAndAMissingOneLeaves) {
+    QStringList paths;
+    for (const char* name : {"a.karo", "b.karo"}) {
+        paths.append(dir.filePath(name));
+        QFile::copy(KARO_SOURCE_DIR "/examples/plate.karo", paths.back());
+    }
+    ASSERT_TRUE(form->openSection(paths[0]));
+    click("bbListAdd");
+    field("meListh")->setText("2");
+    field("meListb")->setText("3");
+    field("meListXc")->setText("0");
+    field("meListYc")->setText("0");
+    ASSERT_TRUE(form->saveSection(paths[1]));
+    EXPECT_EQ(recentShown(), (QStringList{paths[1], paths[0]}));
+
+    // The program ends and starts again.
+    form.reset();
+    form = std::make_unique<TMainForm>(document, result, dialogs);
+    form->show();
+    EXPECT_EQ(recentShown(), (QStringList{paths[1], paths[0]}));
+    EXPECT_TRUE(w<QMenu>("RecentMenu")->actions().at(0)->text().startsWith("&1 "));
+
+    // Chosen from the list: opened and moved to the top.
+    w<QMenu>("RecentMenu")->actions().at(1)->trigger();
+    EXPECT_EQ(form->sectionFile(), paths[0]);
+    EXPECT_EQ(recentShown(), (QStringList{paths[0], paths[1]}));
+
+    // A file that went away leaves the list with a message, and nothing else changes.
+    QFile::remove(paths[1]);
+    dialogs.messages.clear();
+    w<QMenu>("RecentMenu")->actions().at(1)->trigger();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text,
+              QStringLiteral("Файл «%1» не найден и убран из списка.").arg(paths[1]));
+    EXPECT_EQ(recentShown(), QStringList{paths[0]});
+    EXPECT_EQ(RecentFiles::files(), QStringList{paths[0]});
+    EXPECT_EQ(form->sectionFile(), paths[0]);
+}
+
+TEST(RecentFiles, KeepsTheTenNewestOnce) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    for (int i = 1; i <= 12; ++i)
+        RecentFiles::add(QStringLiteral("/s/%1.karo").arg(i));
+    RecentFiles::add(QStringLiteral("/s/5.karo"));
+    // A name that is not valid UTF-8 comes back byte for byte.
+    const QString odd = karo::io::DecodeFileName(QByteArray("/s/\xff.karo"));
+    RecentFiles::add(odd);
+    const QStringList expected = {odd,          "/s/5.karo", "/s/12.karo", "/s/11.karo",
+                                  "/s/10.karo", "/s/9.karo", "/s/8.karo",  "/s/7.karo",
+                                  "/s/6.karo",  "/s/4.karo"};
+    EXPECT_EQ(RecentFiles::files(), expected);
+
+    // A configuration folder that cannot be written only means no list.
+    qputenv("XDG_CONFIG_HOME", "/proc/karo-no-such-folder");
+    RecentFiles::add(QStringLiteral("/s/x.karo"));
+    EXPECT_TRUE(RecentFiles::files().isEmpty());
+}
+
+TEST_F(Menu, TheReportIsSavedWhereTheUserSays) {
+    addDts({"20"});
+    // A section with no file: "Отчет.docx" in the folder last used.
+    trigger("actReportSaveAs");
+    EXPECT_EQ(QFileInfo(dialogs.lastDialogPath).fileName(), "Отчет.docx");
+    EXPECT_EQ(dialogs.lastFilter, "Документ Word (*.docx)");
+    EXPECT_TRUE(dialogs.opened.empty());
+
+    ASSERT_TRUE(form->saveSection(dir.filePath("beam.karo")));
+    dialogs.saveAnswer = dir.filePath("chosen"); // the extension is added
+    trigger("actReportSaveAs");
+    EXPECT_EQ(dialogs.lastDialogPath, dir.filePath("beam-отчет.docx"));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_TRUE(dialogs.opened.empty()) << "saved, not opened";
+    const karo::report::testing::ReportView view =
+        karo::report::testing::ReadReport(dir.filePath("chosen.docx"));
+    ASSERT_TRUE(view.ok);
+    EXPECT_TRUE(view.allText().contains("Для заданного составного сечения необходимо определить:"));
+    EXPECT_GE(view.mediaCount, 1); // the section picture at least
+    // The report's solve has filled the result tab, as the button's does.
+    EXPECT_EQ(field("edResA")->text(), "26.8");
+}
+
+TEST_F(Menu, F1OpensTheGuideBesideTheWindow) {
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    auto* guide = form->findChild<ManualWindow*>();
+    ASSERT_NE(guide, nullptr);
+    EXPECT_TRUE(guide->isVisible());
+    EXPECT_TRUE(guide->isWindow());
+    EXPECT_EQ(guide->windowTitle(), "Руководство — Karo");
+    EXPECT_EQ(guide->windowModality(), Qt::NonModal);
+    EXPECT_TRUE(form->isEnabled());
+    // It tells of every tab.
+    const QString text = guide->browser()->toPlainText();
+    auto* tabs = w<QTabWidget>("PageControl1");
+    for (int i = 0; i < tabs->count(); ++i)
+        EXPECT_TRUE(text.contains(tabs->tabText(i).remove(" ...")))
+            << tabs->tabText(i).toStdString();
+    // Once open, F1 brings the same window back.
+    guide->close();
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(form->findChildren<ManualWindow*>().size(), 1);
+    EXPECT_TRUE(guide->isVisible());
+}
+
+TEST_F(Menu, AboutAndQuitTakeTheUsersOwnRoads) {
+    // "О программе" leaves the kind tab as choosing the tab does: its fields are committed.
+    addDts({"x"});
+    trigger("actAbout");
+    EXPECT_EQ(form->currentTabNumber(), 1) << "the bad value keeps the user on the tab";
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    field("meDth")->setText("20");
+    trigger("actAbout");
+    EXPECT_EQ(form->currentTabNumber(), 7);
+    EXPECT_EQ(form->LastTabNumber(), 7);
+
+    // Выход asks as the close box does.
+    dialogs.saveChangesAnswer = SaveChangesAnswer::Cancel;
+    QTest::keyClick(form.get(), Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.saveChangesAsked.size(), 1u);
+    EXPECT_TRUE(form->isVisible());
+    dialogs.saveChangesAnswer = SaveChangesAnswer::Discard;
+    trigger("actQuit");
+    EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(Menu, TabReachesEveryControlOfTheTabOnShow) {
+    addDts({"20", "22"}); // the spin box is usable from two entries on
+    auto* tabs = w<QTabWidget>("PageControl1");
+    for (int tab = 1; tab <= 7; ++tab) {
+        SCOPED_TRACE(tab);
+        chooseTab(tab);
+        QSet<QWidget*> controls;
+        for (QWidget* c : tabs->currentWidget()->findChildren<QWidget*>())
+            if (c->isVisibleTo(form.get()) && c->isEnabled() && !c->focusProxy() &&
+                (c->focusPolicy() & Qt::TabFocus))
+                controls.insert(c);
+        EXPECT_FALSE(controls.isEmpty());
+        for (int i = 0; i < 40 && !controls.isEmpty(); ++i) {
+            QTest::keyClick(focused() ? focused() : form.get(), Qt::Key_Tab);
+            controls.remove(focused());
+        }
+        for (QWidget* c : controls)
+            ADD_FAILURE() << "not reached: " << c->objectName().toStdString();
+    }
+}
+
+} // namespace
+} // namespace karo::app::test
