@@ -61,18 +61,6 @@ std::string profileKey(ProfileRef p) {
     return std::string(kindInfo(p.kind).prefix) + ":" + std::to_string(p.number);
 }
 
-// Loads FILE; a refusal is told on `err` and gives the exit code, a success -1.
-int load(const std::string& file, TSectionModel& model, std::ostream& err) {
-    const LoadReport report = LoadSectionFile(FileArgument(file), model);
-    if (!report.ok()) {
-        err << report.message.toStdString() << "\n";
-        return report.status == LoadReport::Status::Unreadable ? kFailure : kRefused;
-    }
-    for (const SectionWarning& w : report.warnings)
-        err << WarningText(w).toStdString() << "\n";
-    return -1;
-}
-
 int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     const auto refuse = [&](const std::string& why) {
         err << "karo-cli place: " << why << "\n";
@@ -132,7 +120,7 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
 
     const std::string& file = positional[0];
     TSectionModel model;
-    if (const int code = load(file, model, err); code >= 0)
+    if (const int code = LoadFile(file, model, err); code >= 0)
         return code;
     try {
         const ProfilePlacer placer(model, *moved);
@@ -160,7 +148,7 @@ int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std:
     if (!ParseArgs("extents", args, {}, {}, file, options, err))
         return kRefused;
     TSectionModel model;
-    if (const int code = load(file, model, err); code >= 0)
+    if (const int code = LoadFile(file, model, err); code >= 0)
         return code;
     try {
         for (Kind k : TabOrder) {
