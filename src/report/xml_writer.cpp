@@ -2,29 +2,13 @@
 
 #include <QList>
 #include <QString>
+#include <algorithm>
+#include <cstring>
 #include <type_traits>
 
 namespace karo::report {
 
 namespace {
-
-void appendUtf8(QByteArray& out, char32_t c) {
-    if (c < 0x80) {
-        out.append(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.append(static_cast<char>(0xC0 | (c >> 6)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.append(static_cast<char>(0xE0 | (c >> 12)));
-        out.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.append(static_cast<char>(0xF0 | (c >> 18)));
-        out.append(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.append(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.append(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
 
 // Calls `put` with each code point of `text`; an unpaired surrogate comes as U+FFFD.
 template <typename Put> void forEachCodePoint(QAnyStringView text, Put put) {
@@ -55,18 +39,47 @@ template <typename Put> void forEachCodePoint(QAnyStringView text, Put put) {
 } // namespace
 
 XmlWriter::XmlWriter() {
-    out_.append(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)");
+    put(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)");
+}
+
+void XmlWriter::grow(qsizetype more) {
+    out_.resize(std::max<qsizetype>(2 * out_.size(), used_ + more + 4096));
+    buf_ = out_.data();
+}
+
+void XmlWriter::putUtf8(char32_t c) {
+    if (c < 0x80) {
+        put(static_cast<char>(c));
+        return;
+    }
+    if (used_ + 4 > out_.size())
+        grow(4);
+    char* at = buf_ + used_;
+    if (c < 0x800) {
+        *at++ = static_cast<char>(0xC0 | (c >> 6));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        *at++ = static_cast<char>(0xE0 | (c >> 12));
+        *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *at++ = static_cast<char>(0xF0 | (c >> 18));
+        *at++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *at++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *at++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+    used_ = at - buf_;
 }
 
 void XmlWriter::closeStart() {
     if (inStart_) {
-        out_.append(inEmpty_ ? "/>" : ">");
+        put(inEmpty_ ? "/>" : ">");
         inStart_ = inEmpty_ = false;
     }
 }
 
 void XmlWriter::append(QAnyStringView text) {
-    forEachCodePoint(text, [this](char32_t c) { appendUtf8(out_, c); });
+    forEachCodePoint(text, [this](char32_t c) { putUtf8(c); });
 }
 
 // As QXmlStreamWriter escapes: markup characters always, tab and line ends in attribute values
@@ -75,47 +88,47 @@ void XmlWriter::appendEscaped(QAnyStringView text, bool attribute) {
     forEachCodePoint(text, [&](char32_t c) {
         switch (c) {
         case U'<':
-            out_.append("&lt;");
+            put("&lt;");
             return;
         case U'>':
-            out_.append("&gt;");
+            put("&gt;");
             return;
         case U'&':
-            out_.append("&amp;");
+            put("&amp;");
             return;
         case U'"':
-            out_.append("&quot;");
+            put("&quot;");
             return;
         case U'\t':
-            out_.append(attribute ? "&#9;" : "\t");
+            put(attribute ? "&#9;" : "\t");
             return;
         case U'\n':
-            out_.append(attribute ? "&#10;" : "\n");
+            put(attribute ? "&#10;" : "\n");
             return;
         case U'\r':
-            out_.append(attribute ? "&#13;" : "\r");
+            put(attribute ? "&#13;" : "\r");
             return;
         default:
             if (c < 0x20 || c == 0xFFFE || c == 0xFFFF)
                 return;
-            appendUtf8(out_, c);
+            putUtf8(c);
         }
     });
 }
 
 void XmlWriter::writeStartElement(QAnyStringView name) {
     closeStart();
-    out_.append('<');
-    const qsizetype from = out_.size();
+    put('<');
+    const qsizetype from = used_;
     append(name);
     starts_.push_back(names_.size());
-    names_.append(out_.constData() + from, static_cast<std::size_t>(out_.size() - from));
+    names_.append(buf_ + from, static_cast<std::size_t>(used_ - from));
     inStart_ = true;
 }
 
 void XmlWriter::writeEmptyElement(QAnyStringView name) {
     closeStart();
-    out_.append('<');
+    put('<');
     append(name);
     inStart_ = inEmpty_ = true;
 }
@@ -128,30 +141,30 @@ void XmlWriter::writeEndElement() {
     const std::size_t from = starts_.back();
     starts_.pop_back();
     if (inStart_) {
-        out_.append("/>");
+        put("/>");
         inStart_ = false;
     } else {
-        out_.append("</");
-        out_.append(names_.data() + from, static_cast<qsizetype>(names_.size() - from));
-        out_.append('>');
+        put("</");
+        put(names_.data() + from, names_.size() - from);
+        put('>');
     }
     names_.resize(from);
 }
 
 void XmlWriter::writeAttribute(QAnyStringView name, QAnyStringView value) {
-    out_.append(' ');
+    put(' ');
     append(name);
-    out_.append("=\"");
+    put("=\"");
     appendEscaped(value, true);
-    out_.append('"');
+    put('"');
 }
 
 void XmlWriter::writeNamespace(QAnyStringView uri, QAnyStringView prefix) {
-    out_.append(" xmlns:");
+    put(" xmlns:");
     append(prefix);
-    out_.append("=\"");
+    put("=\"");
     appendEscaped(uri, true);
-    out_.append('"');
+    put('"');
 }
 
 void XmlWriter::writeDefaultNamespace(QAnyStringView uri) {
@@ -166,7 +179,10 @@ void XmlWriter::writeCharacters(QAnyStringView text) {
 QByteArray XmlWriter::finish() {
     while (!starts_.empty() || inStart_)
         writeEndElement();
-    out_.append('\n');
+    put('\n');
+    out_.resize(used_);
+    buf_ = nullptr;
+    used_ = 0;
     return std::move(out_);
 }
 

@@ -2,6 +2,7 @@
 
 #include <QAnyStringView>
 #include <QByteArray>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,11 +29,27 @@ class XmlWriter {
     QByteArray finish();
 
   private:
+    void grow(qsizetype more);
+    void put(char c) {
+        if (used_ == out_.size())
+            grow(1);
+        buf_[used_++] = c;
+    }
+    void put(const char* text, std::size_t size) {
+        if (used_ + static_cast<qsizetype>(size) > out_.size())
+            grow(static_cast<qsizetype>(size));
+        std::memcpy(buf_ + used_, text, size);
+        used_ += static_cast<qsizetype>(size);
+    }
+    void put(const char* text) { put(text, std::strlen(text)); }
+    void putUtf8(char32_t c);
     void closeStart();
     void append(QAnyStringView text);
     void appendEscaped(QAnyStringView text, bool attribute);
 
-    QByteArray out_;
+    QByteArray out_; // written up to used_; grown ahead by doubling
+    char* buf_ = nullptr;
+    qsizetype used_ = 0;
     std::string names_;               // the open elements' names, one after another
     std::vector<std::size_t> starts_; // where each open name begins in names_
     bool inStart_ = false;
