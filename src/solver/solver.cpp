@@ -29,9 +29,10 @@ template <class Entry> void ownValues(SolvedEntry& s, const Entry& e) {
     s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
 }
 
-void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
-    const bool first = r.Entries.empty();
-    SolvedEntry& s = r.Entries.emplace_back();
+// Writes every field of `s` but the central distances, which are cleared: the entry is
+// reused from the run before.
+void collectEntry(TSectionResult& r, SolvedEntry& s, bool first, const TSectionModel& m, Kind kind,
+                  int n) {
     s.kind = kind;
     s.number = n;
     s.orientation = m.entryOrientation(kind, n);
@@ -42,6 +43,7 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
     s.pointCount = corners.count;
     const ProfileBox box = BoxOf(corners);
     s.xL = box.left, s.xR = box.right, s.yB = box.bottom, s.yT = box.top;
+    s.ai = s.bi = 0;
     switch (kind) {
     case Kind::Un:
         angleValues(s, kind, m.Un.entry(n));
@@ -101,15 +103,21 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     r.summedEntries = 0;
 
     // The lists keep their capacity from run to run; only the first run of a size allocates.
+    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
     r.OutlinePoints.clear();
-    r.Entries.clear();
-    const int entries = model.totalCount();
-    r.OutlinePoints.reserve(static_cast<std::size_t>(entries) * 5);
-    r.Entries.reserve(static_cast<std::size_t>(entries));
-    for (Kind k : WalkOrder) {
-        const int count = model.state(k).Count;
-        for (int n = 1; n <= count; ++n)
-            collectEntry(r, model, k, n);
+    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
+    r.OutlinePoints.reserve(entries * 5);
+    r.Entries.resize(entries);
+    std::size_t done = 0;
+    try {
+        for (Kind k : WalkOrder) {
+            const int count = model.state(k).Count;
+            for (int n = 1; n <= count; ++n, ++done)
+                collectEntry(r, r.Entries[done], done == 0, model, k, n);
+        }
+    } catch (...) {
+        r.Entries.resize(done);
+        throw;
     }
 
     r.A = r.Sx = r.Sy = 0;
