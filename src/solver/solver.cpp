@@ -6,10 +6,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace karo {
 namespace {
+
+// sin 2α for tan α = t. The angles of a section are mostly of a few sizes: the last value
+// is kept.
+double sinTwiceAngle(double t) {
+    thread_local double lastT = std::numeric_limits<double>::quiet_NaN();
+    thread_local double lastValue = 0;
+    if (t != lastT) {
+        lastValue = std::sin(2 * std::atan(t));
+        lastT = t;
+    }
+    return lastValue;
+}
 
 // The own values of an angle of either kind.
 void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
@@ -19,9 +32,8 @@ void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
     if (kind == Kind::Ur)
         s.Ixy = L.productSign * std::fabs(Checked(e.Ix + e.Iy - 2 * e.Iu)) / 2;
     else
-        s.Ixy =
-            L.productSign *
-            std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * std::sin(2 * std::atan(e.TanAlpha))));
+        s.Ixy = L.productSign *
+                std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * sinTwiceAngle(e.TanAlpha)));
 }
 
 // The own values of an I-beam or a channel: typed, with no product of inertia.
