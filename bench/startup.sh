@@ -1,30 +1,28 @@
 #!/usr/bin/env bash
-# Start-up to first window shown: starts the program under Xvfb RUNS times and takes the time
-# from the start of the process to the moment its main window is mapped. Prints every run and
-# the median in milliseconds.
-#   bench/startup.sh [path/to/karo] [RUNS]
+# Start-up to first window shown, as a ratio to a minimal Qt Widgets program: starts a fresh
+# Xvfb, then the minimal program and each given karo in turn, RUNS times, and prints every
+# run, min and median in milliseconds and each median's ratio to the minimal program's.
+# The mapping is reported by the X server itself; nothing polls it.
+#   bench/startup.sh BUILD_DIR [RUNS] [OTHER_KARO...]
+# BUILD_DIR holds bench/startup_watch, bench/startup_minimal and src/app/karo; OTHER_KARO
+# are further builds of the program to measure side by side (e.g. the one before a change).
 set -euo pipefail
-karo=${1:-build/src/app/karo}
+build=${1:-build}
 runs=${2:-15}
-display=:${KARO_BENCH_DISPLAY:-79}
-Xvfb $display -screen 0 1024x768x24 >/dev/null 2>&1 &
+shift $(( $# < 2 ? $# : 2 ))
+display=${KARO_BENCH_DISPLAY:-79}
+if [ -e "/tmp/.X11-unix/X$display" ]; then
+  echo "display :$display is taken; set KARO_BENCH_DISPLAY" >&2
+  exit 1
+fi
+Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null' EXIT
-sleep 1
-export DISPLAY=$display
-times=()
-for i in $(seq "$runs"); do
-  start=$(date +%s%N)
-  "$karo" >/dev/null 2>&1 &
-  pid=$!
-  # Polled by hand: xdotool's own --sync waits half a second between looks.
-  until xdotool search --onlyvisible --name "Геометрические характеристики" >/dev/null 2>&1; do
-    sleep 0.005
-  done
-  end=$(date +%s%N)
-  kill $pid
-  wait $pid 2>/dev/null || true
-  times+=($(( (end - start) / 1000000 )))
-  echo "run $i: ${times[-1]} ms"
+runtime=$(mktemp -d)
+trap 'kill $xvfb 2>/dev/null; rm -rf "$runtime"' EXIT
+for _ in $(seq 50); do
+  [ -e "/tmp/.X11-unix/X$display" ] && break
+  sleep 0.1
 done
-printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print "median: " a[int((NR+1)/2)] " ms"}'
+export DISPLAY=:$display XDG_RUNTIME_DIR=$runtime
+unset QT_QPA_PLATFORM
+"$build/bench/startup_watch" "$runs" "$build/bench/startup_minimal" "$build/src/app/karo" "$@"

@@ -95,6 +95,27 @@ QImage sketch(Kind k, int code) {
     return OrientationPicture(k, code);
 }
 
+// An orientation picture drawn when it is first shown: at start only the picture on show
+// is drawn, the other positions and tabs wait until the user turns to them.
+class SketchLabel : public QLabel {
+  public:
+    SketchLabel(Kind kind, int code, QWidget* parent) : QLabel(parent), kind_(kind), code_(code) {}
+
+  protected:
+    void showEvent(QShowEvent* e) override {
+        if (!drawn_) {
+            drawn_ = true;
+            setPixmap(QPixmap::fromImage(sketch(kind_, code_)));
+        }
+        QLabel::showEvent(e);
+    }
+
+  private:
+    Kind kind_;
+    int code_;
+    bool drawn_ = false;
+};
+
 QFrame* picturePanel(QWidget* parent, const char* name) {
     auto* panel = new QFrame(parent);
     panel->setObjectName(QString::fromLatin1(name));
@@ -201,7 +222,7 @@ QWidget* TMainForm::buildKindTab(Kind k) {
     picturePanels_.push_back(panel);
     const int pictureCount = k == Kind::List ? 3 : info.codeCount;
     for (int i = 0; i < pictureCount; ++i) {
-        auto* im = new QLabel(panel);
+        auto* im = new SketchLabel(k, k == Kind::List ? i : i + 1, panel);
         QString name = pictureName(k, i + 1);
         if (k == Kind::List) {
             const char* plateNames[] = {"imlist", "Imlist_g", "Imlist_v"};
@@ -210,7 +231,6 @@ QWidget* TMainForm::buildKindTab(Kind k) {
         im->setObjectName(name);
         im->setGeometry((kPanelSize - SketchSize) / 2, (kPanelSize - SketchSize) / 2, SketchSize,
                         SketchSize);
-        im->setPixmap(QPixmap::fromImage(sketch(k, k == Kind::List ? i : i + 1)));
         im->setVisible(i == 0);
         p.pictures.push_back(im);
     }

@@ -37,6 +37,11 @@ void printHelp(std::ostream& out) {
            "Каждый сбой выводит в stderr строку, которая называет файл так, как он указан.\n";
 }
 
+DrawingRunner& drawingRunner() {
+    static DrawingRunner runner;
+    return runner;
+}
+
 int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::string file;
     std::map<std::string, std::string> options;
@@ -84,8 +89,7 @@ const std::vector<Command>& Commands() {
              "полной точностью)",
              solveCommand},
         };
-        AddSheetCommands(c);
-        AddReportCommands(c);
+        AddDrawingCommands(c);
         AddCatalogueCommands(c);
         AddPlaceCommands(c);
         return c;
@@ -188,6 +192,10 @@ const Command* FindCommand(const std::vector<std::string>& args) {
     return nullptr;
 }
 
+void SetDrawingRunner(DrawingRunner runner) {
+    drawingRunner() = std::move(runner);
+}
+
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (args.empty()) {
         printHelp(err);
@@ -198,8 +206,11 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         return kSolved;
     }
     for (const Command& c : Commands()) {
-        if (c.name == args[0])
-            return c.run({args.begin() + 1, args.end()}, out, err);
+        if (c.name != args[0])
+            continue;
+        if (c.draws)
+            return drawingRunner()(c.name, {args.begin() + 1, args.end()}, out, err);
+        return c.run({args.begin() + 1, args.end()}, out, err);
     }
     err << "karo-cli: неизвестная команда «" << args[0] << "» (см. karo-cli --help)\n";
     return kRefused;

@@ -32,8 +32,20 @@ struct Command {
     std::string synopsis; // one line of --help
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
         run;
-    bool needsGui = false; // draws pictures or documents: needs a QGuiApplication
+    bool draws = false; // draws pictures or documents: run by the drawing program
 };
+
+// The drawing commands (sheet, picture, print, report) need Qt Gui; the commands that draw
+// nothing start faster without loading it. So karo-cli lists them but hands them to a second
+// program, karo-cli-draw, which runs them with this same table.
+using CommandRun =
+    std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>;
+// What runs a drawing command: karo-cli starts the drawing program, which sets the commands'
+// own work here. `name` is the command, `args` what follows it.
+using DrawingRunner =
+    std::function<int(const std::string& name, const std::vector<std::string>& args,
+                      std::ostream& out, std::ostream& err)>;
+void SetDrawingRunner(DrawingRunner runner);
 
 // The command named by the first argument, or null.
 const Command* FindCommand(const std::vector<std::string>& args);
@@ -41,8 +53,7 @@ const Command* FindCommand(const std::vector<std::string>& args);
 // The commands known to this build.
 const std::vector<Command>& Commands();
 
-void AddSheetCommands(std::vector<Command>& commands);     // sheet, picture, print
-void AddReportCommands(std::vector<Command>& commands);    // report
+void AddDrawingCommands(std::vector<Command>& commands);   // sheet, picture, print, report
 void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 void AddPlaceCommands(std::vector<Command>& commands);     // place, extents
 
@@ -71,5 +82,9 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
                std::string& file, std::map<std::string, std::string>& options, std::ostream& err);
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+// The drawing commands' work, for the drawing program.
+void AddSheetRuns(std::map<std::string, CommandRun>& runs);  // sheet, picture, print
+void AddReportRuns(std::map<std::string, CommandRun>& runs); // report
 
 } // namespace karo::cli

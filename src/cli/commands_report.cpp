@@ -50,11 +50,8 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
 } // namespace
 
-void AddReportCommands(std::vector<Command>& commands) {
-    commands.push_back({"report",
-                        "report ФАЙЛ.karo [-o ОТЧЕТ.docx]   ход решения документом .docx (без -o: "
-                        "новый «Отчет N.docx» во временной папке)",
-                        reportCommand, true});
+void AddReportRuns(std::map<std::string, CommandRun>& runs) {
+    runs["report"] = reportCommand;
 }
 
 } // namespace karo::cli

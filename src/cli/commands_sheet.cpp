@@ -157,17 +157,10 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
 } // namespace
 
 // The result sheet, the section picture and the printed sheet.
-void AddSheetCommands(std::vector<Command>& commands) {
-    commands.push_back({"sheet",
-                        "sheet ФАЙЛ.karo -o ЛИСТ.bmp   лист результатов 610×460 в BMP "
-                        "(расширение всегда .bmp)",
-                        sheetCommand, true});
-    commands.push_back({"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390",
-                        pictureCommand, true});
-    commands.push_back({"print",
-                        "print ФАЙЛ.karo -o ЛИСТ.pdf [--copies N] [--dpi D]   печать листа в "
-                        "PDF, по странице на копию (D — точек на дюйм экрана, 96)",
-                        printCommand, true});
+void AddSheetRuns(std::map<std::string, CommandRun>& runs) {
+    runs["sheet"] = sheetCommand;
+    runs["picture"] = pictureCommand;
+    runs["print"] = printCommand;
 }
 
 } // namespace karo::cli

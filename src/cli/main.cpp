@@ -1,23 +1,63 @@
+// karo-cli: the commands that draw nothing run here, with Qt Core alone; a drawing command
+// replaces this process with karo-cli-draw, which gets the same arguments, output and exit code.
 #include "cli/cli.h"
 #include "io/safe_file.h"
-#include "picture/fonts.h"
 
-#include <QGuiApplication>
+#include <QByteArray>
+#include <QString>
 
+#include <cerrno>
 #include <iostream>
-#include <memory>
+#include <unistd.h>
+
+#ifndef KARO_DRAW_INSTALLED
+#define KARO_DRAW_INSTALLED "../lib/karo/karo-cli-draw"
+#endif
+
+namespace {
+
+// The folder of this program, from the link the kernel keeps.
+std::string ownFolder() {
+    char path[4096];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0)
+        return ".";
+    const std::string self(path, static_cast<std::size_t>(n));
+    const auto slash = self.rfind('/');
+    return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+}
+
+// Beside this program in a build tree, else where the package installs it.
+std::string drawingProgram() {
+    const std::string folder = ownFolder();
+    const std::string beside = folder + "/karo-cli-draw";
+    if (access(beside.c_str(), X_OK) == 0)
+        return beside;
+    return folder + "/" + KARO_DRAW_INSTALLED;
+}
+
+int startDrawing(const std::string& name, const std::vector<std::string>& args, std::ostream& out,
+                 std::ostream& err) {
+    const std::string program = drawingProgram();
+    std::vector<std::string> all{program, name};
+    all.insert(all.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (std::string& a : all)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    out.flush();
+    err.flush();
+    execv(program.c_str(), argv.data());
+    const int error = errno;
+    err << "karo-cli: программа рисования «" << program
+        << "» не запускается: " << karo::io::SystemReasonText(error).toStdString() << "\n";
+    return karo::cli::kFailure;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    std::unique_ptr<QGuiApplication> app;
-    if (const karo::cli::Command* c = karo::cli::FindCommand(args); c && c->needsGui) {
-        // Pictures and documents are drawn off screen: no display is needed or used.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Qt would warn about a missing runtime folder and make one of its own.
-        karo::io::SettleRuntimeFolder();
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        karo::InstallFontSubstitutes();
-    }
+    karo::cli::SetDrawingRunner(startDrawing);
     return karo::cli::Run(args, std::cout, std::cerr);
 }

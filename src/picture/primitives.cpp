@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <map>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 namespace karo {
@@ -21,8 +24,27 @@ int Round(double v) {
     return static_cast<int>(r);
 }
 
+namespace {
+
+// The cosine and sine of a segment's angle; the segments of a profile share one angle.
+struct Turn {
+    double c, s;
+};
+
+Turn turnOf(double angle) {
+    thread_local double last = std::numeric_limits<double>::quiet_NaN();
+    thread_local Turn turn{1, 0};
+    if (angle != last) {
+        turn = {std::cos(angle), std::sin(angle)};
+        last = angle;
+    }
+    return turn;
+}
+
+} // namespace
+
 void RotateSegment(int OriginX, int OriginY, TRotatedSegment s, TPixelSegment& p) {
-    const double c = std::cos(s.Angle), sn = std::sin(s.Angle);
+    const auto [c, sn] = turnOf(s.Angle);
     p.X1 = OriginX + Round(s.X1 * c - s.Y1 * sn);
     p.Y1 = OriginY - Round(s.X1 * sn + s.Y1 * c);
     p.X2 = OriginX + Round(s.X2 * c - s.Y2 * sn);
@@ -30,7 +52,7 @@ void RotateSegment(int OriginX, int OriginY, TRotatedSegment s, TPixelSegment& p
 }
 
 void RotateSegmentMirrored(int OriginX, int OriginY, TRotatedSegment s, TPixelSegment& p) {
-    const double c = std::cos(s.Angle), sn = std::sin(s.Angle);
+    const auto [c, sn] = turnOf(s.Angle);
     p.X1 = OriginX - Round(s.X1 * c - s.Y1 * sn);
     p.Y1 = OriginY - Round(s.X1 * sn + s.Y1 * c);
     p.X2 = OriginX - Round(s.X2 * c - s.Y2 * sn);
@@ -82,6 +104,17 @@ void Canvas::resetTouched() {
     touched_ = QRect();
 }
 
+// The pixels one stroke sets, as runs along rows about the stroke's origin pixel. The raster
+// engine sets the same pixels for a stroke moved by whole pixels, so each shape is drawn
+// once, on a scratch image, and then copied wherever it is drawn again: a section draws the
+// same corners and edges for every profile of a kind.
+struct Stamp {
+    struct Run {
+        int y, x0, x1;
+    };
+    std::vector<Run> runs;
+};
+
 namespace {
 
 // One blank layer per thread, kept white between uses and reused while the picture size
@@ -95,7 +128,75 @@ QImage& blankLayer(QSize size) {
     return layer;
 }
 
+// What identifies a stroke's shape: for a line its extent and pen, for an arc its radius,
+// angles (sixteenths of a degree) and pen.
+struct StampKey {
+    int kind, a, b, c, width;
+    bool operator<(const StampKey& o) const {
+        return std::tie(kind, a, b, c, width) < std::tie(o.kind, o.a, o.b, o.c, o.width);
+    }
+};
+
+// Draws with `draw` on a scratch image whose origin pixel is at (origin, origin), and
+// collects the pixels it set.
+template <class Draw> Stamp makeStamp(int side, int origin, int penWidth, Draw draw) {
+    QImage scratch(side, side, QImage::Format_RGB32);
+    constexpr QRgb kWhite = 0xFFFFFFFF;
+    scratch.fill(kWhite);
+    {
+        QPainter p(&scratch);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(QPen(Qt::black, penWidth));
+        p.setBrush(Qt::NoBrush);
+        draw(p);
+    }
+    Stamp s;
+    for (int y = 0; y < side; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        for (int x = 0; x < side;) {
+            if (row[x] == kWhite) {
+                ++x;
+                continue;
+            }
+            const int from = x;
+            while (x < side && row[x] != kWhite)
+                ++x;
+            s.runs.push_back({y - origin, from - origin, x - 1 - origin});
+        }
+    }
+    return s;
+}
+
+// The stamps made so far on this thread, dropped all at once when they grow many.
+template <class Make> const Stamp& stampFor(const StampKey& key, Make make) {
+    thread_local std::map<StampKey, Stamp> stamps;
+    auto it = stamps.find(key);
+    if (it == stamps.end()) {
+        if (stamps.size() >= 4096)
+            stamps.clear();
+        it = stamps.emplace(key, make()).first;
+    }
+    return it->second;
+}
+
 } // namespace
+
+void Canvas::stamp(const Stamp& s, int X, int Y) {
+    QImage& image = target();
+    const QRgb ink = penColor_.rgb();
+    const int w = image.width(), h = image.height();
+    QRgb* const bits = reinterpret_cast<QRgb*>(image.bits());
+    const qsizetype stride = image.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    for (const Stamp::Run& r : s.runs) {
+        const int y = Y + r.y;
+        if (y < 0 || y >= h)
+            continue;
+        const int x0 = std::max(X + r.x0, 0), x1 = std::min(X + r.x1, w - 1);
+        QRgb* row = bits + y * stride;
+        for (int x = x0; x <= x1; ++x)
+            row[x] = ink;
+    }
+}
 
 void Canvas::beginLayer() {
     endLayer();
@@ -124,15 +225,39 @@ void Canvas::endLayer() {
 }
 
 void Canvas::DrawLine(int X1, int Y1, int X2, int Y2) {
-    QPainter& p = painter();
-    p.setPen(QPen(penColor_, penWidth_));
-    p.drawLine(X1, Y1, X2, Y2);
+    const int dx = X2 - X1, dy = Y2 - Y1, pen = penWidth_;
+    // A line as long as the picture is drawn directly: it will not come again.
+    if (std::abs(dx) + std::abs(dy) > 512) {
+        QPainter& p = painter();
+        p.setPen(QPen(penColor_, penWidth_));
+        p.drawLine(X1, Y1, X2, Y2);
+    } else {
+        const int margin = pen + 2;
+        const int origin = std::max(std::abs(dx), std::abs(dy)) + margin;
+        stamp(stampFor({0, dx, dy, 0, pen},
+                       [&] {
+                           return makeStamp(2 * origin + 1, origin, pen, [&](QPainter& p) {
+                               p.drawLine(origin, origin, origin + dx, origin + dy);
+                           });
+                       }),
+              X1, Y1);
+    }
     touch(X1, Y1);
     touch(X2, Y2);
 }
 
-void Canvas::DrawArc(int X, int Y, double StartAngle, double EndAngle, double Radius) {
-    const int R = Round(Radius);
+namespace {
+
+// An arc about its centre pixel: the rounded radius and angles it is drawn with, and the
+// points it reaches, about the centre.
+struct ArcShape {
+    int R = 0, start16 = 0, span16 = 0;
+    std::vector<QPoint> reach;
+};
+
+ArcShape arcShape(double StartAngle, double EndAngle, double Radius) {
+    ArcShape a;
+    const int R = a.R = Round(Radius);
     const int sx = Round(Radius * std::cos(StartAngle)), sy = Round(Radius * std::sin(StartAngle));
     const int ex = Round(Radius * std::cos(EndAngle)), ey = Round(Radius * std::sin(EndAngle));
     // The arc runs from the ray through the start point to the ray through the end point.
@@ -143,20 +268,65 @@ void Canvas::DrawArc(int X, int Y, double StartAngle, double EndAngle, double Ra
         span += 360;
     if (sx == ex && sy == ey)
         span = 360;
+    a.start16 = static_cast<int>(std::lround(a0 * 16));
+    a.span16 = static_cast<int>(std::lround(span * 16));
 
-    QPainter& p = painter();
-    p.setPen(QPen(penColor_, penWidth_));
-    p.setBrush(Qt::NoBrush);
-    p.drawArc(QRectF(X - R, Y - R, 2.0 * R, 2.0 * R), static_cast<int>(std::lround(a0 * 16)),
-              static_cast<int>(std::lround(span * 16)));
-
-    touch(X + Round(R * std::cos(a0 / deg)), Y - Round(R * std::sin(a0 / deg)));
-    touch(X + Round(R * std::cos((a0 + span) / deg)), Y - Round(R * std::sin((a0 + span) / deg)));
+    const auto at = [&](double degrees) {
+        return QPoint(Round(R * std::cos(degrees / deg)), -Round(R * std::sin(degrees / deg)));
+    };
+    a.reach.push_back(at(a0));
+    a.reach.push_back(at(a0 + span));
     // The arc's outermost points where it crosses the axis directions.
     for (int q = -360; q <= 720; q += 90) {
         if (q > a0 && q < a0 + span)
-            touch(X + Round(R * std::cos(q / deg)), Y - Round(R * std::sin(q / deg)));
+            a.reach.push_back(at(q));
     }
+    return a;
+}
+
+// The same arcs come again for every profile of a kind: their shapes are kept, by the exact
+// angles and radius asked for.
+const ArcShape& arcShapeFor(double StartAngle, double EndAngle, double Radius) {
+    if (!std::isfinite(StartAngle) || !std::isfinite(EndAngle) || !std::isfinite(Radius)) {
+        thread_local ArcShape odd;
+        odd = arcShape(StartAngle, EndAngle, Radius);
+        return odd;
+    }
+    thread_local std::map<std::tuple<double, double, double>, ArcShape> shapes;
+    const auto key = std::make_tuple(StartAngle, EndAngle, Radius);
+    auto it = shapes.find(key);
+    if (it == shapes.end()) {
+        if (shapes.size() >= 4096)
+            shapes.clear();
+        it = shapes.emplace(key, arcShape(StartAngle, EndAngle, Radius)).first;
+    }
+    return it->second;
+}
+
+} // namespace
+
+void Canvas::DrawArc(int X, int Y, double StartAngle, double EndAngle, double Radius) {
+    const ArcShape& a = arcShapeFor(StartAngle, EndAngle, Radius);
+    const int R = a.R;
+    if (R > 256) {
+        QPainter& p = painter();
+        p.setPen(QPen(penColor_, penWidth_));
+        p.setBrush(Qt::NoBrush);
+        p.drawArc(QRectF(X - R, Y - R, 2.0 * R, 2.0 * R), a.start16, a.span16);
+    } else {
+        const int pen = penWidth_;
+        const int origin = R + pen + 2;
+        stamp(stampFor({1, R, a.start16, a.span16, pen},
+                       [&] {
+                           return makeStamp(2 * origin + 1, origin, pen, [&](QPainter& p) {
+                               p.drawArc(QRectF(origin - R, origin - R, 2.0 * R, 2.0 * R),
+                                         a.start16, a.span16);
+                           });
+                       }),
+              X, Y);
+    }
+    for (const QPoint& p : a.reach)
+        touch(X + p.x(), Y + p.y());
 }
 
 void Canvas::FillRect(int X1, int Y1, int X2, int Y2) {

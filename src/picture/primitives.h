@@ -43,6 +43,8 @@ void RotateSegment(int OriginX, int OriginY, TRotatedSegment segment, TPixelSegm
 void RotateSegmentMirrored(int OriginX, int OriginY, TRotatedSegment segment,
                            TPixelSegment& pixels);
 
+struct Stamp; // the pixels of one stroke's shape
+
 // A painting surface with the state a picture routine expects to carry from call to call:
 // pen colour and width, a solid brush colour, and a font. Opens its painter lazily and
 // closes it before a fill reads the pixels.
@@ -96,6 +98,8 @@ class Canvas {
     QPainter& painter();
     void endPainting();
     void touch(int x, int y);
+    // Sets the pixels of a stroke's shape, moved to (X, Y), in the pen colour.
+    void stamp(const Stamp& shape, int X, int Y);
     QImage& target() { return layer_ ? *layer_ : image_; }
 
     QImage& image_;

@@ -9,8 +9,9 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
-#include <map>
+#include <mutex>
 #include <numbers>
 #include <optional>
 #include <utility>
@@ -96,10 +97,13 @@ std::vector<QPoint> letterInk(const QString& text) {
         }
     }
     std::vector<QPoint> ink;
-    for (int y = 0; y < img.height(); ++y)
-        for (int x = 0; x < img.width(); ++x)
-            if (isInk(img.pixel(x, y)))
+    const int width = img.width(), height = img.height();
+    for (int y = 0; y < height; ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < width; ++x)
+            if (isInk(line[x]))
                 ink.emplace_back(x, y);
+    }
     const QPoint centre = inkRect(ink).center();
     for (QPoint& q : ink)
         q -= centre;
@@ -509,15 +513,23 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k) {
 }
 
 // The box of every pixel that is not the ground.
+// The size is read once: QImage's accessors are out of line, and this runs over every pixel
+// of each trial canvas.
 QRect inkBox(const QImage& img) {
-    int l = img.width(), r = -1, t = img.height(), b = -1;
-    for (int y = 0; y < img.height(); ++y) {
+    const int width = img.width(), height = img.height();
+    int l = width, r = -1, t = height, b = -1;
+    for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
-        for (int x = 0; x < img.width(); ++x)
-            if (isInk(line[x])) {
-                l = std::min(l, x), r = std::max(r, x);
-                t = std::min(t, y), b = std::max(b, y);
-            }
+        int first = 0;
+        while (first < width && !isInk(line[first]))
+            ++first;
+        if (first == width)
+            continue;
+        int last = width - 1;
+        while (!isInk(line[last]))
+            --last;
+        l = std::min(l, first), r = std::max(r, last);
+        t = std::min(t, y), b = y;
     }
     return r < 0 ? QRect() : QRect(QPoint(l, t), QPoint(r, b));
 }
@@ -546,22 +558,27 @@ double fittedScale(Kind kind, int code, PlateView view) {
 }
 
 // One scale for all positions of a kind, so that turning a profile does not resize it.
+// Fitted when a kind is first drawn, so that the first picture waits for its own kind only.
 double kindScale(Kind kind, PlateView view) {
-    static const auto scales = [] {
-        std::map<std::pair<int, int>, double> s;
-        for (Kind k : {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur}) {
-            double least = 0;
-            for (int code = 1; IsValidCode(k, code); ++code) {
-                const double f = fittedScale(k, code, PlateView::Tab);
-                least = code == 1 ? f : std::min(least, f);
-            }
-            s[{int(k), 0}] = least;
+    // The four profile kinds, then the plate's three views.
+    constexpr std::size_t kSlots = 7;
+    static std::array<std::once_flag, kSlots> once;
+    static std::array<double, kSlots> scales{};
+    const std::size_t slot =
+        kind == Kind::List ? 4 + static_cast<std::size_t>(view) : static_cast<std::size_t>(kind);
+    std::call_once(once.at(slot), [&] {
+        if (kind == Kind::List) {
+            scales[slot] = fittedScale(Kind::List, 0, view);
+            return;
         }
-        for (PlateView v : {PlateView::Tab, PlateView::Horizontal, PlateView::Vertical})
-            s[{int(Kind::List), int(v)}] = fittedScale(Kind::List, 0, v);
-        return s;
-    }();
-    return scales.at({int(kind), kind == Kind::List ? int(view) : 0});
+        double least = 0;
+        for (int code = 1; IsValidCode(kind, code); ++code) {
+            const double f = fittedScale(kind, code, PlateView::Tab);
+            least = code == 1 ? f : std::min(least, f);
+        }
+        scales[slot] = least;
+    });
+    return scales[slot];
 }
 
 SketchParts drawSketch(Kind kind, int code, PlateView view) {

@@ -100,19 +100,20 @@ void Document::symbol(int code) {
     appendItem(std::move(item));
 }
 
-void Document::pasteImage(const QImage& image) {
+void Document::pasteImage(const QImage& image, const QByteArray& png) {
     if (image.isNull())
         return;
     Inline item;
     item.kind = Inline::Kind::Picture;
     item.format = format_;
     item.image = image;
+    item.png = png;
     appendItem(std::move(item));
 }
 
-void Document::picture(const QImage& image) {
+void Document::picture(const QImage& image, const QByteArray& png) {
     align(AlignCenter);
-    pasteImage(image);
+    pasteImage(image, png);
     paragraph();
     align(AlignLeft);
 }

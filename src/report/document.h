@@ -29,6 +29,7 @@ struct Inline {
     QString text;       // Kind::Text; may hold tabs, never a paragraph mark
     int symbol = 0;     // Kind::Symbol: Symbol font character code
     QImage image;       // Kind::Picture
+    QByteArray png;     // Kind::Picture: its PNG bytes when encoded ahead, else empty
     FormulaField field; // Kind::Field
 };
 
@@ -77,10 +78,11 @@ class Document {
     // One character of the Symbol font (97 alpha, 83 capital sigma, 165 infinity, 176 degree).
     // A code outside 32..255 is not a Symbol character and is ignored.
     void symbol(int code);
-    // Pastes a picture inline at the insertion point.
-    void pasteImage(const QImage& image);
+    // Pastes a picture inline at the insertion point. `png` may carry the picture already
+    // encoded, for a fixed picture that every report shares.
+    void pasteImage(const QImage& image, const QByteArray& png = {});
     // A picture in a centred paragraph of its own; the text after it is left-aligned.
-    void picture(const QImage& image);
+    void picture(const QImage& image, const QByteArray& png = {});
     // An equation field of the formula.
     void formula(const Formula& formula);
 

@@ -4,9 +4,9 @@
 #include "io/safe_file.h"
 #include "office_math.h"
 #include "xml_text.h"
+#include "xml_writer.h"
 
 #include <QBuffer>
-#include <QXmlStreamWriter>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -41,31 +41,23 @@ struct PackagePart {
     QByteArray data;
 };
 
-// An XML part. It is written into a string and encoded once at the end, which is much
-// faster than many small writes to a device.
+// An XML part, written as UTF-8 bytes.
 class XmlPart {
   public:
-    XmlPart()
-        : text_(QStringLiteral(R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)")),
-          xml_(&text_) {}
-    QXmlStreamWriter& xml() { return xml_; }
-    QByteArray finish() {
-        xml_.writeEndDocument();
-        return text_.toUtf8();
-    }
+    XmlWriter& xml() { return xml_; }
+    QByteArray finish() { return xml_.finish(); }
     void empty(const QString& name, const QString& attribute, const QString& value) {
         xml_.writeEmptyElement(name);
         xml_.writeAttribute(attribute, value);
     }
 
   private:
-    QString text_;
-    QXmlStreamWriter xml_;
+    XmlWriter xml_;
 };
 
 QByteArray contentTypes() {
     XmlPart part;
-    QXmlStreamWriter& x = part.xml();
+    XmlWriter& x = part.xml();
     x.writeStartElement(QStringLiteral("Types"));
     x.writeDefaultNamespace(
         QStringLiteral("http://schemas.openxmlformats.org/package/2006/content-types"));
@@ -104,7 +96,7 @@ struct Relationship {
 
 QByteArray relationships(const std::vector<Relationship>& list) {
     XmlPart part;
-    QXmlStreamWriter& x = part.xml();
+    XmlWriter& x = part.xml();
     x.writeStartElement(QStringLiteral("Relationships"));
     x.writeDefaultNamespace(
         QStringLiteral("http://schemas.openxmlformats.org/package/2006/relationships"));
@@ -120,7 +112,7 @@ QByteArray relationships(const std::vector<Relationship>& list) {
 
 QByteArray styles(const PageSetup& page) {
     XmlPart part;
-    QXmlStreamWriter& x = part.xml();
+    XmlWriter& x = part.xml();
     x.writeStartElement(QStringLiteral("w:styles"));
     x.writeNamespace(kNsW, QStringLiteral("w"));
     x.writeStartElement(QStringLiteral("w:docDefaults"));
@@ -171,7 +163,7 @@ QByteArray styles(const PageSetup& page) {
 
 QByteArray settings() {
     XmlPart part;
-    QXmlStreamWriter& x = part.xml();
+    XmlWriter& x = part.xml();
     x.writeStartElement(QStringLiteral("w:settings"));
     x.writeNamespace(kNsW, QStringLiteral("w"));
     x.writeNamespace(kNsM, QStringLiteral("m"));
@@ -204,7 +196,7 @@ class BodyWriter {
           baseHalfPoints_(document.pageSetup().fontSize * 2) {}
 
     bool write(QByteArray* out, QString* error) {
-        QXmlStreamWriter& x = part_.xml();
+        XmlWriter& x = part_.xml();
         x.writeStartElement(QStringLiteral("w:document"));
         x.writeNamespace(kNsW, QStringLiteral("w"));
         x.writeNamespace(kNsR, QStringLiteral("r"));
@@ -225,7 +217,7 @@ class BodyWriter {
     }
 
   private:
-    QXmlStreamWriter& x() { return part_.xml(); }
+    XmlWriter& x() { return part_.xml(); }
 
     bool writeParagraph(const Paragraph& paragraph, QString* error) {
         x().writeStartElement(QStringLiteral("w:p"));
@@ -342,17 +334,16 @@ class BodyWriter {
 
     // The package part of a picture. Copies of one image (the same orientation picture for
     // several profiles) share one part.
-    bool mediaFor(const QImage& image, QString* id, QString* file, QString* error) {
+    bool mediaFor(const QImage& image, const QByteArray& encoded, QString* id, QString* file,
+                  QString* error) {
         const auto known = mediaByImage_.find(image.cacheKey());
         if (known != mediaByImage_.end()) {
             *id = known->second.first;
             *file = known->second.second;
             return true;
         }
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) {
+        const QByteArray png = encoded.isEmpty() ? EncodePng(image) : encoded;
+        if (png.isEmpty()) {
             if (error)
                 *error = QStringLiteral("Не удалось сохранить рисунок в формате PNG.");
             return false;
@@ -370,7 +361,7 @@ class BodyWriter {
     bool writePicture(const Inline& item, QString* error) {
         QString id;
         QString file;
-        if (!mediaFor(item.image, &id, &file, error))
+        if (!mediaFor(item.image, item.png, &id, &file, error))
             return false;
         const int number = ++drawings_;
 
@@ -386,7 +377,7 @@ class BodyWriter {
         const QString width = QString::number(std::llround(cx * scale));
         const QString height = QString::number(std::llround(cy * scale));
 
-        QXmlStreamWriter& w = x();
+        XmlWriter& w = x();
         w.writeStartElement(QStringLiteral("w:r"));
         w.writeStartElement(QStringLiteral("w:drawing"));
         w.writeStartElement(QStringLiteral("wp:inline"));
@@ -550,6 +541,15 @@ bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* e
 }
 
 } // namespace
+
+QByteArray EncodePng(const QImage& image) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        return {};
+    return png;
+}
 
 QByteArray buildDocx(const Document& document, QString* error) {
     QString message;

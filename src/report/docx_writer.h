@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 
 namespace karo::report {
 
 class Document;
+
+// The picture as PNG bytes, as the package stores it; empty when it cannot be encoded.
+QByteArray EncodePng(const QImage& image);
 
 // The document as an Office Open XML word-processing package (.docx). Empty, with `error`
 // set, when the package cannot be made.

@@ -25,9 +25,18 @@ constexpr double kScriptSize = 0.8;
 
 } // namespace
 
-FormulaMeter::FormulaMeter(const QString& family, int points) : font_(family), points_(points) {
-    font_.setPixelSize(static_cast<int>(points * kMagnification));
+namespace {
+
+QFont magnified(const QString& family, int points) {
+    QFont font(family);
+    font.setPixelSize(static_cast<int>(points * kMagnification));
+    return font;
 }
+
+} // namespace
+
+FormulaMeter::FormulaMeter(const QString& family, int points)
+    : font_(magnified(family, points)), metrics_(font_), points_(points) {}
 
 double FormulaMeter::textWidth(const QString& text) const {
     return textWidth(text, 1.0);
@@ -38,7 +47,10 @@ double FormulaMeter::width(const Formula& formula) const {
 }
 
 double FormulaMeter::textWidth(const QString& text, double scale) const {
-    return QFontMetricsF(font_).horizontalAdvance(text) / kMagnification * scale;
+    auto known = advances_.constFind(text);
+    if (known == advances_.constEnd())
+        known = advances_.insert(text, metrics_.horizontalAdvance(text));
+    return *known / kMagnification * scale;
 }
 
 double FormulaMeter::width(const Formula& formula, double scale) const {

@@ -7,6 +7,8 @@
 #include "formula_field.h"
 
 #include <QFont>
+#include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 namespace karo::report {
@@ -26,7 +28,11 @@ class FormulaMeter {
     double textWidth(const QString& text, double scale) const;
 
     QFont font_;
+    QFontMetricsF metrics_;
     double points_;
+    // The advance of each text measured so far: a report measures the same names, units and
+    // numbers over and over, and shaping them again is most of the cost of measuring.
+    mutable QHash<QString, qreal> advances_;
 };
 
 } // namespace karo::report

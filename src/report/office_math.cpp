@@ -3,8 +3,6 @@
 #include "symbol_font.h"
 #include "xml_text.h"
 
-#include <QXmlStreamWriter>
-
 namespace karo::report {
 
 namespace {
@@ -145,20 +143,20 @@ MathList toMath(const Formula& formula) {
     return foldSums(std::move(list));
 }
 
-void writeList(QXmlStreamWriter& xml, const MathList& list);
+void writeList(XmlWriter& xml, const MathList& list);
 
-void writeArgument(QXmlStreamWriter& xml, const QString& element, const MathList& list) {
+void writeArgument(XmlWriter& xml, const QString& element, const MathList& list) {
     xml.writeStartElement(element);
     writeList(xml, list);
     xml.writeEndElement();
 }
 
-void writeFlag(QXmlStreamWriter& xml, const QString& element) {
+void writeFlag(XmlWriter& xml, const QString& element) {
     xml.writeEmptyElement(element);
     xml.writeAttribute(QStringLiteral("m:val"), QStringLiteral("1"));
 }
 
-void writeRun(QXmlStreamWriter& xml, const QString& text) {
+void writeRun(XmlWriter& xml, const QString& text) {
     xml.writeStartElement(QStringLiteral("m:r"));
     // Normal text: upright in the document's font, as the equation field itself shows it, and
     // never read as math operators (a "|" or a closing "=" stays what it is).
@@ -172,7 +170,7 @@ void writeRun(QXmlStreamWriter& xml, const QString& text) {
     xml.writeEndElement();
 }
 
-void writeNode(QXmlStreamWriter& xml, const MathNode& node) {
+void writeNode(XmlWriter& xml, const MathNode& node) {
     switch (node.kind) {
     case MathNode::Kind::Text:
         writeRun(xml, node.text);
@@ -238,14 +236,14 @@ void writeNode(QXmlStreamWriter& xml, const MathNode& node) {
     }
 }
 
-void writeList(QXmlStreamWriter& xml, const MathList& list) {
+void writeList(XmlWriter& xml, const MathList& list) {
     for (const MathNode& node : list)
         writeNode(xml, node);
 }
 
 } // namespace
 
-void writeOfficeMath(QXmlStreamWriter& xml, const Formula& formula) {
+void writeOfficeMath(XmlWriter& xml, const Formula& formula) {
     xml.writeStartElement(QStringLiteral("m:oMath"));
     writeList(xml, toMath(formula));
     xml.writeEndElement();

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "report/formula_field.h"
-
-class QXmlStreamWriter;
+#include "report/xml_writer.h"
 
 namespace karo::report {
 
@@ -10,6 +9,6 @@ namespace karo::report {
 // Fractions, radicals and brackets become the matching math objects, scripts attach to the
 // element they follow, the Symbol character 83 (capital sigma) becomes a summation over the
 // rest of its group and every other Symbol character its Unicode character.
-void writeOfficeMath(QXmlStreamWriter& xml, const Formula& formula);
+void writeOfficeMath(XmlWriter& xml, const Formula& formula);
 
 } // namespace karo::report

@@ -16,12 +16,22 @@ struct Rounded {
     int exponent;
 };
 
+// Up to this precision the shortest digits that read back as the same double round as the
+// exact value does, except at a tie: no two decimals of at most precision + 1 digits lie
+// within half a unit of the last place of one double, so the half-way decimal between two
+// roundings is never on the other side of the value from its shortest digits unless it is
+// those digits themselves. Ties go to the exact expansion below.
+constexpr int kShortestUpTo = 14;
+
 Rounded roundDecimal(double magnitude, int precision) {
     constexpr int kGuard = 20;
     char buf[64];
-    // Exactly rounded digits: "d.ddddd...e±XX".
-    const auto printed = std::to_chars(buf, buf + sizeof buf - 1, magnitude,
-                                       std::chars_format::scientific, precision - 1 + kGuard);
+    // "d.ddddd...e±XX": the shortest round-trip digits, or exactly rounded guard digits.
+    const auto printed =
+        precision <= kShortestUpTo
+            ? std::to_chars(buf, buf + sizeof buf - 1, magnitude, std::chars_format::scientific)
+            : std::to_chars(buf, buf + sizeof buf - 1, magnitude, std::chars_format::scientific,
+                            precision - 1 + kGuard);
     *printed.ptr = '\0';
     char all[48] = {};
     int n = 0;
@@ -31,6 +41,9 @@ Rounded roundDecimal(double magnitude, int precision) {
             all[n++] = *p;
     }
     int exponent = std::atoi(p + 1);
+    // Shortest digits may stop before the precision: the rest are zeros.
+    while (n <= precision)
+        all[n++] = '0';
 
     bool up = all[precision] > '5';
     if (all[precision] == '5') {

@@ -6,10 +6,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <numbers>
 
 namespace karo {
 namespace {
+
+// sin 2α for tan α = t. The angles of a section are mostly of a few sizes: the last value
+// is kept.
+double sinTwiceAngle(double t) {
+    thread_local double lastT = std::numeric_limits<double>::quiet_NaN();
+    thread_local double lastValue = 0;
+    if (t != lastT) {
+        lastValue = std::sin(2 * std::atan(t));
+        lastT = t;
+    }
+    return lastValue;
+}
 
 // The own values of an angle of either kind.
 void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
@@ -19,9 +32,8 @@ void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
     if (kind == Kind::Ur)
         s.Ixy = L.productSign * std::fabs(Checked(e.Ix + e.Iy - 2 * e.Iu)) / 2;
     else
-        s.Ixy =
-            L.productSign *
-            std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * std::sin(2 * std::atan(e.TanAlpha))));
+        s.Ixy = L.productSign *
+                std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * sinTwiceAngle(e.TanAlpha)));
 }
 
 // The own values of an I-beam or a channel: typed, with no product of inertia.
@@ -29,9 +41,10 @@ template <class Entry> void ownValues(SolvedEntry& s, const Entry& e) {
     s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
 }
 
-void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
-    const bool first = r.Entries.empty();
-    SolvedEntry& s = r.Entries.emplace_back();
+// Writes every field of `s` but the central distances, which are cleared: the entry is
+// reused from the run before.
+void collectEntry(TSectionResult& r, SolvedEntry& s, bool first, const TSectionModel& m, Kind kind,
+                  int n) {
     s.kind = kind;
     s.number = n;
     s.orientation = m.entryOrientation(kind, n);
@@ -42,6 +55,7 @@ void collectEntry(TSectionResult& r, const TSectionModel& m, Kind kind, int n) {
     s.pointCount = corners.count;
     const ProfileBox box = BoxOf(corners);
     s.xL = box.left, s.xR = box.right, s.yB = box.bottom, s.yT = box.top;
+    s.ai = s.bi = 0;
     switch (kind) {
     case Kind::Un:
         angleValues(s, kind, m.Un.entry(n));
@@ -101,15 +115,21 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     r.summedEntries = 0;
 
     // The lists keep their capacity from run to run; only the first run of a size allocates.
+    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
     r.OutlinePoints.clear();
-    r.Entries.clear();
-    const int entries = model.totalCount();
-    r.OutlinePoints.reserve(static_cast<std::size_t>(entries) * 5);
-    r.Entries.reserve(static_cast<std::size_t>(entries));
-    for (Kind k : WalkOrder) {
-        const int count = model.state(k).Count;
-        for (int n = 1; n <= count; ++n)
-            collectEntry(r, model, k, n);
+    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
+    r.OutlinePoints.reserve(entries * 5);
+    r.Entries.resize(entries);
+    std::size_t done = 0;
+    try {
+        for (Kind k : WalkOrder) {
+            const int count = model.state(k).Count;
+            for (int n = 1; n <= count; ++n, ++done)
+                collectEntry(r, r.Entries[done], done == 0, model, k, n);
+        }
+    } catch (...) {
+        r.Entries.resize(done);
+        throw;
     }
 
     r.A = r.Sx = r.Sy = 0;

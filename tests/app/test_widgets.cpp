@@ -4,8 +4,10 @@
 #include "app/profile_edit.h"
 #include "form_fixture.h"
 #include "model/arith.h"
+#include "picture/sketches.h"
 
 #include <QKeyEvent>
+#include <QLabel>
 #include <QSignalSpy>
 
 #include <tuple>
@@ -167,6 +169,20 @@ TEST_F(FormTest, RotateAndMirrorButtonsTurnTheCodeAndItsPicture) {
     // The buttons touch neither entries nor fields.
     EXPECT_EQ(model.Un.Count, 0);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// At start only the picture on show is drawn; the others wait until they are first shown,
+// and are then the same pictures.
+TEST_F(FormTest, OrientationPicturesAreDrawnWhenFirstShown) {
+    const auto drawn = [this](const char* name) { return !w<QLabel>(name)->pixmap().isNull(); };
+    EXPECT_TRUE(drawn("imdt_1"));
+    EXPECT_FALSE(drawn("imdt_2"));
+    EXPECT_FALSE(drawn("imUn_2"));
+    chooseTab(3);
+    ASSERT_TRUE(drawn("imUn_2"));
+    EXPECT_EQ(w<QLabel>("imUn_2")->pixmap().toImage().convertToFormat(QImage::Format_RGB32),
+              OrientationPicture(Kind::Un, 2));
+    EXPECT_FALSE(drawn("imUn_1"));
 }
 
 TEST(ArithmeticFaults, AreShownWithAFullStopAndTheProgramGoesOn) {

@@ -2,7 +2,10 @@
 
 #include "pixels.h"
 
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 #include <numbers>
 
@@ -113,6 +116,58 @@ TEST(Primitives, ArcRadiusRoundsToEvenAndCoincidentEndsDrawAFullCircle) {
         EXPECT_TRUE(isBlack(im, x, y) || isBlack(im, x - (x > 50), y - (y > 50))) << x << "," << y;
     EXPECT_TRUE(allWhite(im, QRect(62, 0, 38, 100)));
     EXPECT_TRUE(allWhite(im, QRect(0, 62, 100, 38)));
+}
+
+// Lines and arcs are copied from shapes drawn once: they must set exactly the pixels the
+// painter sets, wherever they stand, cut off at the picture's edges, in any pen.
+TEST(Primitives, LinesAndArcsSetThePaintersPixelsAnywhere) {
+    struct Arc {
+        int x, y;
+        double from, to, radius;
+    };
+    const Arc arcs[] = {{50, 50, 0.3, 2.9, 17.4},  {3, 96, -1, 1.2, 30},  {97, 2, 2, 8, 12.5},
+                        {50, 50, 0, 2 * pi, 45.5}, {20, 70, 4, 4.5, 0.4}, {61, 38, 1, 1, 9}};
+    struct Line {
+        int x1, y1, x2, y2;
+    };
+    const Line lines[] = {{10, 10, 90, 37}, {-5, 50, 40, 105}, {99, 0, 0, 99}, {50, 50, 50, 50}};
+    for (const int pen : {1, 2, 3}) {
+        for (const QColor colour : {QColor(Qt::black), QColor(200, 10, 30)}) {
+            QImage ours = blank(), painted = blank();
+            {
+                Canvas c(ours);
+                c.setPen(colour, pen);
+                for (const Arc& a : arcs)
+                    c.DrawArc(a.x, a.y, a.from, a.to, a.radius);
+                for (const Line& l : lines)
+                    c.DrawLine(l.x1, l.y1, l.x2, l.y2);
+            }
+            {
+                QPainter p(&painted);
+                p.setPen(QPen(colour, pen));
+                for (const Arc& a : arcs) {
+                    // The rounded end points and angles the arc is defined by.
+                    const int R = Round(a.radius);
+                    const int sx = Round(a.radius * std::cos(a.from)),
+                              sy = Round(a.radius * std::sin(a.from));
+                    const int ex = Round(a.radius * std::cos(a.to)),
+                              ey = Round(a.radius * std::sin(a.to));
+                    const double a0 = std::atan2(sy, sx) * 180 / pi;
+                    double span = std::atan2(ey, ex) * 180 / pi - a0;
+                    while (span <= 0)
+                        span += 360;
+                    if (sx == ex && sy == ey)
+                        span = 360;
+                    p.drawArc(QRectF(a.x - R, a.y - R, 2.0 * R, 2.0 * R),
+                              static_cast<int>(std::lround(a0 * 16)),
+                              static_cast<int>(std::lround(span * 16)));
+                }
+                for (const Line& l : lines)
+                    p.drawLine(l.x1, l.y1, l.x2, l.y2);
+            }
+            EXPECT_EQ(ours, painted) << "pen " << pen;
+        }
+    }
 }
 
 TEST(Primitives, HatchFillPaintsBackDiagonalsInsideTheBorder) {

@@ -2,9 +2,7 @@
 #include "report/formula_field.h"
 #include "report/office_math.h"
 
-#include <QBuffer>
 #include <QStringList>
-#include <QXmlStreamWriter>
 
 #include <gtest/gtest.h>
 
@@ -42,12 +40,11 @@ namespace f = karo::report;
 
 // The Office Math of a formula with every run written as "text".
 QString mathOf(const f::Formula& formula) {
-    QByteArray data;
-    QBuffer buffer(&data);
-    buffer.open(QIODevice::WriteOnly);
-    QXmlStreamWriter xml(&buffer);
+    f::XmlWriter xml;
     f::writeOfficeMath(xml, formula);
-    QString out = QString::fromUtf8(data);
+    // Without the declaration before it and the line break after it.
+    QString out = QString::fromUtf8(xml.finish()).trimmed();
+    out.remove(0, out.indexOf(QLatin1String("?>")) + 2);
     out.replace(QStringLiteral("<m:r><m:rPr><m:nor/></m:rPr><m:t xml:space=\"preserve\">"),
                 QStringLiteral("\""));
     out.replace(QStringLiteral("</m:t></m:r>"), QStringLiteral("\""));

@@ -1,0 +1,24 @@
+// The drawing commands as karo-cli lists them; their work is done by karo-cli-draw.
+
+#include "cli/cli.h"
+
+namespace karo::cli {
+
+void AddDrawingCommands(std::vector<Command>& commands) {
+    commands.push_back({"sheet",
+                        "sheet ФАЙЛ.karo -o ЛИСТ.bmp   лист результатов 610×460 в BMP "
+                        "(расширение всегда .bmp)",
+                        nullptr, true});
+    commands.push_back(
+        {"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390", nullptr, true});
+    commands.push_back({"print",
+                        "print ФАЙЛ.karo -o ЛИСТ.pdf [--copies N] [--dpi D]   печать листа в "
+                        "PDF, по странице на копию (D — точек на дюйм экрана, 96)",
+                        nullptr, true});
+    commands.push_back({"report",
+                        "report ФАЙЛ.karo [-o ОТЧЕТ.docx]   ход решения документом .docx (без -o: "
+                        "новый «Отчет N.docx» во временной папке)",
+                        nullptr, true});
+}
+
+} // namespace karo::cli
