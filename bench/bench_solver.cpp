@@ -3,7 +3,7 @@
 
 #include "largest_model.h"
 
-#include "model/commit.h"
+#include "model/section_editor.h"
 #include "solver/format.h"
 #include "solver/solver.h"
 
@@ -31,8 +31,9 @@ void BM_SolveLargestModel(benchmark::State& state) {
     bench::FillLargestModel(m);
     TSectionResult r;
     OnShow onShow(m);
+    SectionEditor editor(m);
     for (auto _ : state) {
-        CommitOnShow(m, onShow);
+        editor.commitOnShow(onShow);
         SolveSection(m, r);
         benchmark::DoNotOptimize(r.Wv);
     }

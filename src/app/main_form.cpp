@@ -244,12 +244,23 @@ void TMainForm::PageControl1Change() {
     });
 }
 
-SolveOutcome TMainForm::solve() {
-    // The entries on show first: a refusal or a warning is told as each commit is made.
+SolveOutcome TMainForm::commitOnShow() {
+    // A refusal or a warning is told as each commit is made.
+    const OnShowCommit c =
+        document_.commitOnShow([this](Kind k, const CommitResult& r) { reportCommit(k, r); });
     SolveOutcome o;
-    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); },
-                                &o.rejectedKind, &o.commit)) {
+    if (!c.accepted()) {
         o.status = SolveStatus::Rejected;
+        o.rejectedKind = c.refusedKind;
+        o.commit = c.refused;
+    }
+    return o;
+}
+
+SolveOutcome TMainForm::solve() {
+    // The entries on show first.
+    SolveOutcome o = commitOnShow();
+    if (o.status == SolveStatus::Rejected) {
         showSectionPicture(DrawSectionPicture(model_, TSectionResult()));
         return o;
     }

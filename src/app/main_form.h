@@ -201,6 +201,8 @@ class TMainForm : public QWidget {
 
     // Tab flow.
     void PageControl1Change();
+    // The commit of every kind's entry on show, each refusal or warning told to the user.
+    SolveOutcome commitOnShow();
     SolveOutcome solve();
     void fillResultFields();
     void clearResultFields();

@@ -82,7 +82,7 @@ void TMainForm::showLoadedSection() {
 bool TMainForm::saveSection(const QString& path) {
     // What is typed on every kind tab goes into the section first, exactly as leaving the
     // tab would commit it; a refused field stops the save with its message and focus.
-    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); }))
+    if (commitOnShow().status == SolveStatus::Rejected)
         return false;
     QString error;
     if (!document_.save(path, &error)) {

@@ -83,10 +83,7 @@ void TMainForm::bbWordClick() {
 QString TMainForm::writeReport(const QString& outputPath) {
     // The entries on show go into the section where the report's solve begins, as on the
     // result tab; a refusal is told at once and the report shows the section unsolved.
-    SolveOutcome committed;
-    if (!document_.commitOnShow([this](Kind k, const CommitResult& c) { reportCommit(k, c); },
-                                &committed.rejectedKind, &committed.commit))
-        committed.status = SolveStatus::Rejected;
+    const SolveOutcome committed = commitOnShow();
     report::ReportRunHooks hooks;
     hooks.begin = [this] {
         progress_->setValue(0);

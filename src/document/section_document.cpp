@@ -12,14 +12,6 @@ namespace karo {
 
 namespace {
 
-int fieldIndex(Kind k, std::string_view key) {
-    const KindInfo& info = kindInfo(k);
-    for (std::size_t i = 0; i < info.fields.size(); ++i)
-        if (info.fields[i].key == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 // The identifier under which typing commands merge.
 constexpr int kTypingId = 1;
 
@@ -192,13 +184,7 @@ void SectionDocument::push(const QString& name, SectionDelta delta, std::vector<
 
 EditOutcome SectionDocument::add(Kind k) {
     const TabState before = tab(k);
-    EditOutcome out;
-    try {
-        out = editor_.add(k, onShowTexts());
-    } catch (...) {
-        editor_.takeInterrupted(); // the commit's stores stay, as any commit's do
-        throw;
-    }
+    EditOutcome out = editor_.add(k, onShowTexts());
     if (!out.done())
         return out;
     tabs_[kindIndex(k)] = entryTab(k, 1); // the new entry: empty fields
@@ -219,13 +205,7 @@ EditOutcome SectionDocument::erase(Kind k) {
 
 EditOutcome SectionDocument::select(Kind k, int n) {
     const TabState before = tab(k);
-    EditOutcome out;
-    try {
-        out = editor_.select(k, n, onShowTexts());
-    } catch (...) {
-        editor_.takeInterrupted();
-        throw;
-    }
+    EditOutcome out = editor_.select(k, n, onShowTexts());
     if (!out.done())
         return out;
     tabs_[kindIndex(k)] = entryTab(k, before.spinMin);
@@ -304,33 +284,12 @@ void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc
 }
 
 CommitResult SectionDocument::commit(Kind k) {
-    EditOutcome out;
-    try {
-        out = editor_.commit(k, onShowTexts());
-    } catch (...) {
-        editor_.takeInterrupted();
-        throw;
-    }
+    EditOutcome out = editor_.commit(k, onShowTexts());
     return out.commit;
 }
 
-bool SectionDocument::commitOnShow(const CommitNoticeFn& notice, Kind* refusedKind,
-                                   CommitResult* refused) {
-    for (Kind k : TabOrder) {
-        if (model_->state(k).Count <= 0)
-            continue;
-        const CommitResult c = commit(k);
-        if (notice)
-            notice(k, c);
-        if (c.rejected()) {
-            if (refusedKind)
-                *refusedKind = k;
-            if (refused)
-                *refused = c;
-            return false;
-        }
-    }
-    return true;
+OnShowCommit SectionDocument::commitOnShow(const CommitNotice& notice) {
+    return editor_.commitOnShow(onShowTexts(), notice);
 }
 
 void SectionDocument::loadTabs() {

@@ -38,9 +38,6 @@ struct TabState {
     bool operator==(const TabState&) const = default;
 };
 
-// Told of each commit of an entry on show, refused or warned or not.
-using CommitNoticeFn = std::function<void(Kind, const CommitResult&)>;
-
 class SectionDocument : public QObject {
     Q_OBJECT
   public:
@@ -81,8 +78,7 @@ class SectionDocument : public QObject {
     // The commits of the texts on show into the model: one kind, or every kind in tab order
     // until one refuses. Not undo steps.
     CommitResult commit(Kind k);
-    bool commitOnShow(const CommitNoticeFn& notice, Kind* refusedKind = nullptr,
-                      CommitResult* refused = nullptr);
+    OnShowCommit commitOnShow(const CommitNotice& notice = {});
 
     // Section files. A refused file changes nothing. Saving writes the model as it stands:
     // commit first.

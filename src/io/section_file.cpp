@@ -162,10 +162,7 @@ struct Loader {
                     code = *c;
                     continue;
                 }
-                int field = -1;
-                for (std::size_t i = 0; i < info.fields.size(); ++i)
-                    if (ToQString(info.fields[i].key) == key)
-                        field = static_cast<int>(i);
+                const int field = fieldIndex(kind, key.toStdString());
                 if (field < 0)
                     return malformed(
                         QStringLiteral("%1: неизвестное поле «%2»").arg(PlaceText(kind, n), key));

@@ -94,4 +94,12 @@ bool kindFromPrefix(std::string_view prefix, Kind& out) {
     return false;
 }
 
+int fieldIndex(Kind k, std::string_view key) {
+    const auto fields = kindInfo(k).fields;
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].key == key)
+            return static_cast<int>(i);
+    return -1;
+}
+
 } // namespace karo

@@ -59,6 +59,8 @@ struct KindInfo {
 };
 
 const KindInfo& kindInfo(Kind k);
+// The place in input order of the kind's typed field `key` ("Xc", "Iu"), or -1.
+int fieldIndex(Kind k, std::string_view key);
 // The kind whose file key / prefix is `prefix`, or false.
 bool kindFromPrefix(std::string_view prefix, Kind& out);
 

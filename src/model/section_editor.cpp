@@ -22,12 +22,6 @@ bool KindDelta::empty() const {
                        [](const EntryDelta& e) { return e.before == e.after; });
 }
 
-bool SectionDelta::onlyEntries() const {
-    return std::all_of(kinds.begin(), kinds.end(), [](const KindDelta& d) {
-        return sameState(d.before, d.after) && d.erased == 0;
-    });
-}
-
 // Notes the kind's state and every entry an edit is about to write, and at the end what
 // they hold then.
 class SectionEditor::Recorder {
@@ -73,18 +67,10 @@ class SectionEditor::Recorder {
 };
 
 CommitResult SectionEditor::commitInto(Recorder& r, Kind k, int n, const FieldTexts& in) {
+    // An arithmetic fault goes on to the caller; what the commit stored before it stays, as
+    // a commit's stores do.
     r.touch(n);
-    try {
-        return CommitEntry(model_, k, n, in);
-    } catch (...) {
-        // The commit stores field by field, so what it stored before the fault stays.
-        interrupted_ = r.finish();
-        throw;
-    }
-}
-
-SectionDelta SectionEditor::takeInterrupted() {
-    return std::exchange(interrupted_, SectionDelta{});
+    return CommitEntry(model_, k, n, in);
 }
 
 EditOutcome SectionEditor::commit(Kind k, const FieldTexts& onShow) {
@@ -96,6 +82,24 @@ EditOutcome SectionEditor::commit(Kind k, const FieldTexts& onShow) {
     out.commit = commitInto(r, k, st.CurrentNumber, onShow);
     out.status = out.commit.rejected() ? EditStatus::Refused : EditStatus::Done;
     out.delta = r.finish();
+    return out;
+}
+
+OnShowCommit SectionEditor::commitOnShow(const FieldTexts& onShow, const CommitNotice& notice) {
+    OnShowCommit out;
+    for (Kind k : TabOrder) {
+        if (model_.state(k).Count <= 0)
+            continue;
+        // No step records it: the commits of the entries on show change nothing the user sees.
+        const CommitResult c = CommitEntry(model_, k, model_.state(k).CurrentNumber, onShow);
+        if (notice)
+            notice(k, c);
+        if (c.rejected()) {
+            out.refusedKind = k;
+            out.refused = c;
+            break;
+        }
+    }
     return out;
 }
 
@@ -203,37 +207,6 @@ void SectionEditor::reset() {
 
 void SectionEditor::replace(const TSectionModel& loaded) {
     model_ = loaded;
-}
-
-OnShowSnapshot SectionEditor::onShow() const {
-    OnShowSnapshot s;
-    for (Kind k : TabOrder) {
-        const TKindState& st = model_.state(k);
-        const auto i = static_cast<std::size_t>(kindIndex(k));
-        s.number[i] = st.Count > 0 ? st.CurrentNumber : 0;
-        if (s.number[i] > 0)
-            s.entry[i] = stored(k, s.number[i]);
-    }
-    return s;
-}
-
-SectionDelta SectionEditor::changedSince(const OnShowSnapshot& before) const {
-    SectionDelta out;
-    for (Kind k : TabOrder) {
-        const auto i = static_cast<std::size_t>(kindIndex(k));
-        const int n = before.number[i];
-        if (n == 0)
-            continue;
-        StoredEntry now = stored(k, n);
-        if (now == before.entry[i])
-            continue;
-        KindDelta d;
-        d.kind = k;
-        d.before = d.after = model_.state(k);
-        d.entries.push_back({n, before.entry[i], std::move(now)});
-        out.kinds.push_back(std::move(d));
-    }
-    return out;
 }
 
 void SectionEditor::undo(const SectionDelta& delta) {

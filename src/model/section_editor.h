@@ -11,6 +11,7 @@
 #include "model/section_model.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -44,21 +45,23 @@ struct KindDelta {
 struct SectionDelta {
     std::vector<KindDelta> kinds;
     bool empty() const { return kinds.empty(); }
-    // The entries written in place by a commit, as opposed to a change of the lists.
-    bool onlyEntries() const;
-};
-
-// The entries on show of every kind as they stand, to tell later what commits made outside
-// the editor (those of a solve) wrote.
-struct OnShowSnapshot {
-    std::array<int, KindCount> number{}; // 0 where the kind is empty
-    std::array<StoredEntry, KindCount> entry;
 };
 
 enum class EditStatus {
     Done,    // the edit took place
     Nothing, // there was nothing to do (an empty kind, a full kind)
     Refused, // the commit of the entry on show refused a field; only the commit's stores remain
+};
+
+// Told of every commit of an entry on show, refused or warned or not.
+using CommitNotice = std::function<void(Kind, const CommitResult&)>;
+
+// What the commit of every entry on show came to: all accepted, or the first refusal.
+struct OnShowCommit {
+    Kind refusedKind = Kind::Dt;
+    CommitResult refused; // Code 0 when every entry was accepted
+
+    bool accepted() const { return !refused.rejected(); }
 };
 
 struct EditOutcome {
@@ -77,6 +80,9 @@ class SectionEditor {
 
     // Commits the fields into the entry on show. Nothing when the kind is empty.
     EditOutcome commit(Kind k, const FieldTexts& onShow);
+    // Commits the entry on show of every kind that has entries, in tab order, telling `notice`
+    // (may be empty) of each; stops at the first refusal.
+    OnShowCommit commitOnShow(const FieldTexts& onShow, const CommitNotice& notice = {});
 
     // Commits the entry on show (when there is one), then appends an empty entry and shows
     // it; the kind's code stays as it is. Nothing when the kind holds MaxEntriesPerKind.
@@ -98,14 +104,6 @@ class SectionEditor {
     void reset();
     void replace(const TSectionModel& loaded);
 
-    // What an edit had written when an arithmetic fault in the commit stopped it (the fault
-    // goes on to the caller); empty when the last edit ran to its end.
-    SectionDelta takeInterrupted();
-
-    OnShowSnapshot onShow() const;
-    // What was written into the entries on show since `before`.
-    SectionDelta changedSince(const OnShowSnapshot& before) const;
-
     void undo(const SectionDelta& d);
     void redo(const SectionDelta& d);
 
@@ -120,7 +118,6 @@ class SectionEditor {
     void insertEntry(Kind k, int n, int count, const StoredEntry& e);
 
     TSectionModel& model_;
-    SectionDelta interrupted_;
 };
 
 // The texts of a stored entry, read as fields: to type an entry again from what it held.

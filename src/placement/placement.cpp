@@ -20,24 +20,17 @@ bool beside(PlaceSide side) {
     return side == PlaceSide::Left || side == PlaceSide::Right;
 }
 
-// The slot of the typed field `key` ("Xc", "Yc") of a kind, and its place in input order.
-const FieldInfo& fieldOf(Kind kind, std::string_view key, int* index = nullptr) {
-    const auto fields = kindInfo(kind).fields;
-    const auto it = std::find_if(fields.begin(), fields.end(),
-                                 [&](const FieldInfo& f) { return f.key == key; });
-    if (index)
-        *index = static_cast<int>(it - fields.begin());
-    return *it;
+// The typed field `key` ("Xc", "Yc") of a kind.
+const FieldInfo& fieldOf(Kind kind, std::string_view key) {
+    return kindInfo(kind).fields[static_cast<std::size_t>(fieldIndex(kind, key))];
 }
 
 // A profile's typed texts with its position left out: Xc and Yc read as 0, so that the
 // shape alone decides and the box comes out about the profile's own centroid.
 class ShapeTexts : public FieldTexts {
   public:
-    ShapeTexts(const FieldTexts& typed, Kind kind) : typed_(typed) {
-        fieldOf(kind, "Xc", &xc_);
-        fieldOf(kind, "Yc", &yc_);
-    }
+    ShapeTexts(const FieldTexts& typed, Kind kind)
+        : typed_(typed), xc_(fieldIndex(kind, "Xc")), yc_(fieldIndex(kind, "Yc")) {}
     std::string fieldText(Kind kind, int field) const override {
         if (field == xc_ || field == yc_)
             return "0";
@@ -46,7 +39,7 @@ class ShapeTexts : public FieldTexts {
 
   private:
     const FieldTexts& typed_;
-    int xc_ = -1, yc_ = -1;
+    int xc_, yc_;
 };
 
 // Commits `texts` into entry `p` of `model` as an entry in position `code`.

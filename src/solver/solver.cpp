@@ -89,26 +89,6 @@ void collectEntry(TSectionResult& r, SolvedEntry& s, bool first, const TSectionM
 
 } // namespace
 
-SolveOutcome CommitOnShow(TSectionModel& model, const FieldTexts& onShow,
-                          const CommitNotice& notice) {
-    SolveOutcome out;
-    for (Kind k : TabOrder) {
-        const TKindState& st = model.state(k);
-        if (st.Count <= 0)
-            continue;
-        const CommitResult c = CommitEntry(model, k, st.CurrentNumber, onShow);
-        if (notice)
-            notice(k, c);
-        if (c.rejected()) {
-            out.status = SolveStatus::Rejected;
-            out.rejectedKind = k;
-            out.commit = c;
-            return out;
-        }
-    }
-    return out;
-}
-
 SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     SolveOutcome out;
     r.reached = SolveStage::None;

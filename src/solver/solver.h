@@ -74,7 +74,7 @@ struct TSectionResult {
 
 enum class SolveStatus {
     Solved,
-    Rejected,     // a commit of an entry on show refused a field (CommitOnShow)
+    Rejected,     // a commit of an entry on show refused a field (SectionEditor::commitOnShow)
     EmptySection, // the total area is below 0.0001
 };
 
@@ -83,14 +83,6 @@ struct SolveOutcome {
     Kind rejectedKind = Kind::Dt; // with status Rejected
     CommitResult commit;          // the refusing commit, with status Rejected
 };
-
-// Told of every commit of an entry on show, refused or warned or not.
-using CommitNotice = std::function<void(Kind, const CommitResult&)>;
-
-// Commits the entry on show of every kind that has entries, in tab order, telling `notice`
-// (may be empty) of each; stops at the first refusal (status Rejected).
-SolveOutcome CommitOnShow(TSectionModel& model, const FieldTexts& onShow,
-                          const CommitNotice& notice = {});
 
 // Solves the committed model into `result`. Throws ArithmeticError on a square root of a
 // negative number, a division by zero or an overflow; the result then holds what was reached

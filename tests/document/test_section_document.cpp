@@ -118,7 +118,7 @@ const std::vector<Action>& actions() {
              d.add(Kind::Dt);
              typeAll(d, Kind::Dt, kDt20);
          },
-         [](SectionDocument& d) { d.commitOnShow({}); }, ""},
+         [](SectionDocument& d) { d.commitOnShow(); }, ""},
     };
     return table;
 }
@@ -187,13 +187,14 @@ TEST(SectionDocument, ASolveBetweenATurnAndItsUndoLeavesTheTurnToBeUndone) {
     ASSERT_TRUE(d.open(example("textbook.karo")).ok());
     const Shown before = shown(d, Kind::Sh);
     d.rotate(Kind::Sh);
-    ASSERT_TRUE(d.commitOnShow({}));
+    ASSERT_TRUE(d.commitOnShow().accepted());
     EXPECT_FALSE(d.isModified() && d.undoStack()->count() != 1);
     d.undoStack()->undo();
     EXPECT_EQ(describe(shown(d, Kind::Sh)), describe(before));
     // The texts on show went back with the code: the next solve warns of nothing.
     bool warned = false;
-    EXPECT_TRUE(d.commitOnShow([&](Kind, const CommitResult& c) { warned |= c.warned(); }));
+    EXPECT_TRUE(
+        d.commitOnShow([&](Kind, const CommitResult& c) { warned |= c.warned(); }).accepted());
     EXPECT_FALSE(warned);
     EXPECT_FALSE(d.isModified());
 }
@@ -207,14 +208,14 @@ TEST(SectionDocument, UndoingPastACommitGivesBackTheEntryAsItWas) {
     d.add(Kind::Dt);
     typeAll(d, Kind::Dt, {"22", "11", "30.6", "2550", "157", "5", "0"});
     d.select(Kind::Dt, 1);
-    const QByteArray saved = (d.commitOnShow({}), SaveSection(d.model()));
+    const QByteArray saved = (d.commitOnShow(), SaveSection(d.model()));
     d.select(Kind::Dt, 2);
     d.type(Kind::Dt, 0, "24");
     d.endTyping();
-    ASSERT_TRUE(d.commitOnShow({}));
+    ASSERT_TRUE(d.commitOnShow().accepted());
     d.undoStack()->undo(); // the typing
     d.undoStack()->undo(); // the choice of entry 2
-    ASSERT_TRUE(d.commitOnShow({}));
+    ASSERT_TRUE(d.commitOnShow().accepted());
     EXPECT_EQ(SaveSection(d.model()), saved);
 }
 
@@ -230,7 +231,7 @@ TEST(SectionDocument, TheMarkerAndTheQuestionAreOnePredicate) {
     EXPECT_FALSE(d.isModified());
     d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "20"));
     EXPECT_TRUE(d.isModified());
-    d.commitOnShow({}); // refuses the empty Xc, and is no step either way
+    d.commitOnShow(); // refuses the empty Xc, and is no step either way
     EXPECT_TRUE(d.isModified());
     d.undoStack()->undo();
     EXPECT_FALSE(d.isModified());
@@ -261,7 +262,7 @@ TEST(SectionDocument, SolvesEveryAcceptedFileAsTheLoaderAloneDoes) {
         TSectionResult alone, shown;
         SectionDocument d;
         ASSERT_TRUE(d.open(file).ok());
-        ASSERT_TRUE(d.commitOnShow({}));
+        ASSERT_TRUE(d.commitOnShow().accepted());
         try {
             SolveSection(loaded, alone);
             SolveSection(d.model(), shown);
@@ -277,7 +278,7 @@ TEST(SectionDocument, SolvesEveryAcceptedFileAsTheLoaderAloneDoes) {
 TEST(SectionDocument, RandomEditsUndoneToTheStartSaveTheFileAsOpened) {
     SectionDocument d;
     ASSERT_TRUE(d.open(example("textbook.karo")).ok());
-    ASSERT_TRUE(d.commitOnShow({}));
+    ASSERT_TRUE(d.commitOnShow().accepted());
     const QByteArray opened = SaveSection(d.model());
     std::mt19937 random(20261208);
     const auto pickOf = [&](int n) {
@@ -324,12 +325,12 @@ TEST(SectionDocument, RandomEditsUndoneToTheStartSaveTheFileAsOpened) {
             break;
         }
         if (pickOf(20) == 0)
-            d.commitOnShow({});
+            d.commitOnShow();
     }
     while (d.undoStack()->canUndo())
         d.undoStack()->undo();
     EXPECT_FALSE(d.isModified());
-    ASSERT_TRUE(d.commitOnShow({}));
+    ASSERT_TRUE(d.commitOnShow().accepted());
     EXPECT_EQ(SaveSection(d.model()), opened);
 }
 

@@ -25,14 +25,6 @@ class Typed : public FieldTexts {
     mutable std::map<std::string, int> reads;
 };
 
-int fieldIndex(Kind k, std::string_view key) {
-    const auto& f = kindInfo(k).fields;
-    for (std::size_t i = 0; i < f.size(); ++i)
-        if (f[i].key == key)
-            return static_cast<int>(i);
-    return -1;
-}
-
 Typed goodDt() {
     return Typed({{"h", "20"},
                   {"b", "10"},

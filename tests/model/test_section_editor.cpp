@@ -134,19 +134,3 @@ TEST(SectionEditor, EachActionAndItsUndo) {
     }
 }
 
-TEST(SectionEditor, CommitsOutsideTheEditorAreFoundAndUndone) {
-    auto model = std::make_unique<TSectionModel>();
-    SectionEditor ed(*model);
-    fill(ed, 2, 1);
-    const OnShowSnapshot snap = ed.onShow();
-    EXPECT_TRUE(ed.changedSince(snap).empty());
-    // As a solve commits the entry on show.
-    ASSERT_FALSE(CommitEntry(*model, Kind::Dt, 1, DtTexts("25")).rejected());
-    const SectionDelta d = ed.changedSince(snap);
-    ASSERT_EQ(d.kinds.size(), 1u);
-    EXPECT_TRUE(d.onlyEntries());
-    ed.undo(d);
-    EXPECT_EQ(model->Dt.texts(1)[dt::h], "20");
-    ed.redo(d);
-    EXPECT_EQ(model->Dt.texts(1)[dt::h], "25");
-}

@@ -1,3 +1,4 @@
+#include "model/section_editor.h"
 #include "solver/solver.h"
 
 #include "model/arith.h"
@@ -310,18 +311,19 @@ TEST(Solver, EmptySectionAndRejectedCommitKeepTheTexts) {
     plate(m, "2", "10", "0", "0");
     Typed onShow; // the plate's fields hold nothing: the first field is refused
     int told = 0;
-    o = CommitOnShow(m, onShow, [&](Kind k, const CommitResult& c) {
+    SectionEditor editor(m);
+    const OnShowCommit refused = editor.commitOnShow(onShow, [&](Kind k, const CommitResult& c) {
         ++told;
         EXPECT_EQ(k, Kind::List);
         EXPECT_TRUE(c.rejected());
     });
     EXPECT_EQ(told, 1);
-    EXPECT_EQ(o.status, SolveStatus::Rejected);
-    EXPECT_EQ(o.rejectedKind, Kind::List);
-    EXPECT_EQ(o.commit.rejectedField, 0);
+    EXPECT_FALSE(refused.accepted());
+    EXPECT_EQ(refused.refusedKind, Kind::List);
+    EXPECT_EQ(refused.refused.rejectedField, 0);
 
     onShow.texts = {{"h", "4"}, {"b", "10"}, {"Xc", "0"}, {"Yc", "0"}};
-    EXPECT_EQ(CommitOnShow(m, onShow).status, SolveStatus::Solved);
+    EXPECT_TRUE(editor.commitOnShow(onShow).accepted());
     EXPECT_EQ(SolveSection(m, r).status, SolveStatus::Solved);
     EXPECT_EQ(r.Texts[rfA], "40") << "the entry on show is committed before the sums";
     EXPECT_EQ(r.reached, SolveStage::Done);
