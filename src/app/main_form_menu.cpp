@@ -79,17 +79,28 @@ void TMainForm::buildMenu() {
     item(file, "actSaveAs", QStringLiteral("Сохранить &как…"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAsClick(); });
     file->addSeparator();
-    // The result tab's buttons themselves are pressed: the same handler, the same state.
-    const auto press = [&item](QMenu* menu, const char* name, const QString& text,
-                               QList<QKeySequence> keys, QPushButton* button) {
-        QAction* a = item(menu, name, text, keys, [button] { button->click(); });
+    // The result tab's buttons themselves are pressed: the same handler, the same state. The
+    // sheet shows the section solved as it stands, so the result tab is chosen first, as the
+    // user would choose it; a refused section stays on its own tab and nothing is written. The
+    // report solves the section itself.
+    const auto press = [this, &item](QMenu* menu, const char* name, const QString& text,
+                                     QList<QKeySequence> keys, QPushButton* button,
+                                     bool solveFirst) {
+        QAction* a = item(menu, name, text, keys, [this, button, solveFirst] {
+            if (solveFirst && currentTabNumber() != ResultTabNumber) {
+                tabs_->setCurrentIndex(ResultTabNumber - 1);
+                if (currentTabNumber() != ResultTabNumber || !button->isEnabled())
+                    return;
+            }
+            button->click();
+        });
         new EnabledFollower(button, a);
     };
-    press(file, "actSaveSheet", QStringLiteral("Сохранить &лист результатов…"), {}, bbSave_);
+    press(file, "actSaveSheet", QStringLiteral("Сохранить &лист результатов…"), {}, bbSave_, true);
     press(file, "actPrintSheet", QStringLiteral("&Печать листа…"),
-          {QKeySequence(Qt::CTRL | Qt::Key_P)}, bbPrint_);
+          {QKeySequence(Qt::CTRL | Qt::Key_P)}, bbPrint_, true);
     press(file, "actReportOpen", QStringLiteral("Отчёт: открыть в текстовом &редакторе"), {},
-          bbWord_);
+          bbWord_, false);
     QAction* reportSaveAs = item(file, "actReportSaveAs", QStringLiteral("Отчё&т: сохранить как…"),
                                  {}, [this] { reportSaveAsClick(); });
     new EnabledFollower(bbWord_, reportSaveAs);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -166,6 +167,28 @@ TEST_F(Menu, NewSectionWithEachAnswer) {
     dialogs.saveChangesAsked.clear();
     trigger("actNewSection");
     EXPECT_TRUE(dialogs.saveChangesAsked.empty());
+}
+
+// The sheet from the menu shows the section as it stands: the result tab is chosen, and so the
+// section solved, before the sheet is written; a refused section writes nothing.
+TEST_F(Menu, TheSheetFromAKindTabIsOfTheSectionAsItStands) {
+    QTemporaryDir dir;
+    dialogs.saveAnswer = dir.filePath("sheet.bmp");
+    addDts({"20"});
+    chooseTab(6);
+    chooseTab(1);
+    field("meDtA")->setText("30");
+    trigger("actSaveSheet");
+    EXPECT_EQ(form->currentTabNumber(), 6);
+    EXPECT_EQ(field("edResA")->text(), "30");
+    EXPECT_TRUE(QFileInfo::exists(dialogs.saveAnswer));
+
+    QFile::remove(dialogs.saveAnswer);
+    chooseTab(1);
+    field("meDtA")->setText("x");
+    trigger("actSaveSheet");
+    EXPECT_EQ(form->currentTabNumber(), 1);
+    EXPECT_FALSE(QFileInfo::exists(dialogs.saveAnswer));
 }
 
 TEST_F(Menu, RecentFilesOutliveARestartAndAMissingOneLeaves) {
