@@ -119,13 +119,14 @@ namespace {
 
 // One blank layer per thread, kept white between uses and reused while the picture size
 // stays the same: a section of many profiles draws each on it in turn.
+thread_local QImage threadLayer;
+
 QImage& blankLayer(QSize size) {
-    thread_local QImage layer;
-    if (layer.size() != size) {
-        layer = QImage(size, QImage::Format_RGB32);
-        layer.fill(PageColor);
+    if (threadLayer.size() != size) {
+        threadLayer = QImage(size, QImage::Format_RGB32);
+        threadLayer.fill(PageColor);
     }
-    return layer;
+    return threadLayer;
 }
 
 // What identifies a stroke's shape: for a line its extent and pen, for an arc its radius,
@@ -202,6 +203,10 @@ void Canvas::beginLayer() {
     endLayer();
     endPainting();
     layer_ = &blankLayer(image_.size());
+}
+
+void Canvas::ReleaseLayer() {
+    threadLayer = QImage();
 }
 
 void Canvas::endLayer() {

@@ -86,6 +86,9 @@ class Canvas {
     // not be drawn on beyond the touched box.
     void beginLayer();
     void endLayer();
+    // The layer is kept between canvases on the same thread, while the picture size stays
+    // the same. This frees it: for a drawing much larger than the pictures that follow.
+    static void ReleaseLayer();
 
     // Fills the region of non-black pixels 4-connected to the seed with black back-diagonal
     // hatch (lines rising to the right, every 8th diagonal, anchored at the picture's

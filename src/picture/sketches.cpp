@@ -372,11 +372,14 @@ std::optional<AlphaMark> findAlphaMark(const QImage& img, int X, int Y, double f
 // images when the sample cannot be solved.
 struct Trial {
     QImage picture;
-    QImage lines;
+    QImage lines; // null unless asked for
     std::vector<QRect> letters;
 };
 
-Trial drawTrial(Kind kind, int code, PlateView view, double k) {
+// The lines without the letters are a copy of the whole canvas: made only when asked for.
+enum class Lines { Dropped, Kept };
+
+Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lines::Dropped) {
     TSectionModel m = sampleModel(kind, code, view);
     TSectionResult r;
     try {
@@ -398,6 +401,9 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k) {
     {
         Canvas c(img);
         DrawEntryOutline(c, X, Y, m, kind, 1, k);
+        // The outline's layer is as large as the trial canvas, twice any picture the window
+        // or the report keeps: it is not kept beside the copies the letters are fitted on.
+        Canvas::ReleaseLayer();
 
         switch (kind) {
         case Kind::Dt: {
@@ -507,7 +513,8 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k) {
         axis(c, letters, X, Y, 0, tailX, headX, s("x"));
         axis(c, letters, X, Y, 90, tailY, headY, s("y"));
     }
-    Trial t{img, img, {}};
+    Trial t{img, lines == Lines::Kept ? img : QImage(), {}};
+    img = QImage();
     t.letters = placeLetters(t.picture, letters);
     return t;
 }
@@ -581,8 +588,8 @@ double kindScale(Kind kind, PlateView view) {
     return scales[slot];
 }
 
-SketchParts drawSketch(Kind kind, int code, PlateView view) {
-    const Trial trial = drawTrial(kind, code, view, kindScale(kind, view));
+SketchParts drawSketch(Kind kind, int code, PlateView view, Lines lines) {
+    const Trial trial = drawTrial(kind, code, view, kindScale(kind, view), lines);
     const QRect box = trial.picture.isNull() ? QRect() : inkBox(trial.picture);
     if (box.isEmpty())
         return {blankSketch(), blankSketch(), {}};
@@ -590,29 +597,35 @@ SketchParts drawSketch(Kind kind, int code, PlateView view) {
     const QRect cut(box.center() - QPoint(SketchSize / 2, SketchSize / 2),
                     QSize(SketchSize, SketchSize));
     SketchParts parts{trial.picture.copy(cut).convertToFormat(QImage::Format_RGB32),
-                      trial.lines.copy(cut).convertToFormat(QImage::Format_RGB32),
+                      lines == Lines::Kept
+                          ? trial.lines.copy(cut).convertToFormat(QImage::Format_RGB32)
+                          : QImage(),
                       {}};
     for (const QRect& l : trial.letters)
         parts.letters.push_back(l.translated(-cut.topLeft()));
     return parts;
 }
 
+SketchParts sketchParts(Kind kind, int code, PlateView view, Lines lines) {
+    if (kind == Kind::List)
+        return drawSketch(Kind::List, 0, view, lines);
+    if (!IsValidCode(kind, code))
+        return {blankSketch(), blankSketch(), {}};
+    return drawSketch(kind, code, PlateView::Tab, lines);
+}
+
 } // namespace
 
 QImage OrientationPicture(Kind kind, int code) {
-    return SketchPartsOf(kind, code, PlateView::Tab).picture;
+    return sketchParts(kind, code, PlateView::Tab, Lines::Dropped).picture;
 }
 
 QImage PlatePicture(PlateView view) {
-    return SketchPartsOf(Kind::List, 0, view).picture;
+    return sketchParts(Kind::List, 0, view, Lines::Dropped).picture;
 }
 
 SketchParts SketchPartsOf(Kind kind, int code, PlateView view) {
-    if (kind == Kind::List)
-        return drawSketch(Kind::List, 0, view);
-    if (!IsValidCode(kind, code))
-        return {blankSketch(), blankSketch(), {}};
-    return drawSketch(kind, code, PlateView::Tab);
+    return sketchParts(kind, code, view, Lines::Kept);
 }
 
 } // namespace karo

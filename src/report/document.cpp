@@ -100,20 +100,34 @@ void Document::symbol(int code) {
     appendItem(std::move(item));
 }
 
-void Document::pasteImage(const QImage& image, const QByteArray& png) {
+void Document::pasteImage(const QImage& image) {
     if (image.isNull())
         return;
     Inline item;
     item.kind = Inline::Kind::Picture;
     item.format = format_;
     item.image = image;
-    item.png = png;
+    item.size = image.size();
     appendItem(std::move(item));
 }
 
-void Document::picture(const QImage& image, const QByteArray& png) {
+void Document::picture(const QImage& image) {
     align(AlignCenter);
-    pasteImage(image, png);
+    pasteImage(image);
+    paragraph();
+    align(AlignLeft);
+}
+
+void Document::picture(const EncodedPicture& encoded) {
+    align(AlignCenter);
+    if (!encoded.png.isEmpty() && !encoded.size.isEmpty()) {
+        Inline item;
+        item.kind = Inline::Kind::Picture;
+        item.format = format_;
+        item.png = encoded.png;
+        item.size = encoded.size;
+        appendItem(std::move(item));
+    }
     paragraph();
     align(AlignLeft);
 }

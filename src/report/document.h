@@ -21,6 +21,14 @@ struct CharFormat {
     bool operator==(const CharFormat&) const = default;
 };
 
+// A picture encoded ahead as PNG, for a fixed picture that every report shares: the
+// document keeps the bytes and the size, not the pixels. Copies that share the bytes are one
+// picture in the package.
+struct EncodedPicture {
+    QSize size;
+    QByteArray png;
+};
+
 // One element inside a paragraph.
 struct Inline {
     enum class Kind { Text, Symbol, Picture, Field };
@@ -28,8 +36,9 @@ struct Inline {
     CharFormat format;
     QString text;       // Kind::Text; may hold tabs, never a paragraph mark
     int symbol = 0;     // Kind::Symbol: Symbol font character code
-    QImage image;       // Kind::Picture
+    QImage image;       // Kind::Picture: the picture, or null when pasted as PNG bytes
     QByteArray png;     // Kind::Picture: its PNG bytes when encoded ahead, else empty
+    QSize size;         // Kind::Picture: its size in pixels
     FormulaField field; // Kind::Field
 };
 
@@ -78,11 +87,11 @@ class Document {
     // One character of the Symbol font (97 alpha, 83 capital sigma, 165 infinity, 176 degree).
     // A code outside 32..255 is not a Symbol character and is ignored.
     void symbol(int code);
-    // Pastes a picture inline at the insertion point. `png` may carry the picture already
-    // encoded, for a fixed picture that every report shares.
-    void pasteImage(const QImage& image, const QByteArray& png = {});
+    // Pastes a picture inline at the insertion point.
+    void pasteImage(const QImage& image);
     // A picture in a centred paragraph of its own; the text after it is left-aligned.
-    void picture(const QImage& image, const QByteArray& png = {});
+    void picture(const QImage& image);
+    void picture(const EncodedPicture& encoded);
     // An equation field of the formula.
     void formula(const Formula& formula);
 

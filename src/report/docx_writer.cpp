@@ -332,17 +332,19 @@ class BodyWriter {
         writeFieldChar(item.format, QStringLiteral("end"));
     }
 
-    // The package part of a picture. Copies of one image (the same orientation picture for
-    // several profiles) share one part.
-    bool mediaFor(const QImage& image, const QByteArray& encoded, QString* id, QString* file,
-                  QString* error) {
-        const auto known = mediaByImage_.find(image.cacheKey());
-        if (known != mediaByImage_.end()) {
+    // The package part of a picture. Copies of one image, or of one picture's PNG bytes
+    // (the same orientation picture for several profiles), share one part.
+    bool mediaFor(const Inline& item, QString* id, QString* file, QString* error) {
+        const bool encoded = item.image.isNull();
+        const MediaKey key{encoded, encoded ? reinterpret_cast<quintptr>(item.png.constData())
+                                            : static_cast<quintptr>(item.image.cacheKey())};
+        const auto known = mediaByKey_.find(key);
+        if (known != mediaByKey_.end()) {
             *id = known->second.first;
             *file = known->second.second;
             return true;
         }
-        const QByteArray png = encoded.isEmpty() ? EncodePng(image) : encoded;
+        const QByteArray png = encoded ? item.png : EncodePng(item.image);
         if (png.isEmpty()) {
             if (error)
                 *error = QStringLiteral("Не удалось сохранить рисунок в формате PNG.");
@@ -354,14 +356,14 @@ class BodyWriter {
         media_.push_back({QStringLiteral("word/media/") + *file, png});
         relations_.push_back(
             {*id, kRelBase + QStringLiteral("image"), QStringLiteral("media/") + *file});
-        mediaByImage_.emplace(image.cacheKey(), std::make_pair(*id, *file));
+        mediaByKey_.emplace(key, std::make_pair(*id, *file));
         return true;
     }
 
     bool writePicture(const Inline& item, QString* error) {
         QString id;
         QString file;
-        if (!mediaFor(item.image, item.png, &id, &file, error))
+        if (!mediaFor(item, &id, &file, error))
             return false;
         const int number = ++drawings_;
 
@@ -371,8 +373,8 @@ class BodyWriter {
             (page.pageWidth - page.leftMargin - page.rightMargin) * kEmuPerPoint;
         const double maxHeight =
             (page.pageHeight - page.topMargin - page.bottomMargin) * kEmuPerPoint;
-        double cx = double(item.image.width()) * kEmuPerPixel;
-        double cy = double(item.image.height()) * kEmuPerPixel;
+        double cx = double(item.size.width()) * kEmuPerPixel;
+        double cy = double(item.size.height()) * kEmuPerPixel;
         const double scale = std::min({1.0, maxWidth / cx, maxHeight / cy});
         const QString width = QString::number(std::llround(cx * scale));
         const QString height = QString::number(std::llround(cy * scale));
@@ -457,7 +459,9 @@ class BodyWriter {
     std::vector<Relationship>& relations_;
     int baseHalfPoints_;
     int drawings_ = 0;
-    std::map<qint64, std::pair<QString, QString>> mediaByImage_;
+    // A picture's bytes (true) or an image's cache key (false).
+    using MediaKey = std::pair<bool, quintptr>;
+    std::map<MediaKey, std::pair<QString, QString>> mediaByKey_;
     XmlPart part_;
 };
 

@@ -183,11 +183,7 @@ class SolutionWriter {
 
   private:
     void step(int times = 1);
-    struct FixedPicture {
-        QImage image;
-        QByteArray png;
-    };
-    static const FixedPicture& sketch(Kind kind, int code);
+    static const EncodedPicture& sketch(Kind kind, int code);
 
     // A bold heading kept on one page with what follows it; a profile's heading stays on
     // until the first lines of its values are typed (`keepOn`).
@@ -248,9 +244,9 @@ void SolutionWriter::step(int times) {
 
 // The orientation pictures are fixed drawings, like bitmaps loaded with the window: each is
 // drawn and encoded once per process and shared by every report, so a document holds one
-// copy of each.
-const SolutionWriter::FixedPicture& SolutionWriter::sketch(Kind kind, int code) {
-    static std::map<std::pair<int, int>, FixedPicture> drawn;
+// copy of each. Only the PNG bytes are kept: the pixels are not needed again.
+const EncodedPicture& SolutionWriter::sketch(Kind kind, int code) {
+    static std::map<std::pair<int, int>, EncodedPicture> drawn;
     const auto key = std::make_pair(static_cast<int>(kind), code);
     auto it = drawn.find(key);
     if (it == drawn.end()) {
@@ -258,9 +254,8 @@ const SolutionWriter::FixedPicture& SolutionWriter::sketch(Kind kind, int code) 
             kind == Kind::List
                 ? PlatePicture(code == kPlateStanding ? PlateView::Vertical : PlateView::Horizontal)
                 : OrientationPicture(kind, code);
-        QImage palette = PaletteImage(image);
-        QByteArray png = EncodePng(palette);
-        it = drawn.emplace(key, FixedPicture{std::move(palette), std::move(png)}).first;
+        const QImage palette = PaletteImage(image);
+        it = drawn.emplace(key, EncodedPicture{palette.size(), EncodePng(palette)}).first;
     }
     return it->second;
 }
@@ -392,8 +387,7 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
                 (equalLegs ? u") Уголок равнополочный "_s : u") Уголок неравнополочный "_s) + legs +
                 u"x"_s + full(e.d * 10) + u" мм."_s + standardNote(row) + u":\r"_s,
             true);
-    const FixedPicture& fixed = sketch(kind, e.Orientation);
-    doc_.picture(fixed.image, fixed.png);
+    doc_.picture(sketch(kind, e.Orientation));
     doc_.text(u"площадь A = "_s + full(e.A));
     unit(doc_, u"2"_s, u".,\r"_s);
     endHeadingBlock();
@@ -465,8 +459,7 @@ void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code
     const QString number = row ? QString::fromStdString(row->designation) : full(v.h);
     heading(u"\r"_s + num(n) + u") "_s + name + u" № "_s + number + standardNote(row) + u":\r"_s,
             true);
-    const FixedPicture& fixed = sketch(kind, code);
-    doc_.picture(fixed.image, fixed.png);
+    doc_.picture(sketch(kind, code));
     doc_.text(u"высота h = "_s + full(v.h) + u" см.,\r"_s);
     doc_.text(u"ширина полки b = "_s + full(v.b) + u" см.,\r"_s);
     endHeadingBlock();
@@ -486,8 +479,7 @@ void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s
     heading(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
                 u" мм.:\r"_s,
             true);
-    const FixedPicture& fixed = sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying);
-    doc_.picture(fixed.image, fixed.png);
+    doc_.picture(sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying));
     doc_.text(u"ширина b = "_s + full(e.b) + u" см.,\r"_s);
     doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
     endHeadingBlock();

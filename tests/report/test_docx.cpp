@@ -222,28 +222,40 @@ TEST_F(DocxPackage, FormulasAreComplexFieldsWithOfficeMathResults) {
     EXPECT_EQ(math, u("Ix = h3·b12 = 13·2012 =tg 2αo = - 2·IxyIx-Iy = -∞"));
 }
 
-TEST(DocxPictures, CopiesOfOneImageShareOnePart) {
+// Copies of one image, or of one encoded picture's bytes, share one part; the encoded one is
+// stored as given, at the size given.
+TEST(DocxPictures, CopiesOfOnePictureShareOnePart) {
     Document doc;
     const QImage picture = samplePicture();
     QImage other(10, 10, QImage::Format_RGB32);
     other.fill(Qt::black);
+    const EncodedPicture encoded{QSize(30, 20), QByteArrayLiteral("\x89PNG stand-in")};
     doc.picture(picture);
     doc.picture(other);
+    doc.picture(encoded);
     doc.picture(picture);
+    doc.picture(EncodedPicture(encoded));
     const auto files = unzipPackage(doc.toDocx());
     EXPECT_TRUE(files.count(QStringLiteral("word/media/image1.png")));
     EXPECT_TRUE(files.count(QStringLiteral("word/media/image2.png")));
-    EXPECT_FALSE(files.count(QStringLiteral("word/media/image3.png")));
+    EXPECT_EQ(files.at(QStringLiteral("word/media/image3.png")), encoded.png);
+    EXPECT_FALSE(files.count(QStringLiteral("word/media/image4.png")));
     QStringList embeds;
     QStringList ids;
+    QStringList extents;
     for (const XmlElement& e : readElements(files.at(QStringLiteral("word/document.xml")))) {
         if (e.name == QLatin1String("a:blip"))
             embeds << e.attribute(QStringLiteral("r:embed"));
         if (e.name == QLatin1String("wp:docPr"))
             ids << e.attribute(QStringLiteral("id"));
+        if (e.name == QLatin1String("wp:extent"))
+            extents << e.attribute(QStringLiteral("cx")) + u("×") +
+                           e.attribute(QStringLiteral("cy"));
     }
-    EXPECT_EQ(embeds, (QStringList{"rIdImage1", "rIdImage2", "rIdImage1"}));
-    EXPECT_EQ(ids, (QStringList{"1", "2", "3"})); // every drawing has an id of its own
+    EXPECT_EQ(embeds,
+              (QStringList{"rIdImage1", "rIdImage2", "rIdImage3", "rIdImage1", "rIdImage3"}));
+    EXPECT_EQ(ids, (QStringList{"1", "2", "3", "4", "5"})); // every drawing has an id of its own
+    EXPECT_EQ(extents[2], u("285750×190500"));              // 9525 EMU a pixel
 }
 
 TEST(DocxFile, SavedAtomicallyAndReplacesAnOldFile) {
