@@ -208,7 +208,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     for (const Command& c : Commands()) {
         if (c.name != args[0])
             continue;
-        if (c.draws)
+        if (c.program)
             return drawingRunner()(c.name, {args.begin() + 1, args.end()}, out, err);
         return c.run({args.begin() + 1, args.end()}, out, err);
     }

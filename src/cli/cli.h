@@ -32,15 +32,22 @@ struct Command {
     std::string synopsis; // one line of --help
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
         run;
-    bool draws = false; // draws pictures or documents: run by the drawing program
+    // The program that runs a command which draws pictures or documents; null for the
+    // commands karo-cli runs itself.
+    const char* program = nullptr;
 };
 
+// The programs that draw: one with Qt Gui alone, and the printer's, which needs Qt Print
+// Support and through it Qt Widgets.
+inline constexpr char kDrawingProgram[] = "karo-cli-draw";
+inline constexpr char kPrintingProgram[] = "karo-cli-print";
+
 // The drawing commands (sheet, picture, print, report) need Qt Gui; the commands that draw
-// nothing start faster without loading it. So karo-cli lists them but hands them to a second
-// program, karo-cli-draw, which runs them with this same table.
+// nothing start faster without loading it. So karo-cli lists them but hands them to the
+// program the table names, which runs them with this same table.
 using CommandRun =
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>;
-// What runs a drawing command: karo-cli starts the drawing program, which sets the commands'
+// What runs a drawing command: karo-cli starts the command's program, which sets the commands'
 // own work here. `name` is the command, `args` what follows it.
 using DrawingRunner =
     std::function<int(const std::string& name, const std::vector<std::string>& args,
@@ -83,8 +90,9 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 
-// The drawing commands' work, for the drawing program.
-void AddSheetRuns(std::map<std::string, CommandRun>& runs);  // sheet, picture, print
+// The drawing commands' work, for the programs that draw.
+void AddSheetRuns(std::map<std::string, CommandRun>& runs);  // sheet, picture
 void AddReportRuns(std::map<std::string, CommandRun>& runs); // report
+void AddPrintRuns(std::map<std::string, CommandRun>& runs);  // print
 
 } // namespace karo::cli

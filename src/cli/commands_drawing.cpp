@@ -1,4 +1,4 @@
-// The drawing commands as karo-cli lists them; their work is done by karo-cli-draw.
+// The drawing commands as karo-cli lists them; their work is done by the programs named.
 
 #include "cli/cli.h"
 
@@ -8,17 +8,17 @@ void AddDrawingCommands(std::vector<Command>& commands) {
     commands.push_back({"sheet",
                         "sheet ФАЙЛ.karo -o ЛИСТ.bmp   лист результатов 610×460 в BMP "
                         "(расширение всегда .bmp)",
-                        nullptr, true});
-    commands.push_back(
-        {"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390", nullptr, true});
+                        nullptr, kDrawingProgram});
+    commands.push_back({"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390",
+                        nullptr, kDrawingProgram});
     commands.push_back({"print",
                         "print ФАЙЛ.karo -o ЛИСТ.pdf [--copies N] [--dpi D]   печать листа в "
                         "PDF, по странице на копию (D — точек на дюйм экрана, 96)",
-                        nullptr, true});
+                        nullptr, kPrintingProgram});
     commands.push_back({"report",
                         "report ФАЙЛ.karo [-o ОТЧЕТ.docx]   ход решения документом .docx (без -o: "
                         "новый «Отчет N.docx» во временной папке)",
-                        nullptr, true});
+                        nullptr, kDrawingProgram});
 }
 
 } // namespace karo::cli

@@ -1,5 +1,6 @@
 // karo-cli: the commands that draw nothing run here, with Qt Core alone; a drawing command
-// replaces this process with karo-cli-draw, which gets the same arguments, output and exit code.
+// replaces this process with the program that draws it (karo-cli-draw, or karo-cli-print to
+// print), which gets the same arguments, output and exit code.
 #include "cli/cli.h"
 #include "io/safe_file.h"
 
@@ -11,7 +12,7 @@
 #include <unistd.h>
 
 #ifndef KARO_DRAW_INSTALLED
-#define KARO_DRAW_INSTALLED "../lib/karo/karo-cli-draw"
+#define KARO_DRAW_INSTALLED "../lib/karo"
 #endif
 
 namespace {
@@ -28,17 +29,18 @@ std::string ownFolder() {
 }
 
 // Beside this program in a build tree, else where the package installs it.
-std::string drawingProgram() {
+std::string drawingProgram(const std::string& command) {
     const std::string folder = ownFolder();
-    const std::string beside = folder + "/karo-cli-draw";
+    const std::string name = karo::cli::FindCommand({command})->program;
+    const std::string beside = folder + "/" + name;
     if (access(beside.c_str(), X_OK) == 0)
         return beside;
-    return folder + "/" + KARO_DRAW_INSTALLED;
+    return folder + "/" KARO_DRAW_INSTALLED "/" + name;
 }
 
 int startDrawing(const std::string& name, const std::vector<std::string>& args, std::ostream& out,
                  std::ostream& err) {
-    const std::string program = drawingProgram();
+    const std::string program = drawingProgram(name);
     std::vector<std::string> all{program, name};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;

@@ -19,7 +19,8 @@ execute_process(COMMAND dpkg-deb -x ${debs} ${WORK_DIR}/root RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "dpkg-deb -x failed")
 endif()
-foreach(f usr/bin/karo usr/bin/karo-cli usr/lib/karo/karo-cli-draw usr/share/applications/karo.desktop
+foreach(f usr/bin/karo usr/bin/karo-cli usr/lib/karo/karo-cli-draw usr/lib/karo/karo-cli-print
+          usr/share/applications/karo.desktop
           usr/share/mime/packages/karo.xml usr/share/icons/hicolor/scalable/apps/karo.svg
           usr/share/icons/hicolor/48x48/apps/karo.png usr/share/karo/examples/plate.karo
           usr/share/doc/karo/copyright usr/share/doc/karo/changelog.gz
