@@ -2,9 +2,11 @@
 // the result sheet composed from it.
 #include "largest_model.h"
 
+#include "model/orientation.h"
 #include "picture/fonts.h"
 #include "picture/result_sheet.h"
 #include "picture/section_picture.h"
+#include "picture/sketches.h"
 #include "solver/solver.h"
 
 #include <QGuiApplication>
@@ -41,6 +43,22 @@ void BM_ResultSheet(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ResultSheet)->Unit(benchmark::kMillisecond);
+
+// Every orientation picture of the tabs and the report, each kind's scale already fitted:
+// what turning a profile or a report's pictures cost, and what one trial of a fit costs.
+void BM_OrientationPictures(benchmark::State& state) {
+    const auto all = [] {
+        for (Kind k : {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur})
+            for (int code = 1; IsValidCode(k, code); ++code)
+                benchmark::DoNotOptimize(OrientationPicture(k, code).constBits());
+        for (PlateView v : {PlateView::Tab, PlateView::Horizontal, PlateView::Vertical})
+            benchmark::DoNotOptimize(PlatePicture(v).constBits());
+    };
+    all();
+    for (auto _ : state)
+        all();
+}
+BENCHMARK(BM_OrientationPictures)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

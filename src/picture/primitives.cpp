@@ -1,5 +1,7 @@
 #include "picture/primitives.h"
 
+#include <utility>
+
 #include <QFontMetrics>
 #include <QPen>
 
@@ -202,11 +204,9 @@ void Canvas::stamp(const Stamp& s, int X, int Y) {
 void Canvas::beginLayer() {
     endLayer();
     endPainting();
+    if (std::exchange(nextLayerOnGround_, false))
+        return;
     layer_ = &blankLayer(image_.size());
-}
-
-void Canvas::ReleaseLayer() {
-    threadLayer = QImage();
 }
 
 void Canvas::endLayer() {

@@ -87,8 +87,11 @@ class Canvas {
     void beginLayer();
     void endLayer();
     // The layer is kept between canvases on the same thread, while the picture size stays
-    // the same. This frees it: for a drawing much larger than the pictures that follow.
-    static void ReleaseLayer();
+    // the same.
+    // The next layer's black pixels would fall on ground alone: it is drawn straight on the
+    // picture, which sets the same pixels without a layer of the picture's size. Only for a
+    // picture that is all ground where that layer draws.
+    void drawNextLayerOnGround() { nextLayerOnGround_ = true; }
 
     // Fills the region of non-black pixels 4-connected to the seed with black back-diagonal
     // hatch (lines rising to the right, every 8th diagonal, anchored at the picture's
@@ -113,6 +116,7 @@ class Canvas {
     QColor brushColor_ = Qt::white;
     QFont font_;
     QRect touched_;
+    bool nextLayerOnGround_ = false;
 };
 
 // Whether a pixel of the hatch pattern at (x, y) is black.

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <mutex>
 #include <numbers>
 #include <optional>
@@ -400,10 +401,10 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lin
     DimDepth depth;
     {
         Canvas c(img);
+        // A layer as large as the trial canvas would be twice any picture the window or the
+        // report keeps, and the canvas is bare.
+        c.drawNextLayerOnGround();
         DrawEntryOutline(c, X, Y, m, kind, 1, k);
-        // The outline's layer is as large as the trial canvas, twice any picture the window
-        // or the report keeps: it is not kept beside the copies the letters are fitted on.
-        Canvas::ReleaseLayer();
 
         switch (kind) {
         case Kind::Dt: {
@@ -522,11 +523,16 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lin
 // The box of every pixel that is not the ground.
 // The size is read once: QImage's accessors are out of line, and this runs over every pixel
 // of each trial canvas.
+// Most rows of a trial canvas are bare: a row is first compared whole with a bare row (the
+// pictures are RGB32, whose unused byte is always 0xFF).
 QRect inkBox(const QImage& img) {
     const int width = img.width(), height = img.height();
+    const std::vector<QRgb> bare(static_cast<std::size_t>(width), PageColor);
     int l = width, r = -1, t = height, b = -1;
     for (int y = 0; y < height; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        if (std::memcmp(line, bare.data(), bare.size() * sizeof(QRgb)) == 0)
+            continue;
         int first = 0;
         while (first < width && !isInk(line[first]))
             ++first;
