@@ -18,21 +18,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace karo::app {
-
-namespace {
-
-bool isKindTab(int number) {
-    return number >= 1 && number <= KindCount;
-}
-
-Kind kindOfTab(int number) {
-    return TabOrder[static_cast<std::size_t>(number - 1)];
-}
-
-} // namespace
 
 TMainForm::TMainForm(SectionDocument& document, TSectionResult& result, UserDialogs& dialogs,
                      QWidget* parent)
@@ -74,25 +63,31 @@ void TMainForm::showEvent(QShowEvent* e) {
     }
 }
 
+void TMainForm::paintEvent(QPaintEvent* e) {
+    QWidget::paintEvent(e);
+    // The tabs not on show are built once the window is on screen, before the user can turn
+    // to them.
+    if (!restScheduled_) {
+        restScheduled_ = true;
+        QTimer::singleShot(0, this, [this] { buildRemainingTabs(); });
+    }
+}
+
 void TMainForm::ActivateForm() {
     activated_ = true;
     // Numbers are parsed and formatted by the program's own routines, always with a point;
     // keys are read by position, so no keyboard layout needs to be switched.
-    for (QWidget* panel : picturePanels_) {
-        QPalette p = panel->palette();
-        p.setColor(QPalette::Window, QColor::fromRgb(PageColor));
-        panel->setPalette(p);
-    }
     // A fresh start: every kind empty with its start code, nothing to undo, no file.
     document_.reset();
-    for (Kind k : TabOrder)
-        page(k).state = lesIdle;
+    for (KindPage& p : pages_)
+        p.state = lesIdle;
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
 }
 
 void TMainForm::showTab(int number) {
+    buildTab(number);
     ++programmaticTabChange_;
     tabs_->setCurrentIndex(number - 1);
     --programmaticTabChange_;

@@ -50,6 +50,14 @@ enum TListEditState {
 inline constexpr int ResultTabNumber = 6;
 inline constexpr int AboutTabNumber = 7;
 
+inline bool isKindTab(int number) {
+    return number >= 1 && number <= KindCount;
+}
+
+inline Kind kindOfTab(int number) {
+    return TabOrder[static_cast<std::size_t>(number - 1)];
+}
+
 inline constexpr const char* kMainCaption = " Геометрические характеристики плоских сечений";
 
 class TMainForm : public QWidget {
@@ -61,6 +69,10 @@ class TMainForm : public QWidget {
 
     // Puts the model and every tab into the start state. Runs on the first show.
     void ActivateForm();
+
+    // The window comes up with the tabs it shows; the others are built after its first paint,
+    // or sooner when they are needed. True once every tab is built.
+    bool allTabsBuilt() const;
 
     int LastTabNumber() const { return lastTabNumber_; }
     int NewTabNumber() const { return newTabNumber_; }
@@ -121,6 +133,7 @@ class TMainForm : public QWidget {
 
   protected:
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -140,11 +153,13 @@ class TMainForm : public QWidget {
         std::vector<QWidget*> rowLabels;   // enabled exactly while the kind has entries
         std::vector<QLabel*> pictures; // picture k-1 shows code k; the plate: tab, lying, upright
         TListEditState state = lesIdle;
+        bool built = false;
     };
 
     // The document shown (main_form_undo.cpp): undo and redo keys, the title, the tabs
     // following the document, the fields' typing handed to it.
     void buildUndo();
+    void watchFields(const KindPage& p);
     void connectDocument();
     void updateTitle();
     bool fieldEvent(QObject* watched, QEvent* e);
@@ -171,9 +186,12 @@ class TMainForm : public QWidget {
 
     // Building (main_form_pages.cpp).
     void buildWindow();
-    QWidget* buildKindTab(Kind k);
+    // Builds the contents of tab `number` if they are not built yet.
+    void buildTab(int number);
+    void buildRemainingTabs();
+    void buildKindPage(KindPage& p);
     QWidget* buildResultTab();
-    QWidget* buildAboutTab();
+    void buildAboutTab(QWidget* sheet);
 
     // The catalogue of standard profiles (main_form_catalogue.cpp): the picker button, F4 and
     // the label that names the profile on show.
@@ -212,8 +230,8 @@ class TMainForm : public QWidget {
     void updateCapacity(Kind k);
     void guarded(const std::function<void()>& body);
 
-    KindPage& page(Kind k) { return pages_[kindIndex(k)]; }
-    const KindPage& page(Kind k) const { return pages_[kindIndex(k)]; }
+    // A kind's page, built first if it is not yet.
+    KindPage& page(Kind k);
 
     // The section, read by the window and changed only through the document.
     SectionDocument& document_;
@@ -230,7 +248,9 @@ class TMainForm : public QWidget {
     QPushButton* bbSave_ = nullptr;
     QPushButton* bbPrint_ = nullptr;
     QPushButton* bbWord_ = nullptr;
-    std::vector<QWidget*> picturePanels_;
+    QWidget* aboutSheet_ = nullptr;
+    bool aboutBuilt_ = false;
+    bool restScheduled_ = false;
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};
     QMenuBar* menuBar_ = nullptr;

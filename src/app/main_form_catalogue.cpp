@@ -53,9 +53,9 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
 
 void TMainForm::catalogueKey() {
     const int n = currentTabNumber();
-    if (n < 1 || n > KindCount)
+    if (!isKindTab(n))
         return;
-    const Kind shown = TabOrder[static_cast<std::size_t>(n - 1)];
+    const Kind shown = kindOfTab(n);
     if (catalogueButtons_[static_cast<std::size_t>(kindIndex(shown))])
         guarded([=, this] { catalogueClick(shown); });
 }

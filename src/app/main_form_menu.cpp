@@ -128,10 +128,10 @@ void TMainForm::buildMenu() {
     // The catalogue serves the rolled-profile tabs only, the placement every kind tab.
     const auto followTab = [this, catalogue, place] {
         const int n = currentTabNumber();
-        catalogue->setEnabled(n >= 1 && n <= KindCount &&
-                              catalogueButtons_[static_cast<std::size_t>(kindIndex(
-                                  TabOrder[static_cast<std::size_t>(n - 1)]))] != nullptr);
-        place->setEnabled(n >= 1 && n <= KindCount);
+        catalogue->setEnabled(
+            isKindTab(n) &&
+            catalogueButtons_[static_cast<std::size_t>(kindIndex(kindOfTab(n)))] != nullptr);
+        place->setEnabled(isKindTab(n));
     };
     connect(tabs_, &QTabWidget::currentChanged, this, followTab);
     followTab();

@@ -123,6 +123,9 @@ QFrame* picturePanel(QWidget* parent, const char* name) {
     panel->setLineWidth(1);
     panel->setGeometry(7, 7, kPanelSize, kPanelSize);
     panel->setAutoFillBackground(true);
+    QPalette colours = panel->palette();
+    colours.setColor(QPalette::Window, QColor::fromRgb(PageColor));
+    panel->setPalette(colours);
     return panel;
 }
 
@@ -197,29 +200,69 @@ void TMainForm::buildWindow() {
     tabs_->setGeometry(kPanelBorder, kPanelBorder, kClientWidth - 2 * kPanelBorder,
                        kClientHeight - kBottomStrip - 2 * kPanelBorder);
 
+    // Each tab's sheet exists from the start; what is on it is built when needed.
     for (Kind k : TabOrder) {
-        QWidget* sheet = buildKindTab(k);
-        tabs_->addTab(sheet, ToQString(kindInfo(k).caption));
+        KindPage& p = pages_[kindIndex(k)];
+        p.kind = k;
+        p.sheet = new QWidget;
+        p.sheet->setObjectName(QStringLiteral("TabSheet_") + ToQString(kindInfo(k).prefix));
+        tabs_->addTab(p.sheet, ToQString(kindInfo(k).caption));
     }
     tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
-    tabs_->addTab(buildAboutTab(), QStringLiteral("О программе ..."));
+    aboutSheet_ = new QWidget;
+    aboutSheet_->setObjectName(QStringLiteral("TabSheet_About"));
+    tabs_->addTab(aboutSheet_, QStringLiteral("О программе ..."));
+    buildTab(1);
+    // A tab the user turns to is built before anything else looks at it.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) { buildTab(i + 1); });
     connect(tabs_, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
-QWidget* TMainForm::buildKindTab(Kind k) {
+TMainForm::KindPage& TMainForm::page(Kind k) {
+    buildTab(kindInfo(k).tabNumber);
+    return pages_[kindIndex(k)];
+}
+
+bool TMainForm::allTabsBuilt() const {
+    return aboutBuilt_ &&
+           std::all_of(pages_.begin(), pages_.end(), [](const KindPage& p) { return p.built; });
+}
+
+void TMainForm::buildRemainingTabs() {
+    for (int number = 1; number <= AboutTabNumber; ++number)
+        buildTab(number);
+}
+
+void TMainForm::buildTab(int number) {
+    QWidget* sheet = tabs_->widget(number - 1);
+    if (isKindTab(number)) {
+        KindPage& p = pages_[kindIndex(kindOfTab(number))];
+        if (p.built)
+            return;
+        buildKindPage(p);
+    } else if (number == AboutTabNumber && !aboutBuilt_) {
+        aboutBuilt_ = true;
+        buildAboutTab(sheet);
+    } else {
+        return;
+    }
+    // What is made on a sheet already on show stays hidden until it is shown itself.
+    if (sheet->isVisible())
+        for (QWidget* w : sheet->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                w->show();
+}
+
+void TMainForm::buildKindPage(KindPage& p) {
+    p.built = true;
+    const Kind k = p.kind;
     const KindInfo& info = kindInfo(k);
     const QString prefix = ToQString(info.prefix);
-    KindPage& p = page(k);
-    p.kind = k;
-
-    auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("TabSheet_") + prefix);
-    p.sheet = sheet;
+    QWidget* sheet = p.sheet;
 
     // The orientation pictures, stacked; one is visible at a time.
     QFrame* panel = picturePanel(sheet, "");
     panel->setObjectName(QStringLiteral("pn") + prefix + QStringLiteral("Picture"));
-    picturePanels_.push_back(panel);
     const int pictureCount = k == Kind::List ? 3 : info.codeCount;
     for (int i = 0; i < pictureCount; ++i) {
         auto* im = new SketchLabel(k, k == Kind::List ? i : i + 1, panel);
@@ -340,7 +383,8 @@ QWidget* TMainForm::buildKindTab(Kind k) {
                 [this, k] { guarded([=, this] { mirrorClick(k); }); });
     buildCatalogueControls(k, sheet);
     buildPlaceControls(k, sheet);
-    return sheet;
+    watchFields(p);
+    showKind(k);
 }
 
 QWidget* TMainForm::buildResultTab() {
@@ -349,7 +393,6 @@ QWidget* TMainForm::buildResultTab() {
     sheet->installEventFilter(this);
 
     QFrame* panel = picturePanel(sheet, "pnResPicture");
-    picturePanels_.push_back(panel);
     image1_ = new QLabel(panel);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, SectionPicture::Size, SectionPicture::Size);
@@ -426,9 +469,7 @@ QWidget* TMainForm::buildResultTab() {
     return sheet;
 }
 
-QWidget* TMainForm::buildAboutTab() {
-    auto* sheet = new QWidget;
-    sheet->setObjectName(QStringLiteral("TabSheet_About"));
+void TMainForm::buildAboutTab(QWidget* sheet) {
     auto* box = new QGroupBox(sheet);
     box->setObjectName(QStringLiteral("GroupBox1"));
     box->setGeometry(8, 4, 596, 396);
@@ -474,7 +515,6 @@ QWidget* TMainForm::buildAboutTab() {
     mail->setToolTip(QStringLiteral("Отправить письмо"));
     mail->adjustSize();
     mail->move(x + 64, y);
-    return sheet;
 }
 
 } // namespace karo::app

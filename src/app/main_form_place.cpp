@@ -27,8 +27,8 @@ void TMainForm::buildPlaceControls(Kind k, QWidget* sheet) {
 
 void TMainForm::placeKey() {
     const int n = currentTabNumber();
-    if (n >= 1 && n <= KindCount)
-        guarded([=, this] { placeClick(TabOrder[static_cast<std::size_t>(n - 1)]); });
+    if (isKindTab(n))
+        guarded([=, this] { placeClick(kindOfTab(n)); });
 }
 
 void TMainForm::placeClick(Kind k) {

@@ -37,22 +37,24 @@ QUndoStack* TMainForm::undoStack() const {
 }
 
 void TMainForm::buildUndo() {
-    // The keys are those of the Правка menu's items; in a field they reach the menu too, as
-    // the field keeps no typing history of its own.
-    for (KindPage& p : pages_)
-        for (std::size_t i = 0; i < p.fields.size(); ++i) {
-            TProfileEdit* f = p.fields[i];
-            f->installEventFilter(this);
-            const Kind k = p.kind;
-            const int field = static_cast<int>(i);
-            // What the user types belongs to the document at once: a step of its own.
-            connect(f, &QLineEdit::textChanged, this, [this, k, field](const QString& text) {
-                if (showingDocument_ == 0)
-                    guarded([&] { document_.type(k, field, text.toStdString()); });
-            });
-        }
     connectDocument();
     updateTitle();
+}
+
+void TMainForm::watchFields(const KindPage& p) {
+    // The keys are those of the Правка menu's items; in a field they reach the menu too, as
+    // the field keeps no typing history of its own.
+    for (std::size_t i = 0; i < p.fields.size(); ++i) {
+        TProfileEdit* f = p.fields[i];
+        f->installEventFilter(this);
+        const Kind k = p.kind;
+        const int field = static_cast<int>(i);
+        // What the user types belongs to the document at once: a step of its own.
+        connect(f, &QLineEdit::textChanged, this, [this, k, field](const QString& text) {
+            if (showingDocument_ == 0)
+                guarded([&] { document_.type(k, field, text.toStdString()); });
+        });
+    }
 }
 
 void TMainForm::connectDocument() {
@@ -116,6 +118,9 @@ void TMainForm::setSpinValue(Kind k, int value) {
 }
 
 void TMainForm::showKind(Kind k) {
+    // A page not built yet shows the document when it is built.
+    if (!pages_[kindIndex(k)].built)
+        return;
     // The spin box shows the entry on show within 1..Count and can be used from two entries
     // on; the rows are usable while there are entries; the picture shows the kind's code.
     KindPage& p = page(k);
@@ -135,6 +140,8 @@ void TMainForm::showKind(Kind k) {
 }
 
 void TMainForm::showText(Kind k, int field) {
+    if (!pages_[kindIndex(k)].built)
+        return;
     TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(field));
     const QString text = QString::fromStdString(document_.text(k, field));
     if (f->text() != text) {

@@ -97,6 +97,8 @@ template <class Dialogs> class FormTestWith : public ::testing::Test {
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        // The tabs not on show are built after the first paint.
+        ASSERT_TRUE(QTest::qWaitFor([this] { return form->allTabsBuilt(); }));
     }
 
     template <class T> T* w(const char* name) {
