@@ -165,6 +165,11 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
     if (entryNumber < 1 || entryNumber > MaxEntriesPerKind)
         throw std::out_of_range("entry number out of range");
     const KindInfo& info = kindInfo(kind);
+    const TSectionModel& current = model;
+    // A text as the entry holds it reads as the value it holds, while nothing else wrote them:
+    // most commits are of entries on show that nobody typed into.
+    const bool valuesFromTexts = model.visit(
+        kind, [&](const auto& list) { return list.valuesFromTexts(entryNumber); });
 
     // The code on show reaches the entry even when a field is then rejected.
     if (kind != Kind::List)
@@ -174,15 +179,18 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
     for (std::size_t i = 0; i < info.fields.size(); ++i) {
         const FieldInfo& f = info.fields[i];
         const std::string text = in.fieldText(kind, static_cast<int>(i));
-        const std::optional<double> value = ParseNumber(text);
+        const std::optional<double> value =
+            valuesFromTexts && text == current.text(kind, entryNumber, f.slot)
+                ? std::optional<double>(current.value(kind, entryNumber, f.slot))
+                : ParseNumber(text);
         RejectRule broken = RejectRule::None;
         if (!value)
             broken = f.positive ? RejectRule::NotAPositiveNumber : RejectRule::NotANumber;
         else if (f.positive && !(*value > 0))
             broken = RejectRule::NotPositive;
         else if (f.rule == FieldRule::DistinctFromIxIy &&
-                 !iuAcceptable(*value, model.value(kind, entryNumber, un::Ix),
-                               model.value(kind, entryNumber, un::Iy)))
+                 !iuAcceptable(*value, current.value(kind, entryNumber, un::Ix),
+                               current.value(kind, entryNumber, un::Iy)))
             broken = RejectRule::IuNotBelowIxAndIy;
         if (broken != RejectRule::None) {
             result.Code = 1;
@@ -196,6 +204,7 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
             model.value(kind, entryNumber, f.copySlot) = *value;
         deriveAfter(model, kind, entryNumber, f.slot);
     }
+    model.visit(kind, [&](auto& list) { list.markValuesFromTexts(entryNumber); });
 
     const Stored stored{model, kind, entryNumber, model.entryOrientation(kind, entryNumber)};
     const auto checks = checksOf(kind);
