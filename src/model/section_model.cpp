@@ -117,8 +117,10 @@ int TSectionModel::entryOrientation(Kind k, int entry) const {
 }
 
 void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
-    // Only the low 16 bits reach the entry record.
+    // Only the low 16 bits reach the entry record. The same code again writes nothing.
     auto c = static_cast<std::uint16_t>(code & 0xFFFF);
+    if (entryOrientation(k, entry) == c)
+        return;
     switch (k) {
     case Kind::Dt:
         Dt.entry(entry).Orientation = c;

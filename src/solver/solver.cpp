@@ -121,27 +121,11 @@ void collectEntries(const TSectionModel& model, TSectionResult& r) {
         r.OutlinePoints.assign(r.LocalPoints.begin(), r.LocalPoints.begin() + point);
         throw;
     }
-    r.OutlinePoints.assign(r.LocalPoints.begin(), r.LocalPoints.begin() + point);
 }
 
-} // namespace
-
-SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
-    SolveOutcome out;
-    r.reached = SolveStage::None;
-    r.summedEntries = 0;
-
-    // The lists keep their capacity from run to run; only the first run of a size allocates.
-    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
-    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
-    std::size_t points = 0;
-    for (Kind k : WalkOrder)
-        points += static_cast<std::size_t>(model.state(k).Count * cornerCount(k));
-    r.Entries.resize(entries);
-    r.EntryRevisions.resize(entries, TSectionResult::NoRevision);
-    r.LocalPoints.resize(points);
-    collectEntries(model, r);
-
+// The area and first moments, the centroid, the central and principal values. False for an
+// empty section, which goes no further than the area.
+bool principalValues(TSectionResult& r) {
     r.A = r.Sx = r.Sy = 0;
     for (const SolvedEntry& s : r.Entries) {
         r.A = Checked(r.A + s.A);
@@ -150,10 +134,8 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     }
     r.reached = SolveStage::Areas;
 
-    if (std::fabs(r.A) < 0.0001) {
-        out.status = SolveStatus::EmptySection;
-        return out;
-    }
+    if (std::fabs(r.A) < 0.0001)
+        return false;
 
     r.yc = CheckedDiv(r.Sx, r.A);
     r.xc = CheckedDiv(r.Sy, r.A);
@@ -195,18 +177,52 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     r.iu = CheckedSqrt(CheckedDiv(r.Iu, r.A));
     r.iv = CheckedSqrt(CheckedDiv(r.Iv, r.A));
     r.reached = SolveStage::Principal;
+    return true;
+}
+
+} // namespace
+
+SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
+    SolveOutcome out;
+    r.reached = SolveStage::None;
+    r.summedEntries = 0;
+
+    // The lists keep their capacity from run to run; only the first run of a size allocates.
+    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
+    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
+    std::size_t points = 0;
+    for (Kind k : WalkOrder)
+        points += static_cast<std::size_t>(model.state(k).Count * cornerCount(k));
+    r.Entries.resize(entries);
+    r.EntryRevisions.resize(entries, TSectionResult::NoRevision);
+    r.LocalPoints.resize(points);
+    collectEntries(model, r);
+
+    // The corners reach r.OutlinePoints about the centroid as the extreme distances are
+    // found; a run that ends before leaves them there in x'y'.
+    try {
+        if (!principalValues(r)) {
+            r.OutlinePoints = r.LocalPoints;
+            out.status = SolveStatus::EmptySection;
+            return out;
+        }
+    } catch (...) {
+        r.OutlinePoints = r.LocalPoints;
+        throw;
+    }
 
     const double alpha = std::numbers::pi * r.Alpha0 / 180;
     const double c = std::cos(alpha), sn = std::sin(alpha);
     r.RotatedXMax = r.RotatedYMax = 0;
     r.RotatedXMaxPoint = r.RotatedYMaxPoint = 0;
-    r.PointDistances.resize(r.OutlinePoints.size());
+    r.OutlinePoints.resize(r.LocalPoints.size());
+    r.PointDistances.resize(r.LocalPoints.size());
     // Every value of the loop enters this sum, so one check after it finds any overflow.
     double all = 0;
     for (std::size_t k = 0; k < r.OutlinePoints.size(); ++k) {
         TPoint& p = r.OutlinePoints[k];
-        p.x -= r.xc;
-        p.y -= r.yc;
+        p.x = r.LocalPoints[k].x - r.xc;
+        p.y = r.LocalPoints[k].y - r.yc;
         const double dx = std::fabs(p.x * c + p.y * sn);
         const double dy = std::fabs(p.y * c - p.x * sn);
         all += p.x * 0 + p.y * 0 + dx + dy;
