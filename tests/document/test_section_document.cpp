@@ -247,7 +247,8 @@ TEST(SectionDocument, TheProfileOnShowIsRecognisedForThePicker) {
     EXPECT_EQ(d.shownProfile(Kind::Dt), nullptr);
 }
 
-// Everything a solve leaves in its result, doubles to the last bit, and the fault if any.
+// What a solve leaves in its result, doubles to the last bit, and the fault if any: of the
+// values the run reached, for a run that stops at a fault leaves the later ones as they were.
 std::string solved(const TSectionModel& m, TSectionResult& r) {
     std::ostringstream o;
     o << std::hexfloat;
@@ -256,24 +257,35 @@ std::string solved(const TSectionModel& m, TSectionResult& r) {
     } catch (const ArithmeticError& e) {
         o << e.what();
     }
-    o << " stage " << static_cast<int>(r.reached) << " summed " << r.summedEntries << "\n";
-    for (double v :
-         {r.A,  r.Sx, r.Sy, r.yc, r.xc,   r.Ix,   r.Iy,   r.Ixy,  r.Alpha0,      r.Iu,         r.Iv,
-          r.iu, r.iv, r.Wu, r.Wv, r.XMin, r.XMax, r.YMin, r.YMax, r.RotatedXMax, r.RotatedYMax})
-        o << v << " ";
-    o << r.RotatedXMaxPoint << " " << r.RotatedYMaxPoint << "\n";
+    o << " stage " << static_cast<int>(r.reached) << " summed " << r.summedEntries;
+    const auto values = [&](SolveStage stage, std::initializer_list<double> list) {
+        if (r.reachedStage(stage))
+            for (double v : list)
+                o << " " << v;
+    };
+    values(SolveStage::Areas, {r.A, r.Sx, r.Sy, r.XMin, r.XMax, r.YMin, r.YMax});
+    values(SolveStage::Centroid, {r.yc, r.xc});
+    values(SolveStage::Central, {r.Ix, r.Iy, r.Ixy});
+    values(SolveStage::Principal, {r.Alpha0, r.Iu, r.Iv, r.iu, r.iv});
+    values(SolveStage::Extremes,
+           {r.RotatedXMax, r.RotatedYMax, double(r.RotatedXMaxPoint), double(r.RotatedYMaxPoint)});
+    values(SolveStage::Moduli, {r.Wu, r.Wv});
     for (const SolvedEntry& s : r.Entries) {
-        o << kindIndex(s.kind) << "." << s.number << " " << s.orientation << " " << s.firstPoint
+        o << "\n"
+          << kindIndex(s.kind) << "." << s.number << " " << s.orientation << " " << s.firstPoint
           << "+" << s.pointCount;
         for (double v : {s.A, s.Xc, s.Yc, s.Ix, s.Iy, s.Ixy, s.xL, s.xR, s.yB, s.yT, s.ai, s.bi})
             o << " " << v;
-        o << "\n";
     }
-    for (const std::vector<TPoint>* points : {&r.OutlinePoints, &r.PointDistances})
-        for (const TPoint& p : *points)
+    o << "\n";
+    for (const TPoint& p : r.OutlinePoints)
+        o << p.x << "," << p.y << " ";
+    if (r.reachedStage(SolveStage::Extremes))
+        for (const TPoint& p : r.PointDistances)
             o << p.x << "," << p.y << " ";
-    for (const std::string& t : r.Texts)
-        o << "\n" << t;
+    if (r.reachedStage(SolveStage::Done))
+        for (const std::string& t : r.Texts)
+            o << "\n" << t;
     return o.str();
 }
 
@@ -320,6 +332,13 @@ TEST(SectionDocument, EveryRoadSolvesAsTheSectionLoadedAfresh) {
         // The angle's tangent follows from Ix, Iy and Iu as Iu is stored.
         {"typing a text", [](SectionDocument& d) { d.type(Kind::Un, 4, "130"); }},
         {"typing it back", [](SectionDocument& d) { d.type(Kind::Un, 4, "127"); }},
+        // A run that stops at a fault keeps what it reached, and the next run starts from that.
+        {"a centre so far out that the sums overflow",
+         [](SectionDocument& d) { d.type(Kind::Dt, 5, "1e307"); }},
+        {"a plate whose area overflows",
+         [](SectionDocument& d) {
+             d.add(Kind::List), typeAll(d, Kind::List, {"1e200", "1e200", "0", "0"});
+         }},
         {"opening another file", [](SectionDocument& d) { d.open(example("angles-plate.karo")); }},
         {"starting anew and opening",
          [](SectionDocument& d) {
