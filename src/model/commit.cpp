@@ -165,24 +165,33 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
     if (entryNumber < 1 || entryNumber > MaxEntriesPerKind)
         throw std::out_of_range("entry number out of range");
     const KindInfo& info = kindInfo(kind);
+    const TSectionModel& current = model;
+    // A text as the entry holds it reads as the value it holds, while nothing else wrote them:
+    // most commits are of entries on show that nobody typed into.
+    const bool valuesFromTexts =
+        model.visit(kind, [&](const auto& list) { return list.valuesFromTexts(entryNumber); });
 
     // The code on show reaches the entry even when a field is then rejected.
     if (kind != Kind::List)
         model.setEntryOrientation(kind, entryNumber, model.state(kind).Orientation);
 
     CommitResult result;
+    bool untouched = true;
     for (std::size_t i = 0; i < info.fields.size(); ++i) {
         const FieldInfo& f = info.fields[i];
         const std::string text = in.fieldText(kind, static_cast<int>(i));
-        const std::optional<double> value = ParseNumber(text);
+        const bool held = valuesFromTexts && text == current.text(kind, entryNumber, f.slot);
+        const std::optional<double> value =
+            held ? std::optional<double>(current.value(kind, entryNumber, f.slot))
+                 : ParseNumber(text);
         RejectRule broken = RejectRule::None;
         if (!value)
             broken = f.positive ? RejectRule::NotAPositiveNumber : RejectRule::NotANumber;
         else if (f.positive && !(*value > 0))
             broken = RejectRule::NotPositive;
         else if (f.rule == FieldRule::DistinctFromIxIy &&
-                 !iuAcceptable(*value, model.value(kind, entryNumber, un::Ix),
-                               model.value(kind, entryNumber, un::Iy)))
+                 !iuAcceptable(*value, current.value(kind, entryNumber, un::Ix),
+                               current.value(kind, entryNumber, un::Iy)))
             broken = RejectRule::IuNotBelowIxAndIy;
         if (broken != RejectRule::None) {
             result.Code = 1;
@@ -190,12 +199,18 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
             result.rule = broken;
             return result;
         }
+        // What follows from a field follows from it and the fields before it: while every
+        // field so far is held, so is all that was stored and derived from them.
+        untouched = untouched && held;
+        if (untouched)
+            continue;
         model.text(kind, entryNumber, f.slot) = text;
         model.value(kind, entryNumber, f.slot) = *value;
         if (f.copySlot >= 0)
             model.value(kind, entryNumber, f.copySlot) = *value;
         deriveAfter(model, kind, entryNumber, f.slot);
     }
+    model.visit(kind, [&](auto& list) { list.markValuesFromTexts(entryNumber); });
 
     const Stored stored{model, kind, entryNumber, model.entryOrientation(kind, entryNumber)};
     const auto checks = checksOf(kind);

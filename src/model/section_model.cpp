@@ -1,5 +1,6 @@
 #include "model/section_model.h"
 
+#include <atomic>
 #include <stdexcept>
 #include <utility>
 
@@ -12,6 +13,13 @@ template <class E, std::size_t N> double& pick(E& e, double E::*const (&members)
     return e.*members[i];
 }
 } // namespace
+
+std::uint64_t NewRevision() {
+    // Each thread counts in a range of its own.
+    static std::atomic<std::uint64_t> threads{0};
+    thread_local std::uint64_t next = (threads.fetch_add(1, std::memory_order_relaxed) << 40) + 1;
+    return next++;
+}
 
 double& TDtEntry::slot(int i) {
     static constexpr double TDtEntry::*m[] = {&TDtEntry::h,
@@ -77,7 +85,7 @@ double& TSectionModel::value(Kind k, int entry, int slot) {
 }
 
 double TSectionModel::value(Kind k, int entry, int slot) const {
-    return const_cast<TSectionModel*>(this)->value(k, entry, slot);
+    return visit(k, [&](const auto& list) { return list.entry(entry).slot(slot); });
 }
 
 std::string& TSectionModel::text(Kind k, int entry, int slot) {
@@ -87,7 +95,9 @@ std::string& TSectionModel::text(Kind k, int entry, int slot) {
 }
 
 const std::string& TSectionModel::text(Kind k, int entry, int slot) const {
-    return const_cast<TSectionModel*>(this)->text(k, entry, slot);
+    return visit(k, [&](const auto& list) -> const std::string& {
+        return list.texts(entry).at(static_cast<std::size_t>(slot));
+    });
 }
 
 int TSectionModel::entryOrientation(Kind k, int entry) const {
@@ -107,8 +117,10 @@ int TSectionModel::entryOrientation(Kind k, int entry) const {
 }
 
 void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
-    // Only the low 16 bits reach the entry record.
+    // Only the low 16 bits reach the entry record. The same code again writes nothing.
     auto c = static_cast<std::uint16_t>(code & 0xFFFF);
+    if (entryOrientation(k, entry) == c)
+        return;
     switch (k) {
     case Kind::Dt:
         Dt.entry(entry).Orientation = c;
@@ -128,10 +140,7 @@ void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
 }
 
 void TSectionModel::copyEntry(Kind k, int from, int to) {
-    visit(k, [&](auto& list) {
-        list.entry(to) = list.entry(from);
-        list.texts(to) = list.texts(from);
-    });
+    visit(k, [&](auto& list) { list.copy(from, to); });
 }
 
 int TSectionModel::totalCount() const {

@@ -56,17 +56,55 @@ struct TKindState {
     int Orientation = 0;   // the code on show on the tab; 0 for plates
 };
 
+// A stamp no other write of an entry has had in this process, on any thread; never 0.
+std::uint64_t NewRevision();
+
 template <class Entry, class Texts> struct TKindList : TKindState {
     using EntryType = Entry;
     using TextType = Texts;
+
+    // Entries are numbered from 1. Asking for an entry to write it gives the entry a new
+    // revision, so that what was computed from it is known to hold while its revision stands:
+    // a reference handed out is for writing at once, not to keep across a solve.
+    Entry& entry(int n) {
+        Revisions.at(index(n)) = NewRevision();
+        return Entries[index(n)];
+    }
+    const Entry& entry(int n) const { return Entries.at(index(n)); }
+    // Writing the texts leaves the values alone but parts them from the texts.
+    Texts& texts(int n) {
+        Committed.at(index(n)) = 0;
+        return Texts_[index(n)];
+    }
+    const Texts& texts(int n) const { return Texts_.at(index(n)); }
+
+    // 0 for an entry never written since the list was made.
+    std::uint64_t revision(int n) const { return Revisions.at(index(n)); }
+    // Whether every typed value still is what its text reads, as the last commit of the
+    // entry that accepted every field left them.
+    bool valuesFromTexts(int n) const {
+        const std::size_t i = index(n);
+        return Committed.at(i) != 0 && Committed[i] == Revisions[i];
+    }
+    void markValuesFromTexts(int n) { Committed.at(index(n)) = Revisions.at(index(n)); }
+
+    // Entry `to` and its texts become a copy of entry `from`, with its revision: the same
+    // content keeps whatever was computed from it.
+    void copy(int from, int to) {
+        const std::size_t f = index(from), t = index(to);
+        Entries.at(t) = Entries.at(f);
+        Texts_.at(t) = Texts_.at(f);
+        Revisions.at(t) = Revisions.at(f);
+        Committed.at(t) = Committed.at(f);
+    }
+
+  private:
+    static std::size_t index(int n) { return static_cast<std::size_t>(n - 1); }
+
     std::array<Entry, MaxEntriesPerKind> Entries{};
     std::array<Texts, MaxEntriesPerKind> Texts_{};
-
-    // Entries are numbered from 1.
-    Entry& entry(int n) { return Entries.at(static_cast<std::size_t>(n - 1)); }
-    const Entry& entry(int n) const { return Entries.at(static_cast<std::size_t>(n - 1)); }
-    Texts& texts(int n) { return Texts_.at(static_cast<std::size_t>(n - 1)); }
-    const Texts& texts(int n) const { return Texts_.at(static_cast<std::size_t>(n - 1)); }
+    std::array<std::uint64_t, MaxEntriesPerKind> Revisions{};
+    std::array<std::uint64_t, MaxEntriesPerKind> Committed{}; // revision of the last clean commit
 };
 
 class TSectionModel {

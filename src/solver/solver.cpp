@@ -41,21 +41,16 @@ template <class Entry> void ownValues(SolvedEntry& s, const Entry& e) {
     s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
 }
 
-// Writes every field of `s` but the central distances, which are cleared: the entry is
-// reused from the run before.
-void collectEntry(TSectionResult& r, SolvedEntry& s, bool first, const TSectionModel& m, Kind kind,
-                  int n) {
-    s.kind = kind;
-    s.number = n;
+// Computes every field of `s` but the central distances, and writes the entry's corners from
+// `s.firstPoint` on in `points`.
+void computeEntry(SolvedEntry& s, TPoint* points, const TSectionModel& m, Kind kind, int n) {
     s.orientation = m.entryOrientation(kind, n);
-    s.firstPoint = static_cast<int>(r.OutlinePoints.size());
     const OutlineCorners corners = EntryCorners(m, kind, n);
     for (int i = 0; i < corners.count; ++i)
-        r.OutlinePoints.push_back(corners.points[static_cast<std::size_t>(i)]);
+        points[s.firstPoint + i] = corners.points[static_cast<std::size_t>(i)];
     s.pointCount = corners.count;
     const ProfileBox box = BoxOf(corners);
     s.xL = box.left, s.xR = box.right, s.yB = box.bottom, s.yT = box.top;
-    s.ai = s.bi = 0;
     switch (kind) {
     case Kind::Un:
         angleValues(s, kind, m.Un.entry(n));
@@ -81,37 +76,56 @@ void collectEntry(TSectionResult& r, SolvedEntry& s, bool first, const TSectionM
         break;
     }
     }
-    r.XMin = first ? s.xL : std::min(r.XMin, s.xL);
-    r.XMax = first ? s.xR : std::max(r.XMax, s.xR);
-    r.YMin = first ? s.yB : std::min(r.YMin, s.yB);
-    r.YMax = first ? s.yT : std::max(r.YMax, s.yT);
 }
 
-} // namespace
+// The corners an entry of the kind has.
+int cornerCount(Kind kind) {
+    return kind == Kind::Un || kind == Kind::Ur ? 5 : 4;
+}
 
-SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
-    SolveOutcome out;
-    r.reached = SolveStage::None;
-    r.summedEntries = 0;
-
-    // The lists keep their capacity from run to run; only the first run of a size allocates.
-    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
-    r.OutlinePoints.clear();
-    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
-    r.OutlinePoints.reserve(entries * 5);
-    r.Entries.resize(entries);
+// Writes every field of the entries but the central distances, which are cleared, and their
+// corners in r.LocalPoints, reusing what the run before found for an entry at the same place
+// that nobody wrote since.
+void collectEntries(const TSectionModel& model, TSectionResult& r) {
     std::size_t done = 0;
+    int point = 0;
     try {
         for (Kind k : WalkOrder) {
             const int count = model.state(k).Count;
-            for (int n = 1; n <= count; ++n, ++done)
-                collectEntry(r, r.Entries[done], done == 0, model, k, n);
+            for (int n = 1; n <= count; ++n, ++done) {
+                SolvedEntry& s = r.Entries[done];
+                const std::uint64_t revision =
+                    model.visit(k, [n](const auto& list) { return list.revision(n); });
+                std::uint64_t& kept = r.EntryRevisions[done];
+                if (kept != revision || s.kind != k || s.number != n || s.firstPoint != point) {
+                    kept = TSectionResult::NoRevision;
+                    s.kind = k;
+                    s.number = n;
+                    s.firstPoint = point;
+                    computeEntry(s, r.LocalPoints.data(), model, k, n);
+                    kept = revision;
+                }
+                s.ai = s.bi = 0;
+                point += s.pointCount;
+                const bool first = done == 0;
+                r.XMin = first ? s.xL : std::min(r.XMin, s.xL);
+                r.XMax = first ? s.xR : std::max(r.XMax, s.xR);
+                r.YMin = first ? s.yB : std::min(r.YMin, s.yB);
+                r.YMax = first ? s.yT : std::max(r.YMax, s.yT);
+            }
         }
     } catch (...) {
+        // The entry that failed is dropped with those after it.
         r.Entries.resize(done);
+        r.EntryRevisions.resize(done);
+        r.OutlinePoints.assign(r.LocalPoints.begin(), r.LocalPoints.begin() + point);
         throw;
     }
+}
 
+// The area and first moments, the centroid, the central and principal values. False for an
+// empty section, which goes no further than the area.
+bool principalValues(TSectionResult& r) {
     r.A = r.Sx = r.Sy = 0;
     for (const SolvedEntry& s : r.Entries) {
         r.A = Checked(r.A + s.A);
@@ -120,10 +134,8 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     }
     r.reached = SolveStage::Areas;
 
-    if (std::fabs(r.A) < 0.0001) {
-        out.status = SolveStatus::EmptySection;
-        return out;
-    }
+    if (std::fabs(r.A) < 0.0001)
+        return false;
 
     r.yc = CheckedDiv(r.Sx, r.A);
     r.xc = CheckedDiv(r.Sy, r.A);
@@ -165,18 +177,52 @@ SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
     r.iu = CheckedSqrt(CheckedDiv(r.Iu, r.A));
     r.iv = CheckedSqrt(CheckedDiv(r.Iv, r.A));
     r.reached = SolveStage::Principal;
+    return true;
+}
+
+} // namespace
+
+SolveOutcome SolveSection(const TSectionModel& model, TSectionResult& r) {
+    SolveOutcome out;
+    r.reached = SolveStage::None;
+    r.summedEntries = 0;
+
+    // The lists keep their capacity from run to run; only the first run of a size allocates.
+    // The entries are overwritten in place; a run that fails part way keeps those it wrote.
+    const std::size_t entries = static_cast<std::size_t>(model.totalCount());
+    std::size_t points = 0;
+    for (Kind k : WalkOrder)
+        points += static_cast<std::size_t>(model.state(k).Count * cornerCount(k));
+    r.Entries.resize(entries);
+    r.EntryRevisions.resize(entries, TSectionResult::NoRevision);
+    r.LocalPoints.resize(points);
+    collectEntries(model, r);
+
+    // The corners reach r.OutlinePoints about the centroid as the extreme distances are
+    // found; a run that ends before leaves them there in x'y'.
+    try {
+        if (!principalValues(r)) {
+            r.OutlinePoints = r.LocalPoints;
+            out.status = SolveStatus::EmptySection;
+            return out;
+        }
+    } catch (...) {
+        r.OutlinePoints = r.LocalPoints;
+        throw;
+    }
 
     const double alpha = std::numbers::pi * r.Alpha0 / 180;
     const double c = std::cos(alpha), sn = std::sin(alpha);
     r.RotatedXMax = r.RotatedYMax = 0;
     r.RotatedXMaxPoint = r.RotatedYMaxPoint = 0;
-    r.PointDistances.resize(r.OutlinePoints.size());
+    r.OutlinePoints.resize(r.LocalPoints.size());
+    r.PointDistances.resize(r.LocalPoints.size());
     // Every value of the loop enters this sum, so one check after it finds any overflow.
     double all = 0;
     for (std::size_t k = 0; k < r.OutlinePoints.size(); ++k) {
         TPoint& p = r.OutlinePoints[k];
-        p.x -= r.xc;
-        p.y -= r.yc;
+        p.x = r.LocalPoints[k].x - r.xc;
+        p.y = r.LocalPoints[k].y - r.yc;
         const double dx = std::fabs(p.x * c + p.y * sn);
         const double dy = std::fabs(p.y * c - p.x * sn);
         all += p.x * 0 + p.y * 0 + dx + dy;

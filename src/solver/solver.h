@@ -14,6 +14,7 @@
 
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -68,6 +69,13 @@ struct TSectionResult {
 
     SolveStage reached = SolveStage::None;
     int summedEntries = 0; // entries whose central terms are in Ix, Iy and Ixy
+
+    // Kept by the solver from run to run, so that an entry nobody wrote since is not computed
+    // again: per place in Entries the revision of the model's entry it was computed from
+    // (NoRevision where none), and every entry's corners in x'y', in walk order.
+    static constexpr std::uint64_t NoRevision = ~std::uint64_t{0};
+    std::vector<std::uint64_t> EntryRevisions;
+    std::vector<TPoint> LocalPoints;
 
     bool reachedStage(SolveStage stage) const { return reached >= stage; }
 };

@@ -1,8 +1,10 @@
 #include "model/commit.h"
+#include "model/number_parse.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -313,4 +315,34 @@ TEST(SectionModel, StartStateAndEntryCopy) {
     EXPECT_EQ(m.text(Kind::List, 1, pl::h), "3");
     EXPECT_THROW(m.List.entry(51), std::out_of_range);
     EXPECT_THROW(CommitEntry(m, Kind::List, 0, EntryTexts(m, 1)), std::out_of_range);
+}
+
+// A commit takes a text the entry holds as the value it holds only while nothing else wrote
+// either since the last commit that accepted every field.
+TEST(Commit, AHeldTextIsReadAgainAfterAnyOtherWrite) {
+    const struct {
+        const char* what;
+        std::function<void(TSectionModel&)> write;
+    } writes[] = {
+        {"a text", [](TSectionModel& m) { m.text(Kind::List, 1, pl::b) = "3"; }},
+        {"a value", [](TSectionModel& m) { m.value(Kind::List, 1, pl::b) = 3; }},
+        {"the entry", [](TSectionModel& m) { m.List.entry(1).b = 3; }},
+        {"a copy", [](TSectionModel& m) { m.copyEntry(Kind::List, 2, 1); }},
+    };
+    for (const auto& w : writes) {
+        SCOPED_TRACE(w.what);
+        TSectionModel m;
+        m.List.Count = 2;
+        ASSERT_EQ(
+            CommitListEntry(m, 1, Typed({{"h", "2"}, {"b", "10"}, {"Xc", "0"}, {"Yc", "0"}})).Code,
+            0);
+        ASSERT_EQ(
+            CommitListEntry(m, 2, Typed({{"h", "1"}, {"b", "4"}, {"Xc", "1"}, {"Yc", "5"}})).Code,
+            0);
+        w.write(m);
+        ASSERT_EQ(CommitListEntry(m, 1, EntryTexts(m, 1)).Code, 0);
+        for (int slot = 0; slot < pl::SlotCount; ++slot)
+            EXPECT_EQ(m.value(Kind::List, 1, slot), ParseNumber(m.text(Kind::List, 1, slot)))
+                << slot;
+    }
 }
