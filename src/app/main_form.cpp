@@ -295,6 +295,7 @@ void TMainForm::showSectionPicture(const QImage& picture) {
 }
 
 void TMainForm::fillResultFields() {
+    buildTab(ResultTabNumber);
     for (int i = 0; i < ResultFieldCount; ++i)
         resultFields_[static_cast<std::size_t>(i)]->setText(
             QString::fromStdString(result_.Texts[static_cast<std::size_t>(i)]));
@@ -304,9 +305,11 @@ void TMainForm::fillResultFields() {
 
 void TMainForm::clearResultFields() {
     // A solve stopped by a fault has no results: the previous ones must not stand beside
-    // its blank picture, nor go onto a sheet, until a solve succeeds again.
+    // its blank picture, nor go onto a sheet, until a solve succeeds again. Rows not built
+    // yet are empty.
     for (QLineEdit* f : resultFields_)
-        f->clear();
+        if (f)
+            f->clear();
     bbSave_->setEnabled(false);
     bbPrint_->setEnabled(false);
 }

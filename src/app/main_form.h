@@ -11,6 +11,7 @@
 #include "model/commit.h"
 #include "model/kinds.h"
 #include "model/section_model.h"
+#include "picture/result_sheet.h"
 #include "solver/solver.h"
 
 #include <QColor>
@@ -191,6 +192,8 @@ class TMainForm : public QWidget {
     void buildRemainingTabs();
     void buildKindPage(KindPage& p);
     QWidget* buildResultTab();
+    // The result tab's rows, built with the rest of the tabs.
+    void buildResultRows(QWidget* sheet);
     void buildAboutTab(QWidget* sheet);
 
     // The catalogue of standard profiles (main_form_catalogue.cpp): the picker button, F4 and
@@ -224,6 +227,8 @@ class TMainForm : public QWidget {
     SolveOutcome solve();
     void fillResultFields();
     void clearResultFields();
+    // What the result fields show, for the sheet.
+    SheetTexts shownTexts();
 
     void showPicture(Kind k, int code);
     void setRowsEnabled(Kind k, bool enabled);
@@ -250,6 +255,7 @@ class TMainForm : public QWidget {
     QPushButton* bbWord_ = nullptr;
     QWidget* aboutSheet_ = nullptr;
     bool aboutBuilt_ = false;
+    bool resultRowsBuilt_ = false;
     bool restScheduled_ = false;
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};

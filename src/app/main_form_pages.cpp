@@ -23,6 +23,9 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include <algorithm>
+#include <future>
+
 namespace karo::app {
 
 namespace {
@@ -42,6 +45,7 @@ constexpr int kFieldH = 19;
 constexpr int kUnitX = 568;
 constexpr int kSuperX = 590;
 constexpr int kRowStep = 24;
+constexpr int kResultRowsY = 16; // the first row of the result tab
 
 const QString kWebAddress = QStringLiteral("http://karo.example.org");
 const QString kMailAddress = QStringLiteral("karo@example.org");
@@ -101,11 +105,18 @@ class SketchLabel : public QLabel {
   public:
     SketchLabel(Kind kind, int code, QWidget* parent) : QLabel(parent), kind_(kind), code_(code) {}
 
+    // The picture on show at start is drawn on another thread while the window is built,
+    // rather than after it: the window then comes up with its picture sooner.
+    void drawAhead() {
+        ahead_ = std::async(std::launch::async,
+                            [kind = kind_, code = code_] { return sketch(kind, code); });
+    }
+
   protected:
     void showEvent(QShowEvent* e) override {
         if (!drawn_) {
             drawn_ = true;
-            setPixmap(QPixmap::fromImage(sketch(kind_, code_)));
+            setPixmap(QPixmap::fromImage(ahead_.valid() ? ahead_.get() : sketch(kind_, code_)));
         }
         QLabel::showEvent(e);
     }
@@ -114,6 +125,7 @@ class SketchLabel : public QLabel {
     Kind kind_;
     int code_;
     bool drawn_ = false;
+    std::future<QImage> ahead_;
 };
 
 QFrame* picturePanel(QWidget* parent, const char* name) {
@@ -224,7 +236,7 @@ TMainForm::KindPage& TMainForm::page(Kind k) {
 }
 
 bool TMainForm::allTabsBuilt() const {
-    return aboutBuilt_ &&
+    return aboutBuilt_ && resultRowsBuilt_ &&
            std::all_of(pages_.begin(), pages_.end(), [](const KindPage& p) { return p.built; });
 }
 
@@ -240,6 +252,9 @@ void TMainForm::buildTab(int number) {
         if (p.built)
             return;
         buildKindPage(p);
+    } else if (number == ResultTabNumber && !resultRowsBuilt_) {
+        resultRowsBuilt_ = true;
+        buildResultRows(sheet);
     } else if (number == AboutTabNumber && !aboutBuilt_) {
         aboutBuilt_ = true;
         buildAboutTab(sheet);
@@ -275,6 +290,8 @@ void TMainForm::buildKindPage(KindPage& p) {
         im->setGeometry((kPanelSize - SketchSize) / 2, (kPanelSize - SketchSize) / 2, SketchSize,
                         SketchSize);
         im->setVisible(i == 0);
+        if (i == 0 && !activated_)
+            im->drawAhead();
         p.pictures.push_back(im);
     }
 
@@ -400,6 +417,36 @@ QWidget* TMainForm::buildResultTab() {
     blank.fill(Qt::white);
     showSectionPicture(blank);
 
+    // Below the rows of results.
+    const int buttonsY = kResultRowsY + ResultFieldCount * kRowStep + 6;
+    bbSave_ = new QPushButton(QStringLiteral("Сохранить"), sheet);
+    bbSave_->setObjectName(QStringLiteral("bbSave"));
+    bbSave_->setToolTip(QStringLiteral("Сохранить результаты"));
+    bbSave_->setGeometry(424, buttonsY, 85, 25);
+    bbPrint_ = new QPushButton(QStringLiteral("Печатать"), sheet);
+    bbPrint_->setObjectName(QStringLiteral("bbPrint"));
+    bbPrint_->setToolTip(QStringLiteral("Печатать результаты"));
+    bbPrint_->setGeometry(515, buttonsY, 85, 25);
+    bbPrint_->setDefault(true);
+    bbWord_ = new QPushButton(QStringLiteral("Создать отчет в MsWord"), sheet);
+    bbWord_->setObjectName(QStringLiteral("bbWord"));
+    bbWord_->setToolTip(QStringLiteral("Создать отчет"));
+    bbWord_->setGeometry(424, buttonsY + 32, 176, 25);
+    // Saving, printing and the report are connected by their own parts of the program.
+
+    panel9_ = new QWidget(sheet);
+    panel9_->setObjectName(QStringLiteral("Panel9"));
+    panel9_->setGeometry((tabs_->width() - kPanelSize) / 2, 180, kPanelSize, 35);
+    progress_ = new QProgressBar(panel9_);
+    progress_->setObjectName(QStringLiteral("ProgressBar1"));
+    progress_->setRange(0, 20);
+    progress_->setValue(0);
+    progress_->setGeometry(8, 8, kPanelSize - 16, 19);
+    panel9_->hide();
+    return sheet;
+}
+
+void TMainForm::buildResultRows(QWidget* sheet) {
     // The fields' own names, and the colours of the two moduli: those of their marks in the
     // picture.
     static const char* const names[ResultFieldCount] = {
@@ -410,7 +457,7 @@ QWidget* TMainForm::buildResultTab() {
     const QFont unitFont = fontOf("MS Sans Serif", 16);
     const QFont superFont = fontOf("MS Sans Serif", 13);
     const QFont valueFont = fontOf("MS Sans Serif", 11, true);
-    int y = 16;
+    int y = kResultRowsY;
     for (int i = 0; i < ResultFieldCount; ++i) {
         const ResultFieldInfo& field = ResultFields[static_cast<std::size_t>(i)];
         const QString hint = ToQString(field.hint);
@@ -441,32 +488,12 @@ QWidget* TMainForm::buildResultTab() {
         y += kRowStep;
     }
 
-    y += 6;
-    bbSave_ = new QPushButton(QStringLiteral("Сохранить"), sheet);
-    bbSave_->setObjectName(QStringLiteral("bbSave"));
-    bbSave_->setToolTip(QStringLiteral("Сохранить результаты"));
-    bbSave_->setGeometry(424, y, 85, 25);
-    bbPrint_ = new QPushButton(QStringLiteral("Печатать"), sheet);
-    bbPrint_->setObjectName(QStringLiteral("bbPrint"));
-    bbPrint_->setToolTip(QStringLiteral("Печатать результаты"));
-    bbPrint_->setGeometry(515, y, 85, 25);
-    bbPrint_->setDefault(true);
-    bbWord_ = new QPushButton(QStringLiteral("Создать отчет в MsWord"), sheet);
-    bbWord_->setObjectName(QStringLiteral("bbWord"));
-    bbWord_->setToolTip(QStringLiteral("Создать отчет"));
-    bbWord_->setGeometry(424, y + 32, 176, 25);
-    // Saving, printing and the report are connected by their own parts of the program.
-
-    panel9_ = new QWidget(sheet);
-    panel9_->setObjectName(QStringLiteral("Panel9"));
-    panel9_->setGeometry((tabs_->width() - kPanelSize) / 2, 180, kPanelSize, 35);
-    progress_ = new QProgressBar(panel9_);
-    progress_->setObjectName(QStringLiteral("ProgressBar1"));
-    progress_->setRange(0, 20);
-    progress_->setValue(0);
-    progress_->setGeometry(8, 8, kPanelSize - 16, 19);
-    panel9_->hide();
-    return sheet;
+    // The rows come before the buttons when Tab goes round, as they stand above them.
+    setTabOrder(resultFields_.back(), bbSave_);
+    setTabOrder(bbSave_, bbPrint_);
+    setTabOrder(bbPrint_, bbWord_);
+    // The report's progress stands over the rows.
+    panel9_->raise();
 }
 
 void TMainForm::buildAboutTab(QWidget* sheet) {

@@ -37,10 +37,11 @@ void TMainForm::connectResultButtons() {
 }
 
 // The sheet shows what the result fields show, so after a refused solve it repeats the tab.
-static SheetTexts shownTexts(const std::array<QLineEdit*, ResultFieldCount>& fields) {
+SheetTexts TMainForm::shownTexts() {
+    buildTab(ResultTabNumber);
     SheetTexts texts;
     for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = fields[i]->text();
+        texts[i] = resultFields_[i]->text();
     return texts;
 }
 
@@ -55,7 +56,7 @@ void TMainForm::bbSaveClick() {
     if (path != chosen && QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
         return;
     QString error;
-    if (!SaveSheetBmp(BuildResultSheet(shownPicture_, shownTexts(resultFields_)), path, &error)) {
+    if (!SaveSheetBmp(BuildResultSheet(shownPicture_, shownTexts()), path, &error)) {
         dialogs_.error(this, ToQString(kAppTitle), error);
         return;
     }
@@ -69,8 +70,8 @@ void TMainForm::bbPrintClick() {
     // The copies are pages of our own job, one sheet each.
     const int copies = printer.copyCount();
     QString error;
-    if (!PrintSheet(printer, BuildResultSheet(shownPicture_, shownTexts(resultFields_)), copies,
-                    logicalDpiX(), logicalDpiY(), &error))
+    if (!PrintSheet(printer, BuildResultSheet(shownPicture_, shownTexts()), copies, logicalDpiX(),
+                    logicalDpiY(), &error))
         dialogs_.error(this, ToQString(kAppTitle), error);
 }
 
