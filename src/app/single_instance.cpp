@@ -4,14 +4,15 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QLocalSocket>
 #include <QSocketNotifier>
 #include <QTimer>
 
 #include <cerrno>
 #include <cstring>
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -34,7 +35,6 @@ const QByteArray kRaise = QByteArrayLiteral("raise");
 const QByteArray kOpen = QByteArrayLiteral("open ");
 const QByteArray kQueued = QByteArrayLiteral("queued");
 const QByteArray kFull = QByteArrayLiteral("full");
-const char* const kBufferProperty = "karoBuffer";
 
 QByteArray encodePathBytes(const QByteArray& native) {
     QByteArray out;
@@ -48,7 +48,59 @@ QByteArray encodePathBytes(const QByteArray& native) {
     return out;
 }
 
+// The socket's address; false when the path does not fit it.
+bool socketAddress(const QString& path, sockaddr_un& addr) {
+    const QByteArray native = io::EncodeFileName(path);
+    addr = sockaddr_un{};
+    addr.sun_family = AF_UNIX;
+    if (native.size() >= static_cast<qsizetype>(sizeof addr.sun_path))
+        return false;
+    std::memcpy(addr.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
+    return true;
+}
+
 } // namespace
+
+// One later copy's connection, on the plain descriptor: the window needs nothing more for a
+// line each way, and Qt's network library would add its own and a dozen more libraries to
+// every start.
+class SingleInstance::Connection : public QObject {
+  public:
+    Connection(int fd, QObject* parent)
+        : QObject(parent), fd_(fd), notifier_(fd, QSocketNotifier::Read, this) {}
+    ~Connection() override {
+        notifier_.setEnabled(false);
+        ::close(fd_);
+    }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    QSocketNotifier& notifier() { return notifier_; }
+    // Appends what has come to `buffer`; false once the other copy has closed its end.
+    bool receive() {
+        char chunk[4096];
+        for (;;) {
+            const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+            if (n > 0)
+                buffer.append(chunk, n);
+            else if (n < 0 && errno == EINTR)
+                continue;
+            else
+                return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        }
+    }
+    // A line of answer; it is short, and a copy that has gone is no matter.
+    void send(const QByteArray& line) {
+        (void)::send(fd_, line.constData(), line.size(), MSG_NOSIGNAL);
+    }
+
+    QByteArray buffer; // the part of a line read so far
+    bool open = true;
+
+  private:
+    int fd_;
+    QSocketNotifier notifier_;
+};
 
 QString SingleInstance::RuntimeFolder() {
     // The socket's whole path must fit its address.
@@ -77,44 +129,67 @@ SingleInstance::~SingleInstance() {
 }
 
 SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen) {
-    QLocalSocket socket;
-    socket.connectToServer(path_);
-    if (!socket.waitForConnected(kWaitMs))
+    sockaddr_un addr;
+    if (!socketAddress(path_, addr))
         return Answer::NoCopy;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return Answer::NoCopy;
+    const struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    // A first copy whose queue of connections is full keeps the connect and the request
+    // waiting no longer than this.
+    const timeval wait{kWaitMs / 1000, (kWaitMs % 1000) * 1000};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &wait, sizeof wait);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+        return Answer::NoCopy;
+    QByteArray request = kRaise + '\n';
     if (!fileToOpen.isEmpty()) {
         const QString absolute = QDir::isAbsolutePath(fileToOpen)
                                      ? fileToOpen
                                      : QDir::currentPath() + QLatin1Char('/') + fileToOpen;
-        socket.write(kOpen + encodePathBytes(io::EncodeFileName(absolute)) + '\n');
-    } else {
-        socket.write(kRaise + '\n');
+        request = kOpen + encodePathBytes(io::EncodeFileName(absolute)) + '\n';
     }
-    socket.waitForBytesWritten(kWaitMs);
+    for (qsizetype sent = 0; sent < request.size();) {
+        const ssize_t n = ::send(fd, request.constData() + sent,
+                                 static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return Answer::NotTaken;
+        sent += n;
+    }
     // The request counts as handed over only when the first copy says it is queued.
     QByteArray answer;
     QElapsedTimer waited;
     waited.start();
-    while (!answer.contains('\n') && waited.elapsed() < kAnswerMs &&
-           socket.state() == QLocalSocket::ConnectedState) {
-        if (socket.waitForReadyRead(static_cast<int>(kAnswerMs - waited.elapsed())))
-            answer += socket.readAll();
+    while (!answer.contains('\n') && waited.elapsed() < kAnswerMs) {
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = ::poll(&ready, 1, static_cast<int>(kAnswerMs - waited.elapsed()));
+        if (polled < 0 && errno == EINTR)
+            continue;
+        if (polled <= 0)
+            break;
+        char chunk[256];
+        const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        answer.append(chunk, n);
     }
-    answer += socket.readAll();
-    socket.disconnectFromServer();
-    if (socket.state() != QLocalSocket::UnconnectedState)
-        socket.waitForDisconnected(kWaitMs);
     return answer.left(answer.indexOf('\n')) == kQueued ? Answer::Queued : Answer::NotTaken;
 }
 
 bool SingleInstance::listenOn() {
     const QByteArray native = io::EncodeFileName(path_);
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
-    if (native.size() >= static_cast<qsizetype>(sizeof addr.sun_path)) {
+    sockaddr_un addr;
+    if (!socketAddress(path_, addr)) {
         errno = ENAMETOOLONG;
         return false;
     }
-    std::memcpy(addr.sun_path, native.constData(), static_cast<std::size_t>(native.size()));
     const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (fd < 0)
         return false;
@@ -173,38 +248,32 @@ __attribute__((no_sanitize("vptr"))) void SingleInstance::acceptPending() {
             }
             return;
         }
-        auto* s = new QLocalSocket(this);
-        if (!s->setSocketDescriptor(fd, QLocalSocket::ConnectedState, QIODevice::ReadWrite)) {
-            ::close(fd);
-            delete s;
-            continue;
-        }
-        connect(s, &QLocalSocket::readyRead, this, [this, s] { readFrom(s); });
-        connect(s, &QLocalSocket::disconnected, this, [this, s] {
-            readFrom(s);
-            s->deleteLater();
-        });
-        QTimer::singleShot(kIdleMs, s, [s] { s->deleteLater(); });
-        readFrom(s);
+        auto* c = new Connection(fd, this);
+        connect(&c->notifier(), &QSocketNotifier::activated, this, [this, c] { readFrom(c); });
+        QTimer::singleShot(kIdleMs, c, [c] { c->deleteLater(); });
+        readFrom(c);
     }
 }
 
-void SingleInstance::readFrom(QLocalSocket* s) {
+void SingleInstance::readFrom(Connection* c) {
     // Requests arrive in pieces; only whole lines are queued. Nothing here waits or shows
-    // anything, so the socket outlives the handler.
-    QByteArray buffer = s->property(kBufferProperty).toByteArray() + s->readAll();
+    // anything, so the connection outlives the handler.
+    if (!c->open)
+        return;
+    c->open = c->receive();
     qsizetype end;
-    while ((end = buffer.indexOf('\n')) >= 0) {
-        const bool queued = queueLine(buffer.left(end));
-        buffer.remove(0, end + 1);
-        if (s->state() == QLocalSocket::ConnectedState) {
-            s->write((queued ? kQueued : kFull) + '\n');
-            s->flush();
-        }
+    while ((end = c->buffer.indexOf('\n')) >= 0) {
+        const bool queued = queueLine(c->buffer.left(end));
+        c->buffer.remove(0, end + 1);
+        if (c->open)
+            c->send((queued ? kQueued : kFull) + '\n');
     }
-    if (buffer.size() > kMaxLine)
-        buffer.clear(); // nobody sends that much; drop it rather than grow
-    s->setProperty(kBufferProperty, buffer);
+    if (c->buffer.size() > kMaxLine)
+        c->buffer.clear(); // nobody sends that much; drop it rather than grow
+    if (!c->open) {
+        c->notifier().setEnabled(false);
+        c->deleteLater();
+    }
 }
 
 bool SingleInstance::queueLine(const QByteArray& line) {

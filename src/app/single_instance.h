@@ -17,7 +17,6 @@
 #include <deque>
 #include <functional>
 
-class QLocalSocket;
 class QSocketNotifier;
 
 namespace karo::app {
@@ -67,11 +66,13 @@ class SingleInstance : public QObject {
         QString path;
     };
 
+    class Connection;
+
     enum class Answer { NoCopy, Queued, NotTaken };
     Answer askRunningCopy(const QString& fileToOpen);
     bool listenOn();
     void acceptPending();
-    void readFrom(QLocalSocket* socket);
+    void readFrom(Connection* c);
     bool queueLine(const QByteArray& line);
     bool held() const { return busy_ && busy_(); }
     void scheduleNext();
