@@ -13,6 +13,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libzip-dev libgtest-dev libbenchmark-dev
   fonts-liberation2
+  # The window reads fontconfig's configuration beside the start of Qt.
+  libfontconfig-dev
   # Russian texts of Qt's own dialogs (files, printing, questions).
   qt6-translations-l10n
   # The single-instance and smoke tests run against a real X server.

@@ -6,7 +6,10 @@
 #include "app/single_instance.h"
 #include "io/safe_file.h"
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
+#include <thread>
 
 namespace {
 
@@ -16,6 +19,10 @@ karo::TSectionResult gResult;
 } // namespace
 
 int main(int argc, char** argv) {
+    // The window's first text waits for fontconfig to read its configuration and font caches;
+    // they are read beside the start of Qt instead of after it. Qt's own call then finds
+    // them read (fontconfig makes its configuration once, whichever thread asks first).
+    const std::jthread fonts([] { FcInit(); });
     // Before Qt looks for the runtime folder, so that it neither warns nor makes one of its own.
     karo::io::SettleRuntimeFolder();
     karo::app::KaroApplication app(argc, argv);
