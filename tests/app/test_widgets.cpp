@@ -185,6 +185,38 @@ TEST_F(FormTest, OrientationPicturesAreDrawnWhenFirstShown) {
     EXPECT_FALSE(drawn("imUn_1"));
 }
 
+// The window comes up with the tab on show and builds the others after its first paint. A tab
+// the user turns to before that, and a tab whose kind changed meanwhile, show every control
+// and the document as it stands.
+TEST(LateTabs, ShowTheirControlsAndTheDocumentAsItStands) {
+    QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    SectionDocument document;
+    TSectionResult result;
+    RecordingDialogs dialogs;
+    TMainForm form(document, result, dialogs);
+    form.show();
+    ASSERT_FALSE(form.allTabsBuilt());
+    document.add(Kind::Sh);
+    form.findChild<QTabWidget*>(QStringLiteral("PageControl1"))->setCurrentIndex(2);
+    const auto controls = [&form](const char* sheet) {
+        return form.findChild<QWidget*>(QString::fromLatin1(sheet))->findChildren<TProfileEdit*>();
+    };
+    ASSERT_FALSE(controls("TabSheet_Un").isEmpty());
+    for (TProfileEdit* f : controls("TabSheet_Un"))
+        EXPECT_TRUE(f->isVisible()) << f->objectName().toStdString();
+    const QList<QLabel*> pictures =
+        form.findChild<QWidget*>(QStringLiteral("pnUnPicture"))->findChildren<QLabel*>();
+    EXPECT_EQ(std::count_if(pictures.begin(), pictures.end(),
+                            [](const QLabel* p) { return p->isVisible(); }),
+              1);
+
+    ASSERT_TRUE(QTest::qWaitFor([&form] { return form.allTabsBuilt(); }));
+    for (TProfileEdit* f : controls("TabSheet_Sh"))
+        EXPECT_TRUE(f->isEnabled()) << f->objectName().toStdString();
+    EXPECT_EQ(form.findChild<QLineEdit*>(QStringLiteral("meShh"))->text(), QString());
+}
+
 TEST(ArithmeticFaults, AreShownWithAFullStopAndTheProgramGoesOn) {
     RecordingDialogs dialogs;
     bool after = false;
