@@ -20,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <future>
 #include <vector>
 
 class QAction;
@@ -191,6 +192,8 @@ class TMainForm : public QWidget {
     void buildTab(int number);
     void buildRemainingTabs();
     void buildKindPage(KindPage& p);
+    // The first tab's first picture, the one on show at start.
+    static std::future<QImage> drawFirstSketch();
     QWidget* buildResultTab();
     // The result tab's rows, built with the rest of the tabs.
     void buildResultRows(QWidget* sheet);
@@ -257,6 +260,9 @@ class TMainForm : public QWidget {
     bool aboutBuilt_ = false;
     bool resultRowsBuilt_ = false;
     bool restScheduled_ = false;
+    // The picture on show at start is drawn on another thread from the moment the window is
+    // begun: neither then waits for the other.
+    std::future<QImage> firstSketch_ = drawFirstSketch();
     std::array<QPushButton*, KindCount> catalogueButtons_{};
     std::array<QLabel*, KindCount> catalogueLabels_{};
     QMenuBar* menuBar_ = nullptr;

@@ -105,12 +105,8 @@ class SketchLabel : public QLabel {
   public:
     SketchLabel(Kind kind, int code, QWidget* parent) : QLabel(parent), kind_(kind), code_(code) {}
 
-    // The picture on show at start is drawn on another thread while the window is built,
-    // rather than after it: the window then comes up with its picture sooner.
-    void drawAhead() {
-        ahead_ = std::async(std::launch::async,
-                            [kind = kind_, code = code_] { return sketch(kind, code); });
-    }
+    // The picture drawn ahead on another thread (see TMainForm::firstSketch_).
+    void takeAhead(std::future<QImage> ahead) { ahead_ = std::move(ahead); }
 
   protected:
     void showEvent(QShowEvent* e) override {
@@ -268,6 +264,11 @@ void TMainForm::buildTab(int number) {
                 w->show();
 }
 
+std::future<QImage> TMainForm::drawFirstSketch() {
+    const Kind k = kindOfTab(1);
+    return std::async(std::launch::async, [k] { return sketch(k, k == Kind::List ? 0 : 1); });
+}
+
 void TMainForm::buildKindPage(KindPage& p) {
     p.built = true;
     const Kind k = p.kind;
@@ -290,8 +291,8 @@ void TMainForm::buildKindPage(KindPage& p) {
         im->setGeometry((kPanelSize - SketchSize) / 2, (kPanelSize - SketchSize) / 2, SketchSize,
                         SketchSize);
         im->setVisible(i == 0);
-        if (i == 0 && !activated_)
-            im->drawAhead();
+        if (i == 0 && info.tabNumber == 1 && firstSketch_.valid())
+            im->takeAhead(std::move(firstSketch_));
         p.pictures.push_back(im);
     }
 
