@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libzip-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev zlib1g-dev libgtest-dev libbenchmark-dev
   fonts-liberation2
   # Russian texts of Qt's own dialogs (files, printing, questions).
   qt6-translations-l10n
