@@ -11,7 +11,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev libzip-dev libgtest-dev libbenchmark-dev
+  qt6-base-dev zlib1g-dev libgtest-dev libbenchmark-dev
   fonts-liberation2
   # The window reads fontconfig's configuration beside the start of Qt.
   libfontconfig-dev

@@ -5,13 +5,13 @@
 #include "office_math.h"
 #include "xml_text.h"
 #include "xml_writer.h"
+#include "zip_writer.h"
 
 #include <QBuffer>
 #include <cmath>
 #include <map>
 #include <utility>
 #include <vector>
-#include <zip.h>
 
 namespace karo::report {
 
@@ -34,12 +34,6 @@ constexpr qint64 kEmuPerPixel = 9525; // a pasted bitmap keeps its pixels at 96 
 QString twips(double points) {
     return QString::number(std::lround(points * 20.0));
 }
-
-// A part of the package: its name inside the zip and its bytes.
-struct PackagePart {
-    QString name;
-    QByteArray data;
-};
 
 // An XML part, written as UTF-8 bytes.
 class XmlPart {
@@ -190,7 +184,7 @@ QByteArray settings() {
 // Writes word/document.xml and collects the pictures it refers to.
 class BodyWriter {
   public:
-    BodyWriter(const Document& document, std::vector<PackagePart>& media,
+    BodyWriter(const Document& document, std::vector<ZipFile>& media,
                std::vector<Relationship>& relations)
         : document_(document), media_(media), relations_(relations),
           baseHalfPoints_(document.pageSetup().fontSize * 2) {}
@@ -353,7 +347,8 @@ class BodyWriter {
         const int number = static_cast<int>(media_.size()) + 1;
         *file = QStringLiteral("image%1.png").arg(number);
         *id = QStringLiteral("rIdImage%1").arg(number);
-        media_.push_back({QStringLiteral("word/media/") + *file, png});
+        // PNG data is compressed already: the part is stored as it is.
+        media_.push_back({QStringLiteral("word/media/") + *file, png, false});
         relations_.push_back(
             {*id, kRelBase + QStringLiteral("image"), QStringLiteral("media/") + *file});
         mediaByKey_.emplace(key, std::make_pair(*id, *file));
@@ -455,7 +450,7 @@ class BodyWriter {
     }
 
     const Document& document_;
-    std::vector<PackagePart>& media_;
+    std::vector<ZipFile>& media_;
     std::vector<Relationship>& relations_;
     int baseHalfPoints_;
     int drawings_ = 0;
@@ -464,85 +459,6 @@ class BodyWriter {
     std::map<MediaKey, std::pair<QString, QString>> mediaByKey_;
     XmlPart part_;
 };
-
-// libzip's own texts are English; the packing runs in memory, so memory is the one failure
-// worth naming.
-QString zipMessage(zip_error_t* error) {
-    const int code = zip_error_code_zip(error);
-    if (code == ZIP_ER_MEMORY)
-        return QStringLiteral("недостаточно памяти");
-    return QStringLiteral("ошибка упаковки, код %1").arg(code);
-}
-
-// Packs the parts into a zip archive held in memory.
-bool zipParts(const std::vector<PackagePart>& parts, QByteArray* out, QString* error) {
-    zip_error_t zipError;
-    zip_error_init(&zipError);
-    zip_source_t* storage = zip_source_buffer_create(nullptr, 0, 0, &zipError);
-    if (!storage) {
-        *error = zipMessage(&zipError);
-        zip_error_fini(&zipError);
-        return false;
-    }
-    zip_source_keep(storage); // the archive frees it on close; it is read back after that
-    zip_t* archive = zip_open_from_source(storage, ZIP_TRUNCATE, &zipError);
-    if (!archive) {
-        *error = zipMessage(&zipError);
-        zip_error_fini(&zipError);
-        zip_source_free(storage);
-        zip_source_free(storage);
-        return false;
-    }
-    zip_error_fini(&zipError);
-
-    bool ok = true;
-    for (const PackagePart& part : parts) {
-        zip_source_t* source =
-            zip_source_buffer(archive, part.data.constData(), part.data.size(), 0);
-        const zip_int64_t index =
-            source ? zip_file_add(archive, part.name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8)
-                   : -1;
-        if (index < 0) {
-            if (source)
-                zip_source_free(source);
-            *error = zipMessage(zip_get_error(archive));
-            ok = false;
-            break;
-        }
-        // PNG data is compressed already; the XML compresses well at the fastest level,
-        // which keeps a report of many profiles quick to write.
-        const bool png = part.name.endsWith(QLatin1String(".png"));
-        zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
-                                 png ? ZIP_CM_STORE : ZIP_CM_DEFLATE, png ? 0 : 1);
-    }
-    if (!ok) {
-        zip_discard(archive);
-        zip_source_free(storage);
-        return false;
-    }
-    if (zip_close(archive) < 0) {
-        *error = zipMessage(zip_get_error(archive));
-        zip_discard(archive);
-        zip_source_free(storage);
-        return false;
-    }
-
-    ok = false;
-    if (zip_source_open(storage) == 0) {
-        zip_stat_t stat;
-        zip_stat_init(&stat);
-        if (zip_source_stat(storage, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE)) {
-            out->resize(static_cast<qsizetype>(stat.size));
-            ok = zip_source_read(storage, out->data(), stat.size) ==
-                 static_cast<zip_int64_t>(stat.size);
-        }
-        zip_source_close(storage);
-    }
-    if (!ok)
-        *error = zipMessage(zip_source_error(storage));
-    zip_source_free(storage);
-    return ok;
-}
 
 } // namespace
 
@@ -557,7 +473,7 @@ QByteArray EncodePng(const QImage& image) {
 
 QByteArray buildDocx(const Document& document, QString* error) {
     QString message;
-    std::vector<PackagePart> media;
+    std::vector<ZipFile> media;
     std::vector<Relationship> documentRelations = {
         {QStringLiteral("rIdStyles"), kRelBase + QStringLiteral("styles"),
          QStringLiteral("styles.xml")},
@@ -572,7 +488,7 @@ QByteArray buildDocx(const Document& document, QString* error) {
         return {};
     }
 
-    std::vector<PackagePart> parts;
+    std::vector<ZipFile> parts;
     parts.push_back({QStringLiteral("[Content_Types].xml"), contentTypes()});
     parts.push_back(
         {QStringLiteral("_rels/.rels"),
@@ -583,11 +499,11 @@ QByteArray buildDocx(const Document& document, QString* error) {
         {QStringLiteral("word/_rels/document.xml.rels"), relationships(documentRelations)});
     parts.push_back({QStringLiteral("word/styles.xml"), styles(document.pageSetup())});
     parts.push_back({QStringLiteral("word/settings.xml"), settings()});
-    for (PackagePart& part : media)
+    for (ZipFile& part : media)
         parts.push_back(std::move(part));
 
     QByteArray package;
-    if (!zipParts(parts, &package, &message)) {
+    if (!ZipFiles(parts, &package, &message)) {
         if (error)
             *error = QStringLiteral("Не удалось собрать документ: %1").arg(message);
         return {};

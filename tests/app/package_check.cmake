@@ -31,7 +31,7 @@ foreach(f usr/bin/karo usr/bin/karo-cli usr/lib/karo/karo-cli-draw usr/lib/karo/
   endif()
 endforeach()
 execute_process(COMMAND dpkg-deb -f ${debs} Depends OUTPUT_VARIABLE depends)
-foreach(d libqt6widgets6 libzip4 fonts-liberation2)
+foreach(d libqt6widgets6 zlib1g fonts-liberation2)
   if(NOT depends MATCHES ${d})
     message(FATAL_ERROR "the package does not depend on ${d}: ${depends}")
   endif()
