@@ -4,6 +4,8 @@
 
 #include <QFontMetricsF>
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace karo::report {
 
@@ -33,10 +35,16 @@ QFont magnified(const QString& family, int points) {
     return font;
 }
 
+QHash<QString, qreal>& advancesOf(const QString& family, int points) {
+    thread_local std::map<std::pair<QString, int>, QHash<QString, qreal>> known;
+    return known[{family, points}];
+}
+
 } // namespace
 
 FormulaMeter::FormulaMeter(const QString& family, int points)
-    : font_(magnified(family, points)), metrics_(font_), points_(points) {}
+    : font_(magnified(family, points)), metrics_(font_), points_(points),
+      advances_(advancesOf(family, points)) {}
 
 double FormulaMeter::textWidth(const QString& text) const {
     return textWidth(text, 1.0);

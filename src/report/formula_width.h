@@ -30,9 +30,10 @@ class FormulaMeter {
     QFont font_;
     QFontMetricsF metrics_;
     double points_;
-    // The advance of each text measured so far: a report measures the same names, units and
-    // numbers over and over, and shaping them again is most of the cost of measuring.
-    mutable QHash<QString, qreal> advances_;
+    // The advance of each text measured so far in this font, kept for the thread's later
+    // reports too: a report measures the same names, units and numbers over and over, and
+    // shaping them again is most of the cost of measuring.
+    QHash<QString, qreal>& advances_;
 };
 
 } // namespace karo::report
