@@ -256,7 +256,6 @@ class TMainForm : public QWidget {
     QPushButton* bbSave_ = nullptr;
     QPushButton* bbPrint_ = nullptr;
     QPushButton* bbWord_ = nullptr;
-    QWidget* aboutSheet_ = nullptr;
     bool aboutBuilt_ = false;
     bool resultRowsBuilt_ = false;
     bool restScheduled_ = false;

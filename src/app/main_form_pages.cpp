@@ -91,6 +91,11 @@ QString pictureName(Kind k, int code) {
     return QStringLiteral("imlist");
 }
 
+// What the kind's picture `index` shows: a profile's code (index + 1), or the plate's view.
+int pictureCode(Kind k, int index) {
+    return k == Kind::List ? index : index + 1;
+}
+
 QImage sketch(Kind k, int code) {
     if (k == Kind::List) {
         const PlateView views[] = {PlateView::Tab, PlateView::Horizontal, PlateView::Vertical};
@@ -217,9 +222,9 @@ void TMainForm::buildWindow() {
         tabs_->addTab(p.sheet, ToQString(kindInfo(k).caption));
     }
     tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
-    aboutSheet_ = new QWidget;
-    aboutSheet_->setObjectName(QStringLiteral("TabSheet_About"));
-    tabs_->addTab(aboutSheet_, QStringLiteral("О программе ..."));
+    auto* about = new QWidget;
+    about->setObjectName(QStringLiteral("TabSheet_About"));
+    tabs_->addTab(about, QStringLiteral("О программе ..."));
     buildTab(1);
     // A tab the user turns to is built before anything else looks at it.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) { buildTab(i + 1); });
@@ -266,7 +271,7 @@ void TMainForm::buildTab(int number) {
 
 std::future<QImage> TMainForm::drawFirstSketch() {
     const Kind k = kindOfTab(1);
-    return std::async(std::launch::async, [k] { return sketch(k, k == Kind::List ? 0 : 1); });
+    return std::async(std::launch::async, [k] { return sketch(k, pictureCode(k, 0)); });
 }
 
 void TMainForm::buildKindPage(KindPage& p) {
@@ -281,7 +286,7 @@ void TMainForm::buildKindPage(KindPage& p) {
     panel->setObjectName(QStringLiteral("pn") + prefix + QStringLiteral("Picture"));
     const int pictureCount = k == Kind::List ? 3 : info.codeCount;
     for (int i = 0; i < pictureCount; ++i) {
-        auto* im = new SketchLabel(k, k == Kind::List ? i : i + 1, panel);
+        auto* im = new SketchLabel(k, pictureCode(k, i), panel);
         QString name = pictureName(k, i + 1);
         if (k == Kind::List) {
             const char* plateNames[] = {"imlist", "Imlist_g", "Imlist_v"};
