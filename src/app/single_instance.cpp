@@ -81,9 +81,13 @@ class SingleInstance::Connection : public QObject {
         char chunk[4096];
         for (;;) {
             const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
-            if (n > 0)
+            if (n > 0) {
                 buffer.append(chunk, n);
-            else if (n < 0 && errno == EINTR)
+                // The rest waits for the next turn: a copy that never stops sending must not
+                // hold the window.
+                if (buffer.size() > kMaxLine)
+                    return true;
+            } else if (n < 0 && errno == EINTR)
                 continue;
             else
                 return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
