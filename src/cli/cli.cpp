@@ -92,6 +92,7 @@ const std::vector<Command>& Commands() {
         AddDrawingCommands(c);
         AddCatalogueCommands(c);
         AddPlaceCommands(c);
+        AddPropsCommands(c);
         return c;
     }();
     return commands;

@@ -1,0 +1,201 @@
+#include "properties/torsion.h"
+
+#include <Eigen/Sparse>
+#include <Eigen/SparseCholesky>
+
+#include <cmath>
+#include <numeric>
+#include <unordered_map>
+
+namespace karo::properties {
+namespace {
+
+// Six-point rule exact to degree 4 on a triangle: barycentric points and weights (sum 1).
+struct QuadPoint {
+    double l1, l2, l3, w;
+};
+constexpr double qa = 0.445948490915965, qb = 0.091576213509771;
+constexpr double wa = 0.223381589678011, wb = 0.109951743655322;
+constexpr QuadPoint kRule[6] = {{qa, qa, 1 - 2 * qa, wa}, {qa, 1 - 2 * qa, qa, wa},
+                                {1 - 2 * qa, qa, qa, wa}, {qb, qb, 1 - 2 * qb, wb},
+                                {qb, 1 - 2 * qb, qb, wb}, {1 - 2 * qb, qb, qb, wb}};
+
+// One quadratic triangle: corners 0..2, then the midsides of 01, 12, 20.
+struct Element {
+    std::array<int, 6> node;
+    double area;
+    double gx[3], gy[3]; // gradients of the barycentric coordinates
+};
+
+// Values and gradients of the six shape functions at barycentric (l0, l1, l2).
+void shape(const Element& e, const double l[3], double phi[6], double dx[6], double dy[6]) {
+    for (int i = 0; i < 3; ++i) {
+        phi[i] = l[i] * (2 * l[i] - 1);
+        dx[i] = (4 * l[i] - 1) * e.gx[i];
+        dy[i] = (4 * l[i] - 1) * e.gy[i];
+        const int j = (i + 1) % 3;
+        phi[3 + i] = 4 * l[i] * l[j];
+        dx[3 + i] = 4 * (l[j] * e.gx[i] + l[i] * e.gx[j]);
+        dy[3 + i] = 4 * (l[j] * e.gy[i] + l[i] * e.gy[j]);
+    }
+}
+
+int findRoot(std::vector<int>& parent, int i) {
+    while (parent[static_cast<std::size_t>(i)] != i)
+        i = parent[static_cast<std::size_t>(i)] =
+            parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
+    return i;
+}
+
+} // namespace
+
+TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
+    TorsionSolution out;
+    if (mesh.triangles.empty())
+        return out;
+    std::vector<Pt> nodes = mesh.nodes;
+    std::vector<Element> elements;
+    elements.reserve(mesh.triangles.size());
+    std::unordered_map<std::uint64_t, int> midside;
+    for (const auto& t : mesh.triangles) {
+        Element e{};
+        for (int i = 0; i < 3; ++i)
+            e.node[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i)];
+        const Pt p[3] = {nodes[static_cast<std::size_t>(t[0])],
+                         nodes[static_cast<std::size_t>(t[1])],
+                         nodes[static_cast<std::size_t>(t[2])]};
+        const double twice =
+            (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
+        if (!(std::fabs(twice) > 0))
+            continue;
+        e.area = twice / 2;
+        for (int i = 0; i < 3; ++i) {
+            const Pt& b = p[(i + 1) % 3];
+            const Pt& c = p[(i + 2) % 3];
+            e.gx[i] = (b.y - c.y) / twice;
+            e.gy[i] = (c.x - b.x) / twice;
+        }
+        e.area = std::fabs(e.area);
+        for (int i = 0; i < 3; ++i) {
+            const auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(i)]);
+            const auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((i + 1) % 3)]);
+            const std::uint64_t key = std::uint64_t(std::min(a, b)) << 32 | std::max(a, b);
+            auto [it, added] = midside.try_emplace(key, static_cast<int>(nodes.size()));
+            if (added) {
+                const Pt& pa = nodes[a];
+                const Pt& pb = nodes[b];
+                nodes.push_back({(pa.x + pb.x) / 2, (pa.y + pb.y) / 2});
+            }
+            e.node[static_cast<std::size_t>(3 + i)] = it->second;
+        }
+        elements.push_back(e);
+    }
+    const int n = static_cast<int>(nodes.size());
+
+    // ω is fixed up to a constant on every connected piece: one node of each is held at 0.
+    std::vector<int> parent(static_cast<std::size_t>(n));
+    std::iota(parent.begin(), parent.end(), 0);
+    for (const Element& e : elements)
+        for (int i = 1; i < 6; ++i)
+            parent[static_cast<std::size_t>(findRoot(
+                parent, e.node[static_cast<std::size_t>(i)]))] = findRoot(parent, e.node[0]);
+    std::vector<int> dof(static_cast<std::size_t>(n), -1);
+    int unknowns = 0;
+    for (int i = 0; i < n; ++i)
+        if (findRoot(parent, i) != i)
+            dof[static_cast<std::size_t>(i)] = unknowns++;
+
+    // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
+    std::vector<Eigen::Triplet<double>> entries;
+    entries.reserve(elements.size() * 36);
+    Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
+    for (const Element& e : elements) {
+        double k[6][6] = {}, f[6] = {};
+        for (const QuadPoint& q : kRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            double x = 0, y = 0;
+            for (int i = 0; i < 6; ++i) {
+                x +=
+                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].x;
+                y +=
+                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].y;
+            }
+            const double w = q.w * e.area;
+            for (int i = 0; i < 6; ++i) {
+                f[i] += w * (y * dx[i] - x * dy[i]);
+                for (int j = 0; j < 6; ++j)
+                    k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            const int di = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+            if (di < 0)
+                continue;
+            load[di] += f[i];
+            for (int j = 0; j < 6; ++j) {
+                const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
+                if (dj >= 0 && dj <= di)
+                    entries.emplace_back(di, dj, k[i][j]);
+            }
+        }
+    }
+    Eigen::SparseMatrix<double> stiffness(unknowns, unknowns);
+    stiffness.setFromTriplets(entries.begin(), entries.end());
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> solver(stiffness);
+    if (solver.info() != Eigen::Success)
+        return out;
+    const Eigen::VectorXd solution = solver.solve(load);
+    if (solver.info() != Eigen::Success || !solution.allFinite())
+        return out;
+    std::vector<double> omega(static_cast<std::size_t>(n), 0.0);
+    for (int i = 0; i < n; ++i)
+        if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
+            omega[static_cast<std::size_t>(i)] = solution[d];
+
+    // It = Ip − ∫(y·∂ω/∂x − x·∂ω/∂y) dA, the second term being ωᵀ·load.
+    out.It = Ix + Iy - solution.dot(load);
+
+    // The pole (a, b) makes ω − b·x + a·y orthogonal to x and y.
+    const auto integrate = [&](auto&& integrand) {
+        double sum = 0;
+        for (const Element& e : elements)
+            for (const QuadPoint& q : kRule) {
+                const double l[3] = {q.l1, q.l2, q.l3};
+                double phi[6], dx[6], dy[6];
+                shape(e, l, phi, dx, dy);
+                double x = 0, y = 0, w = 0;
+                for (int i = 0; i < 6; ++i) {
+                    const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
+                    x += phi[i] * nodes[node].x;
+                    y += phi[i] * nodes[node].y;
+                    w += phi[i] * omega[node];
+                }
+                sum += q.w * e.area * integrand(x, y, w);
+            }
+        return sum;
+    };
+    const double qx = integrate([](double x, double, double w) { return w * x; });
+    const double qy = integrate([](double, double y, double w) { return w * y; });
+    const double det = Ix * Iy - Ixy * Ixy;
+    if (det > 0) {
+        const double a = (qx * Ixy - Iy * qy) / det;
+        const double b = (Ix * qx - Ixy * qy) / det;
+        out.xs = a, out.ys = b;
+        const double area = integrate([](double, double, double) { return 1.0; });
+        const double mean =
+            integrate([&](double x, double y, double w) { return w - b * x + a * y; }) / area;
+        out.Iw = integrate([&](double x, double y, double w) {
+            const double v = w - b * x + a * y - mean;
+            return v * v;
+        });
+    }
+    out.nodes = nodes.size();
+    out.triangles = elements.size();
+    out.solved = std::isfinite(out.It) && std::isfinite(out.xs) && std::isfinite(out.ys) &&
+                 std::isfinite(out.Iw);
+    return out;
+}
+
+} // namespace karo::properties
