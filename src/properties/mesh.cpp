@@ -27,7 +27,7 @@ constexpr double kShapeBound = 0.125;
 // Near a re-entrant corner the warping function's gradient grows without bound: there the
 // edges shrink with the distance to the corner, down to this share of the longest edge.
 constexpr double kGrading = 0.5;
-constexpr double kFinest = 1.0 / 64;
+constexpr double kFinest = 1.0 / 4;
 
 // The size criterion with a size that shrinks towards the re-entrant corners.
 class Criteria : public SizeCriteria {
@@ -100,6 +100,8 @@ struct Mesher::Impl {
     CDT cdt;
     std::vector<K::Point_2> corners;
     std::unique_ptr<CgalMesher> mesher;
+    std::vector<CDT::Face_handle> faces; // of the last mesh, in its order
+    bool run(const std::atomic<bool>* cancel, std::size_t maxNodes);
 };
 
 Mesher::Mesher(const std::vector<Solid>& solids) : impl_(std::make_unique<Impl>()) {
@@ -158,20 +160,35 @@ bool Mesher::refine(double maxEdge, std::size_t maxNodes, const std::atomic<bool
     CgalMesher& m = *impl_->mesher;
     m.set_criteria(Criteria(maxEdge, &impl_->corners), false);
     m.init(true);
+    return impl_->run(cancel, maxNodes);
+}
+
+bool Mesher::Impl::run(const std::atomic<bool>* cancel, std::size_t maxNodes) {
     std::size_t steps = 0;
-    while (!m.is_refinement_done()) {
-        m.step_by_step_refine_mesh();
+    while (!mesher->is_refinement_done()) {
+        mesher->step_by_step_refine_mesh();
         if (++steps % 256 == 0) {
-            if ((cancel && cancel->load()) || impl_->cdt.number_of_vertices() > maxNodes)
+            if ((cancel && cancel->load()) || cdt.number_of_vertices() > maxNodes)
                 return false;
         }
     }
     return true;
 }
 
+bool Mesher::refineTriangles(const std::vector<std::size_t>& triangles, std::size_t maxNodes,
+                             const std::atomic<bool>* cancel) {
+    std::vector<CDT::Face_handle> bad;
+    for (std::size_t t : triangles)
+        if (t < impl_->faces.size())
+            bad.push_back(impl_->faces[t]);
+    impl_->mesher->set_bad_faces(bad.begin(), bad.end());
+    return impl_->run(cancel, maxNodes);
+}
+
 TriMesh Mesher::mesh() const {
     const CDT& cdt = impl_->cdt;
     TriMesh out;
+    impl_->faces.clear();
     std::unordered_map<CDT::Vertex_handle, int> index;
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
         if (!f->is_in_domain())
@@ -185,6 +202,7 @@ TriMesh Mesher::mesh() const {
             t[static_cast<std::size_t>(i)] = it->second;
         }
         out.triangles.push_back(t);
+        impl_->faces.push_back(f);
     }
     return out;
 }

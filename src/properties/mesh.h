@@ -29,6 +29,10 @@ class Mesher {
     // Refines until no triangle has an edge longer than `maxEdge` or an angle below about
     // 20.7°. False when `cancel` was raised or the mesh would pass `maxNodes` corners.
     bool refine(double maxEdge, std::size_t maxNodes, const std::atomic<bool>* cancel);
+    // Splits the triangles of the last mesh() given by their places in it, and those that
+    // splitting them leaves too poorly shaped.
+    bool refineTriangles(const std::vector<std::size_t>& triangles, std::size_t maxNodes,
+                         const std::atomic<bool>* cancel);
     TriMesh mesh() const;
 
   private:

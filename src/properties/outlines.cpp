@@ -31,21 +31,16 @@ struct Corner {
     double radius;
 };
 
-// Chords no longer than this angle keep the ring small enough to mesh quickly; their inner
-// points are moved out so that the area stays the arc's, and the moments move far less than a
-// printed digit.
-constexpr double kChordStep = std::numbers::pi / 36;
-
 // The arc of radius rho about c from t0 to t1 (points on the circle), the short way, without
 // its first point.
-void addArc(Ring& out, Pt c, double rho, Pt t0, Pt t1) {
+void addArc(Ring& out, Pt c, double rho, Pt t0, Pt t1, double step) {
     const double a0 = std::atan2(t0.y - c.y, t0.x - c.x);
     double sweep = std::atan2(t1.y - c.y, t1.x - c.x) - a0;
     while (sweep > std::numbers::pi)
         sweep -= 2 * std::numbers::pi;
     while (sweep < -std::numbers::pi)
         sweep += 2 * std::numbers::pi;
-    const int n = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / kChordStep)));
+    const int n = std::max(2, static_cast<int>(std::ceil(std::fabs(sweep) / step)));
     const double delta = sweep / n, s = std::sin(std::fabs(delta));
     // The fan from the centre through the chords has the sector's area φρ²/2 when the inner
     // points stand at ρ': (n − 2)ρ'² + 2ρρ' = |φ|ρ²/sin|δ|.
@@ -60,39 +55,52 @@ void addArc(Ring& out, Pt c, double rho, Pt t0, Pt t1) {
     out.push_back(t1);
 }
 
-// Every rounded corner replaced by the arc of its radius tangent to both edges; a radius
-// that does not fit between its neighbours' arcs is made smaller. Millimetres in, cm out.
-Ring roundCorners(const std::vector<Corner>& corners) {
-    Ring out;
+// Every rounded corner replaced by the arc of its radius tangent to both edges; where two
+// arcs would overlap on an edge between them (hand-typed sizes), both are made smaller.
+// Millimetres in, cm out.
+Ring roundCorners(const std::vector<Corner>& corners, double step) {
     const std::size_t n = corners.size();
+    std::vector<double> half(n, 0), tangent(n, 0);
+    std::vector<Pt> u1(n), u2(n);
+    const auto length = [&](std::size_t i, std::size_t j) {
+        return std::hypot(corners[j].p.x - corners[i].p.x, corners[j].p.y - corners[i].p.y);
+    };
     for (std::size_t i = 0; i < n; ++i) {
         const Pt p = corners[i].p;
         const Pt prev = corners[(i + n - 1) % n].p, next = corners[(i + 1) % n].p;
-        double radius = corners[i].radius;
-        const double l1 = std::hypot(prev.x - p.x, prev.y - p.y);
-        const double l2 = std::hypot(next.x - p.x, next.y - p.y);
-        if (radius <= 0 || l1 <= 0 || l2 <= 0) {
+        const double l1 = length(i, (i + n - 1) % n), l2 = length(i, (i + 1) % n);
+        if (corners[i].radius <= 0 || l1 <= 0 || l2 <= 0)
+            continue;
+        u1[i] = {(prev.x - p.x) / l1, (prev.y - p.y) / l1};
+        u2[i] = {(next.x - p.x) / l2, (next.y - p.y) / l2};
+        const double cosTheta = std::clamp(u1[i].x * u2[i].x + u1[i].y * u2[i].y, -1.0, 1.0);
+        half[i] = std::acos(cosTheta) / 2;
+        if (half[i] > 1e-9 && half[i] < std::numbers::pi / 2 - 1e-9)
+            tangent[i] = corners[i].radius / std::tan(half[i]);
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t j = (i + 1) % n;
+        const double l = length(i, j), taken = tangent[i] + tangent[j];
+        if (taken > l) {
+            tangent[i] *= l / taken;
+            tangent[j] *= l / taken;
+        }
+    }
+    Ring out;
+    for (std::size_t i = 0; i < n; ++i) {
+        const Pt p = corners[i].p;
+        if (!(tangent[i] > 0)) {
             out.push_back(p);
             continue;
         }
-        const Pt u1{(prev.x - p.x) / l1, (prev.y - p.y) / l1};
-        const Pt u2{(next.x - p.x) / l2, (next.y - p.y) / l2};
-        const double cosTheta = std::clamp(u1.x * u2.x + u1.y * u2.y, -1.0, 1.0);
-        const double half = std::acos(cosTheta) / 2;
-        if (half <= 1e-9 || half >= std::numbers::pi / 2 - 1e-9) {
-            out.push_back(p);
-            continue;
-        }
-        // Half of each edge is the most a corner may take.
-        const double tangent = std::min(radius / std::tan(half), std::min(l1, l2) / 2);
-        radius = tangent * std::tan(half);
-        const double bx = u1.x + u2.x, by = u1.y + u2.y, bl = std::hypot(bx, by);
-        const double toCentre = radius / std::sin(half);
+        const double radius = tangent[i] * std::tan(half[i]);
+        const double bx = u1[i].x + u2[i].x, by = u1[i].y + u2[i].y, bl = std::hypot(bx, by);
+        const double toCentre = radius / std::sin(half[i]);
         const Pt c{p.x + bx / bl * toCentre, p.y + by / bl * toCentre};
-        const Pt t0{p.x + u1.x * tangent, p.y + u1.y * tangent};
-        const Pt t1{p.x + u2.x * tangent, p.y + u2.y * tangent};
+        const Pt t0{p.x + u1[i].x * tangent[i], p.y + u1[i].y * tangent[i]};
+        const Pt t1{p.x + u2[i].x * tangent[i], p.y + u2[i].y * tangent[i]};
         out.push_back(t0);
-        addArc(out, c, radius, t0, t1);
+        addArc(out, c, radius, t0, t1, step);
     }
     for (Pt& q : out)
         q = {q.x / 10, q.y / 10};
@@ -134,7 +142,8 @@ Ring place(Ring ring, Kind kind, int code, const ProfileBox& box) {
 
 } // namespace
 
-Ring IBeamOutline(double h, double b, double s, double t, double R, double r, double slope) {
+Ring IBeamOutline(double h, double b, double s, double t, double R, double r, double slope,
+                  double step) {
     // The flange's inner face falls by slope·(b − s)/4 on either side of where t is measured.
     const double change = slope / 100 * (b - s) / 4;
     const double tip = t - change, root = t + change;
@@ -150,10 +159,12 @@ Ring IBeamOutline(double h, double b, double s, double t, double R, double r, do
                          {{-w, y - root}, R},
                          {{-w, -y + root}, R},
                          {{-x, -y + tip}, r},
-                         {{-x, -y}, 0}});
+                         {{-x, -y}, 0}},
+                        step);
 }
 
-Ring ChannelOutline(double h, double b, double s, double t, double R, double r, double slope) {
+Ring ChannelOutline(double h, double b, double s, double t, double R, double r, double slope,
+                    double step) {
     const double change = slope / 100 * (b - s) / 2;
     const double tip = t - change, root = t + change;
     const double y = h / 2;
@@ -164,15 +175,16 @@ Ring ChannelOutline(double h, double b, double s, double t, double R, double r, 
                          {{s, y - root}, R},
                          {{b, y - tip}, r},
                          {{b, y}, 0},
-                         {{0, y}, 0}});
+                         {{0, y}, 0}},
+                        step);
 }
 
-Ring AngleOutline(double B, double b, double t, double R, double r) {
+Ring AngleOutline(double B, double b, double t, double R, double r, double step) {
     return roundCorners(
-        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}});
+        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}}, step);
 }
 
-SectionOutlines BuildOutlines(const TSectionModel& m) {
+SectionOutlines BuildOutlines(const TSectionModel& m, double step) {
     SectionOutlines out;
     for (Kind kind : WalkOrder) {
         for (int n = 1; n <= m.state(kind).Count; ++n) {
@@ -195,7 +207,7 @@ SectionOutlines BuildOutlines(const TSectionModel& m) {
                 }
                 o.ring = (kind == Kind::Dt ? IBeamOutline : ChannelOutline)(
                     mm(row->h), mm(row->b), mm(row->s), mm(row->t), mm(row->R), mm(row->r),
-                    mm(row->slope));
+                    mm(row->slope), step);
                 break;
             case Kind::Un:
             case Kind::Ur: {
@@ -203,13 +215,13 @@ SectionOutlines BuildOutlines(const TSectionModel& m) {
                 if (row) {
                     // An equal-leg row has no B: both legs are b.
                     const double b = mm(row->b), B = row->B.empty() ? b : mm(row->B);
-                    o.ring = AngleOutline(B, b, mm(row->t), mm(row->R), mm(row->r));
+                    o.ring = AngleOutline(B, b, mm(row->t), mm(row->R), mm(row->r), step);
                 } else {
                     // Typed by hand: the legs as typed, in mm like the rows'.
                     o.sharpCorners = true;
                     // A thickness beyond a leg fills the leg's whole width.
                     const double d = std::min(e.d, std::min(e.B1, e.b2));
-                    o.ring = AngleOutline(e.B1 * 10, e.b2 * 10, d * 10, 0, 0);
+                    o.ring = AngleOutline(e.B1 * 10, e.b2 * 10, d * 10, 0, 0, step);
                 }
                 break;
             }

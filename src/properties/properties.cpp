@@ -6,21 +6,46 @@
 #include "properties/section_shape.h"
 #include "properties/torsion.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace karo::properties {
 namespace {
 
-// The first mesh's longest edge, as a share of the section's size; each next mesh halves
-// the longest edge until It settles. Past this many corners a mesh is not refined further:
-// the result then says how far It still moved.
-constexpr double kFirstEdge = 0.25;
+// The first mesh's longest edge, as a share of the side of a square of a part's mean area. Past
+// this many corners a mesh is not refined further: the result then says how far It still moved.
+constexpr double kFirstEdge = 0.5;
 constexpr int kMaxMeshes = 12;
 constexpr std::size_t kMaxNodes = 400000;
+
+// The triangles that hold this share of the summed indicator, worst first, and at least
+// this share of all triangles.
+constexpr double kMarkedError = 0.6;
+constexpr double kMarkedAtLeast = 0.2;
+
+std::vector<std::size_t> worstTriangles(const std::vector<double>& indicator) {
+    std::vector<std::size_t> order(indicator.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::sort(order.begin(), order.end(),
+              [&](std::size_t a, std::size_t b) { return indicator[a] > indicator[b]; });
+    const double total = std::accumulate(indicator.begin(), indicator.end(), 0.0);
+    double sum = 0;
+    std::size_t n = 0;
+    while (n < order.size() &&
+           (sum < kMarkedError * total || n < kMarkedAtLeast * double(order.size())))
+        sum += indicator[order[n++]];
+    order.resize(n);
+    return order;
+}
 
 bool cancelled(const std::atomic<bool>* cancel) {
     return cancel && cancel->load();
 }
+
+SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<Ring>& meshRings,
+                              const std::atomic<bool>* cancel,
+                              const std::function<void(const PropertiesProgress&)>& progress);
 
 } // namespace
 
@@ -41,12 +66,32 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
         r.number = outlines.refused->number;
         return r;
     }
-    std::vector<Ring> rings;
-    for (const ProfileOutline& p : outlines.profiles) {
+    std::vector<Ring> rings, meshRings;
+    for (const ProfileOutline& p : outlines.profiles)
         rings.push_back(p.ring);
+    for (ProfileOutline& p : BuildOutlines(model, kMeshChords).profiles)
+        meshRings.push_back(std::move(p.ring));
+    r = solve(rings, meshRings, cancel, progress);
+    for (const ProfileOutline& p : outlines.profiles)
         if (p.sharpCorners)
             r.sharpAngles.emplace_back(p.kind, p.number);
-    }
+    return r;
+}
+
+SectionPropertiesResult
+SolveOutlines(const std::vector<Ring>& rings, const std::atomic<bool>* cancel,
+              const std::function<void(const PropertiesProgress&)>& progress) {
+    return solve(rings, rings, cancel, progress);
+}
+
+namespace {
+
+// The outline's integrals from `rings`, the finite elements on `meshRings`, the same
+// outlines with coarser chords.
+SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<Ring>& meshRings,
+                              const std::atomic<bool>* cancel,
+                              const std::function<void(const PropertiesProgress&)>& progress) {
+    SectionPropertiesResult r;
     const SectionShape shape = UniteOutlines(rings);
     if (shape.solids.empty() || !ComputeOutlineProperties(shape.solids, r.outline)) {
         r.status = PropertiesStatus::NoSection;
@@ -57,7 +102,8 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
         r.closedCells += static_cast<int>(s.cells.size());
 
     // The mesh about the centroid, so that far coordinates lose no digits.
-    std::vector<Solid> centred = shape.solids;
+    std::vector<Solid> centred =
+        &meshRings == &rings ? shape.solids : UniteOutlines(meshRings).solids;
     const auto shift = [&](Ring& ring) {
         for (Pt& p : ring)
             p = {p.x - r.outline.Xc, p.y - r.outline.Yc};
@@ -67,36 +113,24 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
         for (Ring& c : s.cells)
             shift(c);
     }
+    // A first mesh of well-shaped triangles; then the triangles whose stress departs most
+    // from its average at their corners are split, until It settles.
     Mesher mesher(centred);
-    double edge = kFirstEdge * shape.size, last = NAN;
+    bool complete = mesher.refine(kFirstEdge * std::sqrt(r.outline.A / r.parts), kMaxNodes, cancel);
+    double last = NAN;
     TorsionSolution t;
-    std::size_t triangles = 0;
-    for (int level = 1; level <= kMaxMeshes; ++level, edge /= 2) {
-        if (cancelled(cancel)) {
-            r.status = PropertiesStatus::Cancelled;
-            return r;
-        }
-        // A mesh that the shape of its triangles already made finer than the edge asked
-        // for would not change: the edge shrinks until the mesh grows by half at least.
-        bool complete = true;
-        TriMesh mesh;
-        for (int tries = 0; tries < 8; ++tries, edge /= 2) {
-            complete = mesher.refine(edge, kMaxNodes, cancel);
-            mesh = mesher.mesh();
-            if (!complete || 2 * mesh.triangles.size() >= 3 * triangles)
-                break;
-        }
+    for (int level = 1; level <= kMaxMeshes; ++level) {
         if (cancelled(cancel)) {
             r.status = PropertiesStatus::Cancelled;
             return r;
         }
         if (!complete && level > 1)
             break; // too fine to go on: keep the last mesh's result
-        triangles = mesh.triangles.size();
-        const TorsionSolution next = SolveTorsion(mesh, r.outline.Ix, r.outline.Iy, r.outline.Ixy);
+        TorsionSolution next =
+            SolveTorsion(mesher.mesh(), r.outline.Ix, r.outline.Iy, r.outline.Ixy);
         if (!next.solved)
             break;
-        t = next;
+        t = std::move(next);
         r.ItChange = std::isnan(last) ? 1 : std::fabs(t.It - last) / std::fabs(t.It);
         last = t.It;
         if (progress)
@@ -105,6 +139,7 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
             r.converged = true;
             break;
         }
+        complete = mesher.refineTriangles(worstTriangles(t.indicator), kMaxNodes, cancel);
     }
     if (!t.solved) {
         r.status = PropertiesStatus::ArithmeticFault;
@@ -118,5 +153,7 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
     r.status = PropertiesStatus::Solved;
     return r;
 }
+
+} // namespace
 
 } // namespace karo::properties

@@ -52,4 +52,9 @@ SectionPropertiesResult
 SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel = nullptr,
                 const std::function<void(const PropertiesProgress&)>& progress = {});
 
+// The same for outlines given as rings (counter-clockwise, cm).
+SectionPropertiesResult
+SolveOutlines(const std::vector<Ring>& rings, const std::atomic<bool>* cancel = nullptr,
+              const std::function<void(const PropertiesProgress&)>& progress = {});
+
 } // namespace karo::properties

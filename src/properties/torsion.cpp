@@ -20,8 +20,14 @@ constexpr QuadPoint kRule[6] = {{qa, qa, 1 - 2 * qa, wa}, {qa, 1 - 2 * qa, qa, w
                                 {1 - 2 * qa, qa, qa, wa}, {qb, qb, 1 - 2 * qb, wb},
                                 {qb, 1 - 2 * qb, qb, wb}, {1 - 2 * qb, qb, qb, wb}};
 
+// Three-point rule exact to degree 2: enough for the stiffness and the load, whose
+// integrands are products of linear gradients and coordinates.
+constexpr QuadPoint kEdgeRule[3] = {
+    {0.5, 0.5, 0, 1.0 / 3}, {0, 0.5, 0.5, 1.0 / 3}, {0.5, 0, 0.5, 1.0 / 3}};
+
 // One quadratic triangle: corners 0..2, then the midsides of 01, 12, 20.
 struct Element {
+    std::size_t source; // the mesh's triangle
     std::array<int, 6> node;
     double area;
     double gx[3], gy[3]; // gradients of the barycentric coordinates
@@ -57,8 +63,10 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
     std::vector<Element> elements;
     elements.reserve(mesh.triangles.size());
     std::unordered_map<std::uint64_t, int> midside;
-    for (const auto& t : mesh.triangles) {
+    for (std::size_t source = 0; source < mesh.triangles.size(); ++source) {
+        const auto& t = mesh.triangles[source];
         Element e{};
+        e.source = source;
         for (int i = 0; i < 3; ++i)
             e.node[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i)];
         const Pt p[3] = {nodes[static_cast<std::size_t>(t[0])],
@@ -111,7 +119,7 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
     for (const Element& e : elements) {
         double k[6][6] = {}, f[6] = {};
-        for (const QuadPoint& q : kRule) {
+        for (const QuadPoint& q : kEdgeRule) {
             const double l[3] = {q.l1, q.l2, q.l3};
             double phi[6], dx[6], dy[6];
             shape(e, l, phi, dx, dy);
@@ -157,39 +165,83 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
     // It = Ip − ∫(y·∂ω/∂x − x·∂ω/∂y) dA, the second term being ωᵀ·load.
     out.It = Ix + Iy - solution.dot(load);
 
-    // The pole (a, b) makes ω − b·x + a·y orthogonal to x and y.
-    const auto integrate = [&](auto&& integrand) {
-        double sum = 0;
-        for (const Element& e : elements)
-            for (const QuadPoint& q : kRule) {
-                const double l[3] = {q.l1, q.l2, q.l3};
-                double phi[6], dx[6], dy[6];
-                shape(e, l, phi, dx, dy);
-                double x = 0, y = 0, w = 0;
-                for (int i = 0; i < 6; ++i) {
-                    const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
-                    x += phi[i] * nodes[node].x;
-                    y += phi[i] * nodes[node].y;
-                    w += phi[i] * omega[node];
-                }
-                sum += q.w * e.area * integrand(x, y, w);
-            }
-        return sum;
+    // x, y and ω at the six points of every element, weighted, for the integrals below.
+    struct Sample {
+        double w, x, y, omega;
     };
-    const double qx = integrate([](double x, double, double w) { return w * x; });
-    const double qy = integrate([](double, double y, double w) { return w * y; });
+    std::vector<Sample> samples;
+    samples.reserve(elements.size() * 6);
+    double area = 0;
+    for (const Element& e : elements) {
+        area += e.area;
+        for (const QuadPoint& q : kRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            Sample s{q.w * e.area, 0, 0, 0};
+            for (int i = 0; i < 6; ++i) {
+                const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
+                s.x += phi[i] * nodes[node].x;
+                s.y += phi[i] * nodes[node].y;
+                s.omega += phi[i] * omega[node];
+            }
+            samples.push_back(s);
+        }
+    }
+    // The pole (a, b) makes ω − b·x + a·y orthogonal to x and y.
+    double qx = 0, qy = 0, sum = 0;
+    for (const Sample& s : samples) {
+        qx += s.w * s.omega * s.x;
+        qy += s.w * s.omega * s.y;
+        sum += s.w * s.omega;
+    }
     const double det = Ix * Iy - Ixy * Ixy;
-    if (det > 0) {
+    if (det > 0 && area > 0) {
         const double a = (qx * Ixy - Iy * qy) / det;
         const double b = (Ix * qx - Ixy * qy) / det;
         out.xs = a, out.ys = b;
-        const double area = integrate([](double, double, double) { return 1.0; });
-        const double mean =
-            integrate([&](double x, double y, double w) { return w - b * x + a * y; }) / area;
-        out.Iw = integrate([&](double x, double y, double w) {
-            const double v = w - b * x + a * y - mean;
-            return v * v;
-        });
+        // x and y have zero mean about the centroid: the mean of ω about the pole is ω's.
+        const double mean = sum / area;
+        for (const Sample& s : samples) {
+            const double v = s.omega - b * s.x + a * s.y - mean;
+            out.Iw += s.w * v * v;
+        }
+    }
+    // The gradient at the corners, element by element and averaged over the elements that
+    // meet there.
+    std::vector<Pt> average(mesh.nodes.size());
+    std::vector<double> weight(mesh.nodes.size(), 0.0);
+    std::vector<std::array<Pt, 3>> corner(elements.size());
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const Element& e = elements[k];
+        for (int c = 0; c < 3; ++c) {
+            double l[3] = {0, 0, 0};
+            l[c] = 1;
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            Pt g;
+            for (int i = 0; i < 6; ++i) {
+                const double w =
+                    omega[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+                g.x += w * dx[i], g.y += w * dy[i];
+            }
+            corner[k][static_cast<std::size_t>(c)] = g;
+            const auto v = static_cast<std::size_t>(e.node[static_cast<std::size_t>(c)]);
+            average[v].x += e.area * g.x, average[v].y += e.area * g.y;
+            weight[v] += e.area;
+        }
+    }
+    out.indicator.assign(mesh.triangles.size(), 0.0);
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const Element& e = elements[k];
+        double sum = 0;
+        for (int c = 0; c < 3; ++c) {
+            const auto v = static_cast<std::size_t>(e.node[static_cast<std::size_t>(c)]);
+            const Pt& g = corner[k][static_cast<std::size_t>(c)];
+            const double dx = g.x - average[v].x / weight[v], dy = g.y - average[v].y / weight[v];
+            sum += dx * dx + dy * dy;
+        }
+        out.indicator[e.source] = e.area * sum / 3;
     }
     out.nodes = nodes.size();
     out.triangles = elements.size();

@@ -4,6 +4,8 @@
 
 #include "properties/mesh.h"
 
+#include <vector>
+
 namespace karo::properties {
 
 struct TorsionSolution {
@@ -13,6 +15,9 @@ struct TorsionSolution {
     // The shear centre from the centroid (the pole about which ω is orthogonal to x and y),
     // and the warping constant ∫ω² dA of ω about it with zero mean, cm⁶.
     double xs = 0, ys = 0, Iw = 0;
+    // Per triangle of the mesh, how far its shear stress departs from the stress averaged at
+    // its corners: large where the mesh is too coarse.
+    std::vector<double> indicator;
 };
 
 // `mesh` in coordinates from the section's centroid; Ix = ∫y² dA, Iy = ∫x² dA, Ixy = ∫x·y dA
