@@ -17,7 +17,7 @@ namespace {
 // this many corners a mesh is not refined further: the result then says how far It still moved.
 constexpr double kFirstEdge = 0.5;
 constexpr int kMaxMeshes = 12;
-constexpr std::size_t kMaxNodes = 400000;
+constexpr std::size_t kMaxNodes = 200000;
 
 // The triangles that hold this share of the summed indicator, worst first, and at least
 // this share of all triangles.

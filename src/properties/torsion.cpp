@@ -162,8 +162,24 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
         if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
             omega[static_cast<std::size_t>(i)] = solution[d];
 
-    // It = Ip − ∫(y·∂ω/∂x − x·∂ω/∂y) dA, the second term being ωᵀ·load.
-    out.It = Ix + Iy - solution.dot(load);
+    // It = ∫((∂ω/∂x − y)² + (∂ω/∂y + x)²) dA: a sum of squares, which keeps its digits where
+    // It is a tiny part of Ix + Iy (a long thin strip), unlike Ix + Iy − ωᵀ·load.
+    for (const Element& e : elements) {
+        for (const QuadPoint& q : kEdgeRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            double x = 0, y = 0, gx = 0, gy = 0;
+            for (int i = 0; i < 6; ++i) {
+                const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
+                x += phi[i] * nodes[node].x;
+                y += phi[i] * nodes[node].y;
+                gx += dx[i] * omega[node];
+                gy += dy[i] * omega[node];
+            }
+            out.It += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
+        }
+    }
 
     // x, y and ω at the six points of every element, weighted, for the integrals below.
     struct Sample {
