@@ -24,21 +24,19 @@ using SizeCriteria = CGAL::Delaunay_mesh_size_criteria_2<CDT>;
 
 // B = 0.125 bounds the ratio of circumradius to shortest edge: angles above about 20.7°.
 constexpr double kShapeBound = 0.125;
-// Near a re-entrant corner the warping function's gradient grows without bound: there the
-// edges shrink with the distance to the corner, down to this share of the longest edge.
-constexpr double kGrading = 0.5;
-constexpr double kFinest = 1.0 / 4;
+// Near a re-entrant corner the warping function's gradient grows without bound: there no
+// edge is longer than its distance to the corner, down to the finest edge of the mesh.
 
 // The size criterion with a size that shrinks towards the re-entrant corners.
 class Criteria : public SizeCriteria {
   public:
-    Criteria(double maxEdge, const std::vector<K::Point_2>* corners)
-        : SizeCriteria(kShapeBound, maxEdge), corners_(corners) {}
+    Criteria(double maxEdge, double finest, const std::vector<K::Point_2>* corners)
+        : SizeCriteria(kShapeBound, maxEdge), finest_(finest), corners_(corners) {}
 
     class Is_bad : public SizeCriteria::Is_bad {
       public:
-        Is_bad(double maxEdge, const std::vector<K::Point_2>* corners)
-            : SizeCriteria::Is_bad(kShapeBound, maxEdge, K()), maxEdge_(maxEdge),
+        Is_bad(double maxEdge, double finest, const std::vector<K::Point_2>* corners)
+            : SizeCriteria::Is_bad(kShapeBound, maxEdge, K()), maxEdge_(maxEdge), finest_(finest),
               corners_(corners) {}
         using SizeCriteria::Is_bad::operator();
         CGAL::Mesh_2::Face_badness operator()(const CDT::Face_handle& fh, Quality& q) const {
@@ -54,8 +52,7 @@ class Criteria : public SizeCriteria {
                 double nearest = INFINITY;
                 for (const K::Point_2& p : *corners_)
                     nearest = std::min(nearest, CGAL::squared_distance(p, centre));
-                const double local =
-                    std::clamp(kGrading * std::sqrt(nearest), kFinest * maxEdge_, maxEdge_);
+                const double local = std::clamp(std::sqrt(nearest), finest_, maxEdge_);
                 q.second = sides[2] / (local * local);
                 if (q.size() > 1) {
                     q.first = 1;
@@ -68,12 +65,13 @@ class Criteria : public SizeCriteria {
         }
 
       private:
-        double maxEdge_;
+        double maxEdge_, finest_;
         const std::vector<K::Point_2>* corners_;
     };
-    Is_bad is_bad_object() const { return Is_bad(size_bound(), corners_); }
+    Is_bad is_bad_object() const { return Is_bad(size_bound(), finest_, corners_); }
 
   private:
+    double finest_;
     const std::vector<K::Point_2>* corners_;
 };
 using CgalMesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
@@ -101,6 +99,7 @@ struct Mesher::Impl {
     std::vector<K::Point_2> corners;
     std::unique_ptr<CgalMesher> mesher;
     std::vector<CDT::Face_handle> faces; // of the last mesh, in its order
+    double maxEdge = 0;
     bool run(const std::atomic<bool>* cancel, std::size_t maxNodes);
 };
 
@@ -151,14 +150,16 @@ Mesher::Mesher(const std::vector<Solid>& solids) : impl_(std::make_unique<Impl>(
             }
         }
     }
-    impl_->mesher = std::make_unique<CgalMesher>(cdt, Criteria(0, &impl_->corners));
+    impl_->mesher = std::make_unique<CgalMesher>(cdt, Criteria(0, 0, &impl_->corners));
 }
 
 Mesher::~Mesher() = default;
 
-bool Mesher::refine(double maxEdge, std::size_t maxNodes, const std::atomic<bool>* cancel) {
+bool Mesher::refine(double maxEdge, double finest, std::size_t maxNodes,
+                    const std::atomic<bool>* cancel) {
     CgalMesher& m = *impl_->mesher;
-    m.set_criteria(Criteria(maxEdge, &impl_->corners), false);
+    impl_->maxEdge = maxEdge;
+    m.set_criteria(Criteria(maxEdge, finest, &impl_->corners), false);
     m.init(true);
     return impl_->run(cancel, maxNodes);
 }
@@ -175,13 +176,17 @@ bool Mesher::Impl::run(const std::atomic<bool>* cancel, std::size_t maxNodes) {
     return true;
 }
 
-bool Mesher::refineTriangles(const std::vector<std::size_t>& triangles, std::size_t maxNodes,
-                             const std::atomic<bool>* cancel) {
+bool Mesher::refineTriangles(const std::vector<std::size_t>& triangles, double finest,
+                             std::size_t maxNodes, const std::atomic<bool>* cancel) {
     std::vector<CDT::Face_handle> bad;
     for (std::size_t t : triangles)
         if (t < impl_->faces.size())
             bad.push_back(impl_->faces[t]);
     impl_->mesher->set_bad_faces(bad.begin(), bad.end());
+    if (!impl_->run(cancel, maxNodes))
+        return false;
+    // Then finer at the corners, where the stress is singular.
+    impl_->mesher->set_criteria(Criteria(impl_->maxEdge, finest, &impl_->corners), true);
     return impl_->run(cancel, maxNodes);
 }
 

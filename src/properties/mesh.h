@@ -26,13 +26,15 @@ class Mesher {
     Mesher(const Mesher&) = delete;
     Mesher& operator=(const Mesher&) = delete;
 
-    // Refines until no triangle has an edge longer than `maxEdge` or an angle below about
-    // 20.7°. False when `cancel` was raised or the mesh would pass `maxNodes` corners.
-    bool refine(double maxEdge, std::size_t maxNodes, const std::atomic<bool>* cancel);
+    // Refines until no triangle has an edge longer than `maxEdge`, or than its distance to a
+    // re-entrant corner but at least `finest`, or an angle below about 20.7°. False when
+    // `cancel` was raised or the mesh would pass `maxNodes` corners.
+    bool refine(double maxEdge, double finest, std::size_t maxNodes,
+                const std::atomic<bool>* cancel);
     // Splits the triangles of the last mesh() given by their places in it, and those that
-    // splitting them leaves too poorly shaped.
-    bool refineTriangles(const std::vector<std::size_t>& triangles, std::size_t maxNodes,
-                         const std::atomic<bool>* cancel);
+    // splitting them leaves too poorly shaped; then refines the corners down to `finest`.
+    bool refineTriangles(const std::vector<std::size_t>& triangles, double finest,
+                         std::size_t maxNodes, const std::atomic<bool>* cancel);
     TriMesh mesh() const;
 
   private:

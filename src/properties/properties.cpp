@@ -16,6 +16,11 @@ namespace {
 // The first mesh's longest edge, as a share of the side of a square of a part's mean area. Past
 // this many corners a mesh is not refined further: the result then says how far It still moved.
 constexpr double kFirstEdge = 0.5;
+// The finest edge at a re-entrant corner, first as a share of the first mesh's longest edge,
+// then shrinking by this much with every mesh, so that the corners' share of the error falls
+// from mesh to mesh as the rest does.
+constexpr double kFirstFinest = 1.0 / 256;
+constexpr double kFinerFinest = 0.125;
 constexpr int kMaxMeshes = 12;
 constexpr std::size_t kMaxNodes = 200000;
 
@@ -116,7 +121,9 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
     // A first mesh of well-shaped triangles; then the triangles whose stress departs most
     // from its average at their corners are split, until It settles.
     Mesher mesher(centred);
-    bool complete = mesher.refine(kFirstEdge * std::sqrt(r.outline.A / r.parts), kMaxNodes, cancel);
+    const double firstEdge = kFirstEdge * std::sqrt(r.outline.A / r.parts);
+    double finest = firstEdge * kFirstFinest;
+    bool complete = mesher.refine(firstEdge, finest, kMaxNodes, cancel);
     double last = NAN;
     TorsionSolution t;
     for (int level = 1; level <= kMaxMeshes; ++level) {
@@ -139,7 +146,8 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
             r.converged = true;
             break;
         }
-        complete = mesher.refineTriangles(worstTriangles(t.indicator), kMaxNodes, cancel);
+        finest *= kFinerFinest;
+        complete = mesher.refineTriangles(worstTriangles(t.indicator), finest, kMaxNodes, cancel);
     }
     if (!t.solved) {
         r.status = PropertiesStatus::ArithmeticFault;
