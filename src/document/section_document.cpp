@@ -36,17 +36,23 @@ class SectionDocument::EditCommand : public QUndoCommand {
           before_(std::move(before)), after_(std::move(after)) {}
 
     void undo() override {
+        comeBack(after_);
         doc_.editor_.undo(delta_);
         show(before_);
     }
     void redo() override {
         if (std::exchange(fresh_, false))
             return;
+        comeBack(before_);
         doc_.editor_.redo(delta_);
         show(after_);
     }
 
   private:
+    void comeBack(const std::vector<TabState>& tabs) {
+        for (std::size_t i = 0; i < kinds_.size(); ++i)
+            doc_.comeBackTo(kinds_[i], tabs[i].entry);
+    }
     void show(const std::vector<TabState>& tabs) {
         for (std::size_t i = 0; i < kinds_.size(); ++i)
             doc_.setTab(kinds_[i], tabs[i]);
@@ -67,27 +73,33 @@ class SectionDocument::TypeCommand : public QUndoCommand {
   public:
     TypeCommand(SectionDocument& doc, Kind k, int field, std::string before, std::string after)
         : doc_(doc), kind_(k), field_(field), session_(doc.typingSession_),
-          before_(std::move(before)), after_(std::move(after)) {
+          entry_(doc.tab(k).entry), before_(std::move(before)), after_(std::move(after)) {
         setText(QStringLiteral("ввод ") +
                 ToQString(kindInfo(k).fields[static_cast<std::size_t>(field)].label));
     }
     int id() const override { return kTypingId; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* o = static_cast<const TypeCommand*>(other);
-        if (o->kind_ != kind_ || o->field_ != field_ || o->session_ != session_)
+        if (o->kind_ != kind_ || o->field_ != field_ || o->session_ != session_ ||
+            o->entry_ != entry_)
             return false;
         after_ = o->after_;
         setObsolete(after_ == before_);
         return true;
     }
     void undo() override {
+        doc_.comeBackTo(kind_, entry_);
         doc_.setText(kind_, field_, before_);
         emit doc_.replayed(kind_);
     }
     void redo() override {
+        if (std::exchange(fresh_, false)) {
+            doc_.setText(kind_, field_, after_);
+            return;
+        }
+        doc_.comeBackTo(kind_, entry_);
         doc_.setText(kind_, field_, after_);
-        if (!std::exchange(fresh_, false))
-            emit doc_.replayed(kind_);
+        emit doc_.replayed(kind_);
     }
 
   private:
@@ -95,6 +107,7 @@ class SectionDocument::TypeCommand : public QUndoCommand {
     Kind kind_;
     int field_;
     int session_;
+    int entry_;
     std::string before_, after_;
     bool fresh_ = true;
 };
@@ -131,9 +144,21 @@ TabState SectionDocument::entryTab(Kind k, int spinMin) const {
     const TKindState& st = model_->state(k);
     TabState t;
     t.spinMin = spinMin;
+    t.entry = st.Count > 0 ? st.CurrentNumber : 0;
     for (const FieldInfo& f : kindInfo(k).fields)
         t.texts.push_back(st.Count > 0 ? model_->text(k, st.CurrentNumber, f.slot) : std::string());
     return t;
+}
+
+void SectionDocument::comeBackTo(Kind k, int entry) {
+    const TKindState& st = model_->state(k);
+    if (st.Count < 1 || entry < 1 || entry > st.Count || entry == st.CurrentNumber)
+        return;
+    // The texts on show go into their entry first, as far as the commit takes them, as they
+    // do whenever an entry is left: entries not on show are what the model holds.
+    editor_.commit(k, onShowTexts());
+    editor_.show(k, entry);
+    setTab(k, entryTab(k, tab(k).spinMin));
 }
 
 void SectionDocument::setTab(Kind k, TabState t) {
@@ -204,12 +229,11 @@ EditOutcome SectionDocument::erase(Kind k) {
 }
 
 EditOutcome SectionDocument::select(Kind k, int n) {
-    const TabState before = tab(k);
     EditOutcome out = editor_.select(k, n, onShowTexts());
     if (!out.done())
         return out;
-    tabs_[kindIndex(k)] = entryTab(k, before.spinMin);
-    push(QStringLiteral("выбор профиля"), std::move(out.delta), {before}, {k});
+    endTyping(); // typing in the entry now on show is a step of its own
+    setTab(k, entryTab(k, tab(k).spinMin));
     return out;
 }
 
@@ -280,7 +304,7 @@ void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc
     std::vector<std::string>& shown = tabs_[kindIndex(k)].texts;
     shown.at(static_cast<std::size_t>(fieldIndex(k, "Xc"))) = xc;
     shown.at(static_cast<std::size_t>(fieldIndex(k, "Yc"))) = yc;
-    push(QStringLiteral("приставка"), {}, {before}, {k});
+    push(QStringLiteral("приставку"), {}, {before}, {k});
 }
 
 CommitResult SectionDocument::commit(Kind k) {

@@ -35,6 +35,7 @@ struct ProfileRow;
 struct TabState {
     std::vector<std::string> texts;
     int spinMin = 0;
+    int entry = 0; // the entry on show, 0 while the kind has none
     bool operator==(const TabState&) const = default;
 };
 
@@ -61,6 +62,8 @@ class SectionDocument : public QObject {
     // List editing, as the section editor does it, each a command when it took place.
     EditOutcome add(Kind k);
     EditOutcome erase(Kind k);
+    // Choosing the entry on show is looking, not editing: never a step, never a change to
+    // save. Its commit reaches the model as every commit does.
     EditOutcome select(Kind k, int n);
     EditOutcome rotate(Kind k);
     EditOutcome mirror(Kind k);
@@ -110,6 +113,8 @@ class SectionDocument : public QObject {
     class Reader;
 
     TabState entryTab(Kind k, int spinMin) const;
+    // Undo and redo first come back to the entry their step was taken on.
+    void comeBackTo(Kind k, int entry);
     void setTab(Kind k, TabState t);
     void setText(Kind k, int field, const std::string& text);
     void push(const QString& name, SectionDelta delta, std::vector<TabState> before,
