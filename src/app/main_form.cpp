@@ -190,7 +190,9 @@ void TMainForm::numberChange(Kind k) {
     if (!out.done())
         return;
     p.state = lesIdle;
-    p.fields.front()->setFocus();
+    // Keys in the spin box go on leafing; a click on its arrows leads on to the first field.
+    if (!p.number->steppingByKey())
+        p.fields.front()->setFocus();
 }
 
 void TMainForm::rotateClick(Kind k) {
