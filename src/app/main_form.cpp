@@ -284,7 +284,10 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     case SolveStatus::EmptySection:
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(kInputErrorText));
+        // The second line says why, as every other refusal does.
+        dialogs_.warning(this, ToQString(kWarningCaption),
+                         ToQString(kInputErrorText) + QLatin1Char('\n') +
+                             ToQString(EmptySectionReason(model_.totalCount())));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown
