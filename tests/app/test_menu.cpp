@@ -319,7 +319,7 @@ TEST_F(Menu, AboutAndQuitTakeTheUsersOwnRoads) {
 TEST_F(Menu, TabReachesEveryControlOfTheTabOnShow) {
     addDts({"20", "22"}); // the spin box is usable from two entries on
     auto* tabs = w<QTabWidget>("PageControl1");
-    for (int tab = 1; tab <= 7; ++tab) {
+    for (int tab = 1; tab <= 6; ++tab) { // the about tab holds nothing to reach
         SCOPED_TRACE(tab);
         chooseTab(tab);
         QSet<QWidget*> controls;
