@@ -50,7 +50,7 @@ TEST_F(ResultActions, SaveWritesTheSheetAsBmp) {
     EXPECT_EQ(reader.size(), QSize(SheetWidth, SheetHeight));
     // The picture on the sheet is the one on the tab.
     const QImage sheet = reader.read();
-    const QImage shown = form->shownPicture();
+    const QImage& shown = document.picture();
     EXPECT_EQ(sheet.pixel(SheetPictureX + 195, SheetPictureY + 195) & 0xFFFFFF,
               shown.pixel(195, 195) & 0xFFFFFF);
 
