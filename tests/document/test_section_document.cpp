@@ -357,8 +357,9 @@ TEST(SectionDocument, EveryRoadSolvesAsTheSectionLoadedAfresh) {
         TSectionResult fresh;
         EXPECT_EQ(solved(d.model(), kept), solved(loaded, fresh));
         // The document's own solve after the change is the same.
-        if (!d.fault())
+        if (!d.fault()) {
             EXPECT_EQ(d.result().Texts, fresh.Texts);
+        }
     };
     check("opened");
     for (const Road& road : roads) {
