@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 namespace karo::app::test {
 namespace {
