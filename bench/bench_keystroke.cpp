@@ -12,23 +12,28 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 namespace {
 
 using namespace karo;
 
-void BM_KeystrokeLargestModel(benchmark::State& state) {
-    // The document opens the model as the window does, from a file.
-    TSectionModel m;
-    bench::FillLargestModel(m);
+// The document opens the largest model as the window does, from a file.
+bool openLargestModel(SectionDocument& d) {
+    const auto m = std::make_unique<TSectionModel>();
+    bench::FillLargestModel(*m);
     QTemporaryDir dir;
     const QString file = dir.filePath(QStringLiteral("largest.karo"));
     QString error;
-    if (!SaveSectionFile(file, m, &error) || !SectionDocument().open(file).ok()) {
+    return SaveSectionFile(file, *m, &error) && d.open(file).ok();
+}
+
+void BM_KeystrokeLargestModel(benchmark::State& state) {
+    SectionDocument d;
+    if (!openLargestModel(d)) {
         state.SkipWithError("the largest model did not open");
         return;
     }
-    SectionDocument d;
-    d.open(file);
     int told = 0;
     QObject::connect(&d, &SectionDocument::changed, [&](const DocumentChange&) { ++told; });
     const int xc = fieldIndex(Kind::Dt, "Xc");
