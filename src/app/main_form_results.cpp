@@ -47,7 +47,8 @@ void TMainForm::bbSaveClick() {
     if (path != chosen && QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
         return;
     QString error;
-    if (!SaveSheetBmp(BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())), path, &error)) {
+    if (!SaveSheetBmp(BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())),
+                      path, &error)) {
         dialogs_.error(this, ToQString(kAppTitle), error);
         return;
     }
@@ -61,8 +62,9 @@ void TMainForm::bbPrintClick() {
     // The copies are pages of our own job, one sheet each.
     const int copies = printer.copyCount();
     QString error;
-    if (!PrintSheet(printer, BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())), copies, logicalDpiX(),
-                    logicalDpiY(), &error))
+    if (!PrintSheet(printer,
+                    BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())),
+                    copies, logicalDpiX(), logicalDpiY(), &error))
         dialogs_.error(this, ToQString(kAppTitle), error);
 }
 
@@ -94,8 +96,8 @@ QString TMainForm::writeReport(const QString& outputPath) {
 
     // The run solves the section once more for its solution; the picture is the document's.
     TSectionResult result;
-    const report::ReportRunResult run = report::RunReport(model_, &committed, result, hooks,
-                                                          outputPath, &document_.picture());
+    const report::ReportRunResult run =
+        report::RunReport(model_, &committed, result, hooks, outputPath, &document_.picture());
     showSectionPicture();
     if (run.fault) {
         clearResultFields();

@@ -191,10 +191,9 @@ EditOutcome SectionDocument::turn(Kind k, EditOutcome (SectionEditor::*how)(Kind
     // one undo brings back both the old code and the old texts; one typed by hand keeps its
     // values, which the user answers for.
     const int oldCode = model_->state(k).Orientation;
-    const catalogue::ProfileRow* row =
-        k == Kind::List || model_->state(k).Count == 0
-            ? nullptr
-            : catalogue::recognise(k, oldCode, texts(k));
+    const catalogue::ProfileRow* row = k == Kind::List || model_->state(k).Count == 0
+                                           ? nullptr
+                                           : catalogue::recognise(k, oldCode, texts(k));
     EditOutcome out = (editor_.*how)(k);
     if (!out.done())
         return out;
@@ -213,7 +212,8 @@ EditOutcome SectionDocument::turn(Kind k, EditOutcome (SectionEditor::*how)(Kind
 EditOutcome SectionDocument::fill(Kind k, std::vector<std::pair<int, std::string>> texts,
                                   EditOutcome out) {
     const std::size_t fields = kindInfo(k).fields.size();
-    std::erase_if(texts, [&](const auto& t) { return static_cast<std::size_t>(t.first) >= fields; });
+    std::erase_if(texts,
+                  [&](const auto& t) { return static_cast<std::size_t>(t.first) >= fields; });
     EditOutcome written = editor_.setTexts(k, texts);
     for (KindDelta& d : written.delta.kinds)
         out.delta.kinds.push_back(std::move(d));
@@ -268,7 +268,8 @@ void SectionDocument::recheck(Kind k) {
     // The values follow the texts: a commit of what the entry holds writes nothing the user
     // sees, and only what was typed since is parsed again.
     try {
-        checks_[i] = CommitEntry(*model_, k, st.CurrentNumber, EntryTexts(*model_, st.CurrentNumber));
+        checks_[i] =
+            CommitEntry(*model_, k, st.CurrentNumber, EntryTexts(*model_, st.CurrentNumber));
     } catch (const ArithmeticError& e) {
         checkFaults_[i] = e;
     }

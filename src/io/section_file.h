@@ -1,7 +1,7 @@
 #pragma once
 // Section files (.karo, UTF-8 JSON): the typed texts of every entry with their orientation
-// codes and the entry on show of each kind, saved as they stand. Loading puts every entry through the same
-// commit and validation as typing does; saving is atomic.
+// codes and the entry on show of each kind, saved as they stand. Loading puts every entry through
+// the same commit and validation as typing does; saving is atomic.
 
 #include "model/section_model.h"
 

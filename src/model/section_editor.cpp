@@ -201,8 +201,7 @@ EditOutcome SectionEditor::setOrientation(Kind k, int code) {
     return out;
 }
 
-EditOutcome SectionEditor::setTexts(Kind k,
-                                    const std::vector<std::pair<int, std::string>>& texts) {
+EditOutcome SectionEditor::setTexts(Kind k, const std::vector<std::pair<int, std::string>>& texts) {
     EditOutcome out;
     const TKindState& st = model_.state(k);
     if (st.Count < 1)

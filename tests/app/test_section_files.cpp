@@ -208,9 +208,9 @@ TEST_F(SectionFiles, TheResultTabShowsWhatTheLoaderAloneSolves) {
         SolveSection(alone, solved);
         ASSERT_TRUE(form->openSection(examples.filePath(name)));
         chooseTab(ResultTabNumber);
-        const char* names[] = {"edResXc", "edResYc", "edResA",  "edResIx", "edResIy",
+        const char* names[] = {"edResXc",  "edResYc", "edResA",  "edResIx", "edResIy",
                                "edResIxy", "edResAo", "edResIu", "edResIv", "edResru",
-                               "edResrv", "edResWu", "edResWv"};
+                               "edResrv",  "edResWu", "edResWv"};
         for (std::size_t i = 0; i < std::size(names); ++i)
             EXPECT_EQ(field(names[i])->text().toStdString(), solved.Texts[i]) << names[i];
         EXPECT_FALSE(form->isWindowModified());

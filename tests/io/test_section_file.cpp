@@ -129,7 +129,8 @@ TEST(SectionFile, AnUnfinishedEntryOnShowOpensAsTyped) {
     TSectionModel m;
     const LoadReport refused = LoadSection(unfinished, "u.karo", m);
     EXPECT_EQ(refused.status, LoadReport::Status::Refused);
-    EXPECT_TRUE(refused.message.contains("Лист, профиль 2, поле h.")) << refused.message.toStdString();
+    EXPECT_TRUE(refused.message.contains("Лист, профиль 2, поле h."))
+        << refused.message.toStdString();
 
     ASSERT_TRUE(LoadSection(unfinished, "u.karo", m, Unfinished::Kept).ok());
     EXPECT_EQ(m.List.Count, 2);
