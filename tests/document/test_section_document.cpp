@@ -234,6 +234,31 @@ TEST(SectionDocument, TheMarkerAndTheQuestionAreOnePredicate) {
     EXPECT_FALSE(d.isModified());
 }
 
+// Each command is one change told once, its kind named, the section solved again; the picture
+// is drawn again only after a change.
+TEST(SectionDocument, EachCommandIsOneChangeAndThePictureFollowsTheRevision) {
+    SectionDocument d;
+    ASSERT_TRUE(d.open(example("textbook.karo")).ok());
+    std::vector<DocumentChange> told;
+    QObject::connect(&d, &SectionDocument::changed,
+                     [&](const DocumentChange& c) { told.push_back(c); });
+    const qint64 drawn = d.picture().cacheKey();
+    EXPECT_EQ(d.picture().cacheKey(), drawn);
+    d.type(Kind::Dt, fieldIndex(Kind::Dt, "Xc"), "-12");
+    ASSERT_EQ(told.size(), 2u); // the keystroke, and the section now differs from its file
+    EXPECT_TRUE(told[0].has(DocumentChange::Texts) && told[0].has(DocumentChange::Result));
+    EXPECT_FALSE(told[0].has(DocumentChange::Replayed));
+    EXPECT_EQ(told[0].kinds, DocumentChange::kindBit(Kind::Dt));
+    EXPECT_EQ(told[1].what, unsigned{DocumentChange::File});
+    EXPECT_EQ(d.result().Texts[0], "-3.1889");
+    EXPECT_NE(d.picture().cacheKey(), drawn);
+    told.clear();
+    d.undoStack()->undo();
+    ASSERT_FALSE(told.empty());
+    EXPECT_TRUE(told[0].has(DocumentChange::Replayed));
+    EXPECT_EQ(d.result().Texts[0], "1.9321");
+}
+
 TEST(SectionDocument, TheProfileOnShowIsRecognisedForThePicker) {
     SectionDocument d;
     EXPECT_EQ(d.shownProfile(Kind::Dt), nullptr);
