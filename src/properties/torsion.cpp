@@ -87,6 +87,52 @@ std::vector<int> eliminationOrder(const TriMesh& mesh,
     return nodes;
 }
 
+// The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
+// that share an element with j, rows ascending.
+Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
+                                         const std::vector<int>& dof, int unknowns) {
+    const auto size = static_cast<std::size_t>(unknowns);
+    // The elements about every unknown.
+    std::vector<int> start(size + 1, 0);
+    for (const Element& e : elements)
+        for (int v : e.node)
+            if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+                ++start[static_cast<std::size_t>(d) + 1];
+    for (std::size_t i = 0; i < size; ++i)
+        start[i + 1] += start[i];
+    std::vector<int> around(static_cast<std::size_t>(start[size]));
+    {
+        std::vector<int> fill(start.begin(), start.end() - 1);
+        for (std::size_t k = 0; k < elements.size(); ++k)
+            for (int v : elements[k].node)
+                if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+                    around[static_cast<std::size_t>(fill[static_cast<std::size_t>(d)]++)] =
+                        static_cast<int>(k);
+    }
+    std::vector<int> outer(size + 1, 0), inner, seen(size, -1);
+    inner.reserve(around.size() * 3);
+    for (int j = 0; j < unknowns; ++j) {
+        const auto first = inner.size();
+        for (int a = start[static_cast<std::size_t>(j)]; a < start[static_cast<std::size_t>(j) + 1];
+             ++a)
+            for (int v :
+                 elements[static_cast<std::size_t>(around[static_cast<std::size_t>(a)])].node)
+                if (const int d = dof[static_cast<std::size_t>(v)];
+                    d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
+                    seen[static_cast<std::size_t>(d)] = j;
+                    inner.push_back(d);
+                }
+        std::sort(inner.begin() + static_cast<std::ptrdiff_t>(first), inner.end());
+        outer[static_cast<std::size_t>(j) + 1] = static_cast<int>(inner.size());
+    }
+    Eigen::SparseMatrix<double> m(unknowns, unknowns);
+    m.resizeNonZeros(static_cast<Eigen::Index>(inner.size()));
+    std::copy(outer.begin(), outer.end(), m.outerIndexPtr());
+    std::copy(inner.begin(), inner.end(), m.innerIndexPtr());
+    std::fill(m.valuePtr(), m.valuePtr() + inner.size(), 0.0);
+    return m;
+}
+
 } // namespace
 
 TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
@@ -150,9 +196,12 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             dof[static_cast<std::size_t>(i)] = unknowns++;
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
-    std::vector<Eigen::Triplet<double>> entries;
-    entries.reserve(elements.size() * 36);
+    // Assembled straight into the upper triangle, the form the factorisation reads in place.
+    Eigen::SparseMatrix<double> stiffness = upperPattern(elements, dof, unknowns);
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
+    const int* outer = stiffness.outerIndexPtr();
+    const int* inner = stiffness.innerIndexPtr();
+    double* values = stiffness.valuePtr();
     for (const Element& e : elements) {
         double k[6][6] = {}, f[6] = {};
         for (const QuadPoint& q : kEdgeRule) {
@@ -180,14 +229,15 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             load[di] += f[i];
             for (int j = 0; j < 6; ++j) {
                 const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
-                if (dj >= 0 && dj <= di)
-                    entries.emplace_back(di, dj, k[i][j]);
+                if (dj < 0 || dj > di)
+                    continue;
+                // Row dj of column di: the pattern holds it.
+                const int* at = std::lower_bound(inner + outer[di], inner + outer[di + 1], dj);
+                values[at - inner] += k[i][j];
             }
         }
     }
-    Eigen::SparseMatrix<double> stiffness(unknowns, unknowns);
-    stiffness.setFromTriplets(entries.begin(), entries.end());
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower, Eigen::NaturalOrdering<int>>
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper, Eigen::NaturalOrdering<int>>
         solver(stiffness);
     if (solver.info() != Eigen::Success)
         return out;
