@@ -70,20 +70,21 @@ std::vector<int> eliminationOrder(const TriMesh& mesh,
     std::vector<int> rank(static_cast<std::size_t>(corners));
     for (int k = 0; k < corners; ++k)
         rank[static_cast<std::size_t>(order.indices()[k])] = k;
-    // Corner c at 2·rank + 1, a midside node at 2·(its first corner's rank).
-    std::vector<std::pair<int, int>> keyed;
-    keyed.reserve(mesh.nodes.size() + ends.size());
-    for (int c = 0; c < corners; ++c)
-        keyed.emplace_back(2 * rank[static_cast<std::size_t>(c)] + 1, c);
+    // Every corner after the midside nodes whose first corner it is, those in their own order.
+    std::vector<int> first(ends.size()), start(static_cast<std::size_t>(corners) + 1, 0);
+    for (std::size_t m = 0; m < ends.size(); ++m) {
+        first[m] = std::min(rank[static_cast<std::size_t>(ends[m][0])],
+                            rank[static_cast<std::size_t>(ends[m][1])]);
+        ++start[static_cast<std::size_t>(first[m]) + 1];
+    }
+    for (std::size_t k = 0; k < static_cast<std::size_t>(corners); ++k)
+        start[k + 1] += start[k] + 1;
+    std::vector<int> nodes(mesh.nodes.size() + ends.size());
     for (std::size_t m = 0; m < ends.size(); ++m)
-        keyed.emplace_back(2 * std::min(rank[static_cast<std::size_t>(ends[m][0])],
-                                        rank[static_cast<std::size_t>(ends[m][1])]),
-                           corners + static_cast<int>(m));
-    std::sort(keyed.begin(), keyed.end());
-    std::vector<int> nodes;
-    nodes.reserve(keyed.size());
-    for (const auto& k : keyed)
-        nodes.push_back(k.second);
+        nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(first[m])]++)] =
+            corners + static_cast<int>(m);
+    for (int k = 0; k < corners; ++k)
+        nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(k)])] = order.indices()[k];
     return nodes;
 }
 
