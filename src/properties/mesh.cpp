@@ -28,36 +28,86 @@ constexpr double kShapeBound = 0.125;
 // Near a re-entrant corner the warping function's gradient grows without bound: there no
 // edge is longer than its distance to the corner, down to the finest edge of the mesh.
 
-// The re-entrant corners in square cells of the longest edge: only a corner nearer than that
-// edge shrinks a triangle, so the nine cells about a point hold every corner that matters.
+// The re-entrant corners in square cells, a quarter of the longest edge across: only a corner
+// nearer than that edge shrinks a triangle, and the rings of cells about a point are searched
+// outwards only until no farther cell can hold a nearer corner. Sections of many profiles have
+// thousands of corners, and coarser cells would make every triangle measure hundreds of them.
 class CornerGrid {
   public:
-    void build(const std::vector<K::Point_2>& corners, double cell) {
-        cell_ = cell;
-        cells_.clear();
+    void build(const std::vector<K::Point_2>& corners, double maxEdge) {
+        maxEdge_ = maxEdge;
+        start_.assign(1, 0);
+        points_.clear();
+        nx_ = ny_ = 0;
+        if (corners.empty() || !(maxEdge > 0))
+            return;
+        double x0 = corners[0].x(), y0 = corners[0].y(), x1 = x0, y1 = y0;
+        for (const K::Point_2& p : corners) {
+            x0 = std::min(x0, p.x()), x1 = std::max(x1, p.x());
+            y0 = std::min(y0, p.y()), y1 = std::max(y1, p.y());
+        }
+        // No more cells than a few per corner, however far apart the corners lie.
+        const double most = 4.0 * static_cast<double>(corners.size()) + 1024;
+        cell_ = maxEdge / kSplit;
+        while (((x1 - x0) / cell_ + 1) * ((y1 - y0) / cell_ + 1) > most)
+            cell_ *= 2;
+        rings_ = static_cast<int>(std::ceil(maxEdge / cell_));
+        x0_ = x0, y0_ = y0;
+        nx_ = static_cast<std::int64_t>((x1 - x0) / cell_) + 1;
+        ny_ = static_cast<std::int64_t>((y1 - y0) / cell_) + 1;
+        start_.assign(static_cast<std::size_t>(nx_ * ny_) + 1, 0);
         for (const K::Point_2& p : corners)
-            cells_[key(cellOf(p.x()), cellOf(p.y()))].push_back(p);
+            ++start_[static_cast<std::size_t>(index(p)) + 1];
+        for (std::size_t i = 1; i < start_.size(); ++i)
+            start_[i] += start_[i - 1];
+        points_.resize(corners.size());
+        std::vector<std::size_t> fill(start_.begin(), start_.end() - 1);
+        for (const K::Point_2& p : corners)
+            points_[fill[static_cast<std::size_t>(index(p))]++] = p;
     }
-    // The distance to the nearest corner, or `cell` where none is nearer.
+    // The distance to the nearest corner, or the longest edge where none is nearer.
     double distance(const K::Point_2& p) const {
-        double best = cell_ * cell_;
-        const std::int64_t cx = cellOf(p.x()), cy = cellOf(p.y());
-        for (std::int64_t i = cx - 1; i <= cx + 1; ++i)
-            for (std::int64_t j = cy - 1; j <= cy + 1; ++j)
-                if (const auto it = cells_.find(key(i, j)); it != cells_.end())
-                    for (const K::Point_2& c : it->second)
-                        best = std::min(best, CGAL::squared_distance(c, p));
+        double best = maxEdge_ * maxEdge_;
+        if (nx_ == 0)
+            return maxEdge_;
+        const std::int64_t cx = cellOf(p.x() - x0_), cy = cellOf(p.y() - y0_);
+        for (std::int64_t r = 0; r <= rings_; ++r) {
+            for (std::int64_t i = cx - r; i <= cx + r; ++i) {
+                if (i < 0 || i >= nx_)
+                    continue;
+                // The ring's cells only: whole columns at its sides, two cells between.
+                const bool side = i == cx - r || i == cx + r;
+                for (std::int64_t j = cy - r; j <= cy + r; j += side ? 1 : 2 * r) {
+                    if (j >= 0 && j < ny_) {
+                        const auto c = static_cast<std::size_t>(i * ny_ + j);
+                        for (std::size_t k = start_[c]; k < start_[c + 1]; ++k)
+                            best = std::min(best, CGAL::squared_distance(points_[k], p));
+                    }
+                    if (r == 0)
+                        break;
+                }
+            }
+            // Cells past ring r lie at least r cells away, less a hair for rounding.
+            const double beyond = r * cell_ * (1 - 1e-9);
+            if (best <= beyond * beyond)
+                break;
+        }
         return std::sqrt(best);
     }
 
   private:
-    std::int64_t cellOf(double v) const { return static_cast<std::int64_t>(std::floor(v / cell_)); }
-    static std::uint64_t key(std::int64_t i, std::int64_t j) {
-        return static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ull ^
-               static_cast<std::uint64_t>(j);
+    static constexpr double kSplit = 4;
+    std::int64_t cellOf(double v) const {
+        return static_cast<std::int64_t>(std::floor(std::clamp(v / cell_, -1e15, 1e15)));
     }
-    double cell_ = 1;
-    std::unordered_map<std::uint64_t, std::vector<K::Point_2>> cells_;
+    std::int64_t index(const K::Point_2& p) const {
+        return std::clamp<std::int64_t>(cellOf(p.x() - x0_), 0, nx_ - 1) * ny_ +
+               std::clamp<std::int64_t>(cellOf(p.y() - y0_), 0, ny_ - 1);
+    }
+    double maxEdge_ = 0, cell_ = 1, x0_ = 0, y0_ = 0;
+    std::int64_t nx_ = 0, ny_ = 0, rings_ = 0;
+    std::vector<std::size_t> start_;
+    std::vector<K::Point_2> points_;
 };
 
 // The size criterion with a size that shrinks towards the re-entrant corners.
