@@ -29,6 +29,8 @@ constexpr int kIdleMs = 5000;
 // After running out of descriptors the waiting connections are looked at again this soon.
 constexpr int kRetryMs = 200;
 constexpr qsizetype kMaxLine = 65536;
+// How many windows that end while the copy waits it follows before it gives up.
+constexpr int kRounds = 10;
 // One request a copy, one line: "raise", or "open <absolute path>" with the path's bytes as
 // the system gives them, "%" and control characters percent-encoded. The window answers
 // "queued", or "full" when it does not take the request. A copy that hears "queued" in time
@@ -200,8 +202,10 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen)
                                  static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return Answer::NotTaken; // a window too busy to take it
         if (n <= 0)
-            return Answer::NotTaken;
+            return Answer::Closed; // the window went away
         sent += n;
     }
     // The request counts as taken only when the first copy says it is queued in time; the
@@ -235,15 +239,15 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen)
         if (polled < 0 && errno == EINTR)
             continue;
         if (polled < 0)
-            return waiting ? Answer::Closed : Answer::NotTaken;
+            return Answer::Closed;
         if (polled == 0)
             continue; // the time is looked at above
         char chunk[256];
         const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) // the first copy went away
-            return waiting ? Answer::Closed : Answer::NotTaken;
+        if (n <= 0) // the first copy went away without a word: it ended
+            return Answer::Closed;
         answer.append(chunk, n);
     }
 }
@@ -279,7 +283,7 @@ SingleInstance::Start SingleInstance::start(const QString& fileToOpen) {
         return Start::First; // no private folder: run alone, unreachable by others
     // A window that goes without acting on the request leaves the copy to be the window
     // itself, or to hand the request to the copy that became it first.
-    for (;;) {
+    for (int round = 0; round < kRounds; ++round) {
         Answer a = askRunningCopy(fileToOpen);
         if (a == Answer::NoCopy) {
             if (listenOn() || errno != EADDRINUSE)
@@ -298,6 +302,7 @@ SingleInstance::Start SingleInstance::start(const QString& fileToOpen) {
         if (a == Answer::NotTaken)
             return Start::NotTaken;
     }
+    return Start::NotTaken; // windows that keep going away: this copy gives up
 }
 
 // The sanitizer's check of a member call needs a spare descriptor to read the object with,

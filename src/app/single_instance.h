@@ -77,7 +77,7 @@ class SingleInstance : public QObject {
         NoCopy,   // nobody listens
         Done,     // the running copy has acted on the request
         NotTaken, // it did not take the request (full, or no answer in time)
-        Closed,   // it took the request but went away without acting on it
+        Closed,   // it went away without acting on the request
     };
     Answer askRunningCopy(const QString& fileToOpen);
     bool listenOn();

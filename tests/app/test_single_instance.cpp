@@ -337,6 +337,22 @@ TEST(SingleInstance, AWindowThatClosesSendsItsWaitingCopiesOnTheirWay) {
         QTest::qWait(50);
         EXPECT_EQ(opened.count(), 0);
     }
+
+    // A window killed while a copy waits says nothing; the copy takes its place all the same.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    const int window = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, io::EncodeFileName(path).constData(), sizeof addr.sun_path - 1);
+    ASSERT_EQ(::bind(window, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(window, 4), 0);
+    LaterCopy copy(path, dir.filePath(QStringLiteral("a.karo")));
+    const int taken = ::accept(window, nullptr, nullptr);
+    ASSERT_GE(taken, 0);
+    ::close(taken);
+    ::close(window); // the socket's file stays behind, as after a kill
+    EXPECT_EQ(copy.result(), Start::First);
 }
 
 // The real dialogs count themselves as open while they are on show.
