@@ -174,7 +174,8 @@ void AddPlaceCommands(std::vector<Command>& commands) {
          "place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below\n"
          "      [--align top|middle|bottom|left|right|centroid] [--gap СМ] [-o ВЫХОД.karo]\n"
          "      приставить профиль N к профилю M: задать его Xc и Yc (по умолчанию\n"
-         "      --align middle, --gap 0; без -o файл сохраняется на месте);\n"
+         "      --align middle, --gap 0; зазор от 0 до 1000 см; без -o файл сохраняется\n"
+         "      на месте);\n"
          "      например: karo-cli place sec.karo List:1 --to Dt:1 --side above",
          placeCommand});
     commands.push_back({"extents",
