@@ -38,10 +38,11 @@ class SingleInstance : public QObject {
     ~SingleInstance() override;
 
     enum class Start {
-        First,      // this process is the first copy (and listens when it can)
-        HandedOver, // another copy took the request: to raise, and to open `fileToOpen`
+        First,      // this process is the first copy (and listens when it can); also when the
+                    // copy that had the request went without acting on it
+        HandedOver, // another copy acted on the request: raised, and opened `fileToOpen`
         NotTaken,   // another copy runs but did not take the request (its queue is full, or
-                    // it did not answer in time)
+                    // it did not answer in time), and never will
     };
     Start start(const QString& fileToOpen = QString());
 
