@@ -40,7 +40,8 @@ class SingleInstance : public QObject {
     enum class Start {
         First,      // this process is the first copy (and listens when it can); also when the
                     // copy that had the request went without acting on it
-        HandedOver, // another copy acted on the request: raised, and opened `fileToOpen`
+        HandedOver, // another copy acted on the request: raised, and `fileToOpen` opened there
+                    // (or refused there, in its own words)
         NotTaken,   // another copy runs but did not take the request (its queue is full, or
                     // it did not answer in time), and never will
     };
