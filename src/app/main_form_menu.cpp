@@ -170,9 +170,6 @@ void TMainForm::newSectionClick() {
     // What the first show of the window does, and no results of the section that went.
     ActivateForm();
     clearResultFields();
-    QImage blank(shownPicture_.size(), QImage::Format_RGB32);
-    blank.fill(PageColor);
-    showSectionPicture(blank);
 }
 
 void TMainForm::fillRecentMenu() {

@@ -419,9 +419,10 @@ QWidget* TMainForm::buildResultTab() {
     image1_ = new QLabel(panel);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, SectionPicture::Size, SectionPicture::Size);
+    // Blank until the result tab is first shown, which solves.
     QImage blank(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32);
     blank.fill(Qt::white);
-    showSectionPicture(blank);
+    image1_->setPixmap(QPixmap::fromImage(blank));
 
     // Below the rows of results.
     const int buttonsY = kResultRowsY + ResultFieldCount * kRowStep + 6;

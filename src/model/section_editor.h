@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace karo {
@@ -99,6 +100,12 @@ class SectionEditor {
     EditOutcome rotate(Kind k);
     EditOutcome mirror(Kind k);
     EditOutcome setOrientation(Kind k, int code);
+
+    // Texts written into fields (input order) of the entry on show, as the user would type
+    // them; their values follow at the entry's next commit. Nothing when the kind is empty.
+    EditOutcome setTexts(Kind k, const std::vector<std::pair<int, std::string>>& texts);
+    // One field's text of entry n, unrecorded: typing keeps its own history.
+    void setText(Kind k, int n, int field, const std::string& text);
 
     // The start state, or a whole loaded section. Neither can be undone.
     void reset();

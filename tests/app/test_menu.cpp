@@ -212,7 +212,7 @@ TEST_F(Menu, RecentFilesOutliveARestartAndAMissingOneLeaves) {
 
     // The program ends and starts again.
     form.reset();
-    form = std::make_unique<TMainForm>(document, result, dialogs);
+    form = std::make_unique<TMainForm>(document, dialogs);
     form->show();
     EXPECT_EQ(recentShown(), (QStringList{paths[1], paths[0]}));
     EXPECT_TRUE(w<QMenu>("RecentMenu")->actions().at(0)->text().startsWith("&1 "));
