@@ -133,6 +133,11 @@ class TMainForm : public QWidget {
     // A file chosen from the recent files; a missing one leaves the list with a message.
     void openRecentClick(const QString& path);
 
+  signals:
+    // The close has been accepted: the window goes, and nothing handed over to it may be
+    // acted on any more.
+    void closeAccepted();
+
   protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
