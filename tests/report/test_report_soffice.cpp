@@ -3,6 +3,7 @@
 // area whatever the size of the section.
 #include "io/section_file.h"
 #include "largest_model.h"
+#include "properties_view/properties_chapter.h"
 #include "report/document.h"
 #include "report/report_run.h"
 
@@ -89,7 +90,10 @@ TEST(ReportInWordProcessor, EveryWordOfAnySizeOfSectionStaysInsideTheTextArea) {
         TSectionModel model = CutLargest(size.counts, size.longNumbers);
         TSectionResult result;
         files << dir.filePath(QString::fromLatin1(size.name) + QStringLiteral(".docx"));
-        const auto report = report::RunReport(model, nullptr, result, {}, files.back());
+        // With the last chapter, the properties' table and picture.
+        report::ReportRunHooks hooks;
+        hooks.appendix = properties::PropertiesAppendix(model);
+        const auto report = report::RunReport(model, nullptr, result, hooks, files.back());
         ASSERT_TRUE(report.written()) << size.name << ": " << report.error.toStdString();
     }
     ASSERT_TRUE(karo::test::ConvertToPdf(files, dir.path()));
