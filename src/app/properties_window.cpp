@@ -148,6 +148,7 @@ PropertiesWindow::PropertiesWindow(SectionDocument& document, UserDialogs& dialo
     split->addWidget(right);
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
+    split->setSizes({640, 400}); // the table's names and values whole, the picture beside
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(status_, 1);
     bottom->addWidget(progress_);
@@ -155,7 +156,7 @@ PropertiesWindow::PropertiesWindow(SectionDocument& document, UserDialogs& dialo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(split, 1);
     layout->addLayout(bottom);
-    resize(1040, 600);
+    resize(1100, 640);
 
     connect(&document_, &SectionDocument::changed, this, [this] { documentChanged(); });
     showValues();
