@@ -191,7 +191,9 @@ void TMainForm::numberChange(Kind k) {
     if (!out.done())
         return;
     p.state = lesIdle;
-    p.fields.front()->setFocus();
+    // Keys in the spin box go on leafing; a click on its arrows leads on to the first field.
+    if (!p.number->steppingByKey())
+        p.fields.front()->setFocus();
 }
 
 void TMainForm::rotateClick(Kind k) {
@@ -284,7 +286,10 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     case SolveStatus::EmptySection:
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(kInputErrorText));
+        // The second line says why, as every other refusal does.
+        dialogs_.warning(this, ToQString(kWarningCaption),
+                         ToQString(kInputErrorText) + QLatin1Char('\n') +
+                             ToQString(EmptySectionReason(model_.totalCount())));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown

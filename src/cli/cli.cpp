@@ -137,11 +137,7 @@ QString FileArgument(const std::string& arg) {
 }
 
 std::string EmptySectionText(const TSectionModel& model) {
-    for (Kind k : TabOrder) {
-        if (model.state(k).Count > 0)
-            return "Площадь сечения слишком мала.";
-    }
-    return "Сечение не содержит ни одного профиля.";
+    return std::string(EmptySectionReason(model.totalCount()));
 }
 
 bool ParseArgs(const std::string& command, const std::vector<std::string>& args,

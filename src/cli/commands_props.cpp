@@ -38,7 +38,7 @@ void printText(const SectionPropertiesResult& r, std::ostream& out) {
     // What counts as zero: the rounding of exact integrals, the accuracy of the finite
     // elements for the shear centre.
     const double len = 1e-12 * std::sqrt(o.A), mom = 1e-12 * (o.Ix + o.Iy);
-    const double fe = 1e-6 * std::sqrt(o.A);
+    const double fe = 1e-4 * std::sqrt(o.A);
     const auto line = [&](const char* name, const char* symbol, double v, double zero,
                           const char* unit) {
         out << name << " " << symbol << " = " << shown(v, zero) << " " << unit << "\n";
@@ -79,10 +79,13 @@ void printText(const SectionPropertiesResult& r, std::ostream& out) {
     out << "\n";
     out << "Отдельных частей: " << r.parts << ", замкнутых контуров: " << r.closedCells << "\n";
     out << "Сетка: " << r.meshTriangles << " квадратичных треугольников, " << r.meshNodes
-        << " узлов; изменение It на последнем шаге " << FormatShort(r.ItChange) << "\n";
+        << " узлов";
+    if (r.meshes > 1)
+        out << "; изменение It на последнем шаге " << FormatShort(r.ItChange);
+    out << "\n";
     if (!r.converged)
         out << "Внимание: It не установился до точности " << FormatShort(properties::kItTolerance)
-            << "\n";
+            << " — сетка достигла предельного размера\n";
     for (const auto& [kind, number] : r.sharpAngles)
         out << profileName(kind, number)
             << ": профиля нет в сортаменте — очертание без закруглений\n";
@@ -121,7 +124,8 @@ void printJson(const SectionPropertiesResult& r, std::ostream& out) {
                   {"closed_cells", r.closedCells},
                   {"mesh_nodes", static_cast<qint64>(r.meshNodes)},
                   {"mesh_triangles", static_cast<qint64>(r.meshTriangles)},
-                  {"It_error", r.ItChange * std::fabs(r.It)},
+                  {"It_error", r.meshes > 1 ? QJsonValue(r.ItChange * std::fabs(r.It))
+                                            : QJsonValue(QJsonValue::Null)},
                   {"It_converged", r.converged}};
     QJsonArray kern;
     for (const properties::Pt& p : o.kern_polygon)

@@ -125,8 +125,14 @@ void SectionDocument::writeText(Kind k, int entry, int field, const std::string&
                                 bool replayed) {
     editor_.setText(k, entry, field, text);
     DocumentChange c{DocumentChange::Texts, DocumentChange::kindBit(k)};
-    if (replayed)
+    if (replayed) {
         c.what |= DocumentChange::Replayed;
+        // Undone or redone where it was typed, in sight, whichever entry was chosen since.
+        if (model_->state(k).CurrentNumber != entry) {
+            editor_.show(k, entry);
+            c.what |= DocumentChange::Lists;
+        }
+    }
     settle(c);
 }
 
@@ -172,8 +178,11 @@ EditOutcome SectionDocument::erase(Kind k) {
 EditOutcome SectionDocument::select(Kind k, int n) {
     const int shown = model_->state(k).CurrentNumber;
     EditOutcome out = editor_.select(k, n, EntryTexts(*model_, shown));
-    if (out.done())
-        push(QStringLiteral("выбор профиля"), out, k);
+    if (out.done()) {
+        // No step: the other steps bring back the entry they were taken on themselves.
+        endTyping();
+        settle({DocumentChange::Texts | DocumentChange::Lists, DocumentChange::kindBit(k)});
+    }
     return out;
 }
 
@@ -249,7 +258,7 @@ void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc
     if (model_->state(k).Count == 0)
         return;
     EditOutcome out = fill(k, {{fieldIndex(k, "Xc"), xc}, {fieldIndex(k, "Yc"), yc}}, {});
-    push(QStringLiteral("приставка"), out, k);
+    push(QStringLiteral("приставку"), out, k);
 }
 
 CommitResult SectionDocument::check(Kind k) const {

@@ -78,6 +78,9 @@ class SectionDocument : public QObject {
     // List editing, as the section editor does it, each a command when it took place.
     EditOutcome add(Kind k);
     EditOutcome erase(Kind k);
+    // Choosing the entry on show is looking, not editing: never a step, never a change to
+    // save; a save made for another reason records it. A step undone or redone from another
+    // entry comes back to its own.
     EditOutcome select(Kind k, int n);
     EditOutcome rotate(Kind k);
     EditOutcome mirror(Kind k);

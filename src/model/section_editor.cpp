@@ -168,12 +168,19 @@ EditOutcome SectionEditor::select(Kind k, int n, const FieldTexts& onShow) {
         out.delta = r.finish();
         return out;
     }
-    st.CurrentNumber = n;
-    if (k != Kind::List)
-        st.Orientation = model_.entryOrientation(k, n);
+    show(k, n);
     out.status = EditStatus::Done;
     out.delta = r.finish();
     return out;
+}
+
+void SectionEditor::show(Kind k, int n) {
+    TKindState& st = model_.state(k);
+    if (n < 1 || n > st.Count)
+        return;
+    st.CurrentNumber = n;
+    if (k != Kind::List)
+        st.Orientation = model_.entryOrientation(k, n);
 }
 
 EditOutcome SectionEditor::rotate(Kind k) {

@@ -95,6 +95,9 @@ class SectionEditor {
 
     // Commits the entry on show, then shows entry `n` with its own code.
     EditOutcome select(Kind k, int n, const FieldTexts& onShow);
+    // Shows entry `n` with its own code and commits nothing: undo and redo coming back to the
+    // entry a step was taken on.
+    void show(Kind k, int n);
 
     // The kind's code turned by 90° counter-clockwise, mirrored left to right, or set.
     EditOutcome rotate(Kind k);

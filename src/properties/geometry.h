@@ -21,4 +21,7 @@ struct Solid {
 // The signed area of a ring: positive counter-clockwise.
 double RingArea(const Ring& ring);
 
+// The representative of `i`'s set in a union-find forest, halving the paths it walks.
+int FindRoot(std::vector<int>& parent, int i);
+
 } // namespace karo::properties

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <queue>
 #include <unordered_map>
 
@@ -27,15 +28,47 @@ constexpr double kShapeBound = 0.125;
 // Near a re-entrant corner the warping function's gradient grows without bound: there no
 // edge is longer than its distance to the corner, down to the finest edge of the mesh.
 
+// The re-entrant corners in square cells of the longest edge: only a corner nearer than that
+// edge shrinks a triangle, so the nine cells about a point hold every corner that matters.
+class CornerGrid {
+  public:
+    void build(const std::vector<K::Point_2>& corners, double cell) {
+        cell_ = cell;
+        cells_.clear();
+        for (const K::Point_2& p : corners)
+            cells_[key(cellOf(p.x()), cellOf(p.y()))].push_back(p);
+    }
+    // The distance to the nearest corner, or `cell` where none is nearer.
+    double distance(const K::Point_2& p) const {
+        double best = cell_ * cell_;
+        const std::int64_t cx = cellOf(p.x()), cy = cellOf(p.y());
+        for (std::int64_t i = cx - 1; i <= cx + 1; ++i)
+            for (std::int64_t j = cy - 1; j <= cy + 1; ++j)
+                if (const auto it = cells_.find(key(i, j)); it != cells_.end())
+                    for (const K::Point_2& c : it->second)
+                        best = std::min(best, CGAL::squared_distance(c, p));
+        return std::sqrt(best);
+    }
+
+  private:
+    std::int64_t cellOf(double v) const { return static_cast<std::int64_t>(std::floor(v / cell_)); }
+    static std::uint64_t key(std::int64_t i, std::int64_t j) {
+        return static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ull ^
+               static_cast<std::uint64_t>(j);
+    }
+    double cell_ = 1;
+    std::unordered_map<std::uint64_t, std::vector<K::Point_2>> cells_;
+};
+
 // The size criterion with a size that shrinks towards the re-entrant corners.
 class Criteria : public SizeCriteria {
   public:
-    Criteria(double maxEdge, double finest, const std::vector<K::Point_2>* corners)
+    Criteria(double maxEdge, double finest, const CornerGrid* corners)
         : SizeCriteria(kShapeBound, maxEdge), finest_(finest), corners_(corners) {}
 
     class Is_bad : public SizeCriteria::Is_bad {
       public:
-        Is_bad(double maxEdge, double finest, const std::vector<K::Point_2>* corners)
+        Is_bad(double maxEdge, double finest, const CornerGrid* corners)
             : SizeCriteria::Is_bad(kShapeBound, maxEdge, K()), maxEdge_(maxEdge), finest_(finest),
               corners_(corners) {}
         using SizeCriteria::Is_bad::operator();
@@ -48,11 +81,8 @@ class Criteria : public SizeCriteria {
             std::sort(sides, sides + 3);
             q.second = 0;
             if (maxEdge_ > 0) {
-                const K::Point_2 centre = CGAL::centroid(a, b, c);
-                double nearest = INFINITY;
-                for (const K::Point_2& p : *corners_)
-                    nearest = std::min(nearest, CGAL::squared_distance(p, centre));
-                const double local = std::clamp(std::sqrt(nearest), finest_, maxEdge_);
+                const double local =
+                    std::clamp(corners_->distance(CGAL::centroid(a, b, c)), finest_, maxEdge_);
                 q.second = sides[2] / (local * local);
                 if (q.size() > 1) {
                     q.first = 1;
@@ -66,13 +96,13 @@ class Criteria : public SizeCriteria {
 
       private:
         double maxEdge_, finest_;
-        const std::vector<K::Point_2>* corners_;
+        const CornerGrid* corners_;
     };
     Is_bad is_bad_object() const { return Is_bad(size_bound(), finest_, corners_); }
 
   private:
     double finest_;
-    const std::vector<K::Point_2>* corners_;
+    const CornerGrid* corners_;
 };
 using CgalMesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
 
@@ -97,6 +127,7 @@ void addReentrant(const Ring& r, std::vector<K::Point_2>& out) {
 struct Mesher::Impl {
     CDT cdt;
     std::vector<K::Point_2> corners;
+    CornerGrid grid;
     std::unique_ptr<CgalMesher> mesher;
     std::vector<CDT::Face_handle> faces; // of the last mesh, in its order
     double maxEdge = 0;
@@ -150,7 +181,7 @@ Mesher::Mesher(const std::vector<Solid>& solids) : impl_(std::make_unique<Impl>(
             }
         }
     }
-    impl_->mesher = std::make_unique<CgalMesher>(cdt, Criteria(0, 0, &impl_->corners));
+    impl_->mesher = std::make_unique<CgalMesher>(cdt, Criteria(0, 0, &impl_->grid));
 }
 
 Mesher::~Mesher() = default;
@@ -159,7 +190,8 @@ bool Mesher::refine(double maxEdge, double finest, std::size_t maxNodes,
                     const std::atomic<bool>* cancel) {
     CgalMesher& m = *impl_->mesher;
     impl_->maxEdge = maxEdge;
-    m.set_criteria(Criteria(maxEdge, finest, &impl_->corners), false);
+    impl_->grid.build(impl_->corners, maxEdge);
+    m.set_criteria(Criteria(maxEdge, finest, &impl_->grid), false);
     m.init(true);
     return impl_->run(cancel, maxNodes);
 }
@@ -186,7 +218,7 @@ bool Mesher::refineTriangles(const std::vector<std::size_t>& triangles, double f
     if (!impl_->run(cancel, maxNodes))
         return false;
     // Then finer at the corners, where the stress is singular.
-    impl_->mesher->set_criteria(Criteria(impl_->maxEdge, finest, &impl_->corners), true);
+    impl_->mesher->set_criteria(Criteria(impl_->maxEdge, finest, &impl_->grid), true);
     return impl_->run(cancel, maxNodes);
 }
 

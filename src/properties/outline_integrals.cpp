@@ -158,14 +158,15 @@ bool ComputeOutlineProperties(const std::vector<Solid>& solids, OutlinePropertie
     out.Ix = m.yy, out.Iy = m.xx, out.Ixy = m.xy;
 
     // The solver's conventions for the principal axes.
+    // A product that is rounding alone is 0, and the axes are then the central ones.
     const double relZero = 1e-12 * (out.Ix + out.Iy);
-    const bool productZero = std::fabs(out.Ixy) <= relZero;
+    if (std::fabs(out.Ixy) <= relZero)
+        out.Ixy = 0;
     if (std::fabs(out.Ix - out.Iy) <= relZero)
-        out.Alpha0 = productZero ? 0 : (out.Ixy > 0 ? -45 : 45);
+        out.Alpha0 = out.Ixy == 0 ? 0 : (out.Ixy > 0 ? -45 : 45);
     else
         out.Alpha0 = std::atan(-2 * out.Ixy / (out.Ix - out.Iy)) / 2 * 180 / std::numbers::pi;
-    if (productZero) {
-        out.Ixy = 0;
+    if (out.Ixy == 0) {
         out.Iu = std::min(out.Ix, out.Iy), out.Iv = std::max(out.Ix, out.Iy);
     } else {
         const double diff = out.Ix - out.Iy;

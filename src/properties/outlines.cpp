@@ -1,6 +1,7 @@
 #include "properties/outlines.h"
 
 #include "catalogue/field_texts.h"
+#include "catalogue/profile_geometry.h"
 #include "model/arith.h"
 #include "model/number_parse.h"
 #include "model/orientation.h"
@@ -13,23 +14,7 @@
 
 namespace karo::properties {
 
-double RingArea(const Ring& ring) {
-    double twice = 0;
-    for (std::size_t i = 0, n = ring.size(); i < n; ++i) {
-        const Pt& p = ring[i];
-        const Pt& q = ring[(i + 1) % n];
-        twice += p.x * q.y - q.x * p.y;
-    }
-    return twice / 2;
-}
-
 namespace {
-
-// A corner of the outline before rounding and the radius of its arc (0: sharp).
-struct Corner {
-    Pt p;
-    double radius;
-};
 
 // The arc of radius rho about c from t0 to t1 (points on the circle), the short way, without
 // its first point.
@@ -58,16 +43,17 @@ void addArc(Ring& out, Pt c, double rho, Pt t0, Pt t1, double step) {
 // Every rounded corner replaced by the arc of its radius tangent to both edges; where two
 // arcs would overlap on an edge between them (hand-typed sizes), both are made smaller.
 // Millimetres in, cm out.
-Ring roundCorners(const std::vector<Corner>& corners, double step) {
+Ring roundCorners(const std::vector<catalogue::OutlineCorner>& corners, double step) {
     const std::size_t n = corners.size();
     std::vector<double> half(n, 0), tangent(n, 0);
     std::vector<Pt> u1(n), u2(n);
     const auto length = [&](std::size_t i, std::size_t j) {
-        return std::hypot(corners[j].p.x - corners[i].p.x, corners[j].p.y - corners[i].p.y);
+        return std::hypot(corners[j].x - corners[i].x, corners[j].y - corners[i].y);
     };
     for (std::size_t i = 0; i < n; ++i) {
-        const Pt p = corners[i].p;
-        const Pt prev = corners[(i + n - 1) % n].p, next = corners[(i + 1) % n].p;
+        const Pt p{corners[i].x, corners[i].y};
+        const Pt prev{corners[(i + n - 1) % n].x, corners[(i + n - 1) % n].y};
+        const Pt next{corners[(i + 1) % n].x, corners[(i + 1) % n].y};
         const double l1 = length(i, (i + n - 1) % n), l2 = length(i, (i + 1) % n);
         if (corners[i].radius <= 0 || l1 <= 0 || l2 <= 0)
             continue;
@@ -88,7 +74,7 @@ Ring roundCorners(const std::vector<Corner>& corners, double step) {
     }
     Ring out;
     for (std::size_t i = 0; i < n; ++i) {
-        const Pt p = corners[i].p;
+        const Pt p{corners[i].x, corners[i].y};
         if (!(tangent[i] > 0)) {
             out.push_back(p);
             continue;
@@ -144,44 +130,16 @@ Ring place(Ring ring, Kind kind, int code, const ProfileBox& box) {
 
 Ring IBeamOutline(double h, double b, double s, double t, double R, double r, double slope,
                   double step) {
-    // The flange's inner face falls by slope·(b − s)/4 on either side of where t is measured.
-    const double change = slope / 100 * (b - s) / 4;
-    const double tip = t - change, root = t + change;
-    const double x = b / 2, w = s / 2, y = h / 2;
-    return roundCorners({{{x, -y}, 0},
-                         {{x, -y + tip}, r},
-                         {{w, -y + root}, R},
-                         {{w, y - root}, R},
-                         {{x, y - tip}, r},
-                         {{x, y}, 0},
-                         {{-x, y}, 0},
-                         {{-x, y - tip}, r},
-                         {{-w, y - root}, R},
-                         {{-w, -y + root}, R},
-                         {{-x, -y + tip}, r},
-                         {{-x, -y}, 0}},
-                        step);
+    return roundCorners(catalogue::iBeamCorners(h, b, s, t, R, r, slope), step);
 }
 
 Ring ChannelOutline(double h, double b, double s, double t, double R, double r, double slope,
                     double step) {
-    const double change = slope / 100 * (b - s) / 2;
-    const double tip = t - change, root = t + change;
-    const double y = h / 2;
-    return roundCorners({{{0, -y}, 0},
-                         {{b, -y}, 0},
-                         {{b, -y + tip}, r},
-                         {{s, -y + root}, R},
-                         {{s, y - root}, R},
-                         {{b, y - tip}, r},
-                         {{b, y}, 0},
-                         {{0, y}, 0}},
-                        step);
+    return roundCorners(catalogue::channelCorners(h, b, s, t, R, r, slope), step);
 }
 
 Ring AngleOutline(double B, double b, double t, double R, double r, double step) {
-    return roundCorners(
-        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}}, step);
+    return roundCorners(catalogue::angleCorners(B, b, t, R, r), step);
 }
 
 SectionOutlines BuildOutlines(const TSectionModel& m, double step) {

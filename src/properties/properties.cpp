@@ -22,7 +22,7 @@ constexpr double kFirstEdge = 0.5;
 constexpr double kFirstFinest = 1.0 / 256;
 constexpr double kFinerFinest = 0.125;
 constexpr int kMaxMeshes = 12;
-constexpr std::size_t kMaxNodes = 200000;
+constexpr std::size_t kMaxNodes = 100000;
 
 // The triangles that hold this share of the summed indicator, worst first, and at least
 // this share of all triangles.
@@ -131,14 +131,14 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
             r.status = PropertiesStatus::Cancelled;
             return r;
         }
-        if (!complete && level > 1)
-            break; // too fine to go on: keep the last mesh's result
+        // A mesh stopped at the size limit is still a valid mesh: it is solved, and the last.
         TorsionSolution next =
             SolveTorsion(mesher.mesh(), r.outline.Ix, r.outline.Iy, r.outline.Ixy);
         if (!next.solved)
             break;
         t = std::move(next);
-        r.ItChange = std::isnan(last) ? 1 : std::fabs(t.It - last) / std::fabs(t.It);
+        r.meshes = level;
+        r.ItChange = std::isnan(last) ? 0 : std::fabs(t.It - last) / std::fabs(t.It);
         last = t.It;
         if (progress)
             progress({level, t.nodes, level == 1 ? 0 : r.ItChange});
@@ -146,6 +146,8 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
             r.converged = true;
             break;
         }
+        if (!complete)
+            break;
         finest *= kFinerFinest;
         complete = mesher.refineTriangles(worstTriangles(t.indicator), finest, kMaxNodes, cancel);
     }

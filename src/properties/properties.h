@@ -32,6 +32,7 @@ struct SectionPropertiesResult {
     double It = 0;                // cm⁴
     std::optional<double> xs, ys; // cm from the centroid; none for separate parts
     std::optional<double> Iw;     // cm⁶; none for separate parts
+    int meshes = 0;               // solved; It's change is known from two on
     double ItChange = 0;          // relative change of It between the last two meshes
     bool converged = false;       // that change is below kItTolerance
     std::size_t meshNodes = 0, meshTriangles = 0;

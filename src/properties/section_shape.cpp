@@ -43,13 +43,6 @@ Ring ringOf(const BPolygon::ring_type& r) {
     return out;
 }
 
-int findRoot(std::vector<int>& parent, int i) {
-    while (parent[static_cast<std::size_t>(i)] != i)
-        i = parent[static_cast<std::size_t>(i)] =
-            parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
-    return i;
-}
-
 } // namespace
 
 SectionShape UniteOutlines(const std::vector<Ring>& rings) {
@@ -101,10 +94,10 @@ SectionShape UniteOutlines(const std::vector<Ring>& rings) {
         for (int j = i + 1; j < n; ++j)
             if (!bg::disjoint(boxes[static_cast<std::size_t>(i)],
                               boxes[static_cast<std::size_t>(j)]))
-                parent[static_cast<std::size_t>(findRoot(parent, i))] = findRoot(parent, j);
+                parent[static_cast<std::size_t>(FindRoot(parent, i))] = FindRoot(parent, j);
     std::vector<std::vector<BMulti>> groups(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i)
-        groups[static_cast<std::size_t>(findRoot(parent, i))].push_back(
+        groups[static_cast<std::size_t>(FindRoot(parent, i))].push_back(
             BMulti{polygons[static_cast<std::size_t>(i)]});
     for (auto& group : groups) {
         while (group.size() > 1) {

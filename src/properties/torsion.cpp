@@ -46,13 +46,6 @@ void shape(const Element& e, const double l[3], double phi[6], double dx[6], dou
     }
 }
 
-int findRoot(std::vector<int>& parent, int i) {
-    while (parent[static_cast<std::size_t>(i)] != i)
-        i = parent[static_cast<std::size_t>(i)] =
-            parent[static_cast<std::size_t>(parent[static_cast<std::size_t>(i)])];
-    return i;
-}
-
 } // namespace
 
 TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
@@ -105,12 +98,12 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
     std::iota(parent.begin(), parent.end(), 0);
     for (const Element& e : elements)
         for (int i = 1; i < 6; ++i)
-            parent[static_cast<std::size_t>(findRoot(
-                parent, e.node[static_cast<std::size_t>(i)]))] = findRoot(parent, e.node[0]);
+            parent[static_cast<std::size_t>(FindRoot(
+                parent, e.node[static_cast<std::size_t>(i)]))] = FindRoot(parent, e.node[0]);
     std::vector<int> dof(static_cast<std::size_t>(n), -1);
     int unknowns = 0;
     for (int i = 0; i < n; ++i)
-        if (findRoot(parent, i) != i)
+        if (FindRoot(parent, i) != i)
             dof[static_cast<std::size_t>(i)] = unknowns++;
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUndoStack>
 
@@ -290,11 +291,36 @@ TEST_F(Menu, F1OpensTheGuideBesideTheWindow) {
     for (int i = 0; i < tabs->count(); ++i)
         EXPECT_TRUE(text.contains(tabs->tabText(i).remove(" ...")))
             << tabs->tabText(i).toStdString();
-    // Once open, F1 brings the same window back.
-    guide->close();
+    // No code block keeps its lines whole past the window's edge.
+    for (QTextBlock b = guide->browser()->document()->begin(); b.isValid(); b = b.next())
+        EXPECT_FALSE(b.blockFormat().nonBreakableLines()) << b.text().toStdString();
+    // Escape closes it; once open, F1 brings the same window back.
+    QTest::keyClick(guide->browser(), Qt::Key_Escape);
+    EXPECT_FALSE(guide->isVisible());
     QTest::keyClick(form.get(), Qt::Key_F1);
     EXPECT_EQ(form->findChildren<ManualWindow*>().size(), 1);
     EXPECT_TRUE(guide->isVisible());
+}
+
+TEST(ManualPlace, BesideTheMainWindowWhereTheScreenHasRoomElseClearOfItsFields) {
+    const QSize guide(570, 660);
+    const struct {
+        const char* what;
+        QRect screen, main;
+        QPoint at;
+    } cases[] = {
+        {"room on the right", {0, 0, 1920, 1080}, {200, 100, 626, 500}, {826, 100}},
+        {"room on the left only", {0, 0, 1920, 1080}, {1200, 100, 626, 500}, {630, 100}},
+        {"no room: over the pictures, clear of the fields",
+         {0, 0, 1024, 768},
+         {199, 145, 626, 500},
+         {45, 108}},
+        {"no room at all: at the screen's edge", {0, 0, 800, 600}, {87, 50, 626, 500}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ManualPosition(c.screen, c.main, guide, 210), c.at);
+    }
 }
 
 TEST_F(Menu, AboutAndQuitTakeTheUsersOwnRoads) {
@@ -321,7 +347,7 @@ TEST_F(Menu, AboutAndQuitTakeTheUsersOwnRoads) {
 TEST_F(Menu, TabReachesEveryControlOfTheTabOnShow) {
     addDts({"20", "22"}); // the spin box is usable from two entries on
     auto* tabs = w<QTabWidget>("PageControl1");
-    for (int tab = 1; tab <= 7; ++tab) {
+    for (int tab = 1; tab <= 6; ++tab) { // the about tab holds nothing to reach
         SCOPED_TRACE(tab);
         chooseTab(tab);
         QSet<QWidget*> controls;

@@ -98,7 +98,7 @@ TEST_F(PlaceFormTest, ThePlacementFillsXcAndYcInOneStep) {
     EXPECT_EQ(field("meListXc")->text(), "0");
     EXPECT_EQ(field("meListYc")->text(), "7.425");
     EXPECT_EQ(form->undoStack()->count(), steps + 1);
-    EXPECT_EQ(form->undoStack()->undoText(), QStringLiteral("приставка"));
+    EXPECT_EQ(form->undoStack()->undoText(), QStringLiteral("приставку"));
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field("meListXc")->text(), "");
     EXPECT_EQ(field("meListYc")->text(), "");

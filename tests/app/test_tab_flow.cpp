@@ -12,6 +12,8 @@ TEST_F(FormTest, TheResultTabWithNothingEnteredGoesBack) {
     chooseTab(6);
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
+    EXPECT_EQ(dialogs.messages[0].text.section(QLatin1Char('\n'), 1),
+              QStringLiteral("В сечении нет ни одного профиля."));
     EXPECT_EQ(form->currentTabNumber(), 1);
     EXPECT_EQ(form->LastTabNumber(), 1);
 

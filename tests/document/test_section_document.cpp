@@ -10,6 +10,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
@@ -98,7 +99,7 @@ const std::vector<Action>& actions() {
              d.add(Kind::Dt);
              typeAll(d, Kind::Dt, {"22", "11", "30.6", "2550", "157", "5", "0"});
          },
-         [](SectionDocument& d) { d.select(Kind::Dt, 1); }, "выбор профиля"},
+         [](SectionDocument& d) { d.select(Kind::Dt, 1); }, ""},
         {"turning a catalogue channel", Kind::Sh,
          [](SectionDocument& d) {
              d.pick(Kind::Sh, *catalogue::findProfile(Kind::Sh, "20У"));
@@ -118,7 +119,7 @@ const std::vector<Action>& actions() {
          [](SectionDocument& d) { d.pick(Kind::Dt, *catalogue::findProfile(Kind::Dt, "24")); },
          "выбор из сортамента"},
         {"placing", Kind::List, [](SectionDocument& d) { d.add(Kind::List); },
-         [](SectionDocument& d) { d.place(Kind::List, "7.425", "0"); }, "приставка"},
+         [](SectionDocument& d) { d.place(Kind::List, "7.425", "0"); }, "приставку"},
     };
     return table;
 }
@@ -199,8 +200,8 @@ TEST(SectionDocument, ASolveBetweenATurnAndItsUndoLeavesTheTurnToBeUndone) {
 }
 
 TEST(SectionDocument, UndoingPastACommitGivesBackTheEntryAsItWas) {
-    // Entry 2 is committed by a solve while on show; after its typing and the choice that
-    // showed it are undone, the entry must hold its old values again, not the solve's.
+    // Entry 2 is committed by a solve while on show; after its typing is undone from entry 1,
+    // the entry must hold its old values again, not the solve's.
     SectionDocument d;
     d.add(Kind::Dt);
     typeAll(d, Kind::Dt, kDt20);
@@ -212,10 +213,59 @@ TEST(SectionDocument, UndoingPastACommitGivesBackTheEntryAsItWas) {
     d.type(Kind::Dt, 0, "24");
     d.endTyping();
     ASSERT_TRUE(accepted(d));
-    d.undoStack()->undo(); // the typing
-    d.undoStack()->undo(); // the choice of entry 2
+    d.select(Kind::Dt, 1);
+    d.undoStack()->undo(); // the typing, on entry 2 again
+    EXPECT_EQ(d.model().Dt.CurrentNumber, 2);
+    EXPECT_EQ(d.text(Kind::Dt, 0), "22");
+    d.select(Kind::Dt, 1);
     ASSERT_TRUE(accepted(d));
     EXPECT_EQ(SaveSection(d.model()), saved);
+}
+
+// Choosing the entry on show is looking: no step, nothing to save for it; a save made for
+// another reason records it. A step taken on one entry and undone or redone from another
+// comes back to its own entry and leaves the other as it was.
+TEST(SectionDocument, ChoosingTheEntryOnShowIsNoStepAndStepsComeBackToTheirEntry) {
+    const struct {
+        const char* what;
+        std::function<void(SectionDocument&)> act;
+    } steps[] = {
+        {"typing", [](SectionDocument& d) { d.type(Kind::Sh, 0, "22"); }},
+        {"turning", [](SectionDocument& d) { d.rotate(Kind::Sh); }},
+        {"a catalogue pick",
+         [](SectionDocument& d) { d.pick(Kind::Sh, *catalogue::findProfile(Kind::Sh, "24У")); }},
+        {"placing", [](SectionDocument& d) { d.place(Kind::Sh, "7", "-1"); }},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        SectionDocument d;
+        ASSERT_TRUE(d.open(example("two-channels-plates.karo")).ok());
+        d.select(Kind::Sh, 2);
+        d.select(Kind::Sh, 1);
+        d.select(Kind::Sh, 2);
+        EXPECT_EQ(d.undoStack()->count(), 0);
+        EXPECT_FALSE(d.isModified());
+        const Shown first = (d.select(Kind::Sh, 1), shown(d, Kind::Sh));
+        const Shown before = (d.select(Kind::Sh, 2), shown(d, Kind::Sh));
+        step.act(d);
+        d.endTyping();
+        const Shown after = shown(d, Kind::Sh);
+        for (int round = 0; round < 2; ++round) {
+            d.select(Kind::Sh, 1);
+            d.undoStack()->undo();
+            EXPECT_EQ(describe(shown(d, Kind::Sh)), describe(before));
+            d.select(Kind::Sh, 1);
+            EXPECT_EQ(describe(shown(d, Kind::Sh)), describe(first));
+            d.undoStack()->redo();
+            EXPECT_EQ(describe(shown(d, Kind::Sh)), describe(after));
+        }
+        QTemporaryDir dir;
+        QString error;
+        ASSERT_TRUE(d.save(dir.filePath(QStringLiteral("s.karo")), &error));
+        TSectionModel saved;
+        ASSERT_TRUE(LoadSectionFile(dir.filePath(QStringLiteral("s.karo")), saved).ok());
+        EXPECT_EQ(saved.Sh.CurrentNumber, 2);
+    }
 }
 
 TEST(SectionDocument, TheMarkerAndTheQuestionAreOnePredicate) {
@@ -485,6 +535,12 @@ TEST(SectionDocument, RandomEditsUndoneToTheStartSaveTheFileAsOpened) {
     while (d.undoStack()->canUndo())
         d.undoStack()->undo();
     EXPECT_FALSE(d.isModified());
+    // Choosing entries is no step: the entries on show when opened are chosen again.
+    for (Kind k : TabOrder) {
+        if (d.model().state(k).Count > 0) {
+            ASSERT_TRUE(d.select(k, 1).done());
+        }
+    }
     ASSERT_TRUE(accepted(d));
     EXPECT_EQ(SaveSection(d.model()), opened);
 }

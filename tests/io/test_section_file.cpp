@@ -189,8 +189,8 @@ TEST(SectionFile, SaveAndLoadGiveTheSameSection) {
     const LoadReport r = LoadSectionFile(path, b);
     ASSERT_TRUE(r.ok()) << r.message.toStdString();
     EXPECT_EQ(SaveSection(a), SaveSection(b));
-    EXPECT_EQ(b.Un.Orientation, 2);
-    EXPECT_EQ(b.Un.entry(1).Orientation, 2);
+    EXPECT_EQ(b.Un.Orientation, 6);
+    EXPECT_EQ(b.Un.entry(1).Orientation, 6);
 
     TSectionResult ra, rb;
     SolveSection(a, ra);
