@@ -61,6 +61,9 @@ int main(int argc, char** argv) {
                          form.openHandedOver(path);
                          raise();
                      });
+    // Once the window has agreed to close, the copies still waiting start windows of their own.
+    QObject::connect(&form, &karo::app::TMainForm::closeAccepted, &instance,
+                     &karo::app::SingleInstance::shutDown);
     form.show();
     if (!file.isEmpty())
         form.openSection(file);

@@ -145,6 +145,11 @@ class TMainForm : public QWidget {
     void exportPropertiesClick();
     PropertiesWindow* propertiesWindow() const;
 
+  signals:
+    // The close has been accepted: the window goes, and nothing handed over to it may be
+    // acted on any more.
+    void closeAccepted();
+
   protected:
     void showEvent(QShowEvent* e) override;
     void paintEvent(QPaintEvent* e) override;

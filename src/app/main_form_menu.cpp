@@ -6,6 +6,7 @@
 
 #include "app/manual_window.h"
 #include "app/recent_files.h"
+#include "io/safe_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
@@ -202,7 +203,7 @@ void TMainForm::recentFileUsed(const QString& path) {
 }
 
 void TMainForm::openRecentClick(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!io::FileExists(path)) {
         RecentFiles::remove(path);
         fillRecentMenu();
         dialogs_.warning(this, ToQString(kWarningCaption),

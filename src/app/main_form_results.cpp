@@ -42,11 +42,15 @@ void TMainForm::bbSaveClick() {
         QDir(lastFolder_).filePath(QStringLiteral("Results")), QStringLiteral("*.bmp"));
     if (chosen.isEmpty())
         return;
-    const QString path = SheetFileName(chosen);
+    QString error;
+    const QString path = SheetTarget(chosen, &error);
+    if (path.isEmpty()) {
+        dialogs_.error(this, ToQString(kAppTitle), error);
+        return;
+    }
     // The dialog asked about the name as chosen; the name written may be another one.
     if (path != chosen && QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
         return;
-    QString error;
     if (!SaveSheetBmp(BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())),
                       path, &error)) {
         dialogs_.error(this, ToQString(kAppTitle), error);

@@ -181,10 +181,12 @@ void TMainForm::showText(Kind k, int field) {
 void TMainForm::closeEvent(QCloseEvent* e) {
     bool close = false;
     guarded([this, &close] { close = askSaveChanges(); });
-    if (close)
+    if (close) {
         e->accept();
-    else
+        emit closeAccepted();
+    } else {
         e->ignore();
+    }
 }
 
 bool TMainForm::askSaveChanges() {

@@ -84,6 +84,16 @@ std::string PlacedText(double value) {
     return s;
 }
 
+std::optional<double> ParseGap(std::string_view text) {
+    std::string point(text);
+    std::replace(point.begin(), point.end(), ',', '.');
+    return ParseNumber(point);
+}
+
+std::string GapRuleText() {
+    return "Зазор — число сантиметров от 0 до " + PlacedText(kMaxGap) + ".";
+}
+
 std::string ProfileName(ProfileRef p) {
     return std::string(kindInfo(p.kind).caption) + " " + std::to_string(p.number);
 }
@@ -159,8 +169,8 @@ PlaceOutcome ProfilePlacer::place(const PlaceRequest& rq) const {
         return refuse(PlaceStatus::BadAlignment,
                       "Выравнивание «" + std::string(AlignLabel(rq.align)) +
                           "» не подходит к стороне «" + std::string(SideLabel(rq.side)) + "».");
-    if (!(rq.gap >= 0))
-        return refuse(PlaceStatus::NegativeGap, "Зазор не может быть отрицательным.");
+    if (!(rq.gap >= 0 && rq.gap <= kMaxGap))
+        return refuse(PlaceStatus::GapOutOfRange, GapRuleText());
 
     // The moved profile's box about its own centroid, the other's where it stands.
     const ProfileBox m = EntryExtent(*model_, moved_.kind, moved_.number);

@@ -20,6 +20,10 @@
 #include <QTextBrowser>
 #include <QUndoStack>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace karo::app::test {
 namespace {
 
@@ -231,6 +235,17 @@ TEST_F(Menu, RecentFilesOutliveARestartAndAMissingOneLeaves) {
     EXPECT_EQ(recentShown(), QStringList{paths[0]});
     EXPECT_EQ(RecentFiles::files(), QStringList{paths[0]});
     EXPECT_EQ(form->sectionFile(), paths[0]);
+
+    // A name that is not UTF-8 is looked up by its own bytes: it is there, and opens.
+    const QString odd = io::DecodeFileName(io::EncodeFileName(dir.path()) + "/\xff.karo");
+    QFile plate(paths[0]);
+    ASSERT_TRUE(plate.open(QIODevice::ReadOnly));
+    ASSERT_TRUE(io::WriteFileSafely(odd, plate.readAll(), nullptr));
+    ASSERT_TRUE(form->openSection(odd));
+    ASSERT_TRUE(form->openSection(paths[0]));
+    w<QMenu>("RecentMenu")->actions().at(1)->trigger();
+    EXPECT_EQ(form->sectionFile(), odd);
+    EXPECT_EQ(dialogs.messages.size(), 1u);
 }
 
 TEST(RecentFiles, KeepsTheTenNewestOnce) {
@@ -246,6 +261,27 @@ TEST(RecentFiles, KeepsTheTenNewestOnce) {
                                   "/s/10.karo", "/s/9.karo", "/s/8.karo",  "/s/7.karo",
                                   "/s/6.karo",  "/s/4.karo"};
     EXPECT_EQ(RecentFiles::files(), expected);
+
+    // A configuration that is not a regular file (a FIFO would block the start) or is far
+    // larger than ten names is neither read nor replaced.
+    const QByteArray conf = io::EncodeFileName(config.path() + "/karo/karo.conf");
+    for (const bool fifo : {true, false}) {
+        ::unlink(conf.constData());
+        if (fifo) {
+            ASSERT_EQ(::mkfifo(conf.constData(), 0600), 0);
+        } else {
+            const int fd = ::open(conf.constData(), O_WRONLY | O_CREAT, 0600);
+            ASSERT_EQ(::ftruncate(fd, 1 << 30), 0); // sparse: 1 GiB that takes no room
+            ::close(fd);
+        }
+        EXPECT_TRUE(RecentFiles::files().isEmpty());
+        RecentFiles::add(QStringLiteral("/s/y.karo"));
+        struct stat st {};
+        ASSERT_EQ(::stat(conf.constData(), &st), 0);
+        EXPECT_EQ(S_ISFIFO(st.st_mode), fifo);
+        EXPECT_EQ(st.st_size, fifo ? 0 : 1 << 30);
+    }
+    ::unlink(conf.constData());
 
     // A configuration folder that cannot be written only means no list.
     qputenv("XDG_CONFIG_HOME", "/proc/karo-no-such-folder");
