@@ -120,6 +120,26 @@ TEST_F(PropertiesWindowTest, TheTableFollowsEveryRoadAsKaroCliGivesIt) {
     EXPECT_EQ(window()->snapshot().result.parts, 1);
     EXPECT_EQ(window()->snapshot().result.closedCells, 1);
     EXPECT_FALSE(window()->snapshot().mesh.triangles.empty());
+    // On screen: the solid in its tint, the kern over it, the shear centre's mark.
+    {
+        const QImage shown =
+            window()->findChild<QWidget*>(QStringLiteral("PropertiesPicture"))->grab().toImage();
+        const auto has = [&](auto is) {
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (is(QColor(shown.pixel(x, y))))
+                        return true;
+            return false;
+        };
+        EXPECT_TRUE(has([](QColor c) { return c == QColor(176, 196, 222); }));
+        // The kern's orange, seen through, over white.
+        EXPECT_TRUE(has([](QColor c) {
+            return c.red() == 255 && std::abs(c.green() - 205) < 8 && std::abs(c.blue() - 145) < 8;
+        }));
+        EXPECT_TRUE(has([](QColor c) { // the shear centre's purple
+            return std::abs(c.red() - 160) < 12 && c.green() < 20 && std::abs(c.blue() - 160) < 12;
+        }));
+    }
 
     // Typing a plate thicker: the values follow.
     chooseTab(5);
