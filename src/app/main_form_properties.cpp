@@ -20,7 +20,8 @@ void TMainForm::buildPropertiesButton(QWidget* sheet, int y) {
     bbProperties_->setObjectName(QStringLiteral("bbProperties"));
     bbProperties_->setToolTip(
         QStringLiteral("Сдвиг, пластический изгиб, кручение, центр изгиба и ядро сечения (F6)"));
-    bbProperties_->setGeometry(424, y, 176, 25);
+    // Under the report's button, in the little height the tab has left below it.
+    bbProperties_->setGeometry(424, y, 176, 22);
     connect(bbProperties_, &QPushButton::clicked, this,
             [this] { guarded([this] { showProperties(); }); });
 }
