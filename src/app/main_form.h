@@ -18,6 +18,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -39,9 +40,14 @@ class QCloseEvent;
 class QDragEnterEvent;
 class QDropEvent;
 
+namespace karo::report {
+class Document;
+}
+
 namespace karo::app {
 
 class ManualWindow;
+class PropertiesWindow;
 class TProfileEdit;
 class TSpinEdit;
 
@@ -133,6 +139,12 @@ class TMainForm : public QWidget {
     // A file chosen from the recent files; a missing one leaves the list with a message.
     void openRecentClick(const QString& path);
 
+    // The engineering properties beside the window (main_form_properties.cpp): F6 and the
+    // result tab's button show them; their table exported as CSV.
+    void showProperties();
+    void exportPropertiesClick();
+    PropertiesWindow* propertiesWindow() const;
+
   signals:
     // The close has been accepted: the window goes, and nothing handed over to it may be
     // acted on any more.
@@ -206,6 +218,12 @@ class TMainForm : public QWidget {
     // The result tab's rows, built with the rest of the tabs.
     void buildResultRows(QWidget* sheet);
     void buildAboutTab(QWidget* sheet);
+    void buildPropertiesButton(QWidget* sheet, int y);
+    // A profile the properties refused, shown on its tab with the catalogue open.
+    void propertiesCatalogue(Kind k, int number);
+    // The report's last chapter: the window's values when they are the section's as it
+    // stands, else computed here.
+    void writePropertiesChapter(report::Document& d, const TSectionResult& r);
 
     // The catalogue of standard profiles (main_form_catalogue.cpp): the picker button, F4 and
     // the label that names the profile on show.
@@ -273,6 +291,8 @@ class TMainForm : public QWidget {
     QMenuBar* menuBar_ = nullptr;
     QMenu* recentMenu_ = nullptr;
     ManualWindow* manual_ = nullptr;
+    QPointer<PropertiesWindow> properties_;
+    QPushButton* bbProperties_ = nullptr;
 
     QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 

@@ -105,6 +105,8 @@ void TMainForm::buildMenu() {
     QAction* reportSaveAs = item(file, "actReportSaveAs", QStringLiteral("Отчё&т: сохранить как…"),
                                  {}, [this] { reportSaveAsClick(); });
     new EnabledFollower(bbWord_, reportSaveAs);
+    item(file, "actExportProperties", QStringLiteral("&Экспорт характеристик…"), {},
+         [this] { exportPropertiesClick(); });
     file->addSeparator();
     item(file, "actQuit", QStringLiteral("&Выход"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
          [this] { close(); });
@@ -136,6 +138,11 @@ void TMainForm::buildMenu() {
     };
     connect(tabs_, &QTabWidget::currentChanged, this, followTab);
     followTab();
+
+    QMenu* section = menuBar_->addMenu(QStringLiteral("С&ечение"));
+    section->setObjectName(QStringLiteral("SectionMenu"));
+    item(section, "actProperties", QStringLiteral("&Характеристики сечения…"),
+         {QKeySequence(Qt::Key_F6)}, [this] { showProperties(); });
 
     QMenu* help = menuBar_->addMenu(QStringLiteral("&Справка"));
     help->setObjectName(QStringLiteral("HelpMenu"));

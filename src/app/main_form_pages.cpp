@@ -390,6 +390,7 @@ QWidget* TMainForm::buildResultTab() {
     bbWord_->setObjectName(QStringLiteral("bbWord"));
     bbWord_->setToolTip(QStringLiteral("Создать отчет"));
     bbWord_->setGeometry(424, buttonsY + 32, 176, 25);
+    buildPropertiesButton(sheet, buttonsY + 59);
     // Saving, printing and the report are connected by their own parts of the program.
 
     panel9_ = new QWidget(sheet);

@@ -98,6 +98,10 @@ QString TMainForm::writeReport(const QString& outputPath) {
         progress_->setValue(0);
     };
 
+    hooks.appendix = [this](report::Document& d, const TSectionResult& r) {
+        writePropertiesChapter(d, r);
+    };
+
     // The run solves the section once more for its solution; the picture is the document's.
     TSectionResult result;
     const report::ReportRunResult run =

@@ -9,7 +9,10 @@ void AddDrawingCommands(std::vector<Command>& commands) {
                         "sheet ФАЙЛ.karo -o ЛИСТ.bmp   лист результатов 610×460 в BMP "
                         "(расширение всегда .bmp)",
                         nullptr, kDrawingProgram});
-    commands.push_back({"picture", "picture ФАЙЛ.karo -o РИСУНОК.png   рисунок сечения 390×390",
+    commands.push_back({"picture",
+                        "picture ФАЙЛ.karo -o РИСУНОК.png [--properties]   рисунок сечения "
+                        "390×390; с --properties — тело сечения, центр изгиба и ядро 480×480 "
+                        "(.svg — в SVG)",
                         nullptr, kDrawingProgram});
     commands.push_back({"print",
                         "print ФАЙЛ.karo -o ЛИСТ.pdf [--copies N] [--dpi D]   печать листа в "

@@ -3,6 +3,7 @@
 #include "io/safe_file.h"
 #include "io/section_file.h"
 #include "model/messages.h"
+#include "properties_view/properties_chapter.h"
 #include "report/report_run.h"
 #include "solver/solver.h"
 
@@ -30,8 +31,10 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
 
     const auto o = options.find("-o");
     const QString output = o == options.end() ? QString() : FileArgument(o->second);
+    report::ReportRunHooks hooks;
+    hooks.appendix = properties::PropertiesAppendix(model);
     TSectionResult result;
-    const report::ReportRunResult run = report::RunReport(model, nullptr, result, {}, output);
+    const report::ReportRunResult run = report::RunReport(model, nullptr, result, hooks, output);
     if (run.fault) {
         err << ArithmeticFailureText(file, *run.fault) << "\n";
         return kFailure;

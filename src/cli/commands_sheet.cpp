@@ -3,6 +3,7 @@
 
 #include "io/safe_file.h"
 #include "picture/result_sheet.h"
+#include "properties_view/properties_picture.h"
 
 #include <QBuffer>
 
@@ -42,12 +43,55 @@ bool writeAtomically(const QString& path, const QByteArray& bytes, std::ostream&
     return false;
 }
 
-int pictureCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+// The properties' picture: the solid, its axes, shear centre and kern; SVG for a name
+// ending in .svg, PNG otherwise.
+int propertiesPicture(DrawnSection& d, std::ostream& err) {
+    const properties::PropertiesSnapshot s = properties::ComputePropertiesSnapshot(d.model);
+    switch (s.result.status) {
+    case properties::PropertiesStatus::Solved:
+        break;
+    case properties::PropertiesStatus::UnknownThicknesses:
+        err << kindInfo(s.result.kind).caption << " " << s.result.number
+            << ": толщины стенки и полок неизвестны — выберите профиль из сортамента\n";
+        return kRefused;
+    case properties::PropertiesStatus::NoSection:
+        err << "Сечение не имеет площади.\n";
+        return kRefused;
+    case properties::PropertiesStatus::ArithmeticFault:
+    case properties::PropertiesStatus::Cancelled:
+        err << "Арифметическая ошибка при расчёте свойств сечения.\n";
+        return kFailure;
+    }
+    const QString path = FileArgument(d.options["-o"]);
+    const properties::PictureOptions options;
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        bytes = properties::PropertiesPictureSvg(s, options);
+    } else {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        properties::DrawPropertiesPicture(s, options).save(&buffer, "PNG");
+    }
+    return writeAtomically(path, bytes, err) ? kSolved : kFailure;
+}
+
+int pictureCommand(const std::vector<std::string>& givenArgs, std::ostream&, std::ostream& err) {
+    // --properties chooses the other picture; the rest is read as for the section picture.
+    std::vector<std::string> args;
+    bool props = false;
+    for (const std::string& a : givenArgs) {
+        if (a == "--properties")
+            props = true;
+        else
+            args.push_back(a);
+    }
     DrawnSection d;
     if (!ParseDrawing("picture", args, {"-o"}, d, err))
         return kRefused;
     if (const int code = DrawSection(d, err); code >= 0)
         return code;
+    if (props)
+        return propertiesPicture(d, err);
     QByteArray bytes;
     {
         QBuffer buffer(&bytes);

@@ -92,6 +92,8 @@ ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* commit
     // A fault stops the solution in the middle: no file.
     if (out.fault)
         return out;
+    if (hooks.appendix && !rejected && out.outcome.status == SolveStatus::Solved)
+        hooks.appendix(doc, result);
     step();
 
     QString error;

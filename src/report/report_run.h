@@ -28,10 +28,14 @@ namespace karo::report {
 // Progress steps of a complete report: 3 before the solve, 16 inside it, 1 after it.
 inline constexpr int kReportSteps = 20;
 
+class Document;
+
 struct ReportRunHooks {
     std::function<void()> begin; // the run starts: show the progress panel
     std::function<void()> step;  // one progress step
     std::function<void()> end;   // always called last, also after a fault: hide and reset
+    // A last chapter after the solution of a solved section, given the solve's result.
+    std::function<void(Document&, const TSectionResult&)> appendix;
 };
 
 struct ReportRunResult {

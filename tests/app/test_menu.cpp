@@ -43,7 +43,7 @@ class Menu : public FormTest {
 TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
     // The menus in their order, each item's text, keys and enabled state in an empty section,
     // after a solve and after one undo.
-    const QStringList menus = {"&Файл", "&Правка", "&Справка"};
+    const QStringList menus = {"&Файл", "&Правка", "С&ечение", "&Справка"};
     QStringList shownMenus;
     for (QAction* a : form->menuBar()->actions())
         shownMenus.append(a->text());
@@ -64,11 +64,13 @@ TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
         {"actPrintSheet", "&Печать листа…", "Ctrl+P", {true, true, true}},
         {"actReportOpen", "Отчёт: открыть в текстовом &редакторе", "", {true, true, true}},
         {"actReportSaveAs", "Отчё&т: сохранить как…", "", {true, true, true}},
+        {"actExportProperties", "&Экспорт характеристик…", "", {true, true, true}},
         {"actQuit", "&Выход", "Ctrl+Q", {true, true, true}},
         {"actUndo", "&Отменить", "Ctrl+Z", {false, true, true}},
         {"actRedo", "Повто&рить", "Ctrl+Shift+Z; Ctrl+Y", {false, false, true}},
         {"actCatalogue", "&Сортамент…", "F4", {true, false, true}},
         {"actPlace", "&Приставить…", "F5", {true, false, true}},
+        {"actProperties", "&Характеристики сечения…", "F6", {true, true, true}},
         {"actManual", "&Руководство", "F1", {true, true, true}},
         {"actAbout", "&О программе", "", {true, true, true}},
     };

@@ -6,6 +6,7 @@
 #include "io/section_file.h"
 #include "picture/result_sheet.h"
 #include "picture/section_picture.h"
+#include "properties_view/properties_chapter.h"
 #include "report/report_run.h"
 
 #include <QAction>
@@ -197,7 +198,10 @@ TEST_F(FormTest, TheReportAndTheSheetAreOfTheSectionOnScreen) {
         ASSERT_TRUE(LoadSectionFile(saved, m).ok());
         TSectionResult r;
         const QString cli = dir.filePath("cli.docx");
-        ASSERT_TRUE(report::RunReport(m, nullptr, r, {}, cli).written());
+        // With the properties' chapter, as karo-cli report writes it.
+        report::ReportRunHooks hooks;
+        hooks.appendix = properties::PropertiesAppendix(m);
+        ASSERT_TRUE(report::RunReport(m, nullptr, r, hooks, cli).written());
         ASSERT_TRUE(SaveSheetBmp(BuildResultSheet(DrawSectionPicture(m, r), ResultFieldTexts(r)),
                                  dir.filePath("cli.bmp"), nullptr));
 

@@ -57,6 +57,34 @@ TEST(CliSheet, SheetIsABmpUnderTheBmpNameAndThePictureAPng) {
     EXPECT_EQ(readAll(png).mid(1, 3), QByteArray("PNG"));
 }
 
+// The properties' picture: PNG, or SVG by the name; a section they refuse writes nothing.
+TEST(CliSheet, PicturePropertiesDrawsTheSolidAsPngOrSvg) {
+    QTemporaryDir dir;
+    const QString example = QStringLiteral(KARO_SOURCE_DIR "/examples/two-channels-plates.karo");
+    const QString png = dir.filePath(QStringLiteral("props.png"));
+    const QString svg = dir.filePath(QStringLiteral("props.svg"));
+    for (const QString& out : {png, svg}) {
+        const CliRun r = cli({QStringLiteral("picture"), example, QStringLiteral("--properties"),
+                              QStringLiteral("-o"), out});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    }
+    EXPECT_EQ(readAll(png).mid(1, 3), QByteArray("PNG"));
+    const QByteArray drawn = readAll(svg);
+    EXPECT_TRUE(drawn.contains("<svg") && drawn.contains("центр изгиба")) << drawn.left(400).data();
+
+    const QString refusedOut = dir.filePath(QStringLiteral("refused.png"));
+    const CliRun refused =
+        cli({QStringLiteral("picture"),
+             write(dir, "typed.karo", R"({"format": "karo-section", "version": 1, "kinds": {
+             "Dt": {"entries": [{"h": "20", "b": "10", "A": "26.8", "Ix": "1841", "Iy": "115",
+                                 "Xc": "0", "Yc": "0"}]}}})"),
+             QStringLiteral("--properties"), QStringLiteral("-o"), refusedOut});
+    EXPECT_EQ(refused.code, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("выберите профиль из сортамента")))
+        << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(refusedOut));
+}
+
 TEST(CliSheet, RefusedSectionsAndUnwritableOutputsWriteNothing) {
     QTemporaryDir dir;
     const QString refused = write(dir, "r.karo", R"({"format": "karo-section", "version": 1,
