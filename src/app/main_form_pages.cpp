@@ -76,19 +76,9 @@ QLabel* label(QWidget* parent, const QString& text, const QFont& font, int x, in
 }
 
 QString pictureName(Kind k, int code) {
-    switch (k) {
-    case Kind::Dt:
-        return QStringLiteral("imdt_%1").arg(code);
-    case Kind::Sh:
-        return QStringLiteral("imsh_%1").arg(code);
-    case Kind::Un:
-        return QStringLiteral("imUn_%1").arg(code);
-    case Kind::Ur:
-        return QStringLiteral("imUr_%1").arg(code);
-    case Kind::List:
-        break;
-    }
-    return QStringLiteral("imlist");
+    const KindInfo& info = kindInfo(k);
+    const QString name = ToQString(info.pictureName);
+    return info.codeCount == 0 ? name : name + QString::number(code);
 }
 
 // What the kind's picture `index` shows: a profile's code (index + 1), or the plate's view.
@@ -453,19 +443,15 @@ QWidget* TMainForm::buildResultTab() {
 }
 
 void TMainForm::buildResultRows(QWidget* sheet) {
-    // The fields' own names, and the colours of the two moduli: those of their marks in the
-    // picture.
-    static const char* const names[ResultFieldCount] = {
-        "edResXc", "edResYc", "edResA",  "edResIx", "edResIy", "edResIxy", "edResAo",
-        "edResIu", "edResIv", "edResru", "edResrv", "edResWu", "edResWv"};
+    // The colours of the two moduli: those of their marks in the picture.
     const auto colour = [](int i) { return i == rfWu ? "blue" : i == rfWv ? "red" : ""; };
     const QFont symbolFont = fontOf("Times New Roman", 19);
     const QFont unitFont = fontOf("MS Sans Serif", 16);
     const QFont superFont = fontOf("MS Sans Serif", 13);
     const QFont valueFont = fontOf("MS Sans Serif", 11, true);
-    int y = kResultRowsY;
-    for (int i = 0; i < ResultFieldCount; ++i) {
-        const ResultFieldInfo& field = ResultFields[static_cast<std::size_t>(i)];
+    for (const ResultFieldInfo& field : ResultFields) {
+        const int i = field.key;
+        const int y = kResultRowsY + field.row * kRowStep;
         const QString hint = ToQString(field.hint);
         // The letter with its index lowered; the angle's index is also smaller.
         QString symbol = ToQString(field.letter);
@@ -482,7 +468,7 @@ void TMainForm::buildResultRows(QWidget* sheet) {
         auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX + 2, y + 3);
         eq->setToolTip(hint);
         auto* edit = new QLineEdit(sheet);
-        edit->setObjectName(QString::fromLatin1(names[i]));
+        edit->setObjectName(ToQString(field.objectName));
         edit->setReadOnly(true);
         edit->setFont(valueFont);
         edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
@@ -491,7 +477,6 @@ void TMainForm::buildResultRows(QWidget* sheet) {
         label(sheet, ToQString(field.unit), unitFont, kUnitX, y);
         if (field.power != 0)
             label(sheet, QString::number(field.power), superFont, kSuperX, y - 3);
-        y += kRowStep;
     }
 
     // The rows come before the buttons when Tab goes round, as they stand above them.

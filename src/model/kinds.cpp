@@ -70,13 +70,40 @@ constexpr FieldInfo kListFields[] = {
     {"Yc", "Yc", kCoord, Cm, false, None, pl::Yc, -1},
 };
 
-const KindInfo kKinds[KindCount] = {
-    {Kind::Dt, "Dt", "Двутавр", 1, 2, 1, dt::SlotCount, kDtFields},
-    {Kind::Sh, "Sh", "Швеллер", 2, 4, 2, sh::SlotCount, kShFields},
-    {Kind::Un, "Un", "Уголок неравнополочный", 3, 8, 2, un::SlotCount, kUnFields},
-    {Kind::Ur, "Ur", "Уголок равнополочный", 4, 4, 2, un::SlotCount, kUrFields},
-    {Kind::List, "List", "Лист", 5, 0, 0, pl::SlotCount, kListFields},
+// The positions of each kind, indexed by code − 1.
+constexpr Placement kDtPlacements[] = {{0, false}, {1, false}};
+constexpr Placement kShPlacements[] = {{2, false}, {0, false}, {1, false}, {3, false}};
+constexpr Placement kUnPlacements[] = {{0, true},  {0, false}, {1, false}, {1, true},
+                                       {2, false}, {2, true},  {3, true},  {3, false}};
+constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, false}};
+
+constexpr KindInfo kKinds[KindCount] = {
+    // clang-format off
+    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
+    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
+    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
+    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
+    {Kind::List, "List", "Лист", "Лист ", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
+    // clang-format on
 };
+
+// Each kind at its own place, with a position for every code, a start code among them, and
+// every field's slots inside its record.
+constexpr bool kindTableWhole() {
+    for (int i = 0; i < KindCount; ++i) {
+        const KindInfo& k = kKinds[i];
+        if (kindIndex(k.kind) != i || k.tabNumber != i + 1 ||
+            static_cast<int>(k.placements.size()) != k.codeCount ||
+            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount))
+            return false;
+        for (const FieldInfo& f : k.fields) {
+            if (f.slot < 0 || f.slot >= k.slotCount || f.copySlot >= k.slotCount)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(kindTableWhole(), "every kind needs its one consistent row, in kind order");
 
 } // namespace
 

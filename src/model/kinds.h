@@ -47,13 +47,30 @@ struct FieldInfo {
     int copySlot;   // second value slot that receives the same value, or -1
 };
 
+// A position: the profile as drawn in its own frame (I-beam and channel: web along y, a
+// channel's flanges pointing to +x; angles: heel at the origin, B1 along +y, b2 along +x),
+// turned counter-clockwise by `quarterTurns` quarters and then, if `mirrored`, mirrored
+// left to right.
+struct Placement {
+    int quarterTurns = 0; // 0..3
+    bool mirrored = false;
+};
+
 struct KindInfo {
     Kind kind;
-    std::string_view prefix;           // "Dt", "Sh", "Un", "Ur", "List"
-    std::string_view caption;          // tab caption
-    int tabNumber;                     // 1..5
-    int codeCount;                     // orientation codes 1..codeCount; 0 for plates
-    int startCode;                     // start orientation; 0 for plates
+    std::string_view prefix;         // "Dt", "Sh", "Un", "Ur", "List"
+    std::string_view caption;        // tab caption
+    std::string_view heading;        // the report's heading before the size: "Двутавр № "
+    std::string_view catalogueTitle; // a catalogue row's title before its designation
+    int tabNumber;                   // 1..5
+    int codeCount;                   // orientation codes 1..codeCount; 0 for plates
+    int startCode;                   // start orientation; 0 for plates
+    // The position of each code (code − 1), and the quarter turns after which the outline
+    // looks the same: an I-beam is symmetric about both of its axes, so half a turn brings
+    // it back.
+    std::span<const Placement> placements;
+    int period;
+    std::string_view pictureName;      // the tab's orientation pictures: "imdt_" + code
     int slotCount;                     // number of value (and text) slots of the entry record
     std::span<const FieldInfo> fields; // typed fields in input order
 };

@@ -1,11 +1,12 @@
 #include "solver/result_fields.h"
 
-#include "solver/solver.h"
-
 namespace karo {
 
 std::array<double, ResultFieldCount> ResultValues(const TSectionResult& r) {
-    return {r.xc, r.yc, r.A, r.Ix, r.Iy, r.Ixy, r.Alpha0, r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    std::array<double, ResultFieldCount> values{};
+    for (const ResultFieldInfo& q : ResultFields)
+        values[static_cast<std::size_t>(q.key)] = q.value(r);
+    return values;
 }
 
 } // namespace karo
