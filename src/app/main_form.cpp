@@ -10,6 +10,7 @@
 #include "model/orientation.h"
 #include "picture/primitives.h"
 #include "picture/section_picture.h"
+#include "texts/message_text.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -105,7 +106,8 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
     showTab(kindInfo(k).tabNumber);
     // The second line names the broken rule or the failed check, or the user would not know
     // why the tab came back.
-    dialogs_.warning(this, ToQString(kWarningCaption), QString::fromStdString(CommitMessage(k, c)));
+    dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                     MessageText(CommitMessage(k, c)));
     if (c.rejected() && c.rejectedField >= 0) {
         TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
         f->setFocus();
@@ -282,7 +284,8 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     case SolveStatus::EmptySection:
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(kInputErrorText));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(MessageCode::InputError));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown

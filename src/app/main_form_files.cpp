@@ -9,6 +9,7 @@
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
+#include "texts/message_text.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -53,17 +54,17 @@ void TMainForm::rememberFolder(const QString& path) {
 bool TMainForm::openSection(const QString& path) {
     const LoadReport report = document_.open(path);
     if (!report.ok()) {
-        dialogs_.warning(this, ToQString(kWarningCaption), report.message);
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption), report.message);
         return false;
     }
     rememberFolder(path);
     recentFileUsed(sectionFile());
     showLoadedSection();
     if (!report.warnings.empty()) {
-        QString text = ToQString(kInputErrorText);
+        QString text = MessageText(MessageCode::InputError);
         for (const SectionWarning& w : report.warnings)
             text += QLatin1Char('\n') + WarningText(w);
-        dialogs_.warning(this, ToQString(kWarningCaption), text);
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption), text);
     }
     return true;
 }

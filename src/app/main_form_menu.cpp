@@ -9,6 +9,7 @@
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
+#include "texts/message_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -201,7 +202,7 @@ void TMainForm::openRecentClick(const QString& path) {
     if (!QFileInfo::exists(path)) {
         RecentFiles::remove(path);
         fillRecentMenu();
-        dialogs_.warning(this, ToQString(kWarningCaption),
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
                          QStringLiteral("Файл «%1» не найден и убран из списка.")
                              .arg(QDir::toNativeSeparators(path)));
         return;

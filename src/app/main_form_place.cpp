@@ -6,6 +6,7 @@
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "placement/placement.h"
+#include "texts/message_text.h"
 
 #include <QPushButton>
 
@@ -45,7 +46,8 @@ void TMainForm::placeClick(Kind k) {
         return;
     }
     if (placer.status() != PlaceStatus::Placed) {
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placer.message()));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(placer.message()));
         return;
     }
     const std::optional<PlaceRequest> request = dialogs_.askPlacement(this, placer, model_);
@@ -53,7 +55,8 @@ void TMainForm::placeClick(Kind k) {
         return;
     const PlaceOutcome placed = placer.place(*request);
     if (!placed.placed()) {
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placed.message));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(placed.message));
         return;
     }
     document_.place(k, placed.XcText, placed.YcText);

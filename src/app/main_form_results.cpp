@@ -7,6 +7,7 @@
 #include "picture/result_sheet.h"
 #include "picture/sheet_print.h"
 #include "report/report_run.h"
+#include "texts/message_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -78,7 +79,8 @@ void TMainForm::bbPrintClick() {
 void TMainForm::bbWordClick() {
     const QString path = writeReport(QString());
     if (!path.isEmpty() && !dialogs_.openDocument(path))
-        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportWrittenText(path));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         report::ReportWrittenText(path));
 }
 
 QString TMainForm::writeReport(const QString& outputPath) {
@@ -113,7 +115,8 @@ QString TMainForm::writeReport(const QString& outputPath) {
     }
     showSolveOutcome(run.outcome);
     if (!run.written())
-        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportFailureText(run.error));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         report::ReportFailureText(run.error));
     return run.path;
 }
 

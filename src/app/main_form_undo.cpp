@@ -8,6 +8,7 @@
 #include "io/section_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
+#include "texts/message_text.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -186,7 +187,7 @@ void TMainForm::openHandedOver(const QString& path) {
         // on show would be for nothing.
         if (const LoadReport probe = LoadSectionFile(path, *std::make_unique<TSectionModel>());
             !probe.ok()) {
-            dialogs_.warning(this, ToQString(kWarningCaption), probe.message);
+            dialogs_.warning(this, MessageText(MessageCode::WarningCaption), probe.message);
             return;
         }
         if (hasUnsavedChanges()) {

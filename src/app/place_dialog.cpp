@@ -6,6 +6,7 @@
 #include "model/arith.h"
 #include "model/number_parse.h"
 #include "picture/section_picture.h"
+#include "texts/message_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -146,7 +147,7 @@ void PlaceDialog::update() {
         } else if (!ParseNumber(gap_->text().toStdString())) {
             text = QStringLiteral("Зазор — число сантиметров, не меньше 0.");
         } else {
-            text = ToQString(o.message);
+            text = MessageText(o.message);
         }
     } catch (const ArithmeticError& e) {
         text = QString::fromUtf8(e.what()) + QLatin1Char('.');

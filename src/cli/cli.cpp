@@ -6,6 +6,7 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,7 +110,8 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
     try {
         const SolveOutcome o = SolveSection(model, result);
         if (o.status == SolveStatus::EmptySection) {
-            err << kInputErrorText << " " << EmptySectionText(model) << "\n";
+            err << MessageString({MessageCode::InputError, {}}) << " "
+                << MessageString(EmptySectionMessage(model)) << "\n";
             return kRefused;
         }
     } catch (const ArithmeticError& e) {
@@ -123,12 +125,12 @@ QString FileArgument(const std::string& arg) {
     return io::DecodeFileName(QByteArray::fromStdString(arg));
 }
 
-std::string EmptySectionText(const TSectionModel& model) {
+Message EmptySectionMessage(const TSectionModel& model) {
     for (Kind k : TabOrder) {
         if (model.state(k).Count > 0)
-            return "Площадь сечения слишком мала.";
+            return {MessageCode::SectionAreaTooSmall, {}};
     }
-    return "Сечение не содержит ни одного профиля.";
+    return {MessageCode::SectionEmpty, {}};
 }
 
 bool ParseArgs(const std::string& command, const std::vector<std::string>& args,

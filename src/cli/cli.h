@@ -2,6 +2,8 @@
 // karo-cli: the section solved, drawn or reported from a file, without a window.
 // Each group of commands lives in a file of its own and adds itself to the table.
 
+#include "model/messages.h"
+
 #include <QString>
 
 #include <functional>
@@ -77,7 +79,7 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
 QString FileArgument(const std::string& arg);
 
 // Why a solved section counts as empty: no profile at all, or a total area too small.
-std::string EmptySectionText(const TSectionModel& model);
+Message EmptySectionMessage(const TSectionModel& model);
 
 // Arguments of the form FILE [-o OUT] [--name value]...: the file, and every option with its
 // value ("-o" included). `valued` lists the options that take a value; `flags` those that

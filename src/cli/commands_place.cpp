@@ -7,6 +7,7 @@
 #include "model/arith.h"
 #include "model/number_parse.h"
 #include "placement/placement.h"
+#include "texts/message_text.h"
 
 #include <charconv>
 #include <optional>
@@ -126,7 +127,7 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         const ProfilePlacer placer(model, *moved);
         const PlaceOutcome o = placer.place(rq);
         if (!o.placed())
-            return refuse(file + ": " + o.message);
+            return refuse(file + ": " + MessageString(o.message));
         const QString path = FileArgument(options.count("-o") ? options["-o"] : file);
         QString reason;
         if (!SaveSectionFile(path, placer.placedSection(o), &reason)) {

@@ -5,6 +5,7 @@
 #include "model/messages.h"
 #include "report/report_run.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QDir>
 
@@ -42,7 +43,8 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     }
     out << io::EncodeFileName(run.path).toStdString() << "\n";
     if (run.outcome.status == SolveStatus::EmptySection) {
-        err << kInputErrorText << " " << EmptySectionText(model) << "\n";
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString(EmptySectionMessage(model)) << "\n";
         return kRefused;
     }
     return kSolved;
