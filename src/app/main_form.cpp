@@ -145,9 +145,9 @@ void TMainForm::updateCapacity(Kind k) {
     KindPage& p = page(k);
     const bool full = model_.state(k).Count >= MaxEntriesPerKind;
     p.add->setEnabled(!full);
-    p.add->setToolTip(full ? QStringLiteral("Добавить нельзя: не более %1 профилей одного вида")
-                                 .arg(MaxEntriesPerKind)
-                           : QStringLiteral("Добавить"));
+    p.add->setToolTip(
+        full ? tr("Добавить нельзя: не более %1 профилей одного вида").arg(MaxEntriesPerKind)
+             : tr("Добавить"));
 }
 
 void TMainForm::addClick(Kind k) {

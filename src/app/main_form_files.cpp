@@ -25,7 +25,9 @@ namespace karo::app {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Сечение Karo (*.karo)");
+QString sectionFilter() {
+    return QCoreApplication::translate("karo::app::TMainForm", "Сечение Karo (*.karo)");
+}
 
 // The first local .karo file among dropped URLs, or an empty string.
 QString droppedSection(const QMimeData* mime) {
@@ -87,9 +89,9 @@ bool TMainForm::saveSection(const QString& path) {
         return false;
     QString error;
     if (!document_.save(path, &error)) {
-        dialogs_.error(this, ToQString(kAppTitle),
-                       QStringLiteral("Не удается сохранить файл «%1»:\n%2")
-                           .arg(QDir::toNativeSeparators(path), error));
+        dialogs_.error(
+            this, ToQString(kAppTitle),
+            tr("Не удается сохранить файл «%1»:\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     rememberFolder(path);
@@ -101,7 +103,7 @@ void TMainForm::openClick() {
     if (!askSaveChanges())
         return;
     const QString path =
-        dialogs_.openFileName(this, QStringLiteral("Открыть сечение"), lastFolder_, kFilter);
+        dialogs_.openFileName(this, tr("Открыть сечение"), lastFolder_, sectionFilter());
     if (!path.isEmpty())
         openSection(path);
 }
@@ -116,11 +118,9 @@ bool TMainForm::saveClick() {
 }
 
 bool TMainForm::saveAsClick() {
-    const QString initial = sectionFile().isEmpty()
-                                ? QDir(lastFolder_).filePath(QStringLiteral("Сечение.karo"))
-                                : sectionFile();
-    QString path =
-        dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
+    const QString initial =
+        sectionFile().isEmpty() ? QDir(lastFolder_).filePath(tr("Сечение.karo")) : sectionFile();
+    QString path = dialogs_.saveFileName(this, tr("Сохранить сечение"), initial, sectionFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty()) {

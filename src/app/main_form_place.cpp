@@ -19,7 +19,7 @@ void TMainForm::buildPlaceControls(Kind k, QWidget* sheet) {
                            QStringLiteral("Place"));
     p.place->setIcon(PlaceGlyph());
     p.place->setGeometry(574, 8, 33, 25);
-    p.place->setToolTip(QStringLiteral("Приставить к другому профилю (F5)"));
+    p.place->setToolTip(tr("Приставить к другому профилю (F5)"));
     p.place->setEnabled(false);
     setTabOrder(p.erase, p.place);
     connect(p.place, &QPushButton::clicked, this,

@@ -48,8 +48,8 @@ SheetTexts TMainForm::shownTexts() {
 
 void TMainForm::bbSaveClick() {
     const QString chosen = dialogs_.saveFileName(
-        this, QStringLiteral("Сохранить результаты"),
-        QDir(lastFolder_).filePath(QStringLiteral("Results")), QStringLiteral("*.bmp"));
+        this, tr("Сохранить результаты"), QDir(lastFolder_).filePath(QStringLiteral("Results")),
+        QStringLiteral("*.bmp"));
     if (chosen.isEmpty())
         return;
     const QString path = SheetFileName(chosen);

@@ -77,7 +77,7 @@ void TMainForm::connectDocument() {
 }
 
 void TMainForm::updateTitle() {
-    const QString caption = QString::fromUtf8(kMainCaption);
+    const QString caption = tr(kMainCaption);
     const QString file = document_.fileName();
     if (file.isEmpty()) {
         // The caption begins with a blank, which parts it from the marker.
@@ -167,9 +167,8 @@ bool TMainForm::askSaveChanges() {
         return true;
     const QString file = document_.fileName();
     const QString text =
-        file.isEmpty()
-            ? QStringLiteral("Сохранить изменения в новом сечении?")
-            : QStringLiteral("Сохранить изменения в сечении «%1»?").arg(QFileInfo(file).fileName());
+        file.isEmpty() ? tr("Сохранить изменения в новом сечении?")
+                       : tr("Сохранить изменения в сечении «%1»?").arg(QFileInfo(file).fileName());
     switch (dialogs_.askSaveChanges(this, text)) {
     case SaveChangesAnswer::Save:
         return saveClick(); // a save that fails or is cancelled keeps everything as it is

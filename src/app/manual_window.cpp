@@ -10,7 +10,7 @@ namespace karo::app {
 
 ManualWindow::ManualWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("ManualWindow"));
-    setWindowTitle(QStringLiteral("Руководство — Karo"));
+    setWindowTitle(tr("Руководство — Karo"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("ManualText"));
