@@ -92,7 +92,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     for (const ExtraColumn& c : extra)
         headers << tr(c.header);
     for (const FieldInfo& f : kindInfo(kind).fields) {
-        if (f.positive)
+        if (f.catalogue)
             headers << ToQString(f.label) + QStringLiteral(", ") + unitOf(f.unit);
     }
     table_ =

@@ -15,59 +15,62 @@ constexpr std::string_view kMinMoment = "Минимальный главный �
 using enum Unit;
 using enum FieldRule;
 
+constexpr bool Catalogue = true; // the catalogue fills it
+constexpr bool Placed = false;   // where the profile stands: the user's
+
 constexpr FieldInfo kDtFields[] = {
-    {"h", "h", kHeight, Cm, true, None, dt::h, -1},
-    {"b", "b", kWidth, Cm, true, None, dt::b, -1},
-    {"A", "A", kArea, Cm2, true, None, dt::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, dt::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, dt::Iy, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, dt::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, dt::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, dt::h, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, dt::b, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, dt::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, dt::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, dt::Iy, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, dt::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, dt::Yc, -1},
 };
 
 constexpr FieldInfo kShFields[] = {
-    {"h", "h", kHeight, Cm, true, None, sh::h, -1},
-    {"b", "b", kWidth, Cm, true, None, sh::b, -1},
-    {"A", "A", kArea, Cm2, true, None, sh::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, sh::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, sh::Iy, -1},
-    {"Zo", "Zo", kCentreDist, Cm, true, None, sh::Zo, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, sh::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, sh::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, sh::h, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, sh::b, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, sh::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, sh::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, sh::Iy, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, Catalogue, sh::Zo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, sh::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, sh::Yc, -1},
 };
 
 constexpr FieldInfo kUnFields[] = {
-    {"B1", "B", "Ширина большей полки", Cm, true, None, un::B1, -1},
-    {"b2", "b", "Ширина меньшей полки", Cm, true, None, un::b2, -1},
-    {"d", "d", kThickness, Cm, true, None, un::d, -1},
-    {"A", "A", kArea, Cm2, true, None, un::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, un::Iy, -1},
-    {"Iu", "Iu", kMinMoment, Cm4, true, DistinctFromIxIy, un::Iu, -1},
-    {"Xo", "Xo", kCentreDist, Cm, true, None, un::Xo, -1},
-    {"Yo", "Yo", kCentreDist, Cm, true, None, un::Yo, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+    {"B1", "B", "Ширина большей полки", Cm, true, None, Catalogue, un::B1, -1},
+    {"b2", "b", "Ширина меньшей полки", Cm, true, None, Catalogue, un::b2, -1},
+    {"d", "d", kThickness, Cm, true, None, Catalogue, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, un::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, un::Iy, -1},
+    {"Iu", "Iu", kMinMoment, Cm4, true, DistinctFromIxIy, Catalogue, un::Iu, -1},
+    {"Xo", "Xo", kCentreDist, Cm, true, None, Catalogue, un::Xo, -1},
+    {"Yo", "Yo", kCentreDist, Cm, true, None, Catalogue, un::Yo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, un::Yc, -1},
 };
 
 // The equal-leg angle is stored as an angle with two equal legs: one typed value fills
 // both places, and its text is kept in the first place only.
 constexpr FieldInfo kUrFields[] = {
-    {"b", "b", kWidth, Cm, true, None, un::B1, un::b2},
-    {"d", "d", kThickness, Cm, true, None, un::d, -1},
-    {"A", "A", kArea, Cm2, true, None, un::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, un::Iy},
-    {"Iu", "Iu", kMinMoment, Cm4, true, None, un::Iu, -1},
-    {"Zo", "Zo", kCentreDist, Cm, true, None, un::Xo, un::Yo},
-    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, un::B1, un::b2},
+    {"d", "d", kThickness, Cm, true, None, Catalogue, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, un::Ix, un::Iy},
+    {"Iu", "Iu", kMinMoment, Cm4, true, None, Catalogue, un::Iu, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, Catalogue, un::Xo, un::Yo},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, un::Yc, -1},
 };
 
 constexpr FieldInfo kListFields[] = {
-    {"h", "h", kHeight, Cm, true, None, pl::h, -1},
-    {"b", "b", "Ширина", Cm, true, None, pl::b, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, pl::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, pl::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, pl::h, -1},
+    {"b", "b", "Ширина", Cm, true, None, Catalogue, pl::b, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, pl::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, pl::Yc, -1},
 };
 
 // The positions of each kind, indexed by code − 1.

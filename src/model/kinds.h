@@ -43,6 +43,7 @@ struct FieldInfo {
     Unit unit;
     bool positive;  // must be > 0
     FieldRule rule; // extra check
+    bool catalogue; // filled by a pick from the catalogue (the shape, not the position)
     int slot;       // primary value/text slot
     int copySlot;   // second value slot that receives the same value, or -1
 };
