@@ -250,3 +250,12 @@ TEST(Placement, RefusalsNameWhatIsWrong) {
               "В сечении нет другого профиля, к которому можно приставить.");
     EXPECT_EQ(ProfilePlacer(alone, {Kind::List, 2}).status(), PlaceStatus::UnknownProfile);
 }
+
+// The edge fills each "%n" once: an argument that holds "%2" itself stays as it is.
+TEST(MessageEdge, ArgumentsAreFilledOnce) {
+    const Message m{MessageCode::PlaceBadAlignment, {{"%2", false}, {"слева", true}}};
+    EXPECT_EQ(MessageString(m), "Выравнивание «%2» не подходит к стороне «слева».");
+    EXPECT_EQ(MessageString(MessageLines{{MessageCode::InputError, {}},
+                                         {MessageCode::ReasonSystemError, {{"77", false}}}}),
+              "Ошибка в исходных данных.\nсистемная ошибка 77");
+}
