@@ -76,10 +76,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     auto* filterLabel = new QLabel(tr("Обозначение:"), this);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("edCatalogueFilter"));
-    filter_->setPlaceholderText(kind == Kind::Un   ? tr("например, 100x63x8")
-                                : kind == Kind::Ur ? tr("например, 100x10")
-                                : kind == Kind::Sh ? tr("например, 20У")
-                                                   : tr("например, 20"));
+    filter_->setPlaceholderText(tr("например, %1").arg(ToQString(kindInfo(kind).catalogueExample)));
     filter_->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);

@@ -82,11 +82,11 @@ constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, f
 
 constexpr KindInfo kKinds[KindCount] = {
     // clang-format off
-    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
-    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
-    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
-    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
-    {Kind::List, "List", "Лист", "Лист ", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
+    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
+    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", "20У", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
+    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
+    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
+    {Kind::List, "List", "Лист", "Лист ", "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
     // clang-format on
 };
 

@@ -63,9 +63,10 @@ struct KindInfo {
     std::string_view caption;        // tab caption
     std::string_view heading;        // the report's heading before the size: "Двутавр № "
     std::string_view catalogueTitle; // a catalogue row's title before its designation
-    int tabNumber;                   // 1..5
-    int codeCount;                   // orientation codes 1..codeCount; 0 for plates
-    int startCode;                   // start orientation; 0 for plates
+    std::string_view catalogueExample; // a designation as the catalogue's filter suggests it
+    int tabNumber;                     // 1..5
+    int codeCount;                     // orientation codes 1..codeCount; 0 for plates
+    int startCode;                     // start orientation; 0 for plates
     // The position of each code (code − 1), and the quarter turns after which the outline
     // looks the same: an I-beam is symmetric about both of its axes, so half a turn brings
     // it back.
