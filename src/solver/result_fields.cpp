@@ -1,12 +1,19 @@
 #include "solver/result_fields.h"
 
+#include <utility>
+
 namespace karo {
 
+namespace {
+// Each row's reader named at compile time, so the calls are inlined.
+template <std::size_t... I>
+std::array<double, ResultFieldCount> valuesOf(const TSectionResult& r, std::index_sequence<I...>) {
+    return {kResultQuantities[I].value(r)...};
+}
+} // namespace
+
 std::array<double, ResultFieldCount> ResultValues(const TSectionResult& r) {
-    std::array<double, ResultFieldCount> values{};
-    for (const ResultFieldInfo& q : ResultFields)
-        values[static_cast<std::size_t>(q.key)] = q.value(r);
-    return values;
+    return valuesOf(r, std::make_index_sequence<ResultFieldCount>());
 }
 
 } // namespace karo
