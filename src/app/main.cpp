@@ -11,13 +11,6 @@
 #include <cstdio>
 #include <thread>
 
-namespace {
-
-// The last result lives as long as the program; the section is the document's.
-karo::TSectionResult gResult;
-
-} // namespace
-
 int main(int argc, char** argv) {
     // The window's first text waits for fontconfig to read its configuration and font caches;
     // they are read beside the start of Qt instead of after it. Qt's own call then finds
@@ -48,7 +41,7 @@ int main(int argc, char** argv) {
     app.setDialogs(&dialogs);
 
     karo::SectionDocument document;
-    karo::app::TMainForm form(document, gResult, dialogs);
+    karo::app::TMainForm form(document, dialogs);
     const auto raise = [&form] {
         form.raise();
         form.activateWindow();
@@ -68,6 +61,9 @@ int main(int argc, char** argv) {
                          form.openHandedOver(path);
                          raise();
                      });
+    // Once the window has agreed to close, the copies still waiting start windows of their own.
+    QObject::connect(&form, &karo::app::TMainForm::closeAccepted, &instance,
+                     &karo::app::SingleInstance::shutDown);
     form.show();
     if (!file.isEmpty())
         form.openSection(file);

@@ -24,10 +24,8 @@
 
 namespace karo::app {
 
-TMainForm::TMainForm(SectionDocument& document, TSectionResult& result, UserDialogs& dialogs,
-                     QWidget* parent)
-    : QWidget(parent), document_(document), model_(document.model()), result_(result),
-      dialogs_(dialogs) {
+TMainForm::TMainForm(SectionDocument& document, UserDialogs& dialogs, QWidget* parent)
+    : QWidget(parent), document_(document), model_(document.model()), dialogs_(dialogs) {
     buildWindow();
     buildFileControls();
     connectResultButtons();
@@ -116,7 +114,7 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
 }
 
 int TMainForm::commitKind(Kind k) {
-    const CommitResult c = document_.commit(k);
+    const CommitResult c = document_.check(k);
     reportCommit(k, c);
     return c.Code;
 }
@@ -156,18 +154,21 @@ void TMainForm::addClick(Kind k) {
         return;
     const EditOutcome out = document_.add(k);
     reportCommit(k, out.commit);
-    if (!out.done()) {
-        // The entry on show refused a field: no add, the user stays on it with what was typed.
-        document_.setSpinMin(k, 1);
-        return;
-    }
-    p.fields.front()->setFocus();
+    // Refused, the user stays on the entry on show with what was typed.
+    p.spinMin = 1;
+    showKind(k);
+    if (out.done())
+        p.fields.front()->setFocus();
 }
 
 void TMainForm::eraseClick(Kind k) {
     // Whatever was typed into the entry on show goes with it: nothing is committed, nothing
     // asked. Undo brings the entry back.
-    document_.erase(k);
+    if (!document_.erase(k).done())
+        return;
+    KindPage& p = page(k);
+    p.spinMin = model_.state(k).Count <= 1 ? 0 : 1;
+    showKind(k);
 }
 
 void TMainForm::numberChange(Kind k) {
@@ -192,7 +193,9 @@ void TMainForm::numberChange(Kind k) {
     if (!out.done())
         return;
     p.state = lesIdle;
-    p.fields.front()->setFocus();
+    // Keys in the spin box go on leafing; a click on its arrows leads on to the first field.
+    if (!p.number->steppingByKey())
+        p.fields.front()->setFocus();
 }
 
 void TMainForm::rotateClick(Kind k) {
@@ -241,39 +244,40 @@ void TMainForm::PageControl1Change() {
     });
 }
 
-SolveOutcome TMainForm::commitOnShow() {
-    // A refusal or a warning is told as each commit is made.
-    const OnShowCommit c =
-        document_.commitOnShow([this](Kind k, const CommitResult& r) { reportCommit(k, r); });
+SolveOutcome TMainForm::reportChecks(bool refusals) {
+    // Each warning is told as the walk reaches it; a refusal ends it.
     SolveOutcome o;
-    if (!c.accepted()) {
-        o.status = SolveStatus::Rejected;
-        o.rejectedKind = c.refusedKind;
-        o.commit = c.refused;
+    for (Kind k : TabOrder) {
+        if (model_.state(k).Count <= 0)
+            continue;
+        const CommitResult c = document_.check(k);
+        if (c.rejected()) {
+            if (refusals)
+                reportCommit(k, c);
+            o.status = SolveStatus::Rejected;
+            o.rejectedKind = k;
+            o.commit = c;
+            break;
+        }
+        reportCommit(k, c);
     }
     return o;
 }
 
 SolveOutcome TMainForm::solve() {
-    // The entries on show first.
-    SolveOutcome o = commitOnShow();
+    // The document has solved the section as it stands; the user hears of it now.
+    const SolveOutcome o = reportChecks();
     if (o.status == SolveStatus::Rejected) {
-        showSectionPicture(DrawSectionPicture(model_, TSectionResult()));
+        showSectionPicture();
         return o;
     }
-    // The picture as far as the run got is shown even when the run stops on a fault.
-    struct ShowPicture {
-        TMainForm& form;
-        ~ShowPicture() { form.showSectionPicture(DrawSectionPicture(form.model_, form.result_)); }
-    } showPicture{*this};
-    try {
-        o = SolveSection(model_, result_);
-    } catch (const ArithmeticError&) {
+    showSectionPicture();
+    if (const auto& fault = document_.fault()) {
         clearResultFields();
-        throw;
+        throw *fault;
     }
-    showSolveOutcome(o);
-    return o;
+    showSolveOutcome(document_.outcome());
+    return document_.outcome();
 }
 
 void TMainForm::showSolveOutcome(const SolveOutcome& o) {
@@ -284,24 +288,25 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
     case SolveStatus::EmptySection:
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
+        // The second line says why, as every other refusal does.
         dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
-                         MessageText(MessageCode::InputError));
+                         MessageText(MessageLines{{MessageCode::InputError, {}},
+                                                  {EmptySectionReason(model_.totalCount()), {}}}));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown
     }
 }
 
-void TMainForm::showSectionPicture(const QImage& picture) {
-    shownPicture_ = picture;
-    image1_->setPixmap(QPixmap::fromImage(picture));
+void TMainForm::showSectionPicture() {
+    image1_->setPixmap(QPixmap::fromImage(document_.picture()));
 }
 
 void TMainForm::fillResultFields() {
     buildTab(ResultTabNumber);
     for (int i = 0; i < ResultFieldCount; ++i)
         resultFields_[static_cast<std::size_t>(i)]->setText(
-            QString::fromStdString(result_.Texts[static_cast<std::size_t>(i)]));
+            QString::fromStdString(document_.result().Texts[static_cast<std::size_t>(i)]));
     bbSave_->setEnabled(true);
     bbPrint_->setEnabled(true);
 }

@@ -2,8 +2,10 @@
 // The main window: five kind tabs that edit the section, the result tab and the about tab.
 //
 // The window shows the section document and hands the user's actions to it: typing, add,
-// erase, choosing an entry, turning and mirroring, picks from the catalogue, the commit of the
-// kind tab being left. It keeps no section state of its own. The title names the file and
+// erase, choosing an entry, turning and mirroring, picks from the catalogue. It keeps no
+// section state of its own: texts, the solve's result and the section picture are the
+// document's, and the window tells the user what the document found at the moments the user
+// expects it (leaving a kind tab, the result tab, the report). The title names the file and
 // marks a section changed since it was opened or saved.
 
 #include "app/dialogs.h"
@@ -66,8 +68,7 @@ inline constexpr const char* kMainCaption =
 class TMainForm : public QWidget {
     Q_OBJECT
   public:
-    TMainForm(SectionDocument& document, TSectionResult& result, UserDialogs& dialogs,
-              QWidget* parent = nullptr);
+    TMainForm(SectionDocument& document, UserDialogs& dialogs, QWidget* parent = nullptr);
     ~TMainForm() override;
 
     // Puts the model and every tab into the start state. Runs on the first show.
@@ -86,17 +87,18 @@ class TMainForm : public QWidget {
     void showTab(int number);
     int currentTabNumber() const;
 
-    // The commit of the kind's texts on show, with the tab, message and focus that tell the
-    // user about a refused field. Gives the commit's Code.
+    // What the commit of the kind's entry on show found, with the tab, message and focus that
+    // tell the user about a refused field. Gives the commit's Code.
     int commitKind(Kind k);
 
     // What the user sees when a commit refused a field or warned.
     void reportCommit(Kind k, const CommitResult& c);
 
     // Section files. Opening puts every entry through the commit; a refused file is named in
-    // a message and changes nothing on screen. Saving first commits the entry on show of
-    // every kind, as leaving its tab does, and writes the file atomically. Both return
-    // whether they succeeded; failures have been shown to the user.
+    // a message and changes nothing on screen. Saving writes the section as it stands,
+    // unfinished entries as typed, atomically; the warnings of the entries on show come
+    // first, as leaving their tabs gives them. Both return whether they succeeded; failures
+    // have been shown to the user.
     bool openSection(const QString& path);
     bool saveSection(const QString& path);
     QString sectionFile() const { return document_.fileName(); }
@@ -120,8 +122,6 @@ class TMainForm : public QWidget {
     void bbSaveClick();
     void bbPrintClick();
     void bbWordClick();
-    // The picture Image1 shows, which the sheet and the report copy.
-    const QImage& shownPicture() const { return shownPicture_; }
 
     // The menu bar above the tabs (main_form_menu.cpp).
     QMenuBar* menuBar() const { return menuBar_; }
@@ -133,6 +133,11 @@ class TMainForm : public QWidget {
     void showManual();
     // A file chosen from the recent files; a missing one leaves the list with a message.
     void openRecentClick(const QString& path);
+
+  signals:
+    // The close has been accepted: the window goes, and nothing handed over to it may be
+    // acted on any more.
+    void closeAccepted();
 
   protected:
     void showEvent(QShowEvent* e) override;
@@ -156,6 +161,7 @@ class TMainForm : public QWidget {
         std::vector<QWidget*> rowLabels;   // enabled exactly while the kind has entries
         std::vector<QLabel*> pictures; // picture k-1 shows code k; the plate: tab, lying, upright
         TListEditState state = lesIdle;
+        int spinMin = 0; // the spin box's lower bound, which the list editing moves to 1
         bool built = false;
     };
 
@@ -164,6 +170,7 @@ class TMainForm : public QWidget {
     void buildUndo();
     void watchFields(const KindPage& p);
     void connectDocument();
+    void documentChanged(const DocumentChange& c);
     void updateTitle();
     bool fieldEvent(QObject* watched, QEvent* e);
     // Kind k's tab as the document holds it: list, code, texts, picture and label.
@@ -176,7 +183,8 @@ class TMainForm : public QWidget {
     void showLoadedSection();
     void rememberFolder(const QString& path);
     void connectResultButtons();
-    void showSectionPicture(const QImage& picture);
+    // The document's picture into Image1.
+    void showSectionPicture();
     void showSolveOutcome(const SolveOutcome& o);
 
     // The menu bar (main_form_menu.cpp), built once all controls exist.
@@ -226,13 +234,12 @@ class TMainForm : public QWidget {
 
     // Tab flow.
     void PageControl1Change();
-    // The commit of every kind's entry on show, each refusal or warning told to the user.
-    SolveOutcome commitOnShow();
+    // What the commits of the entries on show found, told in tab order: each warning, and
+    // the first refusal, which ends the walk. With `refusals` false a refusal is not told.
+    SolveOutcome reportChecks(bool refusals = true);
     SolveOutcome solve();
     void fillResultFields();
     void clearResultFields();
-    // What the result fields show, for the sheet.
-    SheetTexts shownTexts();
 
     void showPicture(Kind k, int code);
     void setRowsEnabled(Kind k, bool enabled);
@@ -245,7 +252,6 @@ class TMainForm : public QWidget {
     // The section, read by the window and changed only through the document.
     SectionDocument& document_;
     const TSectionModel& model_;
-    TSectionResult& result_;
     UserDialogs& dialogs_;
 
     std::array<KindPage, KindCount> pages_;
@@ -271,7 +277,6 @@ class TMainForm : public QWidget {
 
     QMetaObject::Connection focusWatch_; // the result tab's default button follows the focus
 
-    QImage shownPicture_;
     QString lastFolder_; // where the file dialogs start
 
     int lastTabNumber_ = 1;

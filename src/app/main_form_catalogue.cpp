@@ -65,12 +65,17 @@ void TMainForm::catalogueClick(Kind k) {
         dialogs_.pickProfile(this, k, model_.state(k).Orientation, document_.shownProfile(k));
     if (!row)
         return;
+    const bool first = model_.state(k).Count == 0;
     const EditOutcome out = document_.pick(k, *row);
     reportCommit(k, out.commit);
     if (!out.done())
         return;
-    // Where the profile stands is left to the user: Xc follows the catalogue fields.
     KindPage& p = page(k);
+    if (first) {
+        p.spinMin = 1; // the first entry, as the add button gives it
+        showKind(k);
+    }
+    // Where the profile stands is left to the user: Xc follows the catalogue fields.
     const std::size_t xc = catalogue::fieldTexts(*row, model_.state(k).Orientation).size();
     if (xc < p.fields.size()) {
         p.fields[xc]->setFocus();

@@ -8,7 +8,6 @@
 #include "io/section_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
-#include "picture/primitives.h"
 #include "texts/message_text.h"
 
 #include <QDir>
@@ -72,21 +71,18 @@ bool TMainForm::openSection(const QString& path) {
 }
 
 void TMainForm::showLoadedSection() {
-    // The tabs have followed the document; results on show belong to the section that was replaced.
+    // The tabs have followed the document; results on show belong to the section that was
+    // replaced.
     clearResultFields();
-    QImage blank(shownPicture_.size(), QImage::Format_RGB32);
-    blank.fill(PageColor);
-    showSectionPicture(blank);
     lastTabNumber_ = 1;
     newTabNumber_ = 1;
     showTab(1);
 }
 
 bool TMainForm::saveSection(const QString& path) {
-    // What is typed on every kind tab goes into the section first, exactly as leaving the
-    // tab would commit it; a refused field stops the save with its message and focus.
-    if (commitOnShow().status == SolveStatus::Rejected)
-        return false;
+    // The section is saved as it stands, an unfinished entry as typed: nothing typed is lost.
+    // The warnings come as leaving the tabs gives them; a refusal waits for the solve.
+    reportChecks(false);
     QString error;
     if (!document_.save(path, &error)) {
         dialogs_.error(

@@ -6,6 +6,7 @@
 
 #include "app/manual_window.h"
 #include "app/recent_files.h"
+#include "io/safe_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
@@ -170,9 +171,6 @@ void TMainForm::newSectionClick() {
     // What the first show of the window does, and no results of the section that went.
     ActivateForm();
     clearResultFields();
-    QImage blank(shownPicture_.size(), QImage::Format_RGB32);
-    blank.fill(PageColor);
-    showSectionPicture(blank);
 }
 
 void TMainForm::fillRecentMenu() {
@@ -199,7 +197,7 @@ void TMainForm::recentFileUsed(const QString& path) {
 }
 
 void TMainForm::openRecentClick(const QString& path) {
-    if (!QFileInfo::exists(path)) {
+    if (!io::FileExists(path)) {
         RecentFiles::remove(path);
         fillRecentMenu();
         dialogs_.warning(

@@ -11,18 +11,14 @@
 #include "picture/sketches.h"
 #include "texts/message_text.h"
 
-#include <QDesktopServices>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QUrl>
 
 #include <algorithm>
 #include <future>
@@ -47,9 +43,6 @@ constexpr int kUnitX = 568;
 constexpr int kSuperX = 590;
 constexpr int kRowStep = 24;
 constexpr int kResultRowsY = 16; // the first row of the result tab
-
-const QString kWebAddress = QStringLiteral("http://karo.example.org");
-const QString kMailAddress = QStringLiteral("karo@example.org");
 
 QFont fontOf(const char* family, int pixelSize, bool bold = false) {
     QFont f(QString::fromLatin1(family));
@@ -132,48 +125,6 @@ QFrame* picturePanel(QWidget* parent, const char* name) {
     panel->setPalette(colours);
     return panel;
 }
-
-// A caption that opens an address when clicked.
-class LinkLabel : public QLabel {
-  public:
-    LinkLabel(const QString& text, QUrl url, QWidget* parent)
-        : QLabel(text, parent), url_(std::move(url)) {
-        setCursor(Qt::PointingHandCursor);
-        QPalette p = palette();
-        p.setColor(QPalette::WindowText, Qt::blue);
-        setPalette(p);
-        // Reached with Tab too, and opened with Enter or Space; underlined while focused.
-        setFocusPolicy(Qt::StrongFocus);
-    }
-
-  protected:
-    void mouseReleaseEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()))
-            QDesktopServices::openUrl(url_);
-    }
-    void keyPressEvent(QKeyEvent* e) override {
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space)
-            QDesktopServices::openUrl(url_);
-        else
-            QLabel::keyPressEvent(e);
-    }
-    void focusInEvent(QFocusEvent* e) override {
-        underline(true);
-        QLabel::focusInEvent(e);
-    }
-    void focusOutEvent(QFocusEvent* e) override {
-        underline(false);
-        QLabel::focusOutEvent(e);
-    }
-
-  private:
-    void underline(bool on) {
-        QFont f = font();
-        f.setUnderline(on);
-        setFont(f);
-    }
-    QUrl url_;
-};
 
 } // namespace
 
@@ -410,9 +361,10 @@ QWidget* TMainForm::buildResultTab() {
     image1_ = new QLabel(panel);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(1, 1, SectionPicture::Size, SectionPicture::Size);
+    // Blank until the result tab is first shown, which solves.
     QImage blank(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32);
     blank.fill(Qt::white);
-    showSectionPicture(blank);
+    image1_->setPixmap(QPixmap::fromImage(blank));
 
     // Below the rows of results.
     const int buttonsY = kResultRowsY + ResultFieldCount * kRowStep + 6;
@@ -519,22 +471,8 @@ void TMainForm::buildAboutTab(QWidget* sheet) {
         label(box, tr(line), text, x, y);
         y += 20;
     }
-    y += 30;
-    label(box, QStringLiteral("WWW:"), text, x, y);
-    auto* web = new LinkLabel(kWebAddress, QUrl(kWebAddress), box);
-    web->setObjectName(QStringLiteral("Label24"));
-    web->setFont(text);
-    web->setToolTip(tr("Посетить сайт программы"));
-    web->adjustSize();
-    web->move(x + 64, y);
-    y += 22;
-    label(box, QStringLiteral("E-mail:"), text, x, y);
-    auto* mail = new LinkLabel(kMailAddress, QUrl(QStringLiteral("mailto:") + kMailAddress), box);
-    mail->setObjectName(QStringLiteral("Label135"));
-    mail->setFont(text);
-    mail->setToolTip(tr("Отправить письмо"));
-    mail->adjustSize();
-    mail->move(x + 64, y);
+    // No links: the project has no web site or mailbox that answers, and an address that
+    // leads nowhere is worse than none.
 }
 
 } // namespace karo::app

@@ -35,12 +35,10 @@ void TMainForm::placeKey() {
 void TMainForm::placeClick(Kind k) {
     if (model_.state(k).Count == 0)
         return;
-    // The other tabs' entries on show go into the section first, as leaving those tabs
-    // commits them; one that refuses a field is simply not offered as a target.
-    for (Kind other : TabOrder)
-        if (other != k && model_.state(other).Count > 0)
-            document_.commit(other);
-    const ProfilePlacer placer(model_, {k, model_.state(k).CurrentNumber}, document_.onShowTexts());
+    // The document holds every entry on show committed; one that refuses a field is simply
+    // not offered as a target.
+    const int shown = model_.state(k).CurrentNumber;
+    const ProfilePlacer placer(model_, {k, shown}, EntryTexts(model_, shown));
     if (placer.status() == PlaceStatus::ShapeRefused) {
         reportCommit(k, placer.shapeCommit());
         return;

@@ -37,27 +37,23 @@ void TMainForm::connectResultButtons() {
         });
 }
 
-// The sheet shows what the result fields show, so after a refused solve it repeats the tab.
-SheetTexts TMainForm::shownTexts() {
-    buildTab(ResultTabNumber);
-    SheetTexts texts;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        texts[i] = resultFields_[i]->text();
-    return texts;
-}
-
 void TMainForm::bbSaveClick() {
     const QString chosen = dialogs_.saveFileName(
         this, tr("Сохранить результаты"), QDir(lastFolder_).filePath(QStringLiteral("Results")),
         QStringLiteral("*.bmp"));
     if (chosen.isEmpty())
         return;
-    const QString path = SheetFileName(chosen);
+    QString error;
+    const QString path = SheetTarget(chosen, &error);
+    if (path.isEmpty()) {
+        dialogs_.error(this, ToQString(kAppTitle), error);
+        return;
+    }
     // The dialog asked about the name as chosen; the name written may be another one.
     if (path != chosen && QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
         return;
-    QString error;
-    if (!SaveSheetBmp(BuildResultSheet(shownPicture_, shownTexts()), path, &error)) {
+    if (!SaveSheetBmp(BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())),
+                      path, &error)) {
         dialogs_.error(this, ToQString(kAppTitle), error);
         return;
     }
@@ -71,8 +67,9 @@ void TMainForm::bbPrintClick() {
     // The copies are pages of our own job, one sheet each.
     const int copies = printer.copyCount();
     QString error;
-    if (!PrintSheet(printer, BuildResultSheet(shownPicture_, shownTexts()), copies, logicalDpiX(),
-                    logicalDpiY(), &error))
+    if (!PrintSheet(printer,
+                    BuildResultSheet(document_.picture(), ResultFieldTexts(document_.result())),
+                    copies, logicalDpiX(), logicalDpiY(), &error))
         dialogs_.error(this, ToQString(kAppTitle), error);
 }
 
@@ -84,9 +81,9 @@ void TMainForm::bbWordClick() {
 }
 
 QString TMainForm::writeReport(const QString& outputPath) {
-    // The entries on show go into the section where the report's solve begins, as on the
-    // result tab; a refusal is told at once and the report shows the section unsolved.
-    const SolveOutcome committed = commitOnShow();
+    // The section as it stands, as on the result tab: a refusal is told at once and the
+    // report shows the section unsolved.
+    const SolveOutcome committed = reportChecks();
     report::ReportRunHooks hooks;
     hooks.begin = [this] {
         progress_->setValue(0);
@@ -103,11 +100,11 @@ QString TMainForm::writeReport(const QString& outputPath) {
         progress_->setValue(0);
     };
 
-    const QImage current = shownPicture_;
+    // The run solves the section once more for its solution; the picture is the document's.
+    TSectionResult result;
     const report::ReportRunResult run =
-        report::RunReport(model_, &committed, result_, hooks, outputPath, &current);
-    if (!run.picture.isNull())
-        showSectionPicture(run.picture);
+        report::RunReport(model_, &committed, result, hooks, outputPath, &document_.picture());
+    showSectionPicture();
     if (run.fault) {
         clearResultFields();
         dialogs_.error(this, ToQString(kAppTitle), run.error);

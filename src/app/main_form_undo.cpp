@@ -59,21 +59,49 @@ void TMainForm::watchFields(const KindPage& p) {
 }
 
 void TMainForm::connectDocument() {
-    connect(&document_, &SectionDocument::kindChanged, this, [this](Kind k) { showKind(k); });
-    connect(&document_, &SectionDocument::textReplaced, this,
-            [this](Kind k, int field) { showText(k, field); });
-    connect(&document_, &SectionDocument::modifiedChanged, this,
-            [this](bool modified) { setWindowModified(modified); });
-    connect(&document_, &SectionDocument::fileNameChanged, this, [this] { updateTitle(); });
-    connect(&document_, &SectionDocument::replayed, this, [this](Kind k) {
-        // The change is shown where it happened; leaving that tab commits it as usual.
-        const int tab = kindInfo(k).tabNumber;
-        if (currentTabNumber() != tab) {
-            showTab(tab);
-            lastTabNumber_ = tab;
-            newTabNumber_ = tab;
+    connect(&document_, &SectionDocument::changed, this,
+            [this](const DocumentChange& c) { documentChanged(c); });
+}
+
+void TMainForm::documentChanged(const DocumentChange& c) {
+    for (Kind k : TabOrder) {
+        if (!c.touches(k))
+            continue;
+        if (c.has(DocumentChange::Lists)) {
+            // The program's own changes of a list: the spin box can go down to 0 only while
+            // the kind has at most one entry.
+            KindPage& p = pages_[kindIndex(k)];
+            const int count = model_.state(k).Count;
+            if (c.has(DocumentChange::Replaced))
+                p.spinMin = count > 0 ? 1 : 0;
+            else if (count >= 2)
+                p.spinMin = 1;
+            else if (count == 0)
+                p.spinMin = 0;
+            showKind(k);
+        } else if (c.has(DocumentChange::Texts) && pages_[kindIndex(k)].built) {
+            for (std::size_t i = 0; i < kindInfo(k).fields.size(); ++i)
+                showText(k, static_cast<int>(i));
+            updateCatalogueLabel(k);
         }
-    });
+    }
+    if (c.has(DocumentChange::File)) {
+        updateTitle();
+    }
+    if (c.has(DocumentChange::Replayed)) {
+        // The change is shown where it happened; leaving that tab commits it as usual.
+        for (Kind k : TabOrder) {
+            if (!c.touches(k))
+                continue;
+            const int tab = kindInfo(k).tabNumber;
+            if (currentTabNumber() != tab) {
+                showTab(tab);
+                lastTabNumber_ = tab;
+                newTabNumber_ = tab;
+            }
+            break;
+        }
+    }
 }
 
 void TMainForm::updateTitle() {
@@ -126,8 +154,7 @@ void TMainForm::showKind(Kind k) {
     // on; the rows are usable while there are entries; the picture shows the kind's code.
     KindPage& p = page(k);
     const TKindState& st = model_.state(k);
-    const TabState& tab = document_.tab(k);
-    p.number->setMinValue(std::min(tab.spinMin, st.Count));
+    p.number->setMinValue(std::min(p.spinMin, st.Count));
     p.number->setMaxValue(st.Count);
     setSpinValue(k, st.Count > 0 ? st.CurrentNumber : 0);
     p.number->setEnabled(st.Count >= 2);
@@ -150,16 +177,17 @@ void TMainForm::showText(Kind k, int field) {
         f->setText(text);
         --showingDocument_;
     }
-    updateCatalogueLabel(k);
 }
 
 void TMainForm::closeEvent(QCloseEvent* e) {
     bool close = false;
     guarded([this, &close] { close = askSaveChanges(); });
-    if (close)
+    if (close) {
         e->accept();
-    else
+        emit closeAccepted();
+    } else {
         e->ignore();
+    }
 }
 
 bool TMainForm::askSaveChanges() {
@@ -184,7 +212,8 @@ void TMainForm::openHandedOver(const QString& path) {
     guarded([this, &path] {
         // A file that will not open is said at once: asking first whether to save the section
         // on show would be for nothing.
-        if (const LoadReport probe = LoadSectionFile(path, *std::make_unique<TSectionModel>());
+        if (const LoadReport probe = LoadSectionFile(path, *std::make_unique<TSectionModel>(),
+                                                     QString(), Unfinished::Kept);
             !probe.ok()) {
             dialogs_.warning(this, MessageText(MessageCode::WarningCaption), probe.message);
             return;

@@ -8,6 +8,13 @@ class QTextBrowser;
 
 namespace karo::app {
 
+// Where the guide's frame of size `frame` goes: beside the main window's frame on the
+// screen's available area, on the right where it fits, else on the left; where neither
+// side has room, over the main window's left part, clear of the strip of `fieldsStrip`
+// pixels along its right edge where the fields stand.
+QPoint ManualPosition(const QRect& screen, const QRect& mainFrame, const QSize& frame,
+                      int fieldsStrip);
+
 class ManualWindow : public QWidget {
     Q_OBJECT
   public:
@@ -21,7 +28,12 @@ class ManualWindow : public QWidget {
     // The guide's Markdown text, as the program carries it.
     static QString text();
 
+  protected:
+    void keyPressEvent(QKeyEvent* e) override;
+
   private:
+    void wrapCodeBlocks();
+
     QTextBrowser* browser_;
     bool placed_ = false;
 };

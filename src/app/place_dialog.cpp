@@ -4,7 +4,6 @@
 #include "catalogue/lookup.h"
 #include "io/to_qstring.h"
 #include "model/arith.h"
-#include "model/number_parse.h"
 #include "picture/section_picture.h"
 #include "texts/message_text.h"
 
@@ -99,6 +98,8 @@ PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& secti
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     update();
+    // Whatever the texts grow to, the buttons stay on the screen: long lines wrap.
+    setFixedWidth(sizeHint().width());
 }
 
 // The alignments of the side chosen; the middle stays chosen across a change of side, as
@@ -120,7 +121,7 @@ PlaceRequest PlaceDialog::request() const {
     rq.side = kSides[side_->currentIndex()];
     rq.align = AlignmentsOf(rq.side)[static_cast<std::size_t>(align_->currentIndex())];
     rq.gap =
-        ParseNumber(gap_->text().toStdString()).value_or(std::numeric_limits<double>::quiet_NaN());
+        ParseGap(gap_->text().toStdString()).value_or(std::numeric_limits<double>::quiet_NaN());
     return rq;
 }
 
@@ -145,8 +146,6 @@ void PlaceDialog::update() {
                 // The picture shows the section as far as the run got.
             }
             previewImage_ = DrawSectionPicture(section, r);
-        } else if (!ParseNumber(gap_->text().toStdString())) {
-            text = tr("Зазор — число сантиметров, не меньше 0.");
         } else {
             text = MessageText(o.message);
         }

@@ -7,6 +7,7 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
@@ -28,13 +29,21 @@ constexpr int kIdleMs = 5000;
 // After running out of descriptors the waiting connections are looked at again this soon.
 constexpr int kRetryMs = 200;
 constexpr qsizetype kMaxLine = 65536;
+// How many windows that end while the copy waits it follows before it gives up.
+constexpr int kRounds = 10;
 // One request a copy, one line: "raise", or "open <absolute path>" with the path's bytes as
-// the system gives them, "%" and control characters percent-encoded. Each line is answered
-// with one line: "queued", or "full" when it was dropped.
+// the system gives them, "%" and control characters percent-encoded. The window answers
+// "queued", or "full" when it does not take the request. A copy that hears "queued" in time
+// answers "wait", and only then may the request be acted on: a copy that gave up has not
+// said it. The window answers "done" once it has acted, or "closed" when it goes without
+// having acted; a copy that hears "closed" starts as the first copy itself.
 const QByteArray kRaise = QByteArrayLiteral("raise");
 const QByteArray kOpen = QByteArrayLiteral("open ");
 const QByteArray kQueued = QByteArrayLiteral("queued");
 const QByteArray kFull = QByteArrayLiteral("full");
+const QByteArray kWait = QByteArrayLiteral("wait");
+const QByteArray kDone = QByteArrayLiteral("done");
+const QByteArray kClosed = QByteArrayLiteral("closed");
 
 QByteArray encodePathBytes(const QByteArray& native) {
     QByteArray out;
@@ -97,7 +106,22 @@ class SingleInstance::Connection : public QObject {
     void send(const QByteArray& line) {
         (void)::send(fd_, line.constData(), line.size(), MSG_NOSIGNAL);
     }
+    // The last word to the copy, and the connection ends.
+    void finish(const QByteArray& line) {
+        send(line + '\n');
+        open = false;
+        notifier_.setEnabled(false);
+        deleteLater();
+    }
 
+    enum class State {
+        Reading, // no whole request yet
+        Queued,  // in the queue; the copy has not yet said that it waits
+        Waiting, // in the queue, and the copy waits for it to be acted on
+    };
+    State state = State::Reading;
+    bool openFile = false; // the request: open `path`, or raise
+    QString path;
     QByteArray buffer; // the part of a line read so far
     bool open = true;
 
@@ -125,11 +149,28 @@ SingleInstance::SingleInstance(const QString& name, QObject* parent) : QObject(p
 }
 
 SingleInstance::~SingleInstance() {
-    if (listenFd_ >= 0) {
-        delete notifier_;
-        ::close(listenFd_);
-        ::unlink(io::EncodeFileName(path_).constData());
+    shutDown();
+}
+
+void SingleInstance::stopListening() {
+    if (listenFd_ < 0)
+        return;
+    delete notifier_;
+    notifier_ = nullptr;
+    ::close(listenFd_);
+    listenFd_ = -1;
+    ::unlink(io::EncodeFileName(path_).constData());
+}
+
+void SingleInstance::shutDown() {
+    closed_ = true;
+    // First the socket goes, so that a copy told "closed" finds no window and becomes one.
+    stopListening();
+    for (const QPointer<Connection>& c : queue_) {
+        if (c)
+            c->finish(kClosed);
     }
+    queue_.clear();
 }
 
 SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen) {
@@ -161,30 +202,54 @@ SingleInstance::Answer SingleInstance::askRunningCopy(const QString& fileToOpen)
                                  static_cast<std::size_t>(request.size() - sent), MSG_NOSIGNAL);
         if (n < 0 && errno == EINTR)
             continue;
+        if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
+            return Answer::NotTaken; // a window too busy to take it
         if (n <= 0)
-            return Answer::NotTaken;
+            return Answer::Closed; // the window went away
         sent += n;
     }
-    // The request counts as handed over only when the first copy says it is queued.
+    // The request counts as taken only when the first copy says it is queued in time; the
+    // copy then waits for it to be acted on, however long a dialog of the first copy holds it.
     QByteArray answer;
+    bool waiting = false;
     QElapsedTimer waited;
     waited.start();
-    while (!answer.contains('\n') && waited.elapsed() < kAnswerMs) {
+    for (;;) {
+        if (const qsizetype end = answer.indexOf('\n'); end >= 0) {
+            const QByteArray line = answer.left(end);
+            answer.remove(0, end + 1);
+            if (!waiting) {
+                if (line != kQueued)
+                    return Answer::NotTaken;
+                // Once this is sent the copy no longer gives up: the request may be acted on.
+                // A window that cannot hear it drops the request, and says so.
+                const QByteArray wait = kWait + '\n';
+                (void)::send(fd, wait.constData(), static_cast<std::size_t>(wait.size()),
+                             MSG_NOSIGNAL);
+                waiting = true;
+                continue;
+            }
+            return line == kDone ? Answer::Done : Answer::Closed;
+        }
+        const int left = waiting ? -1 : static_cast<int>(kAnswerMs - waited.elapsed());
+        if (!waiting && left <= 0)
+            return Answer::NotTaken;
         pollfd ready{fd, POLLIN, 0};
-        const int polled = ::poll(&ready, 1, static_cast<int>(kAnswerMs - waited.elapsed()));
+        const int polled = ::poll(&ready, 1, left);
         if (polled < 0 && errno == EINTR)
             continue;
-        if (polled <= 0)
-            break;
+        if (polled < 0)
+            return Answer::Closed;
+        if (polled == 0)
+            continue; // the time is looked at above
         char chunk[256];
         const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
-            break;
+        if (n <= 0) // the first copy went away without a word: it ended
+            return Answer::Closed;
         answer.append(chunk, n);
     }
-    return answer.left(answer.indexOf('\n')) == kQueued ? Answer::Queued : Answer::NotTaken;
 }
 
 bool SingleInstance::listenOn() {
@@ -216,21 +281,28 @@ bool SingleInstance::listenOn() {
 SingleInstance::Start SingleInstance::start(const QString& fileToOpen) {
     if (path_.isEmpty())
         return Start::First; // no private folder: run alone, unreachable by others
-    const auto asked = [&](Answer a) {
-        return a == Answer::Queued ? Start::HandedOver : Start::NotTaken;
-    };
-    if (const Answer a = askRunningCopy(fileToOpen); a != Answer::NoCopy)
-        return asked(a);
-    if (!listenOn() && errno == EADDRINUSE) {
-        // Another copy may have begun listening a moment ago; otherwise the socket was left
-        // behind by a copy that crashed or was killed.
-        if (const Answer a = askRunningCopy(fileToOpen); a != Answer::NoCopy)
-            return asked(a);
-        ::unlink(io::EncodeFileName(path_).constData());
-        listenOn();
+    // A window that goes without acting on the request leaves the copy to be the window
+    // itself, or to hand the request to the copy that became it first.
+    for (int round = 0; round < kRounds; ++round) {
+        Answer a = askRunningCopy(fileToOpen);
+        if (a == Answer::NoCopy) {
+            if (listenOn() || errno != EADDRINUSE)
+                return Start::First; // a copy that could not listen just cannot be raised
+            // Another copy may have begun listening a moment ago; otherwise the socket was left
+            // behind by a copy that crashed or was killed.
+            a = askRunningCopy(fileToOpen);
+            if (a == Answer::NoCopy) {
+                ::unlink(io::EncodeFileName(path_).constData());
+                listenOn();
+                return Start::First;
+            }
+        }
+        if (a == Answer::Done)
+            return Start::HandedOver;
+        if (a == Answer::NotTaken)
+            return Start::NotTaken;
     }
-    // Even a copy that could not listen runs normally: it just cannot be raised by others.
-    return Start::First;
+    return Start::NotTaken; // windows that keep going away: this copy gives up
 }
 
 // The sanitizer's check of a member call needs a spare descriptor to read the object with,
@@ -254,60 +326,75 @@ __attribute__((no_sanitize("vptr"))) void SingleInstance::acceptPending() {
         }
         auto* c = new Connection(fd, this);
         connect(&c->notifier(), &QSocketNotifier::activated, this, [this, c] { readFrom(c); });
-        QTimer::singleShot(kIdleMs, c, [c] { c->deleteLater(); });
+        // A copy that has not said in time that it waits is dropped, so that idle
+        // connections cannot use up the descriptors.
+        QTimer::singleShot(kIdleMs, c, [this, c] {
+            if (c->state != Connection::State::Waiting) {
+                std::erase(queue_, c);
+                c->finish(kFull);
+            }
+        });
         readFrom(c);
     }
 }
 
 void SingleInstance::readFrom(Connection* c) {
-    // Requests arrive in pieces; only whole lines are queued. Nothing here waits or shows
+    // Requests arrive in pieces; only whole lines are taken. Nothing here waits or shows
     // anything, so the connection outlives the handler.
     if (!c->open)
         return;
-    c->open = c->receive();
+    const bool more = c->receive();
     qsizetype end;
-    while ((end = c->buffer.indexOf('\n')) >= 0) {
-        const bool queued = queueLine(c->buffer.left(end));
+    while (c->open && (end = c->buffer.indexOf('\n')) >= 0) {
+        const QByteArray line = c->buffer.left(end);
         c->buffer.remove(0, end + 1);
-        if (c->open)
-            c->send((queued ? kQueued : kFull) + '\n');
+        takeLine(c, line);
     }
-    if (c->buffer.size() > kMaxLine)
-        c->buffer.clear(); // nobody sends that much; drop it rather than grow
-    if (!c->open) {
-        c->notifier().setEnabled(false);
-        c->deleteLater();
+    if (c->open && (!more || c->buffer.size() > kMaxLine)) {
+        // The copy has gone, or sends what no copy sends: a request it no longer waits for
+        // is not acted on.
+        std::erase(queue_, c);
+        c->finish(kFull);
     }
 }
 
-bool SingleInstance::queueLine(const QByteArray& line) {
-    Request r;
-    if (line == kRaise) {
-        // A raise is never refused: one stands for many, and when the queue is full or
-        // held back, the window comes up at once.
-        if (!queue_.empty() && !queue_.back().open)
-            return true;
-        if (queue_.size() >= kMaxQueued || acting_ || held()) {
-            emit raiseRequested();
-            return true;
-        }
-    } else if (line.startsWith(kOpen)) {
-        r.open = true;
-        r.path = io::DecodeFileName(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
-    } else {
-        return false;
+void SingleInstance::takeLine(Connection* c, const QByteArray& line) {
+    using State = Connection::State;
+    if (c->state == State::Queued && line == kWait) {
+        c->state = State::Waiting;
+        scheduleNext();
+        return;
     }
-    if (queue_.size() >= kMaxQueued)
-        return false;
-    queue_.push_back(r);
+    // One request a connection: anything after it, or anything else, ends the connection.
+    const bool raise = line == kRaise;
+    if (c->state != State::Reading || closed_ || (!raise && !line.startsWith(kOpen))) {
+        std::erase(queue_, c);
+        c->finish(closed_ ? kClosed : kFull);
+        return;
+    }
+    if (queue_.size() >= kMaxQueued) {
+        if (raise) {
+            // A raise is never refused: one stands for many, and the window comes up at once.
+            emit raiseRequested();
+            c->send(kQueued + '\n');
+            c->finish(kDone);
+        } else {
+            c->finish(kFull);
+        }
+        return;
+    }
+    c->openFile = !raise;
+    if (!raise)
+        c->path = io::DecodeFileName(QByteArray::fromPercentEncoding(line.mid(kOpen.size())));
+    c->state = State::Queued;
+    queue_.push_back(c);
     if (acting_ || held())
         emit raiseRequested(); // the user sees the dialog that holds the request back
-    scheduleNext();
-    return true;
+    c->send(kQueued + '\n');
 }
 
 void SingleInstance::scheduleNext() {
-    if (scheduled_ || acting_ || queue_.empty() || held())
+    if (scheduled_ || acting_ || queue_.empty() || held() || closed_)
         return;
     scheduled_ = true;
     QTimer::singleShot(0, this, &SingleInstance::actOnNext);
@@ -315,8 +402,18 @@ void SingleInstance::scheduleNext() {
 
 void SingleInstance::actOnNext() {
     scheduled_ = false;
-    if (acting_ || queue_.empty() || held())
+    if (acting_ || held() || closed_)
         return;
+    std::erase_if(queue_, [](const QPointer<Connection>& c) { return c.isNull(); });
+    // The first request whose copy waits for it; one whose copy has not yet said so keeps its
+    // place, and its answer schedules the next turn.
+    const auto next = std::find_if(queue_.begin(), queue_.end(), [](const QPointer<Connection>& c) {
+        return c && c->state == Connection::State::Waiting;
+    });
+    if (next == queue_.end())
+        return;
+    const QPointer<Connection> c = *next;
+    queue_.erase(next);
     // While a request is acted on (a message box may be on show), the next ones wait.
     struct Acting {
         SingleInstance* self;
@@ -326,12 +423,13 @@ void SingleInstance::actOnNext() {
             self->scheduleNext();
         }
     } acting(this);
-    const Request r = queue_.front();
-    queue_.pop_front();
-    if (r.open)
-        emit openRequested(r.path);
+    if (c->openFile)
+        emit openRequested(c->path);
     else
         emit raiseRequested();
+    // Acted on, unless the window went meanwhile: then the copy opens the file itself.
+    if (c)
+        c->finish(closed_ ? kClosed : kDone);
 }
 
 } // namespace karo::app

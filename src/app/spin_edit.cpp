@@ -87,6 +87,11 @@ void TSpinEdit::wheelEvent(QWheelEvent* e) {
 }
 
 void TSpinEdit::keyPressEvent(QKeyEvent* e) {
+    steppingByKey_ = true;
+    struct Reset {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{steppingByKey_};
     switch (e->key()) {
     case Qt::Key_Up:
         stepUp();

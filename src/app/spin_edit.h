@@ -36,6 +36,9 @@ class TSpinEdit : public QWidget {
     void stepDown();
     // Home, End, Page Up and Page Down: straight to `target`, kept within the range.
     void stepTo(int target);
+    // Whether the change in progress came from a key pressed in the spin box: the user goes
+    // on leafing with the keys, so the focus stays here.
+    bool steppingByKey() const { return steppingByKey_; }
 
   signals:
     void changed();
@@ -48,6 +51,7 @@ class TSpinEdit : public QWidget {
   private:
     int min_ = 0;
     int max_ = 0;
+    bool steppingByKey_ = false;
     QLineEdit* edit_;
     QToolButton* up_;
     QToolButton* down_;

@@ -115,7 +115,7 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
             return kRefused;
         }
     } catch (const ArithmeticError& e) {
-        err << e.what() << ".\n";
+        err << ArithmeticFailureText(path, e) << "\n";
         return kFailure;
     }
     return -1;
@@ -126,54 +126,64 @@ QString FileArgument(const std::string& arg) {
 }
 
 Message EmptySectionMessage(const TSectionModel& model) {
-    for (Kind k : TabOrder) {
-        if (model.state(k).Count > 0)
-            return {MessageCode::SectionAreaTooSmall, {}};
-    }
-    return {MessageCode::SectionEmpty, {}};
+    return {EmptySectionReason(model.totalCount()), {}};
 }
 
-bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
-               const std::vector<std::string>& valued, const std::vector<std::string>& flags,
-               std::string& file, std::map<std::string, std::string>& options, std::ostream& err) {
+bool ParseCommandLine(const std::string& command, const std::vector<std::string>& args,
+                      const ArgRules& rules, std::vector<std::string>& positional,
+                      std::map<std::string, std::string>& options, std::ostream& err) {
     const auto has = [](const std::vector<std::string>& v, const std::string& a) {
         return std::find(v.begin(), v.end(), a) != v.end();
+    };
+    const auto refuse = [&](const std::string& why) {
+        err << "karo-cli " << command << ": " << why << "\n";
+        return false;
     };
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         if (!optionsEnded && a == "--") {
             optionsEnded = true;
-        } else if (optionsEnded) {
-            if (!file.empty()) {
-                err << "karo-cli " << command << ": лишний аргумент «" << a << "»\n";
-                return false;
+        } else if (!optionsEnded && (has(rules.flags, a) || has(rules.valued, a))) {
+            if (options.count(a))
+                return refuse("параметр " + a + " указан дважды");
+            if (has(rules.flags, a)) {
+                options[a] = std::string(1, '1');
+                continue;
             }
-            file = a;
-        } else if (has(flags, a)) {
-            options[a] = std::string(1, '1');
-        } else if (has(valued, a)) {
-            if (i + 1 >= args.size()) {
-                err << "karo-cli " << command << ": после " << a << " нужно значение\n";
-                return false;
-            }
+            if (i + 1 >= args.size())
+                return refuse("после " + a + " нужно значение");
             options[a] = args[++i];
-            if (a == "-o" && options[a].empty()) {
-                err << "karo-cli " << command << ": не указан выходной файл (-o)\n";
-                return false;
-            }
-        } else if (file.empty() && !a.starts_with("-")) {
-            file = a;
+            if (a == "-o" && options[a].empty())
+                return refuse("не указан выходной файл (-o)");
+        } else if (!optionsEnded && a.starts_with("-")) {
+            return refuse("лишний аргумент «" + a + "»");
+        } else if (positional.size() < rules.names.size()) {
+            positional.push_back(a);
+        } else if (rules.restJoined && !positional.empty()) {
+            positional.back() += " " + a;
         } else {
-            err << "karo-cli " << command << ": лишний аргумент «" << a << "»\n";
-            return false;
+            return refuse("лишний аргумент «" + a + "»");
         }
     }
-    if (file.empty()) {
-        err << "karo-cli " << command << ": не указан файл сечения\n";
-        return false;
-    }
+    if (positional.size() < rules.required)
+        return refuse("не указан " + rules.names[positional.size()]);
     return true;
+}
+
+bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
+               const std::vector<std::string>& valued, const std::vector<std::string>& flags,
+               std::string& file, std::map<std::string, std::string>& options, std::ostream& err) {
+    std::vector<std::string> positional;
+    if (!ParseCommandLine(command, args, {{"файл сечения"}, 1, false, valued, flags}, positional,
+                          options, err))
+        return false;
+    file = positional.front();
+    return true;
+}
+
+std::string ArithmeticFailureText(const std::string& file, const std::exception& fault) {
+    return "«" + file + "»: " + fault.what() + ".";
 }
 
 const Command* FindCommand(const std::vector<std::string>& args) {

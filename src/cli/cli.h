@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <iosfwd>
 #include <map>
@@ -81,14 +82,33 @@ QString FileArgument(const std::string& arg);
 // Why a solved section counts as empty: no profile at all, or a total area too small.
 Message EmptySectionMessage(const TSectionModel& model);
 
-// Arguments of the form FILE [-o OUT] [--name value]...: the file, and every option with its
-// value ("-o" included). `valued` lists the options that take a value; `flags` those that
-// do not (their value is "1"). After "--" every argument is a name, even one that starts
-// with "-". An empty output name (-o "") is refused. Returns false, with a message in `err`,
-// on anything else; the command then ends with kRefused.
+// What a command's arguments may be: its positional arguments, named as a message about a
+// missing one names them ("файл сечения"), and its options.
+struct ArgRules {
+    std::vector<std::string> names;  // the positional arguments in order
+    std::size_t required = 1;        // how many of them must be given
+    bool restJoined = false;         // further ones join the last, a blank between each
+    std::vector<std::string> valued; // options that take a value
+    std::vector<std::string> flags;  // options that take none (their value is "1")
+};
+
+// The one parser of every command's arguments: positional arguments and options in any order;
+// after "--" every argument is positional, even one that starts with "-". An option given
+// twice, an unknown one, a missing value, an empty output name (-o ""), a missing or extra
+// positional argument are refused: false, with a message in `err`; the command then ends
+// with kRefused.
+bool ParseCommandLine(const std::string& command, const std::vector<std::string>& args,
+                      const ArgRules& rules, std::vector<std::string>& positional,
+                      std::map<std::string, std::string>& options, std::ostream& err);
+
+// Arguments of the form FILE [options]: ParseCommandLine with the file as the one positional
+// argument.
 bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
                const std::vector<std::string>& valued, const std::vector<std::string>& flags,
                std::string& file, std::map<std::string, std::string>& options, std::ostream& err);
+
+// The line an arithmetic fault in FILE ends with: the file named as given, and the fault.
+std::string ArithmeticFailureText(const std::string& file, const std::exception& fault);
 
 int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 

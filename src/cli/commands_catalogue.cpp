@@ -79,25 +79,14 @@ int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
 
 int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     std::vector<std::string> positional;
-    std::string orientation;
-    bool oriented = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--orientation") {
-            if (i + 1 >= args.size()) {
-                err << "karo-cli catalogue: после --orientation нужно значение\n";
-                return kRefused;
-            }
-            orientation = args[++i];
-            oriented = true;
-        } else if (args[i].starts_with("-")) {
-            err << "karo-cli catalogue: лишний аргумент «" << args[i] << "»\n";
-            return kRefused;
-        } else if (positional.size() >= 2) {
-            positional[1] += " " + args[i]; // the numbers of "Un 100 63 8" typed unquoted
-        } else {
-            positional.push_back(args[i]);
-        }
-    }
+    std::map<std::string, std::string> options;
+    // The numbers of "Un 100 63 8" typed unquoted make one designation.
+    if (!ParseCommandLine("catalogue", args,
+                          {{"вид", "обозначение"}, 0, true, {"--orientation"}, {}}, positional,
+                          options, err))
+        return kRefused;
+    const bool oriented = options.count("--orientation") > 0;
+    const std::string orientation = oriented ? options["--orientation"] : std::string();
     if (positional.size() < 2) {
         if (oriented) {
             err << "karo-cli catalogue: --orientation относится к профилю: укажите вид и "

@@ -5,10 +5,11 @@
 
 #include "io/section_file.h"
 #include "model/arith.h"
-#include "model/number_parse.h"
+#include "model/messages.h"
 #include "placement/placement.h"
 #include "texts/message_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <ostream>
@@ -69,20 +70,14 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     };
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--to" || a == "--side" || a == "--align" || a == "--gap" || a == "-o") {
-            if (i + 1 >= args.size())
-                return refuse("после " + a + " нужно значение");
-            options[a] = args[++i];
-        } else if (a.starts_with("-") || positional.size() >= 2) {
-            return refuse("лишний аргумент «" + a + "»");
-        } else {
-            positional.push_back(a);
-        }
-    }
-    if (positional.size() < 2)
-        return refuse("нужны файл сечения и профиль ВИД:N");
+    if (!ParseCommandLine("place", args,
+                          {{"файл сечения", "профиль ВИД:N"},
+                           2,
+                           false,
+                           {"--to", "--side", "--align", "--gap", "-o"},
+                           {}},
+                          positional, options, err))
+        return kRefused;
     const std::optional<ProfileRef> moved = profileArg(positional[1]);
     if (!moved)
         return refuse("«" + positional[1] + "» — не профиль ВИД:N (ВИД: Dt, Sh, Un, Ur, List)");
@@ -113,9 +108,9 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
                       options["--side"] + " (подходят " + fits + ")");
     }
     if (options.count("--gap")) {
-        const std::optional<double> gap = ParseNumber(options["--gap"]);
-        if (!gap)
-            return refuse("--gap ждёт число сантиметров, а не «" + options["--gap"] + "»");
+        const std::optional<double> gap = ParseGap(options["--gap"]);
+        if (!gap || !(*gap >= 0 && *gap <= kMaxGap))
+            return refuse("--gap «" + options["--gap"] + "»: " + MessageString(GapRule()));
         rq.gap = *gap;
     }
 
@@ -137,7 +132,7 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         }
         out << profileKey(*moved) << " Xc = " << o.XcText << ", Yc = " << o.YcText << "\n";
     } catch (const ArithmeticError& e) {
-        err << file << ": " << e.what() << ".\n";
+        err << ArithmeticFailureText(file, e) << "\n";
         return kFailure;
     }
     return kSolved;
@@ -151,6 +146,12 @@ int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std:
     TSectionModel model;
     if (const int code = LoadFile(file, model, err); code >= 0)
         return code;
+    if (std::all_of(TabOrder.begin(), TabOrder.end(),
+                    [&](Kind k) { return model.state(k).Count == 0; })) {
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString(EmptySectionMessage(model)) << "\n";
+        return kRefused;
+    }
     try {
         for (Kind k : TabOrder) {
             for (int n = 1; n <= model.state(k).Count; ++n) {
@@ -161,7 +162,7 @@ int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std:
             }
         }
     } catch (const ArithmeticError& e) {
-        err << file << ": " << e.what() << ".\n";
+        err << ArithmeticFailureText(file, e) << "\n";
         return kFailure;
     }
     return kSolved;
@@ -175,7 +176,8 @@ void AddPlaceCommands(std::vector<Command>& commands) {
          "place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below\n"
          "      [--align top|middle|bottom|left|right|centroid] [--gap СМ] [-o ВЫХОД.karo]\n"
          "      приставить профиль N к профилю M: задать его Xc и Yc (по умолчанию\n"
-         "      --align middle, --gap 0; без -o файл сохраняется на месте);\n"
+         "      --align middle, --gap 0; зазор от 0 до 1000 см; без -o файл сохраняется\n"
+         "      на месте);\n"
          "      например: karo-cli place sec.karo List:1 --to Dt:1 --side above",
          placeCommand});
     commands.push_back({"extents",

@@ -34,7 +34,7 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     TSectionResult result;
     const report::ReportRunResult run = report::RunReport(model, nullptr, result, {}, output);
     if (run.fault) {
-        err << run.error.toStdString() << "\n";
+        err << ArithmeticFailureText(file, *run.fault) << "\n";
         return kFailure;
     }
     if (!run.written()) {

@@ -23,9 +23,9 @@ int sheetCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return code;
     const QImage sheet = BuildResultSheet(d.picture.image(), ResultFieldTexts(d.result));
     // The same name rule as the save button: the file always ends in ".bmp".
-    const QString path = SheetFileName(FileArgument(d.options["-o"]));
     QString error;
-    if (!SaveSheetBmp(sheet, path, &error)) {
+    const QString path = SheetTarget(FileArgument(d.options["-o"]), &error);
+    if (path.isEmpty() || !SaveSheetBmp(sheet, path, &error)) {
         err << error.toStdString() << "\n";
         return kFailure;
     }

@@ -2,6 +2,7 @@
 
 #include "catalogue/field_texts.h"
 #include "io/to_qstring.h"
+#include "picture/section_picture.h"
 
 #include <QFileInfo>
 #include <QUndoStack>
@@ -17,56 +18,43 @@ constexpr int kTypingId = 1;
 
 } // namespace
 
-class SectionDocument::Reader : public FieldTexts {
-  public:
-    explicit Reader(const SectionDocument& doc) : doc_(doc) {}
-    std::string fieldText(Kind kind, int field) const override { return doc_.text(kind, field); }
-
-  private:
-    const SectionDocument& doc_;
-};
-
-// A change of the lists, the codes or several texts: what the editor wrote and the tabs of the
-// kinds it touched, before and after. Done when pushed; undo and redo replay it.
+// A change of the lists, the codes or several texts of one kind: what the editor wrote, before
+// and after. Done when pushed; undo and redo replay it.
 class SectionDocument::EditCommand : public QUndoCommand {
   public:
-    EditCommand(SectionDocument& doc, const QString& name, SectionDelta delta,
-                std::vector<Kind> kinds, std::vector<TabState> before, std::vector<TabState> after)
-        : QUndoCommand(name), doc_(doc), delta_(std::move(delta)), kinds_(std::move(kinds)),
-          before_(std::move(before)), after_(std::move(after)) {}
+    EditCommand(SectionDocument& doc, const QString& name, SectionDelta delta, Kind k)
+        : QUndoCommand(name), doc_(doc), delta_(std::move(delta)), kind_(k) {}
 
     void undo() override {
         doc_.editor_.undo(delta_);
-        show(before_);
+        replayed();
     }
     void redo() override {
         if (std::exchange(fresh_, false))
             return;
         doc_.editor_.redo(delta_);
-        show(after_);
+        replayed();
     }
 
   private:
-    void show(const std::vector<TabState>& tabs) {
-        for (std::size_t i = 0; i < kinds_.size(); ++i)
-            doc_.setTab(kinds_[i], tabs[i]);
-        if (!kinds_.empty())
-            emit doc_.replayed(kinds_.front());
+    void replayed() {
+        doc_.settle({DocumentChange::Texts | DocumentChange::Lists | DocumentChange::Replayed,
+                     DocumentChange::kindBit(kind_)});
     }
 
     SectionDocument& doc_;
     SectionDelta delta_;
-    std::vector<Kind> kinds_;
-    std::vector<TabState> before_, after_;
+    Kind kind_;
     bool fresh_ = true;
 };
 
-// The user's typing in one field. Keystrokes in the same field merge while the user stays in
-// it; typing that comes back to where it began leaves no step at all.
+// The user's typing in one field of the entry on show. Keystrokes in the same field merge while
+// the user stays in it; typing that comes back to where it began leaves no step at all.
 class SectionDocument::TypeCommand : public QUndoCommand {
   public:
-    TypeCommand(SectionDocument& doc, Kind k, int field, std::string before, std::string after)
-        : doc_(doc), kind_(k), field_(field), session_(doc.typingSession_),
+    TypeCommand(SectionDocument& doc, Kind k, int entry, int field, std::string before,
+                std::string after)
+        : doc_(doc), kind_(k), entry_(entry), field_(field), session_(doc.typingSession_),
           before_(std::move(before)), after_(std::move(after)) {
         setText(QStringLiteral("ввод ") +
                 ToQString(kindInfo(k).fields[static_cast<std::size_t>(field)].label));
@@ -74,25 +62,23 @@ class SectionDocument::TypeCommand : public QUndoCommand {
     int id() const override { return kTypingId; }
     bool mergeWith(const QUndoCommand* other) override {
         const auto* o = static_cast<const TypeCommand*>(other);
-        if (o->kind_ != kind_ || o->field_ != field_ || o->session_ != session_)
+        if (o->kind_ != kind_ || o->entry_ != entry_ || o->field_ != field_ ||
+            o->session_ != session_)
             return false;
         after_ = o->after_;
         setObsolete(after_ == before_);
         return true;
     }
-    void undo() override {
-        doc_.setText(kind_, field_, before_);
-        emit doc_.replayed(kind_);
-    }
+    void undo() override { doc_.writeText(kind_, entry_, field_, before_, true); }
+    // The push does the first redo: the user's own keystroke, already on show.
     void redo() override {
-        doc_.setText(kind_, field_, after_);
-        if (!std::exchange(fresh_, false))
-            emit doc_.replayed(kind_);
+        doc_.writeText(kind_, entry_, field_, after_, !std::exchange(fresh_, false));
     }
 
   private:
     SectionDocument& doc_;
     Kind kind_;
+    int entry_;
     int field_;
     int session_;
     std::string before_, after_;
@@ -101,9 +87,8 @@ class SectionDocument::TypeCommand : public QUndoCommand {
 
 SectionDocument::SectionDocument(QObject* parent)
     : QObject(parent), model_(std::make_unique<TSectionModel>()), editor_(*model_),
-      undo_(new QUndoStack(this)), reader_(std::make_unique<Reader>(*this)) {
-    for (Kind k : TabOrder)
-        tabs_[kindIndex(k)] = entryTab(k, 0);
+      undo_(new QUndoStack(this)) {
+    settle({DocumentChange::Texts | DocumentChange::Lists, DocumentChange::AllKinds});
     // Any move along the stack that is not a push of ours ends the typing in progress, so
     // that typing after an undo is a step of its own.
     connect(undo_, &QUndoStack::indexChanged, this, [this] {
@@ -119,47 +104,47 @@ SectionDocument::~SectionDocument() {
     undo_->clear();
 }
 
-const FieldTexts& SectionDocument::onShowTexts() const {
-    return *reader_;
-}
-
 const std::string& SectionDocument::text(Kind k, int field) const {
-    return tabs_[kindIndex(k)].texts.at(static_cast<std::size_t>(field));
-}
-
-TabState SectionDocument::entryTab(Kind k, int spinMin) const {
+    static const std::string kNone;
     const TKindState& st = model_->state(k);
-    TabState t;
-    t.spinMin = spinMin;
-    for (const FieldInfo& f : kindInfo(k).fields)
-        t.texts.push_back(st.Count > 0 ? model_->text(k, st.CurrentNumber, f.slot) : std::string());
-    return t;
+    if (st.Count < 1)
+        return kNone;
+    const FieldInfo& f = kindInfo(k).fields[static_cast<std::size_t>(field)];
+    return model_->text(k, st.CurrentNumber, f.slot);
 }
 
-void SectionDocument::setTab(Kind k, TabState t) {
-    tabs_[kindIndex(k)] = std::move(t);
-    emit kindChanged(k);
+std::vector<std::string> SectionDocument::texts(Kind k) const {
+    std::vector<std::string> out;
+    const int n = static_cast<int>(kindInfo(k).fields.size());
+    for (int i = 0; i < n; ++i)
+        out.push_back(text(k, i));
+    return out;
 }
 
-void SectionDocument::setText(Kind k, int field, const std::string& text) {
-    std::string& slot = tabs_[kindIndex(k)].texts.at(static_cast<std::size_t>(field));
-    if (slot == text)
-        return;
-    slot = text;
-    emit textReplaced(k, field);
-}
-
-void SectionDocument::setSpinMin(Kind k, int spinMin) {
-    tabs_[kindIndex(k)].spinMin = spinMin;
-    emit kindChanged(k);
+void SectionDocument::writeText(Kind k, int entry, int field, const std::string& text,
+                                bool replayed) {
+    editor_.setText(k, entry, field, text);
+    DocumentChange c{DocumentChange::Texts, DocumentChange::kindBit(k)};
+    if (replayed) {
+        c.what |= DocumentChange::Replayed;
+        // Undone or redone where it was typed, in sight, whichever entry was chosen since.
+        if (model_->state(k).CurrentNumber != entry) {
+            editor_.show(k, entry);
+            c.what |= DocumentChange::Lists;
+        }
+    }
+    settle(c);
 }
 
 void SectionDocument::type(Kind k, int field, const std::string& text) {
-    const std::string& now = this->text(k, field);
+    const TKindState& st = model_->state(k);
+    if (st.Count < 1)
+        return;
+    const std::string now = this->text(k, field);
     if (now == text)
         return;
     pushing_ = true;
-    undo_->push(new TypeCommand(*this, k, field, now, text));
+    undo_->push(new TypeCommand(*this, k, st.CurrentNumber, field, now, text));
     pushing_ = false;
 }
 
@@ -167,49 +152,37 @@ void SectionDocument::endTyping() {
     ++typingSession_;
 }
 
-void SectionDocument::push(const QString& name, SectionDelta delta, std::vector<TabState> before,
-                           std::vector<Kind> kinds) {
-    std::vector<TabState> after;
-    bool same = delta.empty();
-    for (std::size_t i = 0; i < kinds.size(); ++i) {
-        after.push_back(tab(kinds[i]));
-        same = same && after.back() == before[i];
-        emit kindChanged(kinds[i]);
-    }
-    if (same)
+void SectionDocument::push(const QString& name, EditOutcome& out, Kind k) {
+    settle({DocumentChange::Texts | DocumentChange::Lists, DocumentChange::kindBit(k)});
+    if (out.delta.empty())
         return;
-    undo_->push(new EditCommand(*this, name, std::move(delta), std::move(kinds), std::move(before),
-                                std::move(after)));
+    undo_->push(new EditCommand(*this, name, out.delta, k));
 }
 
 EditOutcome SectionDocument::add(Kind k) {
-    const TabState before = tab(k);
-    EditOutcome out = editor_.add(k, onShowTexts());
-    if (!out.done())
-        return out;
-    tabs_[kindIndex(k)] = entryTab(k, 1); // the new entry: empty fields
-    push(QStringLiteral("добавление профиля"), std::move(out.delta), {before}, {k});
+    const int n = model_->state(k).CurrentNumber;
+    EditOutcome out = editor_.add(k, EntryTexts(*model_, n));
+    if (out.done())
+        push(QStringLiteral("добавление профиля"), out, k);
     return out;
 }
 
 EditOutcome SectionDocument::erase(Kind k) {
     // Whatever was typed into the entry on show goes with it; undo brings it back.
-    const TabState before = tab(k);
     EditOutcome out = editor_.erase(k);
-    if (!out.done())
-        return out;
-    tabs_[kindIndex(k)] = entryTab(k, model_->state(k).Count <= 1 ? 0 : 1);
-    push(QStringLiteral("удаление профиля"), std::move(out.delta), {before}, {k});
+    if (out.done())
+        push(QStringLiteral("удаление профиля"), out, k);
     return out;
 }
 
 EditOutcome SectionDocument::select(Kind k, int n) {
-    const TabState before = tab(k);
-    EditOutcome out = editor_.select(k, n, onShowTexts());
-    if (!out.done())
-        return out;
-    tabs_[kindIndex(k)] = entryTab(k, before.spinMin);
-    push(QStringLiteral("выбор профиля"), std::move(out.delta), {before}, {k});
+    const int shown = model_->state(k).CurrentNumber;
+    EditOutcome out = editor_.select(k, n, EntryTexts(*model_, shown));
+    if (out.done()) {
+        // No step: the other steps bring back the entry they were taken on themselves.
+        endTyping();
+        settle({DocumentChange::Texts | DocumentChange::Lists, DocumentChange::kindBit(k)});
+    }
     return out;
 }
 
@@ -224,91 +197,149 @@ EditOutcome SectionDocument::mirror(Kind k) {
 EditOutcome SectionDocument::turn(Kind k, EditOutcome (SectionEditor::*how)(Kind),
                                   const char* name) {
     // A catalogue profile is re-filled for its new position within the same step, so that
-    // one undo brings back both the old code and the old texts.
-    const TabState before = tab(k);
+    // one undo brings back both the old code and the old texts; one typed by hand keeps its
+    // values, which the user answers for.
     const int oldCode = model_->state(k).Orientation;
+    const catalogue::ProfileRow* row = k == Kind::List || model_->state(k).Count == 0
+                                           ? nullptr
+                                           : catalogue::recognise(k, oldCode, texts(k));
     EditOutcome out = (editor_.*how)(k);
     if (!out.done())
         return out;
-    refillFromCatalogue(k, oldCode, model_->state(k).Orientation);
-    push(QString::fromUtf8(name), std::move(out.delta), {before}, {k});
+    const int newCode = model_->state(k).Orientation;
+    if (row && newCode != oldCode) {
+        std::vector<std::pair<int, std::string>> filled;
+        const std::vector<catalogue::FieldText> t = catalogue::fieldTexts(*row, newCode);
+        for (std::size_t i = 0; i < t.size(); ++i)
+            filled.emplace_back(static_cast<int>(i), t[i].text);
+        out = fill(k, std::move(filled), std::move(out));
+    }
+    push(QString::fromUtf8(name), out, k);
     return out;
 }
 
-void SectionDocument::refillFromCatalogue(Kind k, int oldCode, int newCode) {
-    if (k == Kind::List || oldCode == newCode || model_->state(k).Count == 0)
-        return;
-    const catalogue::ProfileRow* row = catalogue::recognise(k, oldCode, tab(k).texts);
-    if (!row)
-        return; // typed by hand: the user answers for the values, as always
-    const std::vector<catalogue::FieldText> texts = catalogue::fieldTexts(*row, newCode);
-    std::vector<std::string>& shown = tabs_[kindIndex(k)].texts;
-    for (std::size_t i = 0; i < texts.size() && i < shown.size(); ++i)
-        shown[i] = texts[i].text;
+EditOutcome SectionDocument::fill(Kind k, std::vector<std::pair<int, std::string>> texts,
+                                  EditOutcome out) {
+    const std::size_t fields = kindInfo(k).fields.size();
+    std::erase_if(texts,
+                  [&](const auto& t) { return static_cast<std::size_t>(t.first) >= fields; });
+    EditOutcome written = editor_.setTexts(k, texts);
+    for (KindDelta& d : written.delta.kinds)
+        out.delta.kinds.push_back(std::move(d));
+    return out;
 }
 
 const catalogue::ProfileRow* SectionDocument::shownProfile(Kind k) const {
     if (k == Kind::List || model_->state(k).Count == 0)
         return nullptr;
-    return catalogue::recognise(k, model_->state(k).Orientation, tab(k).texts);
+    return catalogue::recognise(k, model_->state(k).Orientation, texts(k));
 }
 
 EditOutcome SectionDocument::pick(Kind k, const catalogue::ProfileRow& row) {
-    const TabState before = tab(k);
     EditOutcome out;
     if (model_->state(k).Count == 0) {
         // A kind with nothing to fill gets its first entry the way the add button gives it.
-        out = editor_.add(k, onShowTexts());
+        out = editor_.add(k, EntryTexts(*model_, 0));
         if (!out.done())
             return out;
-        tabs_[kindIndex(k)] = entryTab(k, 1);
     }
     out.status = EditStatus::Done;
-    const std::vector<catalogue::FieldText> texts =
+    std::vector<std::pair<int, std::string>> filled;
+    const std::vector<catalogue::FieldText> t =
         catalogue::fieldTexts(row, model_->state(k).Orientation);
-    std::vector<std::string>& shown = tabs_[kindIndex(k)].texts;
-    for (std::size_t i = 0; i < texts.size() && i < shown.size(); ++i)
-        shown[i] = texts[i].text;
-    push(QStringLiteral("выбор из сортамента"), out.delta, {before}, {k});
+    for (std::size_t i = 0; i < t.size(); ++i)
+        filled.emplace_back(static_cast<int>(i), t[i].text);
+    out = fill(k, std::move(filled), std::move(out));
+    push(QStringLiteral("выбор из сортамента"), out, k);
     return out;
 }
 
 void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc) {
     if (model_->state(k).Count == 0)
         return;
-    const TabState before = tab(k);
-    std::vector<std::string>& shown = tabs_[kindIndex(k)].texts;
-    shown.at(static_cast<std::size_t>(fieldIndex(k, "Xc"))) = xc;
-    shown.at(static_cast<std::size_t>(fieldIndex(k, "Yc"))) = yc;
-    push(QStringLiteral("приставка"), {}, {before}, {k});
+    EditOutcome out = fill(k, {{fieldIndex(k, "Xc"), xc}, {fieldIndex(k, "Yc"), yc}}, {});
+    push(QStringLiteral("приставку"), out, k);
 }
 
-CommitResult SectionDocument::commit(Kind k) {
-    EditOutcome out = editor_.commit(k, onShowTexts());
-    return out.commit;
+CommitResult SectionDocument::check(Kind k) const {
+    if (const auto& fault = checkFaults_[kindIndex(k)])
+        throw *fault;
+    return checks_[kindIndex(k)];
 }
 
-OnShowCommit SectionDocument::commitOnShow(const CommitNotice& notice) {
-    return editor_.commitOnShow(onShowTexts(), notice);
+void SectionDocument::recheck(Kind k) {
+    const auto i = kindIndex(k);
+    checks_[i] = {};
+    checkFaults_[i].reset();
+    const TKindState& st = model_->state(k);
+    if (st.Count < 1)
+        return;
+    // The values follow the texts: a commit of what the entry holds writes nothing the user
+    // sees, and only what was typed since is parsed again.
+    try {
+        checks_[i] =
+            CommitEntry(*model_, k, st.CurrentNumber, EntryTexts(*model_, st.CurrentNumber));
+    } catch (const ArithmeticError& e) {
+        checkFaults_[i] = e;
+    }
 }
 
-void SectionDocument::loadTabs() {
+void SectionDocument::settle(DocumentChange change) {
     for (Kind k : TabOrder)
-        setTab(k, entryTab(k, model_->state(k).Count > 0 ? 1 : 0));
+        if (change.touches(k))
+            recheck(k);
+    outcome_ = {};
+    fault_.reset();
+    for (Kind k : TabOrder) {
+        if (model_->state(k).Count < 1)
+            continue;
+        const auto i = kindIndex(k);
+        if (checkFaults_[i])
+            fault_ = checkFaults_[i];
+        if (checkFaults_[i] || checks_[i].rejected()) {
+            outcome_.status = SolveStatus::Rejected;
+            outcome_.rejectedKind = k;
+            outcome_.commit = checks_[i];
+            break;
+        }
+    }
+    if (outcome_.status != SolveStatus::Rejected) {
+        try {
+            outcome_ = SolveSection(*model_, result_);
+        } catch (const ArithmeticError& e) {
+            fault_ = e;
+        }
+    }
+    ++revision_;
+    change.what |= DocumentChange::Result;
+    emit changed(change);
+}
+
+const QImage& SectionDocument::picture() const {
+    if (pictureRevision_ != revision_) {
+        // A refused section leaves the picture white, like a run that stopped before the
+        // centroid; a fault leaves it as far as the run got.
+        picture_ = outcome_.status == SolveStatus::Rejected
+                       ? DrawSectionPicture(*model_, TSectionResult())
+                       : DrawSectionPicture(*model_, result_);
+        pictureRevision_ = revision_;
+    }
+    return picture_;
 }
 
 LoadReport SectionDocument::open(const QString& path) {
-    // Loaded into a model of its own and swapped in only whole.
+    // Loaded into a model of its own and swapped in only whole; an entry on show may be
+    // unfinished, as it was saved.
     const auto loaded = std::make_unique<TSectionModel>();
-    LoadReport report = LoadSectionFile(path, *loaded);
+    LoadReport report = LoadSectionFile(path, *loaded, QString(), Unfinished::Kept);
     if (!report.ok())
         return report;
     editor_.replace(*loaded);
     undo_->clear();
     fileName_ = QFileInfo(path).absoluteFilePath();
-    loadTabs();
-    emit sectionReplaced();
-    emit fileNameChanged(fileName_);
+    settle({DocumentChange::Texts | DocumentChange::Lists | DocumentChange::Replaced |
+                DocumentChange::File,
+            DocumentChange::AllKinds});
     updateModified();
     return report;
 }
@@ -318,7 +349,7 @@ bool SectionDocument::save(const QString& path, QString* error) {
         return false;
     fileName_ = QFileInfo(path).absoluteFilePath();
     undo_->setClean();
-    emit fileNameChanged(fileName_);
+    emit changed({DocumentChange::File, 0});
     updateModified();
     return true;
 }
@@ -327,10 +358,9 @@ void SectionDocument::reset() {
     editor_.reset();
     undo_->clear();
     fileName_.clear();
-    for (Kind k : TabOrder)
-        setTab(k, entryTab(k, 0));
-    emit sectionReplaced();
-    emit fileNameChanged(fileName_);
+    settle({DocumentChange::Texts | DocumentChange::Lists | DocumentChange::Replaced |
+                DocumentChange::File,
+            DocumentChange::AllKinds});
     updateModified();
 }
 
@@ -343,7 +373,7 @@ void SectionDocument::updateModified() {
     if (now == modified_)
         return;
     modified_ = now;
-    emit modifiedChanged(now);
+    emit changed({DocumentChange::File, 0});
 }
 
 } // namespace karo

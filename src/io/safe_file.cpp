@@ -9,9 +9,11 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -133,6 +135,70 @@ void removeLeftovers(const QByteArray& folder, const QByteArray& base) {
             ::unlinkat(::dirfd(dir), e->d_name, 0);
     }
     ::closedir(dir);
+}
+
+// Writes `bytes` into a new temporary file of `base` in `folder`, every byte checked and on
+// the disk. `keep` (may be null) is the file it will replace, whose owner, group and mode it
+// takes; a new file gets `mode` less the umask. Temporary files that killed writers of `base`
+// left are removed first. Returns the temporary file's name, or an empty one with the error
+// in `err` and nothing left behind.
+QByteArray writeTemporary(const QByteArray& folder, const QByteArray& base, const QByteArray& bytes,
+                          const struct stat* keep, mode_t mode, int* err) {
+    removeLeftovers(folder, base);
+    const QByteArray tempStart =
+        folder + '/' + temporaryPrefix(base) + QByteArray::number(::getpid()) + '-';
+    QByteArray temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp = tempStart + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
+        fd = openNoInterrupt(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
+                             keep ? 0600 : mode);
+        if (fd < 0 && errno != EEXIST) {
+            *err = errno;
+            return {};
+        }
+    }
+    if (fd < 0) {
+        *err = EEXIST;
+        return {};
+    }
+    const auto abandon = [&](int e) {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temp.constData());
+        *err = e;
+        return QByteArray();
+    };
+    if (keep) {
+        // The owner and group stay, where this user may set them (root may; others may
+        // keep a group they belong to). Before the mode: a change of owner clears set-id bits.
+        if (keep->st_uid != ::geteuid() || keep->st_gid != ::getegid()) {
+            if (::fchown(fd, keep->st_uid, keep->st_gid) != 0)
+                (void)::fchown(fd, static_cast<uid_t>(-1), keep->st_gid);
+        }
+        if (::fchmod(fd, keep->st_mode & 07777) != 0)
+            return abandon(errno);
+    }
+    if (!writeAll(fd, bytes))
+        return abandon(errno);
+    // The data must be on the disk before the name moves: some file systems report a full
+    // disk only here.
+    if (::fsync(fd) != 0)
+        return abandon(errno);
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0 && errno != EINTR)
+        return abandon(errno);
+    return temp;
+}
+
+// The move of a name into `folder` made lasting too; a failure here no longer risks the data.
+void syncFolder(const QByteArray& folder) {
+    const int dirFd = openNoInterrupt(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
 }
 
 bool isWriteProtected(const QByteArray& native, const struct stat& st) {
@@ -303,55 +369,71 @@ bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reas
     // A new name beside the target: the rename stays on one file system.
     const QByteArray folder = folderOf(target);
     const QByteArray base = target.mid(target.lastIndexOf('/') + 1);
-    removeLeftovers(folder, base);
-    const QByteArray tempStart =
-        folder + '/' + temporaryPrefix(base) + QByteArray::number(::getpid()) + '-';
-    QByteArray temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = tempStart + QByteArray::number(QRandomGenerator::global()->generate(), 36) + ".tmp";
-        fd = openNoInterrupt(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW,
-                             exists ? 0600 : mode);
-        if (fd < 0 && errno != EEXIST)
-            return failErrno(reason, errno);
-    }
-    if (fd < 0)
-        return failErrno(reason, EEXIST);
-
-    const auto abandon = [&](int err) {
-        if (fd >= 0)
-            ::close(fd);
+    int err = 0;
+    const QByteArray temp = writeTemporary(folder, base, bytes, exists ? &st : nullptr, mode, &err);
+    if (temp.isEmpty())
+        return failErrno(reason, err);
+    if (::rename(temp.constData(), target.constData()) != 0) {
+        err = errno;
         ::unlink(temp.constData());
         return failErrno(reason, err);
-    };
-    if (exists) {
-        // The owner and group stay, where this user may set them (root may; others may
-        // keep a group they belong to). Before the mode: a change of owner clears set-id bits.
-        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) {
-            if (::fchown(fd, st.st_uid, st.st_gid) != 0)
-                (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+    }
+    syncFolder(folder);
+    return true;
+}
+
+QString WriteNewFileSafely(const QString& folder, const QString& family,
+                           const std::function<QString(int)>& nameAt, const QByteArray& bytes,
+                           QString* reason, mode_t mode) {
+    const QByteArray dir = EncodeFileName(folder);
+    int err = 0;
+    const QByteArray temp = writeTemporary(dir, EncodeFileName(family), bytes, nullptr, mode, &err);
+    if (temp.isEmpty())
+        return failWith(reason, SystemReasonText(err));
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const QString name = nameAt(attempt);
+        const QByteArray target = dir + '/' + EncodeFileName(name);
+        // Never over a file: the name appears only with the whole content behind it.
+        int moved =
+            ::renameat2(AT_FDCWD, temp.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE);
+        if (moved != 0 && (errno == EINVAL || errno == ENOSYS)) {
+            // A file system without that rename: a second link, which never replaces either.
+            moved = ::link(temp.constData(), target.constData());
+            if (moved == 0)
+                ::unlink(temp.constData());
         }
-        if (::fchmod(fd, st.st_mode & 07777) != 0)
-            return abandon(errno);
+        if (moved == 0) {
+            syncFolder(dir);
+            return folder + QLatin1Char('/') + name;
+        }
+        if (errno != EEXIST) {
+            err = errno;
+            break;
+        }
+        err = EEXIST; // another writer took the name meanwhile: the next one
     }
-    if (!writeAll(fd, bytes))
-        return abandon(errno);
-    // The data must be on the disk before the name moves: some file systems report a full
-    // disk only here.
-    if (::fsync(fd) != 0)
-        return abandon(errno);
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0 && errno != EINTR)
-        return abandon(errno);
-    if (::rename(temp.constData(), target.constData()) != 0)
-        return abandon(errno);
-    // The rename itself is made lasting too; a failure here no longer risks the data.
-    const int dirFd = openNoInterrupt(folder.constData(), O_RDONLY | O_DIRECTORY);
-    if (dirFd >= 0) {
-        ::fsync(dirFd);
-        ::close(dirFd);
+    ::unlink(temp.constData());
+    return failWith(reason, SystemReasonText(err));
+}
+
+bool IsWritableTarget(const QString& path, QString* reason) {
+    const QByteArray native = EncodeFileName(path);
+    if (native.isEmpty())
+        return failErrno(reason, ENOENT);
+    struct stat st {};
+    if (::stat(native.constData(), &st) == 0) {
+        if (S_ISREG(st.st_mode))
+            return true;
+        if (S_ISDIR(st.st_mode))
+            return failErrno(reason, EISDIR);
+        if (reason)
+            *reason = NotRegularFileText();
+        return false;
     }
+    if (errno != ENOENT)
+        return failErrno(reason, errno);
+    if (::faccessat(AT_FDCWD, folderOf(native).constData(), W_OK | X_OK, AT_EACCESS) != 0)
+        return failErrno(reason, errno);
     return true;
 }
 
@@ -417,6 +499,12 @@ QString TemporaryFolder() {
     return QStringLiteral("/tmp");
 }
 
+bool FileExists(const QString& path) {
+    struct stat st {};
+    const QByteArray native = EncodeFileName(path);
+    return !native.isEmpty() && ::stat(native.constData(), &st) == 0;
+}
+
 bool IsPrivateFolder(const QString& path) {
     struct stat st {};
     return ::lstat(EncodeFileName(path).constData(), &st) == 0 && S_ISDIR(st.st_mode) &&
@@ -456,10 +544,31 @@ QString PrivateFolder(const QString& parent, const QString& name, QString* reaso
         if (claimPrivateFolder(EncodeFileName(next), &err))
             return next;
     }
-    QByteArray pattern = native + ".XXXXXX";
-    if (!::mkdtemp(pattern.data()))
+    // Past those the folder is taken from the user's own home, not made anew each time: one
+    // folder where all of the user's programs meet again, never left behind in numbers.
+    return CacheFolder(reason);
+}
+
+QString CacheFolder(QString* reason) {
+    QByteArray cache = qgetenv("XDG_CACHE_HOME");
+    if (!cache.startsWith('/')) {
+        QByteArray home = qgetenv("HOME");
+        if (!home.startsWith('/')) {
+            const passwd* pw = ::getpwuid(::geteuid());
+            home = pw && pw->pw_dir ? QByteArray(pw->pw_dir) : QByteArray();
+        }
+        if (!home.startsWith('/'))
+            return failWith(reason, SystemReasonText(ENOENT));
+        cache = home + "/.cache";
+    }
+    // A cache folder made here is the user's alone, as the desktop makes it.
+    if (::mkdir(cache.constData(), 0700) != 0 && errno != EEXIST)
         return failWith(reason, SystemReasonText(errno));
-    return DecodeFileName(pattern);
+    const QByteArray native = cache + "/karo";
+    int err = 0;
+    if (!claimPrivateFolder(native, &err))
+        return failWith(reason, SystemReasonText(err == EEXIST ? EACCES : err));
+    return DecodeFileName(native);
 }
 
 QString UserTemporaryFolder(QString* reason) {

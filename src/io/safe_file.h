@@ -19,6 +19,8 @@
 
 #include <sys/types.h>
 
+#include <functional>
+
 namespace karo::io {
 
 // A file name as the system gives it (bytes) and back. Bytes that are not part of valid
@@ -50,6 +52,20 @@ bool IsWriteProtected(const QString& path);
 bool WriteFileSafely(const QString& path, const QByteArray& bytes, QString* reason,
                      mode_t mode = 0666);
 
+// Writes `bytes` as a new file in `folder` under the first of the names `nameAt(0)`,
+// `nameAt(1)`, … that nothing has yet, and returns its path. The name appears only with the
+// whole content behind it, flushed as above, and never replaces a file. Temporary files are
+// named after `family`, so that those of killed writers of the family are removed. Returns
+// an empty string with the reason in `reason` (may be null); nothing is then left behind.
+QString WriteNewFileSafely(const QString& folder, const QString& family,
+                           const std::function<QString(int)>& nameAt, const QByteArray& bytes,
+                           QString* reason, mode_t mode = 0600);
+
+// True when `path` may be written as a file: it is a regular file (links followed), or a new
+// name in a folder this user may write. Else false with the reason in `reason` (may be null):
+// a device, a FIFO or a folder is never taken for a name to write beside.
+bool IsWritableTarget(const QString& path, QString* reason);
+
 // Reads the whole of the regular file `path`, at most `maxSize` bytes. Anything else (a
 // folder, a FIFO, a device) is refused without blocking; a larger file is refused too.
 bool ReadRegularFile(const QString& path, qint64 maxSize, QByteArray* out, QString* reason);
@@ -60,9 +76,14 @@ QString TemporaryFolder();
 // A folder that belongs to this user alone (mode 0700, owned by the effective user, not a
 // symbolic link): `parent`/`name`, created when missing. When that path is taken by someone
 // else or is not a folder, the first of `name`.1 … `name`.9 that is or can be made private,
-// and past those a new folder with a random name. Returns an empty string with the reason in
-// `reason` when none can be made.
+// and past those CacheFolder(). Returns an empty string with the reason in `reason` when none
+// can be made.
 QString PrivateFolder(const QString& parent, const QString& name, QString* reason);
+
+// The user's private folder "karo" in the cache folder of the user's home ($XDG_CACHE_HOME
+// when absolute, else ~/.cache): where the program goes when the temporary folder's names are
+// all taken by others.
+QString CacheFolder(QString* reason);
 
 // This user's own folder in the temporary folder ("karo-UID"), made private as above: the
 // place for numbered reports and print spool files.
@@ -81,6 +102,9 @@ void SettleRuntimeFolder();
 // Claims the name `path` by creating it empty with mode 0600, failing if anything, even a
 // dangling link, already has that name. `exists` (may be null) tells a clash from a failure.
 bool CreateNewFile(const QString& path, bool* exists, QString* reason);
+
+// True when something exists at `path` (links followed), the name taken as the system's bytes.
+bool FileExists(const QString& path);
 
 // True when `path` is a folder owned by this user with no access for anybody else.
 bool IsPrivateFolder(const QString& path);

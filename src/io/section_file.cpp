@@ -89,6 +89,7 @@ class JsonEntryTexts : public FieldTexts {
 
 struct Loader {
     QString file;
+    Unfinished unfinished = Unfinished::Refused;
     LoadReport report;
 
     bool fail(LoadReport::Status s, const QString& message) {
@@ -172,7 +173,15 @@ struct Loader {
                                          .arg(PlaceText(kind, n, field)));
             }
             st.Orientation = code;
-            const CommitResult r = CommitEntry(m, kind, n, JsonEntryTexts(e));
+            const JsonEntryTexts texts(e);
+            const CommitResult r = CommitEntry(m, kind, n, texts);
+            if (r.rejected() && n == current && unfinished == Unfinished::Kept) {
+                // Unfinished, as the user left it: every text as typed.
+                for (std::size_t i = 0; i < info.fields.size(); ++i)
+                    m.text(kind, n, info.fields[i].slot) =
+                        texts.fieldText(kind, static_cast<int>(i));
+                continue;
+            }
             if (r.rejected())
                 return fail(LoadReport::Status::Refused,
                             QStringLiteral("%1 Файл «%2»: %3.\n%4")
@@ -250,8 +259,9 @@ QString WarningText(const SectionWarning& w) {
 
 namespace {
 
-LoadReport loadLabelled(const QByteArray& json, const QString& label, TSectionModel& out) {
-    Loader loader{label, {}};
+LoadReport loadLabelled(const QByteArray& json, const QString& label, TSectionModel& out,
+                        Unfinished unfinished) {
+    Loader loader{label, unfinished, {}};
     // Swapped in only when the whole file is accepted. A model is large: kept off the stack.
     const auto fresh = std::make_unique<TSectionModel>();
     if (loader.load(json, *fresh))
@@ -261,11 +271,13 @@ LoadReport loadLabelled(const QByteArray& json, const QString& label, TSectionMo
 
 } // namespace
 
-LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out) {
-    return loadLabelled(json, fileLabel(fileName), out);
+LoadReport LoadSection(const QByteArray& json, const QString& fileName, TSectionModel& out,
+                       Unfinished unfinished) {
+    return loadLabelled(json, fileLabel(fileName), out, unfinished);
 }
 
-LoadReport LoadSectionFile(const QString& path, TSectionModel& out, const QString& label) {
+LoadReport LoadSectionFile(const QString& path, TSectionModel& out, const QString& label,
+                           Unfinished unfinished) {
     const QString name = label.isEmpty() ? fileLabel(path) : label;
     QByteArray data;
     QString reason;
@@ -275,7 +287,7 @@ LoadReport LoadSectionFile(const QString& path, TSectionModel& out, const QStrin
         report.message = QStringLiteral("Не удается прочитать файл «%1»: %2.").arg(name, reason);
         return report;
     }
-    return loadLabelled(data, name, out);
+    return loadLabelled(data, name, out, unfinished);
 }
 
 QByteArray SaveSection(const TSectionModel& model) {

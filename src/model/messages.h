@@ -48,8 +48,8 @@ enum class MessageCode {
     PlaceNoOtherProfile,
     PlaceSameProfile,
     PlaceTargetIncomplete,
-    PlaceBadAlignment, // %1 the alignment, %2 the side
-    PlaceNegativeGap,
+    PlaceBadAlignment,  // %1 the alignment, %2 the side
+    PlaceGapOutOfRange, // %1 the largest gap
 
     // Why a file could not be read or written: a reason to follow a colon.
     ReasonNoSuchFile,
@@ -97,5 +97,11 @@ struct Message {
 
 // A message of several lines, one message a line.
 using MessageLines = std::vector<Message>;
+
+// Why a section of `profileCount` profiles cannot be solved at all, said after the
+// input-error line: it has none, or their area is next to nothing.
+constexpr MessageCode EmptySectionReason(int profileCount) {
+    return profileCount > 0 ? MessageCode::SectionAreaTooSmall : MessageCode::SectionEmpty;
+}
 
 } // namespace karo

@@ -168,12 +168,19 @@ EditOutcome SectionEditor::select(Kind k, int n, const FieldTexts& onShow) {
         out.delta = r.finish();
         return out;
     }
-    st.CurrentNumber = n;
-    if (k != Kind::List)
-        st.Orientation = model_.entryOrientation(k, n);
+    show(k, n);
     out.status = EditStatus::Done;
     out.delta = r.finish();
     return out;
+}
+
+void SectionEditor::show(Kind k, int n) {
+    TKindState& st = model_.state(k);
+    if (n < 1 || n > st.Count)
+        return;
+    st.CurrentNumber = n;
+    if (k != Kind::List)
+        st.Orientation = model_.entryOrientation(k, n);
 }
 
 EditOutcome SectionEditor::rotate(Kind k) {
@@ -199,6 +206,26 @@ EditOutcome SectionEditor::setOrientation(Kind k, int code) {
     out.status = EditStatus::Done;
     out.delta = r.finish();
     return out;
+}
+
+EditOutcome SectionEditor::setTexts(Kind k, const std::vector<std::pair<int, std::string>>& texts) {
+    EditOutcome out;
+    const TKindState& st = model_.state(k);
+    if (st.Count < 1)
+        return out;
+    Recorder r(*this, k);
+    r.touch(st.CurrentNumber);
+    for (const auto& [field, text] : texts)
+        setText(k, st.CurrentNumber, field, text);
+    out.status = EditStatus::Done;
+    out.delta = r.finish();
+    return out;
+}
+
+void SectionEditor::setText(Kind k, int n, int field, const std::string& text) {
+    const FieldInfo& f = kindInfo(k).fields[static_cast<std::size_t>(field)];
+    if (std::as_const(model_).text(k, n, f.slot) != text)
+        model_.text(k, n, f.slot) = text;
 }
 
 void SectionEditor::reset() {

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace karo {
@@ -94,11 +95,20 @@ class SectionEditor {
 
     // Commits the entry on show, then shows entry `n` with its own code.
     EditOutcome select(Kind k, int n, const FieldTexts& onShow);
+    // Shows entry `n` with its own code and commits nothing: undo and redo coming back to the
+    // entry a step was taken on.
+    void show(Kind k, int n);
 
     // The kind's code turned by 90° counter-clockwise, mirrored left to right, or set.
     EditOutcome rotate(Kind k);
     EditOutcome mirror(Kind k);
     EditOutcome setOrientation(Kind k, int code);
+
+    // Texts written into fields (input order) of the entry on show, as the user would type
+    // them; their values follow at the entry's next commit. Nothing when the kind is empty.
+    EditOutcome setTexts(Kind k, const std::vector<std::pair<int, std::string>>& texts);
+    // One field's text of entry n, unrecorded: typing keeps its own history.
+    void setText(Kind k, int n, int field, const std::string& text);
 
     // The start state, or a whole loaded section. Neither can be undone.
     void reset();

@@ -119,10 +119,27 @@ QString SheetFileName(QString chosen) {
     return chosen + QStringLiteral(".bmp");
 }
 
+namespace {
+
+QString notSavedText(const QString& path, const QString& reason) {
+    return QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason);
+}
+
+} // namespace
+
+QString SheetTarget(const QString& chosen, QString* error) {
+    QString reason;
+    if (io::IsWritableTarget(chosen, &reason))
+        return SheetFileName(chosen);
+    if (error)
+        *error = notSavedText(chosen, reason);
+    return {};
+}
+
 bool SaveSheetBmp(const QImage& sheet, const QString& path, QString* error) {
     const auto fail = [&](const QString& reason) {
         if (error)
-            *error = QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason);
+            *error = notSavedText(path, reason);
         return false;
     };
     // Encoded in memory first: the file is then written in one checked piece.

@@ -59,6 +59,11 @@ QImage BuildResultSheet(const QImage& picture, const SheetTexts& fieldTexts);
 // looked at; a leading dot (a hidden file's name) is not an extension.
 QString SheetFileName(QString chosen);
 
+// SheetFileName(chosen) when the chosen name may be written: a regular file or a new name in
+// a writable folder. A device, a FIFO or a folder is refused with the message in `error`
+// (may be null): its name with ".bmp" would be a new file beside it, not what was chosen.
+QString SheetTarget(const QString& chosen, QString* error);
+
 // Writes `sheet` to `path` as a 24-bit BMP. The file is written to a temporary file and renamed
 // into place, so a failure leaves neither a truncated file nor a changed old one. On failure
 // returns false with the system's reason in `error` (may be null).

@@ -85,6 +85,16 @@ std::string PlacedText(double value) {
     return s;
 }
 
+std::optional<double> ParseGap(std::string_view text) {
+    std::string point(text);
+    std::replace(point.begin(), point.end(), ',', '.');
+    return ParseNumber(point);
+}
+
+Message GapRule() {
+    return {MessageCode::PlaceGapOutOfRange, {{PlacedText(kMaxGap)}}};
+}
+
 std::string ProfileName(ProfileRef p) {
     return std::string(kindInfo(p.kind).caption) + " " + std::to_string(p.number);
 }
@@ -161,8 +171,8 @@ PlaceOutcome ProfilePlacer::place(const PlaceRequest& rq) const {
         return refuse(PlaceStatus::BadAlignment, {MessageCode::PlaceBadAlignment,
                                                   {{std::string(AlignLabel(rq.align)), true},
                                                    {std::string(SideLabel(rq.side)), true}}});
-    if (!(rq.gap >= 0))
-        return refuse(PlaceStatus::NegativeGap, {MessageCode::PlaceNegativeGap, {}});
+    if (!(rq.gap >= 0 && rq.gap <= kMaxGap))
+        return refuse(PlaceStatus::GapOutOfRange, GapRule());
 
     // The moved profile's box about its own centroid, the other's where it stands.
     const ProfileBox m = EntryExtent(*model_, moved_.kind, moved_.number);

@@ -20,6 +20,7 @@
 #include "solver/outline_points.h"
 
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -54,8 +55,19 @@ enum class PlaceStatus {
     SameProfile,      // a profile against itself
     TargetIncomplete, // the other profile lacks a value or has one refused
     BadAlignment,     // an alignment that does not go with the side
-    NegativeGap,      // a gap below zero (or not a number)
+    GapOutOfRange,    // a gap below zero, above kMaxGap, or not a number
 };
+
+// The largest gap, in cm: ten metres are far beyond any section of rolled profiles, and keep
+// the coordinates small enough that every sum the solver makes stays exact to the digits shown.
+inline constexpr double kMaxGap = 1000;
+
+// A typed gap: a number of centimetres, with "." or "," before its decimals, as the
+// catalogue's designations take it. Nothing when the text is not a number.
+std::optional<double> ParseGap(std::string_view text);
+
+// What a gap must be, as a refused gap is told.
+Message GapRule();
 
 struct PlaceRequest {
     ProfileRef target;

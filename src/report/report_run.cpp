@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
-#include <unistd.h>
 
 namespace karo::report {
 
@@ -95,26 +94,27 @@ ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* commit
         return out;
     step();
 
-    QString path = outputPath;
-    const bool claimed = path.isEmpty();
-    if (claimed) {
-        // A folder of this user's own: nobody else can plant names there or read the report.
-        QString reason;
-        const QString folder = io::UserTemporaryFolder(&reason);
-        if (!folder.isEmpty())
-            path = NewReportPath(folder, &reason);
-        if (path.isEmpty()) {
-            out.error = u"Не удалось создать файл отчета в папке «%1»: %2."_s.arg(
-                QDir::toNativeSeparators(folder.isEmpty() ? io::TemporaryFolder() : folder),
-                reason);
+    QString error;
+    if (!outputPath.isEmpty()) {
+        if (!doc.saveDocx(outputPath, &error)) {
+            out.error = error;
             return out;
         }
+        out.path = outputPath;
+        return out;
     }
-    QString error;
-    if (!doc.saveDocx(path, &error)) {
-        if (claimed)
-            ::unlink(io::EncodeFileName(path).constData()); // the empty file that held the name
+    // A folder of this user's own: nobody else can plant names there or read the report.
+    QString reason;
+    const QString folder = io::UserTemporaryFolder(&reason);
+    const QByteArray docx = doc.toDocx(&error);
+    if (docx.isEmpty()) {
         out.error = error;
+        return out;
+    }
+    const QString path = folder.isEmpty() ? QString() : WriteNewReport(folder, docx, &reason);
+    if (path.isEmpty()) {
+        out.error = u"Не удалось создать файл отчета в папке «%1»: %2."_s.arg(
+            QDir::toNativeSeparators(folder.isEmpty() ? io::TemporaryFolder() : folder), reason);
         return out;
     }
     out.path = path;
@@ -141,7 +141,7 @@ QByteArray numberPlusOne(QByteArray n) {
 
 } // namespace
 
-QString NewReportPath(const QString& folder, QString* reason) {
+QString WriteNewReport(const QString& folder, const QByteArray& docx, QString* reason) {
     const QByteArray prefix = u"Отчет "_s.toUtf8();
     const QByteArray suffix = QByteArrayLiteral(".docx");
     QByteArray largest = QByteArrayLiteral("0");
@@ -164,18 +164,15 @@ QString NewReportPath(const QString& folder, QString* reason) {
             largest = digits;
     }
     ::closedir(dir);
-    // Another copy may take a name between the look and the claim: try the next ones.
+    // Another copy may take a name between the look and the write: the next ones are tried.
     QByteArray n = largest;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        n = numberPlusOne(n);
-        const QString path = folder + u"/"_s + QString::fromUtf8(prefix + n + suffix);
-        bool clash = false;
-        if (io::CreateNewFile(path, &clash, reason))
-            return path;
-        if (!clash)
-            return {}; // not a clash: the folder does not take files
-    }
-    return {};
+    return io::WriteNewFileSafely(
+        folder, u"Отчет.docx"_s,
+        [&](int) {
+            n = numberPlusOne(n);
+            return QString::fromUtf8(prefix + n + suffix);
+        },
+        docx, reason);
 }
 
 QString ReportFailureText(const QString& reason) {

@@ -59,11 +59,12 @@ ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* commit
                           TSectionResult& result, const ReportRunHooks& hooks,
                           const QString& outputPath = QString(), const QImage* picture = nullptr);
 
-// A new file name "Отчет N.docx" in `folder`, N one more than the largest number there (of
-// any length), so numbers keep rising and no file is ever overwritten. The name is claimed by
-// creating the file empty, readable by this user only; returns an empty string, with the
-// reason in `reason` (may be null), when the folder does not take a new file.
-QString NewReportPath(const QString& folder, QString* reason = nullptr);
+// Writes `docx` as a new file "Отчет N.docx" in `folder`, N one more than the largest number
+// there (of any length), so numbers keep rising and no file is ever overwritten. The name
+// appears only with the whole document behind it, readable by this user only; a writer
+// killed meanwhile leaves no name, and its temporary file goes at the next report. Returns
+// the path, or an empty string with the reason in `reason` (may be null).
+QString WriteNewReport(const QString& folder, const QByteArray& docx, QString* reason = nullptr);
 
 // The text of the message box shown when the report could not be written, with the reason
 // on a line of its own.

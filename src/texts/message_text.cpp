@@ -49,7 +49,7 @@ constexpr Source kSources[] = {
     {MessageCode::PlaceSameProfile, QT_TRANSLATE_NOOP("Messages", "Профиль нельзя приставить к самому себе.")},
     {MessageCode::PlaceTargetIncomplete, QT_TRANSLATE_NOOP("Messages", "У профиля «%1 %2» заданы не все значения.")},
     {MessageCode::PlaceBadAlignment, QT_TRANSLATE_NOOP("Messages", "Выравнивание «%1» не подходит к стороне «%2».")},
-    {MessageCode::PlaceNegativeGap, QT_TRANSLATE_NOOP("Messages", "Зазор не может быть отрицательным.")},
+    {MessageCode::PlaceGapOutOfRange, QT_TRANSLATE_NOOP("Messages", "Зазор — число сантиметров от 0 до %1.")},
 
     {MessageCode::ReasonNoSuchFile, QT_TRANSLATE_NOOP("Messages", "нет такого файла или папки")},
     {MessageCode::ReasonNoAccess, QT_TRANSLATE_NOOP("Messages", "нет доступа")},
@@ -73,7 +73,7 @@ constexpr Source kSources[] = {
     {MessageCode::ReasonWriteProtected, QT_TRANSLATE_NOOP("Messages", "файл защищён от записи")},
 
     {MessageCode::SectionAreaTooSmall, QT_TRANSLATE_NOOP("Messages", "Площадь сечения слишком мала.")},
-    {MessageCode::SectionEmpty, QT_TRANSLATE_NOOP("Messages", "Сечение не содержит ни одного профиля.")},
+    {MessageCode::SectionEmpty, QT_TRANSLATE_NOOP("Messages", "В сечении нет ни одного профиля.")},
 };
 // clang-format on
 

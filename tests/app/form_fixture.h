@@ -93,7 +93,7 @@ template <class Dialogs> class FormTestWith : public ::testing::Test {
         // the user's.
         ASSERT_TRUE(config.isValid());
         qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-        form = std::make_unique<TMainForm>(document, result, dialogs);
+        form = std::make_unique<TMainForm>(document, dialogs);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -157,7 +157,7 @@ template <class Dialogs> class FormTestWith : public ::testing::Test {
     QTemporaryDir config;
     SectionDocument document;
     const TSectionModel& model = document.model();
-    TSectionResult result;
+    const TSectionResult& result = document.result();
     Dialogs dialogs;
     std::unique_ptr<TMainForm> form;
 };

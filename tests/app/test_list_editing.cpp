@@ -17,6 +17,9 @@ TEST_F(FormTest, StartStateHasEveryKindEmptyAndGreyed) {
     // The form is 624 × 460 under the menu bar.
     EXPECT_EQ(form->size(), QSize(624, 460 + form->menuBar()->height()));
     EXPECT_EQ(form->minimumSize(), form->maximumSize());
+    // A minimise box and no maximise box.
+    EXPECT_TRUE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     auto* tabs = w<QTabWidget>("PageControl1");
     ASSERT_EQ(tabs->count(), 7);
     EXPECT_EQ(tabs->tabPosition(), QTabWidget::South);
@@ -124,6 +127,26 @@ TEST_F(FormTest, AddWithABadValueIsUndone) {
     EXPECT_EQ(spin("seDtNumber")->value(), 2);
     EXPECT_TRUE(spin("seDtNumber")->isEnabled());
     EXPECT_EQ(focusedName(), QStringLiteral("meDtXc"));
+}
+
+TEST_F(FormTest, KeysInTheSpinBoxGoOnLeafingAClickOnItsArrowsLeadsToTheFirstField) {
+    addDts({"20", "22", "24"});
+    auto* se = spin("seDtNumber");
+    se->setFocus();
+    const struct {
+        Qt::Key key;
+        int shown;
+    } keys[] = {{Qt::Key_Home, 1}, {Qt::Key_Up, 2},       {Qt::Key_Up, 3},    {Qt::Key_Down, 2},
+                {Qt::Key_End, 3},  {Qt::Key_PageDown, 1}, {Qt::Key_PageUp, 3}};
+    for (const auto& k : keys) {
+        QTest::keyClick(se, k.key);
+        EXPECT_EQ(model.Dt.CurrentNumber, k.shown);
+        EXPECT_EQ(focusedName(), QStringLiteral("seDtNumber"));
+    }
+    spinDown("seDtNumber");
+    EXPECT_EQ(model.Dt.CurrentNumber, 2);
+    EXPECT_EQ(focusedName(), QStringLiteral("meDth"));
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST_F(FormTest, AddWhileShowingTheFirstOfThree) {

@@ -170,7 +170,7 @@ TEST_F(Monkey, FiveThousandRandomEventsKeepTheModelAndTabsConsistent) {
                 if (n == st.CurrentNumber)
                     for (std::size_t i = 0; i < kindInfo(k).fields.size(); ++i)
                         texts[static_cast<std::size_t>(kindInfo(k).fields[i].slot)] =
-                            document.tab(k).texts[i];
+                            document.text(k, static_cast<int>(i));
                 std::string entry = std::to_string(model.entryOrientation(k, n));
                 for (const std::string& t : texts)
                     entry += " " + t;

@@ -7,6 +7,7 @@
 #include "form_fixture.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUndoStack>
@@ -50,6 +51,16 @@ TEST(PlaceDialog, ChoicesPlaceTheProfileAndRedrawThePreview) {
     EXPECT_FALSE(d.okButton()->isEnabled());
     d.gapField()->setText(QStringLiteral("a"));
     EXPECT_FALSE(d.okButton()->isEnabled());
+    // A gap beyond what a section holds is refused by its rule, and the dialog keeps its width.
+    const int width = d.width();
+    d.gapField()->setText(QStringLiteral("1e300"));
+    EXPECT_FALSE(d.okButton()->isEnabled());
+    EXPECT_EQ(d.findChild<QLabel*>("lbPlaceMessage")->text(),
+              QStringLiteral("Зазор — число сантиметров от 0 до 1000."));
+    EXPECT_EQ(d.width(), width);
+    d.gapField()->setText(QStringLiteral("0,5"));
+    EXPECT_TRUE(d.okButton()->isEnabled());
+    EXPECT_EQ(d.request().gap, 0.5);
     d.gapField()->setText(QStringLiteral("1"));
     EXPECT_TRUE(d.okButton()->isEnabled());
     o = d.outcome();
@@ -98,7 +109,7 @@ TEST_F(PlaceFormTest, ThePlacementFillsXcAndYcInOneStep) {
     EXPECT_EQ(field("meListXc")->text(), "0");
     EXPECT_EQ(field("meListYc")->text(), "7.425");
     EXPECT_EQ(form->undoStack()->count(), steps + 1);
-    EXPECT_EQ(form->undoStack()->undoText(), QStringLiteral("приставка"));
+    EXPECT_EQ(form->undoStack()->undoText(), QStringLiteral("приставку"));
     QTest::keyClick(form.get(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(field("meListXc")->text(), "");
     EXPECT_EQ(field("meListYc")->text(), "");

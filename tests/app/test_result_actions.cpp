@@ -2,14 +2,20 @@
 
 #include "form_fixture.h"
 
+#include "../report/docx_reader.h"
+#include "io/section_file.h"
 #include "picture/result_sheet.h"
+#include "picture/section_picture.h"
+#include "report/report_run.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
 #include <QProgressBar>
 #include <QTemporaryDir>
+#include <QUndoStack>
 
 namespace karo::app::test {
 namespace {
@@ -50,7 +56,7 @@ TEST_F(ResultActions, SaveWritesTheSheetAsBmp) {
     EXPECT_EQ(reader.size(), QSize(SheetWidth, SheetHeight));
     // The picture on the sheet is the one on the tab.
     const QImage sheet = reader.read();
-    const QImage shown = form->shownPicture();
+    const QImage& shown = document.picture();
     EXPECT_EQ(sheet.pixel(SheetPictureX + 195, SheetPictureY + 195) & 0xFFFFFF,
               shown.pixel(195, 195) & 0xFFFFFF);
 
@@ -167,6 +173,65 @@ TEST_F(ResultActions, ReportOfABadSectionShowsTheCommitMessage) {
     ASSERT_FALSE(dialogs.messages.empty());
     EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
     EXPECT_EQ(focusedName(), "meDtA");
+}
+
+// The report and the sheet are of the section on screen, whatever the user did before: after
+// opening, after an edit with no visit to the result tab, after its undo. Each equals what the
+// command line's road (the same run on the file loaded) gives for the section saved.
+TEST_F(FormTest, TheReportAndTheSheetAreOfTheSectionOnScreen) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("textbook.karo");
+    ASSERT_TRUE(QFile::copy(QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo"), file));
+    ASSERT_TRUE(form->openSection(file));
+    const auto package = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? report::testing::unzipPackage(f.readAll())
+                                           : std::map<QString, QByteArray>();
+    };
+    const auto bytes = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const auto sameAsSaved = [&](const QString& saved) {
+        TSectionModel m;
+        ASSERT_TRUE(LoadSectionFile(saved, m).ok());
+        TSectionResult r;
+        const QString cli = dir.filePath("cli.docx");
+        ASSERT_TRUE(report::RunReport(m, nullptr, r, {}, cli).written());
+        ASSERT_TRUE(SaveSheetBmp(BuildResultSheet(DrawSectionPicture(m, r), ResultFieldTexts(r)),
+                                 dir.filePath("cli.bmp"), nullptr));
+
+        dialogs.saveAnswer = dir.filePath("window.docx");
+        form->findChild<QAction*>("actReportSaveAs")->trigger();
+        const auto window = package(dir.filePath("window.docx"));
+        const auto expected = package(cli);
+        ASSERT_TRUE(window.contains("word/media/image1.png"));
+        EXPECT_EQ(window.at("word/media/image1.png"), expected.at("word/media/image1.png"));
+        EXPECT_EQ(window.at("word/document.xml"), expected.at("word/document.xml"));
+
+        dialogs.saveAnswer = dir.filePath("window.bmp");
+        form->findChild<QAction*>("actSaveSheet")->trigger();
+        EXPECT_EQ(bytes(dir.filePath("window.bmp")), bytes(dir.filePath("cli.bmp")));
+        EXPECT_TRUE(dialogs.messages.empty());
+    };
+    {
+        SCOPED_TRACE("opened");
+        sameAsSaved(file);
+    }
+    {
+        SCOPED_TRACE("an edit, saved, the result tab not visited");
+        chooseTab(1);
+        field("meDtXc")->setText("-12");
+        ASSERT_TRUE(form->saveClick());
+        sameAsSaved(file);
+    }
+    {
+        SCOPED_TRACE("undone");
+        chooseTab(1);
+        form->undoStack()->undo();
+        ASSERT_EQ(field("meDtXc")->text(), "0");
+        sameAsSaved(QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo"));
+    }
 }
 
 } // namespace

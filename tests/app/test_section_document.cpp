@@ -86,9 +86,9 @@ TEST_F(SectionDocument, UndoBringsBackAnErasedEntryAndItsTab) {
     EXPECT_EQ(model.Dt.texts(3)[dt::h], "24");
     EXPECT_EQ(field("meDtXc")->text(), "junk");
     EXPECT_EQ(spin("seDtNumber")->value(), 2);
-    // Leaving the tab commits it again, as after any other change.
+    // Leaving the tab tells of the refusal, as after any other change.
     chooseTab(7);
-    EXPECT_EQ(model.Dt.texts(2)[dt::Xc], "0");
+    EXPECT_EQ(model.Dt.texts(2)[dt::Xc], "junk");
     EXPECT_EQ(dialogs.messages.size(), 1u); // the junk is refused
     EXPECT_EQ(form->currentTabNumber(), 1);
 }

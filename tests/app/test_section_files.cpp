@@ -96,16 +96,34 @@ TEST_F(SectionFiles, ARefusedFileChangesNothingOnScreen) {
     EXPECT_EQ(form->currentTabNumber(), 3);
 }
 
-TEST_F(SectionFiles, ABadValueOnShowStopsTheSave) {
+// Nothing typed is lost: a section with a refused field is saved as it stands, opens as it was
+// typed, and is refused where it is solved, with the field named, as the command line refuses it.
+TEST_F(SectionFiles, AnUnfinishedSectionIsSavedAsTypedAndRefusedWhenSolved) {
     typeSection();
-    field("meUnA")->setText("0");
-    const QString path = dir.filePath("never.karo");
-    EXPECT_FALSE(form->saveSection(path));
-    ASSERT_FALSE(dialogs.messages.empty());
-    EXPECT_TRUE(isInputWarning(dialogs.messages.back()));
+    field("meUnA")->setText("");
+    field("meUnIx")->setText("3x");
+    const QString path = dir.filePath("unfinished.karo");
+    ASSERT_TRUE(form->saveSection(path));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_FALSE(form->hasUnsavedChanges());
+
+    form->newSectionClick();
+    ASSERT_TRUE(form->openSection(path));
+    EXPECT_TRUE(dialogs.messages.empty());
+    chooseTab(3);
+    EXPECT_EQ(field("meUnA")->text(), "");
+    EXPECT_EQ(field("meUnIx")->text(), "3x");
+    EXPECT_EQ(field("meUnXc")->text(), "-4");
+    chooseTab(6);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(isInputWarning(dialogs.messages[0]));
     EXPECT_EQ(focusedName(), "meUnA");
     EXPECT_EQ(form->currentTabNumber(), 3);
-    EXPECT_FALSE(QFile::exists(path));
+
+    TSectionModel m;
+    const LoadReport cli = LoadSectionFile(path, m);
+    EXPECT_EQ(cli.status, LoadReport::Status::Refused);
+    EXPECT_TRUE(cli.message.contains("профиль 1, поле A.")) << cli.message.toStdString();
 }
 
 // That a failed write keeps the old file is the file road's
@@ -190,9 +208,9 @@ TEST_F(SectionFiles, TheResultTabShowsWhatTheLoaderAloneSolves) {
         SolveSection(alone, solved);
         ASSERT_TRUE(form->openSection(examples.filePath(name)));
         chooseTab(ResultTabNumber);
-        const char* names[] = {"edResXc", "edResYc", "edResA",  "edResIx", "edResIy",
+        const char* names[] = {"edResXc",  "edResYc", "edResA",  "edResIx", "edResIy",
                                "edResIxy", "edResAo", "edResIu", "edResIv", "edResru",
-                               "edResrv", "edResWu", "edResWv"};
+                               "edResrv",  "edResWu", "edResWv"};
         for (std::size_t i = 0; i < std::size(names); ++i)
             EXPECT_EQ(field(names[i])->text().toStdString(), solved.Texts[i]) << names[i];
         EXPECT_FALSE(form->isWindowModified());

@@ -15,34 +15,100 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
+#include <atomic>
 #include <cstring>
-#include <future>
+#include <memory>
 
 namespace karo::app {
 namespace {
 
 using Start = SingleInstance::Start;
 
-// A later copy as another process runs it: it waits for the first copy's answer, which the
-// first copy (this thread) gives from its event loop meanwhile.
+// A later copy as another process runs it, on a thread of its own: it waits for the first
+// copy's answer, which the first copy (this thread) gives from its event loop meanwhile.
+class LaterCopy {
+  public:
+    explicit LaterCopy(const QString& socket, const QString& file = QString())
+        : thread_(QThread::create(
+              [this, socket, file] { result_ = SingleInstance(socket).start(file); })) {
+        thread_->start();
+    }
+    ~LaterCopy() { result(); }
+    LaterCopy(const LaterCopy&) = delete;
+    LaterCopy& operator=(const LaterCopy&) = delete;
+
+    bool finished() const { return thread_->isFinished(); }
+    Start result() {
+        while (!thread_->isFinished())
+            QTest::qWait(5);
+        return result_;
+    }
+
+  private:
+    std::atomic<Start> result_{Start::NotTaken};
+    std::unique_ptr<QThread> thread_;
+};
+
 Start handOver(const QString& socket, const QString& file = QString()) {
-    auto later = std::async(std::launch::async,
-                            [socket, file] { return SingleInstance(socket).start(file); });
-    while (later.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
-        QCoreApplication::processEvents();
-    return later.get();
+    return LaterCopy(socket, file).result();
 }
+
+// A copy that speaks the protocol line by line, as a copy that misbehaves or gives up would.
+class RawCopy {
+  public:
+    explicit RawCopy(const QString& socket) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+        sockaddr_un addr{};
+        addr.sun_family = AF_UNIX;
+        std::strncpy(addr.sun_path, io::EncodeFileName(socket).constData(),
+                     sizeof addr.sun_path - 1);
+        EXPECT_EQ(::connect(fd_, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    }
+    ~RawCopy() { hangUp(); }
+    RawCopy(const RawCopy&) = delete;
+    RawCopy& operator=(const RawCopy&) = delete;
+
+    void say(const QByteArray& lines) { ::send(fd_, lines.constData(), lines.size(), 0); }
+    // The next line of answer, the event loop running meanwhile; empty once the other end has
+    // closed without one, or after two seconds.
+    QByteArray hear() {
+        for (int i = 0; i < 400 && !heard_.contains('\n'); ++i) {
+            QCoreApplication::processEvents();
+            pollfd ready{fd_, POLLIN, 0};
+            if (::poll(&ready, 1, 5) > 0) {
+                char chunk[64];
+                const ssize_t n = ::recv(fd_, chunk, sizeof chunk, 0);
+                if (n <= 0)
+                    break;
+                heard_.append(chunk, n);
+            }
+        }
+        const qsizetype end = heard_.indexOf('\n');
+        const QByteArray line = end < 0 ? QByteArray() : heard_.left(end);
+        heard_.remove(0, end + 1);
+        return line;
+    }
+    void hangUp() {
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+    }
+
+  private:
+    int fd_;
+    QByteArray heard_;
+};
 
 // Waits until `done` holds, running the event loop, for at most two seconds.
 template <class F> bool eventually(F done) {
@@ -150,8 +216,9 @@ class HandOverDialogs : public UserDialogs {
     void error(QWidget*, const QString&, const QString&) override {}
 };
 
-// A hand-over is acted on only when no dialog of the program is open; until then it waits and
-// the window is raised. Each copy takes one place in the queue and hears whether it got one.
+// A hand-over is acted on only when no dialog of the program is open; until then the copy
+// waits and the window is raised. Each copy takes one place in the queue and hears whether it
+// got one.
 TEST(SingleInstance, HandOversWaitForTheDialogsAndAnswer) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("karo_2006"));
@@ -166,30 +233,126 @@ TEST(SingleInstance, HandOversWaitForTheDialogsAndAnswer) {
     QSignalSpy raised(&first, &SingleInstance::raiseRequested);
     const auto file = [&](int n) { return dir.filePath(QStringLiteral("%1.karo").arg(n)); };
 
-    // Inside a dialog: taken, raised, not acted on until the dialog has closed.
+    // Inside a dialog: taken, raised, not acted on until the dialog has closed; the copy
+    // waits until then.
+    std::unique_ptr<LaterCopy> waiting;
     dialogs.whileOpen = [&] {
         EXPECT_EQ(dialogs.openCount(), 1);
-        EXPECT_EQ(handOver(path, file(0)), Start::HandedOver);
-        QTest::qWait(200);
+        waiting = std::make_unique<LaterCopy>(path, file(0));
+        QTest::qWait(300);
+        EXPECT_FALSE(waiting->finished());
         EXPECT_TRUE(opened.isEmpty()) << "acted on inside the dialog";
         EXPECT_GE(raised.count(), 1);
     };
     dialogs.warning(nullptr, {}, {});
     EXPECT_EQ(dialogs.openCount(), 0);
-    EXPECT_TRUE(eventually([&] { return opened.size() == 1; }));
+    EXPECT_EQ(waiting->result(), Start::HandedOver);
     EXPECT_EQ(opened, QStringList{"0.karo"});
 
     // A full queue says so, and the copy hears it; a raise is still taken.
     opened.clear();
+    std::vector<std::unique_ptr<RawCopy>> queued;
     dialogs.whileOpen = [&] {
-        for (std::size_t n = 1; n <= SingleInstance::kMaxQueued; ++n)
-            ASSERT_EQ(handOver(path, file(static_cast<int>(n))), Start::HandedOver) << n;
+        for (std::size_t n = 1; n <= SingleInstance::kMaxQueued; ++n) {
+            queued.push_back(std::make_unique<RawCopy>(path));
+            queued.back()->say("open " + io::EncodeFileName(file(int(n))) + "\n");
+            ASSERT_EQ(queued.back()->hear(), "queued") << n;
+            queued.back()->say("wait\n");
+        }
         EXPECT_EQ(handOver(path, file(999)), Start::NotTaken);
         EXPECT_EQ(handOver(path), Start::HandedOver);
     };
     dialogs.warning(nullptr, {}, {});
-    EXPECT_TRUE(eventually([&] { return opened.size() == int(SingleInstance::kMaxQueued); }));
+    for (const auto& c : queued)
+        EXPECT_EQ(c->hear(), "done");
+    EXPECT_EQ(opened.size(), int(SingleInstance::kMaxQueued));
     EXPECT_FALSE(opened.contains(QStringLiteral("999.karo")));
+}
+
+// A request is acted on only while its copy waits for it: one that gave up has said the file
+// was not opened. One request a connection.
+TEST(SingleInstance, ARequestWhoseCopyGaveUpIsNeverActedOn) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    SingleInstance first(path);
+    ASSERT_EQ(first.start(), Start::First);
+    bool hold = true; // the copies act while the window is busy, as a stopped window is
+    first.setHoldWhile([&hold] { return hold; });
+    QStringList opened;
+    QObject::connect(&first, &SingleInstance::openRequested, &first,
+                     [&](const QString& file) { opened << QFileInfo(file).fileName(); });
+    const struct {
+        const char* what;
+        bool hearsTheAnswer; // it reads "queued"
+        QByteArray then;     // and says this
+        bool stays;          // and does not hang up
+    } cases[] = {
+        {"gone before the answer", false, "", false},
+        {"gone after the answer", true, "", false},
+        {"gone after saying it waits", true, "wait\n", false},
+        {"a second request", true, "open b.karo\nwait\n", true},
+        {"waits", true, "wait\n", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        opened.clear();
+        hold = true;
+        RawCopy copy(path);
+        copy.say("open " + io::EncodeFileName(dir.filePath("a.karo")) + "\n");
+        if (c.hearsTheAnswer) {
+            EXPECT_EQ(copy.hear(), "queued");
+            copy.say(c.then);
+        }
+        if (!c.stays)
+            copy.hangUp();
+        QTest::qWait(100);
+        hold = false;
+        first.resume();
+        QTest::qWait(100);
+        const bool acted = std::strcmp(c.what, "waits") == 0;
+        EXPECT_EQ(opened, acted ? QStringList{"a.karo"} : QStringList());
+        if (c.stays) {
+            EXPECT_EQ(copy.hear(), acted ? "done" : "full");
+        }
+    }
+}
+
+// Once the window has agreed to close, nothing waiting is acted on: each copy that waits is
+// told, and starts as the first copy itself.
+TEST(SingleInstance, AWindowThatClosesSendsItsWaitingCopiesOnTheirWay) {
+    for (const bool withFile : {true, false}) {
+        SCOPED_TRACE(withFile ? "a file" : "a raise");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("karo_2006"));
+        SingleInstance first(path);
+        ASSERT_EQ(first.start(), Start::First);
+        first.setHoldWhile([] { return true; }); // the question «Сохранить изменения…?»
+        QSignalSpy opened(&first, &SingleInstance::openRequested);
+        LaterCopy copy(path, withFile ? dir.filePath(QStringLiteral("a.karo")) : QString());
+        QTest::qWait(300);
+        ASSERT_FALSE(copy.finished());
+        first.shutDown();
+        EXPECT_EQ(copy.result(), Start::First);
+        first.resume();
+        QTest::qWait(50);
+        EXPECT_EQ(opened.count(), 0);
+    }
+
+    // A window killed while a copy waits says nothing; the copy takes its place all the same.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("karo_2006"));
+    const int window = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    std::strncpy(addr.sun_path, io::EncodeFileName(path).constData(), sizeof addr.sun_path - 1);
+    ASSERT_EQ(::bind(window, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+    ASSERT_EQ(::listen(window, 4), 0);
+    LaterCopy copy(path, dir.filePath(QStringLiteral("a.karo")));
+    const int taken = ::accept(window, nullptr, nullptr);
+    ASSERT_GE(taken, 0);
+    ::close(taken);
+    ::close(window); // the socket's file stays behind, as after a kill
+    EXPECT_EQ(copy.result(), Start::First);
 }
 
 // The real dialogs count themselves as open while they are on show.
@@ -236,6 +399,20 @@ TEST_F(HandOverForm, AFileThatWillNotOpenIsSaidFirst) {
     EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
+// The window says when it has agreed to close, and only then: the program then sends the
+// waiting copies on their way.
+TEST_F(HandOverForm, AnAcceptedCloseIsAnnounced) {
+    click("bbDtAdd");
+    typeDt("20");
+    QSignalSpy accepted(form.get(), &TMainForm::closeAccepted);
+    for (const auto answer : {SaveChangesAnswer::Cancel, SaveChangesAnswer::Discard}) {
+        dialogs.saveChangesAnswer = answer;
+        form->close();
+    }
+    EXPECT_EQ(accepted.count(), 1);
+    EXPECT_FALSE(form->isVisible());
+}
+
 // A handed-over file whose message box is on show when more requests arrive: the box runs
 // outside the socket's handler, and the next request waits until it is closed.
 TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
@@ -245,14 +422,17 @@ TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
     ASSERT_EQ(first.start(), Start::First);
     QStringList opened;
     int depth = 0, deepest = 0;
+    std::vector<std::unique_ptr<LaterCopy>> later;
     QObject::connect(&first, &SingleInstance::openRequested, &first, [&](const QString& file) {
         opened << QFileInfo(file).fileName();
         deepest = std::max(deepest, ++depth);
         if (opened.size() == 1) {
             // A modal box: its own event loop, while two more copies hand over files.
-            for (const char* name : {"b.karo", "c.karo"})
-                EXPECT_EQ(handOver(path, dir.filePath(QString::fromLatin1(name))),
-                          Start::HandedOver);
+            for (const char* name : {"b.karo", "c.karo"}) {
+                later.push_back(
+                    std::make_unique<LaterCopy>(path, dir.filePath(QString::fromLatin1(name))));
+                QTest::qWait(100); // in this order
+            }
             QEventLoop box;
             QTimer::singleShot(300, &box, &QEventLoop::quit);
             box.exec();
@@ -260,7 +440,8 @@ TEST(SingleInstance, RequestsAreActedOnOneAtATime) {
         --depth;
     });
     EXPECT_EQ(handOver(path, dir.filePath(QStringLiteral("a.karo"))), Start::HandedOver);
-    eventually([&] { return opened.size() >= 3; });
+    for (const auto& copy : later)
+        EXPECT_EQ(copy->result(), Start::HandedOver);
     EXPECT_EQ(opened, QStringList({"a.karo", "b.karo", "c.karo"}));
     EXPECT_EQ(deepest, 1);
 }

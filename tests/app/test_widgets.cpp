@@ -192,9 +192,8 @@ TEST(LateTabs, ShowTheirControlsAndTheDocumentAsItStands) {
     QTemporaryDir config;
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
     SectionDocument document;
-    TSectionResult result;
     RecordingDialogs dialogs;
-    TMainForm form(document, result, dialogs);
+    TMainForm form(document, dialogs);
     form.show();
     ASSERT_FALSE(form.allTabsBuilt());
     document.add(Kind::Sh);

@@ -95,6 +95,10 @@ TEST(CliPlace, ExtentsAndRefusals) {
         {{"Ur:1", "--to", "Sh:1", "--side", "up"}, "«up»"},
         {{"Ur:0", "--to", "Sh:1", "--side", "left"}, "«Ur:0»"},
         {{"Ur:1", "--side", "left"}, "--to"},
+        {{"Ur:1", "--to", "Sh:1", "--side", "left", "--side", "right"}, "--side указан дважды"},
+        {{"Ur:1", "--to", "Sh:1", "--side", "left", "--gap", "1e100"}, "от 0 до 1000"},
+        {{"Ur:1", "--to", "Sh:1", "--side", "left", "-o", ""}, "(-o)"},
+        {{"--to", "Sh:1", "--side", "left"}, "профиль ВИД:N"},
     };
     for (const auto& c : refused) {
         const CliRun r = cli(QStringList{"place", file} + c.args);
@@ -104,4 +108,14 @@ TEST(CliPlace, ExtentsAndRefusals) {
     }
     EXPECT_EQ(cli({"extents", file}).out, e.out); // nothing refused was written
     EXPECT_EQ(cli({"extents", dir.filePath("missing.karo")}).code, 1);
+
+    // "--" ends the options here too, and a decimal comma is taken in the gap.
+    EXPECT_EQ(cli({"place", "--to", "Ur:1", "--side", "below", "--align", "left", "--gap", "1,5",
+                   "-o", out, "--", file, "Sh:1"})
+                  .out,
+              "Sh:1 Xc = 4.2, Yc = -22.17\n");
+    // An empty section is refused as solve refuses it.
+    const CliRun empty = cli({"extents", write(dir, "e.karo", section(""))});
+    EXPECT_EQ(empty.code, 2);
+    EXPECT_TRUE(empty.err.startsWith("Ошибка в исходных данных.")) << empty.err.toStdString();
 }

@@ -167,6 +167,16 @@ TEST(CliSheet, FullDisksAndSpecialFilesEndInAMessageAndKeepTheOldFile) {
         << in.err.toStdString();
     EXPECT_EQ(cli({QStringLiteral("picture"), kTextbook, QStringLiteral("-o"), fifo}).code, 1);
     EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo::exists(fifo));
+    // The sheet's own extension never makes a new file beside a special file.
+    const QString beside[] = {dir.filePath(QStringLiteral("fifo.bmp")), "/dev/null.bmp"};
+    for (const QString& special : {fifo, QStringLiteral("/dev/null")}) {
+        const CliRun r = cli({QStringLiteral("sheet"), kTextbook, QStringLiteral("-o"), special});
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("«%1»: это не обычный файл").arg(special)))
+            << r.err.toStdString();
+    }
+    for (const QString& name : beside)
+        EXPECT_FALSE(QFileInfo::exists(name)) << name.toStdString();
 
     const QString tiny = write(dir, "tiny.karo", R"({"format": "karo-section", "version": 1,
         "kinds": {"List": {"entries": [{"h": "1e-160", "b": "1e-160", "Xc": "0", "Yc": "0"}]}}})");

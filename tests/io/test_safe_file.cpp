@@ -162,6 +162,19 @@ TEST(SafeFile, PrivateFoldersStayPrivate) {
         EXPECT_EQ(PrivateFolder(dir.path(), name, nullptr), folder); // the same every time
     }
 
+    // Every name taken by others: one folder in the user's cache, the same every time.
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    qputenv("XDG_CACHE_HOME", native(dir.filePath(QStringLiteral("cache"))));
+    for (int n = 0; n <= 9; ++n)
+        ASSERT_TRUE(WriteFileSafely(
+            dir.filePath(n ? QStringLiteral("taken.%1").arg(n) : QStringLiteral("taken")), "x",
+            nullptr));
+    const QString cached = PrivateFolder(dir.path(), QStringLiteral("taken"), nullptr);
+    EXPECT_EQ(cached, dir.filePath(QStringLiteral("cache/karo")));
+    check(cached);
+    EXPECT_EQ(PrivateFolder(dir.path(), QStringLiteral("taken"), nullptr), cached);
+    qputenv("XDG_CACHE_HOME", savedCache);
+
     // A TMPDIR that does not exist is not used.
     const QByteArray saved = qgetenv("TMPDIR");
     qputenv("TMPDIR", native(dir.filePath(QStringLiteral("missing"))));

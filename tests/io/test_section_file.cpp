@@ -120,6 +120,34 @@ TEST(SectionFile, RefusedFilesNameThePlaceAndChangeNothing) {
     EXPECT_EQ(m.List.Count, 1);
 }
 
+// A section being typed is saved as it stands: the entry on show of a kind may be unfinished,
+// and opens exactly as typed; the command line's loader still refuses it, naming the field.
+// Any other entry must be whole, or the file is refused either way.
+TEST(SectionFile, AnUnfinishedEntryOnShowOpensAsTyped) {
+    const QByteArray unfinished = section(R"({"List": {"current": 2, "entries": [
+        {"h": "1", "b": "2", "Xc": "0", "Yc": "0"}, {"h": "", "b": "2x", "Xc": "0", "Yc": ""}]}})");
+    TSectionModel m;
+    const LoadReport refused = LoadSection(unfinished, "u.karo", m);
+    EXPECT_EQ(refused.status, LoadReport::Status::Refused);
+    EXPECT_TRUE(refused.message.contains("Лист, профиль 2, поле h."))
+        << refused.message.toStdString();
+
+    ASSERT_TRUE(LoadSection(unfinished, "u.karo", m, Unfinished::Kept).ok());
+    EXPECT_EQ(m.List.Count, 2);
+    EXPECT_EQ(m.List.CurrentNumber, 2);
+    EXPECT_EQ(m.List.texts(2), (i_List_str{"", "2x", "0", ""}));
+    EXPECT_EQ(m.List.texts(1), (i_List_str{"1", "2", "0", "0"}));
+    const QByteArray saved = SaveSection(m);
+    TSectionModel again;
+    ASSERT_TRUE(LoadSection(saved, "u.karo", again, Unfinished::Kept).ok());
+    EXPECT_EQ(SaveSection(again), saved);
+
+    const QByteArray behind = section(R"({"List": {"current": 1, "entries": [
+        {"h": "1", "b": "2", "Xc": "0", "Yc": "0"}, {"h": "", "b": "2", "Xc": "0", "Yc": "0"}]}})");
+    EXPECT_EQ(LoadSection(behind, "b.karo", m, Unfinished::Kept).status,
+              LoadReport::Status::Refused);
+}
+
 TEST(SectionFile, WarningsAreCollectedNotFatal) {
     TSectionModel m;
     const LoadReport r = LoadSection(section(R"({"Dt": {"entries": [
@@ -161,8 +189,8 @@ TEST(SectionFile, SaveAndLoadGiveTheSameSection) {
     const LoadReport r = LoadSectionFile(path, b);
     ASSERT_TRUE(r.ok()) << r.message.toStdString();
     EXPECT_EQ(SaveSection(a), SaveSection(b));
-    EXPECT_EQ(b.Un.Orientation, 2);
-    EXPECT_EQ(b.Un.entry(1).Orientation, 2);
+    EXPECT_EQ(b.Un.Orientation, 6);
+    EXPECT_EQ(b.Un.entry(1).Orientation, 6);
 
     TSectionResult ra, rb;
     SolveSection(a, ra);

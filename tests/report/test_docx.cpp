@@ -273,8 +273,10 @@ TEST(DocxFile, SavedAtomicallyAndReplacesAnOldFile) {
     QFile saved(path);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     const QByteArray bytes = saved.readAll();
-    EXPECT_EQ(bytes, doc.toDocx());
-    EXPECT_EQ(unzipPackage(bytes).size(), 7u);
+    // The parts, not the bytes: each package stamps its parts with the time it was written.
+    const auto parts = unzipPackage(bytes);
+    EXPECT_EQ(parts, unzipPackage(doc.toDocx()));
+    EXPECT_EQ(parts.size(), 7u);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left
 }
 

@@ -645,24 +645,36 @@ TEST(ReportRun, ProgressStepsAndResetInEveryCase) {
 
 TEST(ReportRun, NewFileNamesCountUpAndNeverOverwrite) {
     QTemporaryDir dir;
-    const QString first = NewReportPath(dir.path());
+    const auto contents = [](const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(none)");
+    };
+    const QString first = WriteNewReport(dir.path(), "one");
     EXPECT_EQ(first, dir.filePath(u("Отчет 1.docx")));
-    EXPECT_TRUE(QFile::exists(first)); // claimed
-    EXPECT_EQ(NewReportPath(dir.path()), dir.filePath(u("Отчет 2.docx")));
+    EXPECT_EQ(contents(first), "one");
+    EXPECT_EQ(WriteNewReport(dir.path(), "two"), dir.filePath(u("Отчет 2.docx")));
+    EXPECT_EQ(contents(first), "one");
     // Numbers keep rising past gaps and foreign names.
     QFile::remove(first);
     QFile(dir.filePath(u("Отчет 7.docx"))).open(QIODevice::WriteOnly);
     QFile(dir.filePath(u("Отчет x.docx"))).open(QIODevice::WriteOnly);
-    EXPECT_EQ(NewReportPath(dir.path()), dir.filePath(u("Отчет 8.docx")));
-    // Numbers have no upper limit, and the claimed file is the user's alone.
+    EXPECT_EQ(WriteNewReport(dir.path(), "x"), dir.filePath(u("Отчет 8.docx")));
+    // Numbers have no upper limit, and the file is the user's alone.
     QFile(dir.filePath(u("Отчет 999999999.docx"))).open(QIODevice::WriteOnly);
     QFile(dir.filePath(u("Отчет 1000000000.docx"))).open(QIODevice::WriteOnly);
-    const QString big = NewReportPath(dir.path());
+    const QString big = WriteNewReport(dir.path(), "x");
     EXPECT_EQ(big, dir.filePath(u("Отчет 1000000001.docx")));
     EXPECT_EQ(QFile::permissions(big) & 0x7077, QFile::ReadOwner | QFile::WriteOwner);
     QString reason;
-    EXPECT_TRUE(NewReportPath(dir.filePath(QStringLiteral("missing")), &reason).isEmpty());
+    EXPECT_TRUE(WriteNewReport(dir.filePath(QStringLiteral("missing")), "x", &reason).isEmpty());
     EXPECT_EQ(reason, u("нет такого файла или папки"));
+    // A writer killed before its name appeared left only its temporary file (no process has
+    // a number above pid_max); the next report removes it.
+    const QString left = dir.filePath(u(".Отчет.docx.4194305-x.tmp"));
+    QFile(left).open(QIODevice::WriteOnly);
+    EXPECT_EQ(WriteNewReport(dir.path(), "y"), dir.filePath(u("Отчет 1000000002.docx")));
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_EQ(QDir(dir.path()).entryList({u("*.tmp")}, QDir::Files | QDir::Hidden), QStringList());
 
     // Without an output path the report takes the next name in the user's own folder inside
     // the temporary folder.
