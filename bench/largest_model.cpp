@@ -65,12 +65,55 @@ Texts typed(Kind k, int code, int i) {
 
 } // namespace
 
+void FillWeldedTen(TSectionModel& m) {
+    m.reset();
+    const auto put = [&](Kind k, int code, double xc, double yc) {
+        TKindState& st = m.state(k);
+        st.Orientation = code;
+        st.CurrentNumber = ++st.Count;
+        Texts t = typed(k, code, 0);
+        t.t["Xc"] = std::to_string(xc);
+        t.t["Yc"] = std::to_string(yc);
+        if (CommitEntry(m, k, st.Count, t).rejected())
+            throw std::logic_error("welded model: an entry was refused");
+    };
+    // Two I-beams 20 whose flange tips meet at x = 0.
+    put(Kind::Dt, 1, -5, 0);
+    put(Kind::Dt, 1, 5, 0);
+    // Channels 20 with their webs' backs on the outer flange tips, flanges outwards.
+    for (int code = 1; code <= kindInfo(Kind::Sh).codeCount; ++code) {
+        const Placement p = PlacementOf(Kind::Sh, code);
+        if (p.quarterTurns == 0)
+            put(Kind::Sh, code, 10 + 2.07, 0);
+        if (p.quarterTurns == 2)
+            put(Kind::Sh, code, -10 - 2.07, 0);
+    }
+    // Angles 50 × 5 with a leg lying on the top flanges and under the bottom ones.
+    const double zo = 1.42;
+    for (int code = 1; code <= kindInfo(Kind::Ur).codeCount; ++code) {
+        const AngleLayout L = AngleLayoutOf(Kind::Ur, code);
+        if (L.sx < 0)
+            continue;
+        for (double heel : {-9.0, 1.0}) {
+            const double y = L.sy > 0 ? 10 : -10;
+            if (m.state(Kind::Ur).Count < 6)
+                put(Kind::Ur, code, heel + zo, y + L.sy * zo);
+        }
+    }
+}
+
 void FillLargestModel(TSectionModel& m) {
+    FillModel(m, MaxEntriesPerKind, true);
+}
+
+void FillModel(TSectionModel& m, int perKind, bool plates) {
     m.reset();
     for (Kind k : TabOrder) {
+        if (k == Kind::List && !plates)
+            continue;
         const int codes = kindInfo(k).codeCount;
         TKindState& st = m.state(k);
-        for (int i = 1; i <= MaxEntriesPerKind; ++i) {
+        for (int i = 1; i <= perKind; ++i) {
             if (codes > 0)
                 st.Orientation = 1 + (i - 1) % codes;
             st.Count = i;

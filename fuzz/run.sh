@@ -20,7 +20,7 @@ fi
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DKARO_FUZZ=ON -DKARO_BUILD_TESTS=OFF -DKARO_BUILD_BENCH=OFF >/dev/null
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(fuzz_number fuzz_section fuzz_pipeline)
+[ ${#targets[@]} -eq 0 ] && targets=(fuzz_number fuzz_section fuzz_pipeline fuzz_props)
 cmake --build build-fuzz --target "${targets[@]}"
 
 mkdir -p fuzz/findings

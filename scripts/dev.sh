@@ -12,6 +12,9 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev zlib1g-dev libgtest-dev libbenchmark-dev
+  # karo-cli props: meshes by constrained Delaunay refinement (CGAL, with Boost.Geometry for
+  # the union of the outlines) and a sparse symmetric solve (Eigen).
+  libcgal-dev libeigen3-dev
   fonts-liberation2
   # The window reads fontconfig's configuration beside the start of Qt.
   libfontconfig-dev

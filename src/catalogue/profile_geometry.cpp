@@ -168,7 +168,10 @@ Integrals outlineIntegrals(const std::vector<Corner>& corners) {
 
 // Area, centroid and central moments of an outline traversed counter-clockwise, converted
 // from millimetres to the tables' centimetres.
-SectionProperties outlineProperties(const std::vector<Corner>& corners) {
+SectionProperties outlineProperties(const std::vector<OutlineCorner>& outline) {
+    std::vector<Corner> corners;
+    for (const OutlineCorner& c : outline)
+        corners.push_back({{c.x, c.y}, c.radius});
     const Integrals s = outlineIntegrals(corners);
     const double a = s.a;
     const double xc = s.qy / a, yc = s.qx / a;
@@ -188,44 +191,42 @@ SectionProperties outlineProperties(const std::vector<Corner>& corners) {
 
 } // namespace
 
-SectionProperties iBeamProperties(double h, double b, double s, double t, double R, double r,
-                                  double slopePercent) {
+std::vector<OutlineCorner> iBeamCorners(double h, double b, double s, double t, double R, double r,
+                                        double slopePercent) {
     // The flange's inner face falls by slope·(b − s)/4 on either side of where t is measured.
     const double change = slopePercent / 100 * (b - s) / 4;
     const double tip = t - change, root = t + change;
     const double x = b / 2, w = s / 2, y = h / 2;
-    return outlineProperties({{{x, -y}, 0},
-                              {{x, -y + tip}, r},
-                              {{w, -y + root}, R},
-                              {{w, y - root}, R},
-                              {{x, y - tip}, r},
-                              {{x, y}, 0},
-                              {{-x, y}, 0},
-                              {{-x, y - tip}, r},
-                              {{-w, y - root}, R},
-                              {{-w, -y + root}, R},
-                              {{-x, -y + tip}, r},
-                              {{-x, -y}, 0}});
+    return {{x, -y, 0},        {x, -y + tip, r},   {w, -y + root, R}, {w, y - root, R},
+            {x, y - tip, r},   {x, y, 0},          {-x, y, 0},        {-x, y - tip, r},
+            {-w, y - root, R}, {-w, -y + root, R}, {-x, -y + tip, r}, {-x, -y, 0}};
+}
+
+std::vector<OutlineCorner> channelCorners(double h, double b, double s, double t, double R,
+                                          double r, double slopePercent) {
+    const double change = slopePercent / 100 * (b - s) / 2;
+    const double tip = t - change, root = t + change;
+    const double y = h / 2;
+    return {{0, -y, 0},       {b, -y, 0},      {b, -y + tip, r}, {s, -y + root, R},
+            {s, y - root, R}, {b, y - tip, r}, {b, y, 0},        {0, y, 0}};
+}
+
+std::vector<OutlineCorner> angleCorners(double B, double b, double t, double R, double r) {
+    return {{0, 0, 0}, {b, 0, 0}, {b, t, r}, {t, t, R}, {t, B, r}, {0, B, 0}};
+}
+
+SectionProperties iBeamProperties(double h, double b, double s, double t, double R, double r,
+                                  double slopePercent) {
+    return outlineProperties(iBeamCorners(h, b, s, t, R, r, slopePercent));
 }
 
 SectionProperties channelProperties(double h, double b, double s, double t, double R, double r,
                                     double slopePercent) {
-    const double change = slopePercent / 100 * (b - s) / 2;
-    const double tip = t - change, root = t + change;
-    const double y = h / 2;
-    return outlineProperties({{{0, -y}, 0},
-                              {{b, -y}, 0},
-                              {{b, -y + tip}, r},
-                              {{s, -y + root}, R},
-                              {{s, y - root}, R},
-                              {{b, y - tip}, r},
-                              {{b, y}, 0},
-                              {{0, y}, 0}});
+    return outlineProperties(channelCorners(h, b, s, t, R, r, slopePercent));
 }
 
 SectionProperties angleProperties(double B, double b, double t, double R, double r) {
-    return outlineProperties(
-        {{{0, 0}, 0}, {{b, 0}, 0}, {{b, t}, r}, {{t, t}, R}, {{t, B}, r}, {{0, B}, 0}});
+    return outlineProperties(angleCorners(B, b, t, R, r));
 }
 
 } // namespace karo::catalogue

@@ -8,6 +8,8 @@
 // upright, a channel's flanges point to the right from the back of its web at x = 0, and an
 // angle's corner is at the origin with its leg B upright along y and its leg b lying along x.
 
+#include <vector>
+
 namespace karo::catalogue {
 
 struct SectionProperties {
@@ -18,6 +20,20 @@ struct SectionProperties {
     double Imax = 0;       // principal moments, cm⁴
     double Imin = 0;
 };
+
+// A corner of a profile's outline before rounding, counter-clockwise around the material, in
+// the standard's drawing (mm), and the radius of the arc that rounds it (0 for a sharp one).
+struct OutlineCorner {
+    double x = 0, y = 0;
+    double radius = 0;
+};
+
+// The corners of the outlines whose properties the functions below compute.
+std::vector<OutlineCorner> iBeamCorners(double h, double b, double s, double t, double R, double r,
+                                        double slopePercent);
+std::vector<OutlineCorner> channelCorners(double h, double b, double s, double t, double R,
+                                          double r, double slopePercent);
+std::vector<OutlineCorner> angleCorners(double B, double b, double t, double R, double r);
 
 // I-beam: height h, flange width b, web thickness s, mean flange thickness t (measured halfway
 // along the flange's overhang), root fillet R, flange-tip rounding r, inner flange slope in

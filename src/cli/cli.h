@@ -66,6 +66,7 @@ const std::vector<Command>& Commands();
 void AddDrawingCommands(std::vector<Command>& commands);   // sheet, picture, print, report
 void AddCatalogueCommands(std::vector<Command>& commands); // catalogue
 void AddPlaceCommands(std::vector<Command>& commands);     // place, extents
+void AddPropsCommands(std::vector<Command>& commands);     // props
 
 // Loads FILE, as the user named it; warnings and errors go to `err`. Returns -1 when loaded,
 // else the exit code to end with.

@@ -99,6 +99,7 @@ TEST(Cli, EveryCommandFollowsTheExitCodeRule) {
     };
     const Command commands[] = {
         {"solve", {}},
+        {"props", {}},
         {"sheet", {"-o", dir.filePath("o.bmp")}},
         {"picture", {"-o", dir.filePath("o.png")}},
         {"print", {"-o", dir.filePath("o.pdf")}},

@@ -1,0 +1,247 @@
+#include "properties/mesh.h"
+
+#include <CGAL/Constrained_Delaunay_triangulation_2.h>
+#include <CGAL/Delaunay_mesh_face_base_2.h>
+#include <CGAL/Delaunay_mesh_size_criteria_2.h>
+#include <CGAL/Delaunay_mesh_vertex_base_2.h>
+#include <CGAL/Delaunay_mesher_2.h>
+#include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <queue>
+#include <unordered_map>
+
+namespace karo::properties {
+namespace {
+
+using K = CGAL::Exact_predicates_inexact_constructions_kernel;
+using Vb = CGAL::Delaunay_mesh_vertex_base_2<K>;
+using Fb = CGAL::Delaunay_mesh_face_base_2<K>;
+using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
+using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_predicates_tag>;
+using SizeCriteria = CGAL::Delaunay_mesh_size_criteria_2<CDT>;
+
+// B = 0.125 bounds the ratio of circumradius to shortest edge: angles above about 20.7°.
+constexpr double kShapeBound = 0.125;
+// Near a re-entrant corner the warping function's gradient grows without bound: there no
+// edge is longer than its distance to the corner, down to the finest edge of the mesh.
+
+// The re-entrant corners in square cells of the longest edge: only a corner nearer than that
+// edge shrinks a triangle, so the nine cells about a point hold every corner that matters.
+class CornerGrid {
+  public:
+    void build(const std::vector<K::Point_2>& corners, double cell) {
+        cell_ = cell;
+        cells_.clear();
+        for (const K::Point_2& p : corners)
+            cells_[key(cellOf(p.x()), cellOf(p.y()))].push_back(p);
+    }
+    // The distance to the nearest corner, or `cell` where none is nearer.
+    double distance(const K::Point_2& p) const {
+        double best = cell_ * cell_;
+        const std::int64_t cx = cellOf(p.x()), cy = cellOf(p.y());
+        for (std::int64_t i = cx - 1; i <= cx + 1; ++i)
+            for (std::int64_t j = cy - 1; j <= cy + 1; ++j)
+                if (const auto it = cells_.find(key(i, j)); it != cells_.end())
+                    for (const K::Point_2& c : it->second)
+                        best = std::min(best, CGAL::squared_distance(c, p));
+        return std::sqrt(best);
+    }
+
+  private:
+    std::int64_t cellOf(double v) const { return static_cast<std::int64_t>(std::floor(v / cell_)); }
+    static std::uint64_t key(std::int64_t i, std::int64_t j) {
+        return static_cast<std::uint64_t>(i) * 0x9E3779B97F4A7C15ull ^
+               static_cast<std::uint64_t>(j);
+    }
+    double cell_ = 1;
+    std::unordered_map<std::uint64_t, std::vector<K::Point_2>> cells_;
+};
+
+// The size criterion with a size that shrinks towards the re-entrant corners.
+class Criteria : public SizeCriteria {
+  public:
+    Criteria(double maxEdge, double finest, const CornerGrid* corners)
+        : SizeCriteria(kShapeBound, maxEdge), finest_(finest), corners_(corners) {}
+
+    class Is_bad : public SizeCriteria::Is_bad {
+      public:
+        Is_bad(double maxEdge, double finest, const CornerGrid* corners)
+            : SizeCriteria::Is_bad(kShapeBound, maxEdge, K()), maxEdge_(maxEdge), finest_(finest),
+              corners_(corners) {}
+        using SizeCriteria::Is_bad::operator();
+        CGAL::Mesh_2::Face_badness operator()(const CDT::Face_handle& fh, Quality& q) const {
+            const K::Point_2& a = fh->vertex(0)->point();
+            const K::Point_2& b = fh->vertex(1)->point();
+            const K::Point_2& c = fh->vertex(2)->point();
+            double sides[3] = {CGAL::squared_distance(b, c), CGAL::squared_distance(c, a),
+                               CGAL::squared_distance(a, b)};
+            std::sort(sides, sides + 3);
+            q.second = 0;
+            if (maxEdge_ > 0) {
+                const double local =
+                    std::clamp(corners_->distance(CGAL::centroid(a, b, c)), finest_, maxEdge_);
+                q.second = sides[2] / (local * local);
+                if (q.size() > 1) {
+                    q.first = 1;
+                    return CGAL::Mesh_2::IMPERATIVELY_BAD;
+                }
+            }
+            const double area = 2 * CGAL::area(a, b, c);
+            q.first = area * area / (sides[2] * sides[1]);
+            return q.sine() < this->B ? CGAL::Mesh_2::BAD : CGAL::Mesh_2::NOT_BAD;
+        }
+
+      private:
+        double maxEdge_, finest_;
+        const CornerGrid* corners_;
+    };
+    Is_bad is_bad_object() const { return Is_bad(size_bound(), finest_, corners_); }
+
+  private:
+    double finest_;
+    const CornerGrid* corners_;
+};
+using CgalMesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
+
+// The corners of a ring where the material turns by more than this (radians) the other way:
+// the fillets' chords turn far less.
+constexpr double kReentrantTurn = 0.3;
+
+void addReentrant(const Ring& r, std::vector<K::Point_2>& out) {
+    for (std::size_t i = 0, n = r.size(); i < n; ++i) {
+        const Pt& p = r[(i + n - 1) % n];
+        const Pt& q = r[i];
+        const Pt& s = r[(i + 1) % n];
+        const double turn = std::atan2((q.x - p.x) * (s.y - q.y) - (q.y - p.y) * (s.x - q.x),
+                                       (q.x - p.x) * (s.x - q.x) + (q.y - p.y) * (s.y - q.y));
+        if (turn < -kReentrantTurn)
+            out.emplace_back(q.x, q.y);
+    }
+}
+
+} // namespace
+
+struct Mesher::Impl {
+    CDT cdt;
+    std::vector<K::Point_2> corners;
+    CornerGrid grid;
+    std::unique_ptr<CgalMesher> mesher;
+    std::vector<CDT::Face_handle> faces; // of the last mesh, in its order
+    double maxEdge = 0;
+    bool run(const std::atomic<bool>* cancel, std::size_t maxNodes);
+};
+
+Mesher::Mesher(const std::vector<Solid>& solids) : impl_(std::make_unique<Impl>()) {
+    CDT& cdt = impl_->cdt;
+    const auto insertRing = [&](const Ring& r) {
+        std::vector<CDT::Vertex_handle> v;
+        for (const Pt& p : r)
+            v.push_back(cdt.insert(K::Point_2(p.x, p.y)));
+        for (std::size_t i = 0; i < v.size(); ++i) {
+            const auto a = v[i], b = v[(i + 1) % v.size()];
+            if (a != b)
+                cdt.insert_constraint(a, b);
+        }
+    };
+    for (const Solid& s : solids) {
+        insertRing(s.outer);
+        addReentrant(s.outer, impl_->corners);
+        for (const Ring& c : s.cells) {
+            insertRing(c);
+            addReentrant(c, impl_->corners);
+        }
+    }
+    // Material lies where a walk from outside has crossed an odd number of rings.
+    for (auto f = cdt.all_faces_begin(); f != cdt.all_faces_end(); ++f)
+        f->set_in_domain(false);
+    std::unordered_map<CDT::Face_handle, int> depth;
+    std::queue<CDT::Face_handle> border;
+    border.push(cdt.infinite_face());
+    depth[cdt.infinite_face()] = 0;
+    while (!border.empty()) {
+        // Flood one region at this depth; its constrained neighbours start the next.
+        std::queue<CDT::Face_handle> region;
+        region.push(border.front());
+        border.pop();
+        while (!region.empty()) {
+            const CDT::Face_handle f = region.front();
+            region.pop();
+            const int d = depth[f];
+            f->set_in_domain(d % 2 == 1);
+            for (int i = 0; i < 3; ++i) {
+                const CDT::Face_handle n = f->neighbor(i);
+                if (depth.count(n))
+                    continue;
+                const bool crosses = cdt.is_constrained(CDT::Edge(f, i));
+                depth[n] = crosses ? d + 1 : d;
+                (crosses ? border : region).push(n);
+            }
+        }
+    }
+    impl_->mesher = std::make_unique<CgalMesher>(cdt, Criteria(0, 0, &impl_->grid));
+}
+
+Mesher::~Mesher() = default;
+
+bool Mesher::refine(double maxEdge, double finest, std::size_t maxNodes,
+                    const std::atomic<bool>* cancel) {
+    CgalMesher& m = *impl_->mesher;
+    impl_->maxEdge = maxEdge;
+    impl_->grid.build(impl_->corners, maxEdge);
+    m.set_criteria(Criteria(maxEdge, finest, &impl_->grid), false);
+    m.init(true);
+    return impl_->run(cancel, maxNodes);
+}
+
+bool Mesher::Impl::run(const std::atomic<bool>* cancel, std::size_t maxNodes) {
+    std::size_t steps = 0;
+    while (!mesher->is_refinement_done()) {
+        mesher->step_by_step_refine_mesh();
+        if (++steps % 256 == 0) {
+            if ((cancel && cancel->load()) || cdt.number_of_vertices() > maxNodes)
+                return false;
+        }
+    }
+    return true;
+}
+
+bool Mesher::refineTriangles(const std::vector<std::size_t>& triangles, double finest,
+                             std::size_t maxNodes, const std::atomic<bool>* cancel) {
+    std::vector<CDT::Face_handle> bad;
+    for (std::size_t t : triangles)
+        if (t < impl_->faces.size())
+            bad.push_back(impl_->faces[t]);
+    impl_->mesher->set_bad_faces(bad.begin(), bad.end());
+    if (!impl_->run(cancel, maxNodes))
+        return false;
+    // Then finer at the corners, where the stress is singular.
+    impl_->mesher->set_criteria(Criteria(impl_->maxEdge, finest, &impl_->grid), true);
+    return impl_->run(cancel, maxNodes);
+}
+
+TriMesh Mesher::mesh() const {
+    const CDT& cdt = impl_->cdt;
+    TriMesh out;
+    impl_->faces.clear();
+    std::unordered_map<CDT::Vertex_handle, int> index;
+    for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
+        if (!f->is_in_domain())
+            continue;
+        std::array<int, 3> t{};
+        for (int i = 0; i < 3; ++i) {
+            const CDT::Vertex_handle v = f->vertex(i);
+            auto [it, added] = index.try_emplace(v, static_cast<int>(out.nodes.size()));
+            if (added)
+                out.nodes.push_back({v->point().x(), v->point().y()});
+            t[static_cast<std::size_t>(i)] = it->second;
+        }
+        out.triangles.push_back(t);
+        impl_->faces.push_back(f);
+    }
+    return out;
+}
+
+} // namespace karo::properties

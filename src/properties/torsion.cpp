@@ -1,0 +1,262 @@
+#include "properties/torsion.h"
+
+#include <Eigen/Sparse>
+#include <Eigen/SparseCholesky>
+
+#include <cmath>
+#include <numeric>
+#include <unordered_map>
+
+namespace karo::properties {
+namespace {
+
+// Six-point rule exact to degree 4 on a triangle: barycentric points and weights (sum 1).
+struct QuadPoint {
+    double l1, l2, l3, w;
+};
+constexpr double qa = 0.445948490915965, qb = 0.091576213509771;
+constexpr double wa = 0.223381589678011, wb = 0.109951743655322;
+constexpr QuadPoint kRule[6] = {{qa, qa, 1 - 2 * qa, wa}, {qa, 1 - 2 * qa, qa, wa},
+                                {1 - 2 * qa, qa, qa, wa}, {qb, qb, 1 - 2 * qb, wb},
+                                {qb, 1 - 2 * qb, qb, wb}, {1 - 2 * qb, qb, qb, wb}};
+
+// Three-point rule exact to degree 2: enough for the stiffness and the load, whose
+// integrands are products of linear gradients and coordinates.
+constexpr QuadPoint kEdgeRule[3] = {
+    {0.5, 0.5, 0, 1.0 / 3}, {0, 0.5, 0.5, 1.0 / 3}, {0.5, 0, 0.5, 1.0 / 3}};
+
+// One quadratic triangle: corners 0..2, then the midsides of 01, 12, 20.
+struct Element {
+    std::size_t source; // the mesh's triangle
+    std::array<int, 6> node;
+    double area;
+    double gx[3], gy[3]; // gradients of the barycentric coordinates
+};
+
+// Values and gradients of the six shape functions at barycentric (l0, l1, l2).
+void shape(const Element& e, const double l[3], double phi[6], double dx[6], double dy[6]) {
+    for (int i = 0; i < 3; ++i) {
+        phi[i] = l[i] * (2 * l[i] - 1);
+        dx[i] = (4 * l[i] - 1) * e.gx[i];
+        dy[i] = (4 * l[i] - 1) * e.gy[i];
+        const int j = (i + 1) % 3;
+        phi[3 + i] = 4 * l[i] * l[j];
+        dx[3 + i] = 4 * (l[j] * e.gx[i] + l[i] * e.gx[j]);
+        dy[3 + i] = 4 * (l[j] * e.gy[i] + l[i] * e.gy[j]);
+    }
+}
+
+} // namespace
+
+TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
+    TorsionSolution out;
+    if (mesh.triangles.empty())
+        return out;
+    std::vector<Pt> nodes = mesh.nodes;
+    std::vector<Element> elements;
+    elements.reserve(mesh.triangles.size());
+    std::unordered_map<std::uint64_t, int> midside;
+    for (std::size_t source = 0; source < mesh.triangles.size(); ++source) {
+        const auto& t = mesh.triangles[source];
+        Element e{};
+        e.source = source;
+        for (int i = 0; i < 3; ++i)
+            e.node[static_cast<std::size_t>(i)] = t[static_cast<std::size_t>(i)];
+        const Pt p[3] = {nodes[static_cast<std::size_t>(t[0])],
+                         nodes[static_cast<std::size_t>(t[1])],
+                         nodes[static_cast<std::size_t>(t[2])]};
+        const double twice =
+            (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
+        if (!(std::fabs(twice) > 0))
+            continue;
+        e.area = twice / 2;
+        for (int i = 0; i < 3; ++i) {
+            const Pt& b = p[(i + 1) % 3];
+            const Pt& c = p[(i + 2) % 3];
+            e.gx[i] = (b.y - c.y) / twice;
+            e.gy[i] = (c.x - b.x) / twice;
+        }
+        e.area = std::fabs(e.area);
+        for (int i = 0; i < 3; ++i) {
+            const auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(i)]);
+            const auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((i + 1) % 3)]);
+            const std::uint64_t key = std::uint64_t(std::min(a, b)) << 32 | std::max(a, b);
+            auto [it, added] = midside.try_emplace(key, static_cast<int>(nodes.size()));
+            if (added) {
+                const Pt& pa = nodes[a];
+                const Pt& pb = nodes[b];
+                nodes.push_back({(pa.x + pb.x) / 2, (pa.y + pb.y) / 2});
+            }
+            e.node[static_cast<std::size_t>(3 + i)] = it->second;
+        }
+        elements.push_back(e);
+    }
+    const int n = static_cast<int>(nodes.size());
+
+    // ω is fixed up to a constant on every connected piece: one node of each is held at 0.
+    std::vector<int> parent(static_cast<std::size_t>(n));
+    std::iota(parent.begin(), parent.end(), 0);
+    for (const Element& e : elements)
+        for (int i = 1; i < 6; ++i)
+            parent[static_cast<std::size_t>(FindRoot(
+                parent, e.node[static_cast<std::size_t>(i)]))] = FindRoot(parent, e.node[0]);
+    std::vector<int> dof(static_cast<std::size_t>(n), -1);
+    int unknowns = 0;
+    for (int i = 0; i < n; ++i)
+        if (FindRoot(parent, i) != i)
+            dof[static_cast<std::size_t>(i)] = unknowns++;
+
+    // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
+    std::vector<Eigen::Triplet<double>> entries;
+    entries.reserve(elements.size() * 36);
+    Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
+    for (const Element& e : elements) {
+        double k[6][6] = {}, f[6] = {};
+        for (const QuadPoint& q : kEdgeRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            double x = 0, y = 0;
+            for (int i = 0; i < 6; ++i) {
+                x +=
+                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].x;
+                y +=
+                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].y;
+            }
+            const double w = q.w * e.area;
+            for (int i = 0; i < 6; ++i) {
+                f[i] += w * (y * dx[i] - x * dy[i]);
+                for (int j = 0; j < 6; ++j)
+                    k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
+            }
+        }
+        for (int i = 0; i < 6; ++i) {
+            const int di = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+            if (di < 0)
+                continue;
+            load[di] += f[i];
+            for (int j = 0; j < 6; ++j) {
+                const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
+                if (dj >= 0 && dj <= di)
+                    entries.emplace_back(di, dj, k[i][j]);
+            }
+        }
+    }
+    Eigen::SparseMatrix<double> stiffness(unknowns, unknowns);
+    stiffness.setFromTriplets(entries.begin(), entries.end());
+    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Lower> solver(stiffness);
+    if (solver.info() != Eigen::Success)
+        return out;
+    const Eigen::VectorXd solution = solver.solve(load);
+    if (solver.info() != Eigen::Success || !solution.allFinite())
+        return out;
+    std::vector<double> omega(static_cast<std::size_t>(n), 0.0);
+    for (int i = 0; i < n; ++i)
+        if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
+            omega[static_cast<std::size_t>(i)] = solution[d];
+
+    // It = ∫((∂ω/∂x − y)² + (∂ω/∂y + x)²) dA: a sum of squares, which keeps its digits where
+    // It is a tiny part of Ix + Iy (a long thin strip), unlike Ix + Iy − ωᵀ·load.
+    for (const Element& e : elements) {
+        for (const QuadPoint& q : kEdgeRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            double x = 0, y = 0, gx = 0, gy = 0;
+            for (int i = 0; i < 6; ++i) {
+                const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
+                x += phi[i] * nodes[node].x;
+                y += phi[i] * nodes[node].y;
+                gx += dx[i] * omega[node];
+                gy += dy[i] * omega[node];
+            }
+            out.It += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
+        }
+    }
+
+    // x, y and ω at the six points of every element, weighted, for the integrals below.
+    struct Sample {
+        double w, x, y, omega;
+    };
+    std::vector<Sample> samples;
+    samples.reserve(elements.size() * 6);
+    double area = 0;
+    for (const Element& e : elements) {
+        area += e.area;
+        for (const QuadPoint& q : kRule) {
+            const double l[3] = {q.l1, q.l2, q.l3};
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            Sample s{q.w * e.area, 0, 0, 0};
+            for (int i = 0; i < 6; ++i) {
+                const auto node = static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)]);
+                s.x += phi[i] * nodes[node].x;
+                s.y += phi[i] * nodes[node].y;
+                s.omega += phi[i] * omega[node];
+            }
+            samples.push_back(s);
+        }
+    }
+    // The pole (a, b) makes ω − b·x + a·y orthogonal to x and y.
+    double qx = 0, qy = 0, sum = 0;
+    for (const Sample& s : samples) {
+        qx += s.w * s.omega * s.x;
+        qy += s.w * s.omega * s.y;
+        sum += s.w * s.omega;
+    }
+    const double det = Ix * Iy - Ixy * Ixy;
+    if (det > 0 && area > 0) {
+        const double a = (qx * Ixy - Iy * qy) / det;
+        const double b = (Ix * qx - Ixy * qy) / det;
+        out.xs = a, out.ys = b;
+        // x and y have zero mean about the centroid: the mean of ω about the pole is ω's.
+        const double mean = sum / area;
+        for (const Sample& s : samples) {
+            const double v = s.omega - b * s.x + a * s.y - mean;
+            out.Iw += s.w * v * v;
+        }
+    }
+    // The gradient at the corners, element by element and averaged over the elements that
+    // meet there.
+    std::vector<Pt> average(mesh.nodes.size());
+    std::vector<double> weight(mesh.nodes.size(), 0.0);
+    std::vector<std::array<Pt, 3>> corner(elements.size());
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const Element& e = elements[k];
+        for (int c = 0; c < 3; ++c) {
+            double l[3] = {0, 0, 0};
+            l[c] = 1;
+            double phi[6], dx[6], dy[6];
+            shape(e, l, phi, dx, dy);
+            Pt g;
+            for (int i = 0; i < 6; ++i) {
+                const double w =
+                    omega[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+                g.x += w * dx[i], g.y += w * dy[i];
+            }
+            corner[k][static_cast<std::size_t>(c)] = g;
+            const auto v = static_cast<std::size_t>(e.node[static_cast<std::size_t>(c)]);
+            average[v].x += e.area * g.x, average[v].y += e.area * g.y;
+            weight[v] += e.area;
+        }
+    }
+    out.indicator.assign(mesh.triangles.size(), 0.0);
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const Element& e = elements[k];
+        double sum = 0;
+        for (int c = 0; c < 3; ++c) {
+            const auto v = static_cast<std::size_t>(e.node[static_cast<std::size_t>(c)]);
+            const Pt& g = corner[k][static_cast<std::size_t>(c)];
+            const double dx = g.x - average[v].x / weight[v], dy = g.y - average[v].y / weight[v];
+            sum += dx * dx + dy * dy;
+        }
+        out.indicator[e.source] = e.area * sum / 3;
+    }
+    out.nodes = nodes.size();
+    out.triangles = elements.size();
+    out.solved = std::isfinite(out.It) && std::isfinite(out.xs) && std::isfinite(out.ys) &&
+                 std::isfinite(out.Iw);
+    return out;
+}
+
+} // namespace karo::properties
