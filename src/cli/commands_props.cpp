@@ -9,6 +9,7 @@
 #include "properties/section_shape.h"
 #include "solver/format.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -156,7 +157,8 @@ int propsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
             << ": толщины стенки и полок неизвестны — выберите профиль из сортамента\n";
         return kRefused;
     case PropertiesStatus::NoSection:
-        err << kInputErrorText << " Сечение не имеет площади.\n";
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString({MessageCode::SectionHasNoArea, {}}) << "\n";
         return kRefused;
     case PropertiesStatus::ArithmeticFault:
     case PropertiesStatus::Cancelled:

@@ -76,6 +76,7 @@ enum class MessageCode {
     // Why a section cannot be solved.
     SectionAreaTooSmall,
     SectionEmpty,
+    SectionHasNoArea, // for the properties, whose mesh finds no area
 
     Count
 };

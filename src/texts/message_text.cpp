@@ -74,6 +74,7 @@ constexpr Source kSources[] = {
 
     {MessageCode::SectionAreaTooSmall, QT_TRANSLATE_NOOP("Messages", "Площадь сечения слишком мала.")},
     {MessageCode::SectionEmpty, QT_TRANSLATE_NOOP("Messages", "В сечении нет ни одного профиля.")},
+    {MessageCode::SectionHasNoArea, QT_TRANSLATE_NOOP("Messages", "Сечение не имеет площади.")},
 };
 // clang-format on
 
