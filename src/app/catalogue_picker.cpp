@@ -3,7 +3,9 @@
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
 #include "io/to_qstring.h"
+#include "texts/message_text.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -23,13 +25,13 @@ namespace {
 QString unitOf(Unit u) {
     switch (u) {
     case Unit::Cm2:
-        return QStringLiteral("см²");
+        return QCoreApplication::translate("karo::app::TCataloguePicker", "см²");
     case Unit::Cm4:
-        return QStringLiteral("см⁴");
+        return QCoreApplication::translate("karo::app::TCataloguePicker", "см⁴");
     case Unit::Cm:
         break;
     }
-    return QStringLiteral("см");
+    return QCoreApplication::translate("karo::app::TCataloguePicker", "см");
 }
 
 // Dimensions that the kind's fields do not take but that tell the profiles apart, in mm.
@@ -41,7 +43,8 @@ struct ExtraColumn {
 std::vector<ExtraColumn> extraColumns(Kind k) {
     using R = catalogue::ProfileRow;
     if (k == Kind::Dt || k == Kind::Sh)
-        return {{"s, мм", &R::s}, {"t, мм", &R::t}};
+        return {{QT_TRANSLATE_NOOP("karo::app::TCataloguePicker", "s, мм"), &R::s},
+                {QT_TRANSLATE_NOOP("karo::app::TCataloguePicker", "t, мм"), &R::t}};
     return {};
 }
 
@@ -51,7 +54,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
                                    const catalogue::ProfileRow* shown)
     : QDialog(parent), shown_(shown) {
     setObjectName(QStringLiteral("CataloguePicker"));
-    setWindowTitle(QStringLiteral("Сортамент"));
+    setWindowTitle(tr("Сортамент"));
     rows_ = catalogue::kindRows(kind);
 
     auto* layout = new QVBoxLayout(this);
@@ -61,23 +64,19 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
             standards +=
                 (standards.isEmpty() ? QString() : QStringLiteral(", ")) + ToQString(r->standard);
     }
-    auto* title =
-        new QLabel(QStringLiteral("%1 (%2). Значения — для положения на вкладке%3.")
-                       .arg(ToQString(kindInfo(kind).caption), standards,
-                            catalogue::swapsAxes(kind, code) ? QStringLiteral(": профиль повёрнут")
-                                                             : QString()),
-                   this);
+    auto* title = new QLabel(
+        tr("%1 (%2). Значения — для положения на вкладке%3.")
+            .arg(TermText(kindInfo(kind).caption), standards,
+                 catalogue::swapsAxes(kind, code) ? tr(": профиль повёрнут") : QString()),
+        this);
     title->setObjectName(QStringLiteral("lbPickerTitle"));
     layout->addWidget(title);
 
     auto* filterRow = new QHBoxLayout;
-    auto* filterLabel = new QLabel(QStringLiteral("Обозначение:"), this);
+    auto* filterLabel = new QLabel(tr("Обозначение:"), this);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("edCatalogueFilter"));
-    filter_->setPlaceholderText(kind == Kind::Un   ? QStringLiteral("например, 100x63x8")
-                                : kind == Kind::Ur ? QStringLiteral("например, 100x10")
-                                : kind == Kind::Sh ? QStringLiteral("например, 20У")
-                                                   : QStringLiteral("например, 20"));
+    filter_->setPlaceholderText(tr("например, %1").arg(ToQString(kindInfo(kind).catalogueExample)));
     filter_->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
@@ -86,11 +85,11 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
 
     // Standard, designation, the dimensions no field takes, then every field a pick fills.
     const std::vector<ExtraColumn> extra = extraColumns(kind);
-    QStringList headers = {QStringLiteral("ГОСТ"), QStringLiteral("Обозначение")};
+    QStringList headers = {tr("ГОСТ"), tr("Обозначение")};
     for (const ExtraColumn& c : extra)
-        headers << QString::fromUtf8(c.header);
+        headers << tr(c.header);
     for (const FieldInfo& f : kindInfo(kind).fields) {
-        if (f.positive)
+        if (f.catalogue)
             headers << ToQString(f.label) + QStringLiteral(", ") + unitOf(f.unit);
     }
     table_ =
@@ -115,8 +114,8 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
                 QFont f = item->font();
                 f.setItalic(true);
                 item->setFont(f);
-                item->setToolTip(QStringLiteral(
-                    "Справочные значения вычислены по номинальным размерам профиля"));
+                item->setToolTip(
+                    tr("Справочные значения вычислены по номинальным размерам профиля"));
             }
             table_->setItem(i, column++, item);
         };
@@ -138,8 +137,8 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     count_->setObjectName(QStringLiteral("lbCatalogueCount"));
     bottom->addWidget(count_, 1);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("Выбрать"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(tr("Выбрать"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     ok->setDefault(true);
     bottom->addWidget(buttons);
     layout->addLayout(bottom);
@@ -196,11 +195,11 @@ void TCataloguePicker::applyFilter() {
         table_->selectRow(first);
         table_->scrollToItem(table_->item(first, 0), QAbstractItemView::PositionAtTop);
     }
-    QString count = shown.empty() ? QStringLiteral("Нет профиля с таким обозначением")
-                                  : QStringLiteral("Профилей: %1").arg(shown.size());
+    QString count = shown.empty() ? tr("Нет профиля с таким обозначением")
+                                  : tr("Профилей: %1").arg(shown.size());
     if (std::any_of(shown.begin(), shown.end(),
                     [](const catalogue::ProfileRow* r) { return r->computed; }))
-        count += QStringLiteral("; курсивом — значения, вычисленные по размерам");
+        count += tr("; курсивом — значения, вычисленные по размерам");
     count_->setText(count);
 }
 

@@ -4,6 +4,7 @@
 #include "app/place_dialog.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
+#include "texts/message_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -45,21 +46,19 @@ QString MessageBoxDialogs::saveFileName(QWidget* parent, const QString& caption,
 
 bool MessageBoxDialogs::confirmOverwrite(QWidget* parent, const QString& path) {
     DialogScope open(*this);
-    return QMessageBox::question(parent, QStringLiteral("Внимание!"),
-                                 QStringLiteral("Файл «%1» уже существует.\nЗаменить его?")
-                                     .arg(QDir::toNativeSeparators(path)),
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(
+               parent, MessageText(MessageCode::WarningCaption),
+               tr("Файл «%1» уже существует.\nЗаменить его?").arg(QDir::toNativeSeparators(path)),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 SaveChangesAnswer MessageBoxDialogs::askSaveChanges(QWidget* parent, const QString& text) {
     DialogScope open(*this);
     QMessageBox box(QMessageBox::Question, ToQString(kAppTitle), text, QMessageBox::NoButton,
                     parent);
-    QPushButton* save = box.addButton(QStringLiteral("Сохранить"), QMessageBox::AcceptRole);
-    QPushButton* discard =
-        box.addButton(QStringLiteral("Не сохранять"), QMessageBox::DestructiveRole);
-    QPushButton* cancel = box.addButton(QStringLiteral("Отмена"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(tr("Сохранить"), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(tr("Не сохранять"), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(tr("Отмена"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();

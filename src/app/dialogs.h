@@ -5,6 +5,7 @@
 #include "model/kinds.h"
 #include "placement/placement.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -109,6 +110,8 @@ class DialogScope {
 
 // The real boxes.
 class MessageBoxDialogs : public UserDialogs {
+    Q_DECLARE_TR_FUNCTIONS(MessageBoxDialogs)
+
   public:
     void warning(QWidget* parent, const QString& caption, const QString& text) override;
     void error(QWidget* parent, const QString& caption, const QString& text) override;

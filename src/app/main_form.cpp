@@ -10,6 +10,7 @@
 #include "model/orientation.h"
 #include "picture/primitives.h"
 #include "picture/section_picture.h"
+#include "texts/message_text.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -103,7 +104,8 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
     showTab(kindInfo(k).tabNumber);
     // The second line names the broken rule or the failed check, or the user would not know
     // why the tab came back.
-    dialogs_.warning(this, ToQString(kWarningCaption), QString::fromStdString(CommitMessage(k, c)));
+    dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                     MessageText(CommitMessage(k, c)));
     if (c.rejected() && c.rejectedField >= 0) {
         TProfileEdit* f = page(k).fields.at(static_cast<std::size_t>(c.rejectedField));
         f->setFocus();
@@ -141,9 +143,9 @@ void TMainForm::updateCapacity(Kind k) {
     KindPage& p = page(k);
     const bool full = model_.state(k).Count >= MaxEntriesPerKind;
     p.add->setEnabled(!full);
-    p.add->setToolTip(full ? QStringLiteral("Добавить нельзя: не более %1 профилей одного вида")
-                                 .arg(MaxEntriesPerKind)
-                           : QStringLiteral("Добавить"));
+    p.add->setToolTip(
+        full ? tr("Добавить нельзя: не более %1 профилей одного вида").arg(MaxEntriesPerKind)
+             : tr("Добавить"));
 }
 
 void TMainForm::addClick(Kind k) {
@@ -287,9 +289,9 @@ void TMainForm::showSolveOutcome(const SolveOutcome& o) {
         if (isKindTab(lastTabNumber_) || lastTabNumber_ == AboutTabNumber)
             showTab(lastTabNumber_);
         // The second line says why, as every other refusal does.
-        dialogs_.warning(this, ToQString(kWarningCaption),
-                         ToQString(kInputErrorText) + QLatin1Char('\n') +
-                             ToQString(EmptySectionReason(model_.totalCount())));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(MessageLines{{MessageCode::InputError, {}},
+                                                  {EmptySectionReason(model_.totalCount()), {}}}));
         break;
     case SolveStatus::Rejected:
         break; // the commit's own message has been shown

@@ -68,7 +68,8 @@ inline Kind kindOfTab(int number) {
     return TabOrder[static_cast<std::size_t>(number - 1)];
 }
 
-inline constexpr const char* kMainCaption = " Геометрические характеристики плоских сечений";
+inline constexpr const char* kMainCaption =
+    QT_TRANSLATE_NOOP("karo::app::TMainForm", " Геометрические характеристики плоских сечений");
 
 class TMainForm : public QWidget {
     Q_OBJECT

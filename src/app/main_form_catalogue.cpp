@@ -30,9 +30,9 @@ void TMainForm::buildCatalogueControls(Kind k, QWidget* sheet) {
     const QString prefix = ToQString(kindInfo(k).prefix);
     const auto index = static_cast<std::size_t>(kindIndex(k));
 
-    auto* button = new QPushButton(QStringLiteral("Сортамент…"), sheet);
+    auto* button = new QPushButton(tr("Сортамент…"), sheet);
     button->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Catalogue"));
-    button->setToolTip(QStringLiteral("Выбрать профиль из сортамента (F4)"));
+    button->setToolTip(tr("Выбрать профиль из сортамента (F4)"));
     button->setGeometry(buttonGeometry(k));
     connect(button, &QPushButton::clicked, this,
             [this, k] { guarded([=, this] { catalogueClick(k); }); });
@@ -90,10 +90,9 @@ void TMainForm::updateCatalogueLabel(Kind k) {
     const catalogue::ProfileRow* row = document_.shownProfile(k);
     const QString title = row ? ToQString(catalogue::profileTitle(*row)) : QString();
     label->setText(label->fontMetrics().elidedText(title, Qt::ElideRight, label->width()));
-    label->setToolTip(row && row->computed
-                          ? title + QStringLiteral(". Справочные значения этого профиля "
-                                                   "вычислены по его номинальным размерам")
-                          : title);
+    label->setToolTip(row && row->computed ? title + tr(". Справочные значения этого профиля "
+                                                        "вычислены по его номинальным размерам")
+                                           : title);
 }
 
 } // namespace karo::app

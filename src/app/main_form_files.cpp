@@ -8,6 +8,7 @@
 #include "io/section_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
+#include "texts/message_text.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -23,7 +24,9 @@ namespace karo::app {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Сечение Karo (*.karo)");
+QString sectionFilter() {
+    return QCoreApplication::translate("karo::app::TMainForm", "Сечение Karo (*.karo)");
+}
 
 // The first local .karo file among dropped URLs, or an empty string.
 QString droppedSection(const QMimeData* mime) {
@@ -52,17 +55,17 @@ void TMainForm::rememberFolder(const QString& path) {
 bool TMainForm::openSection(const QString& path) {
     const LoadReport report = document_.open(path);
     if (!report.ok()) {
-        dialogs_.warning(this, ToQString(kWarningCaption), report.message);
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption), report.message);
         return false;
     }
     rememberFolder(path);
     recentFileUsed(sectionFile());
     showLoadedSection();
     if (!report.warnings.empty()) {
-        QString text = ToQString(kInputErrorText);
+        QString text = MessageText(MessageCode::InputError);
         for (const SectionWarning& w : report.warnings)
             text += QLatin1Char('\n') + WarningText(w);
-        dialogs_.warning(this, ToQString(kWarningCaption), text);
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption), text);
     }
     return true;
 }
@@ -82,9 +85,9 @@ bool TMainForm::saveSection(const QString& path) {
     reportChecks(false);
     QString error;
     if (!document_.save(path, &error)) {
-        dialogs_.error(this, ToQString(kAppTitle),
-                       QStringLiteral("Не удается сохранить файл «%1»:\n%2")
-                           .arg(QDir::toNativeSeparators(path), error));
+        dialogs_.error(
+            this, ToQString(kAppTitle),
+            tr("Не удается сохранить файл «%1»:\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     rememberFolder(path);
@@ -96,7 +99,7 @@ void TMainForm::openClick() {
     if (!askSaveChanges())
         return;
     const QString path =
-        dialogs_.openFileName(this, QStringLiteral("Открыть сечение"), lastFolder_, kFilter);
+        dialogs_.openFileName(this, tr("Открыть сечение"), lastFolder_, sectionFilter());
     if (!path.isEmpty())
         openSection(path);
 }
@@ -111,11 +114,9 @@ bool TMainForm::saveClick() {
 }
 
 bool TMainForm::saveAsClick() {
-    const QString initial = sectionFile().isEmpty()
-                                ? QDir(lastFolder_).filePath(QStringLiteral("Сечение.karo"))
-                                : sectionFile();
-    QString path =
-        dialogs_.saveFileName(this, QStringLiteral("Сохранить сечение"), initial, kFilter);
+    const QString initial =
+        sectionFile().isEmpty() ? QDir(lastFolder_).filePath(tr("Сечение.karo")) : sectionFile();
+    QString path = dialogs_.saveFileName(this, tr("Сохранить сечение"), initial, sectionFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty()) {

@@ -10,6 +10,7 @@
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
+#include "texts/message_text.h"
 
 #include <QAction>
 #include <QDir>
@@ -49,7 +50,9 @@ class EnabledFollower : public QObject {
     QAction* action_;
 };
 
-const QString kReportFilter = QStringLiteral("Документ Word (*.docx)");
+QString reportFilter() {
+    return QCoreApplication::translate("karo::app::TMainForm", "Документ Word (*.docx)");
+}
 
 } // namespace
 
@@ -66,19 +69,19 @@ void TMainForm::buildMenu() {
         return a;
     };
 
-    QMenu* file = menuBar_->addMenu(QStringLiteral("&Файл"));
+    QMenu* file = menuBar_->addMenu(tr("&Файл"));
     file->setObjectName(QStringLiteral("FileMenu"));
-    item(file, "actNewSection", QStringLiteral("&Новое сечение"),
-         {QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { newSectionClick(); });
-    item(file, "actOpen", QStringLiteral("&Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
+    item(file, "actNewSection", tr("&Новое сечение"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
+         [this] { newSectionClick(); });
+    item(file, "actOpen", tr("&Открыть…"), {QKeySequence(Qt::CTRL | Qt::Key_O)},
          [this] { openClick(); });
-    recentMenu_ = file->addMenu(QStringLiteral("Последние &файлы"));
+    recentMenu_ = file->addMenu(tr("Последние &файлы"));
     recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
     recentMenu_->menuAction()->setObjectName(QStringLiteral("actRecent"));
-    item(file, "actSave", QStringLiteral("&Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
+    item(file, "actSave", tr("&Сохранить"), {QKeySequence(Qt::CTRL | Qt::Key_S)},
          [this] { saveClick(); });
-    item(file, "actSaveAs", QStringLiteral("Сохранить &как…"),
-         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, [this] { saveAsClick(); });
+    item(file, "actSaveAs", tr("Сохранить &как…"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+         [this] { saveAsClick(); });
     file->addSeparator();
     // The result tab's buttons themselves are pressed: the same handler, the same state. The
     // sheet shows the section solved as it stands, so the result tab is chosen first, as the
@@ -97,37 +100,35 @@ void TMainForm::buildMenu() {
         });
         new EnabledFollower(button, a);
     };
-    press(file, "actSaveSheet", QStringLiteral("Сохранить &лист результатов…"), {}, bbSave_, true);
-    press(file, "actPrintSheet", QStringLiteral("&Печать листа…"),
-          {QKeySequence(Qt::CTRL | Qt::Key_P)}, bbPrint_, true);
-    press(file, "actReportOpen", QStringLiteral("Отчёт: открыть в текстовом &редакторе"), {},
-          bbWord_, false);
-    QAction* reportSaveAs = item(file, "actReportSaveAs", QStringLiteral("Отчё&т: сохранить как…"),
-                                 {}, [this] { reportSaveAsClick(); });
+    press(file, "actSaveSheet", tr("Сохранить &лист результатов…"), {}, bbSave_, true);
+    press(file, "actPrintSheet", tr("&Печать листа…"), {QKeySequence(Qt::CTRL | Qt::Key_P)},
+          bbPrint_, true);
+    press(file, "actReportOpen", tr("Отчёт: открыть в текстовом &редакторе"), {}, bbWord_, false);
+    QAction* reportSaveAs = item(file, "actReportSaveAs", tr("Отчё&т: сохранить как…"), {},
+                                 [this] { reportSaveAsClick(); });
     new EnabledFollower(bbWord_, reportSaveAs);
-    item(file, "actExportProperties", QStringLiteral("&Экспорт характеристик…"), {},
+    item(file, "actExportProperties", tr("&Экспорт характеристик…"), {},
          [this] { exportPropertiesClick(); });
     file->addSeparator();
-    item(file, "actQuit", QStringLiteral("&Выход"), {QKeySequence(Qt::CTRL | Qt::Key_Q)},
-         [this] { close(); });
+    item(file, "actQuit", tr("&Выход"), {QKeySequence(Qt::CTRL | Qt::Key_Q)}, [this] { close(); });
 
-    QMenu* edit = menuBar_->addMenu(QStringLiteral("&Правка"));
+    QMenu* edit = menuBar_->addMenu(tr("&Правка"));
     edit->setObjectName(QStringLiteral("EditMenu"));
     // Each names the step it takes back or does again.
-    QAction* undo = undoStack()->createUndoAction(edit, QStringLiteral("&Отменить"));
+    QAction* undo = undoStack()->createUndoAction(edit, tr("&Отменить"));
     undo->setObjectName(QStringLiteral("actUndo"));
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = undoStack()->createRedoAction(edit, QStringLiteral("Повто&рить"));
+    QAction* redo = undoStack()->createRedoAction(edit, tr("Повто&рить"));
     redo->setObjectName(QStringLiteral("actRedo"));
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     edit->addAction(undo);
     edit->addAction(redo);
     edit->addSeparator();
-    QAction* catalogue = item(edit, "actCatalogue", QStringLiteral("&Сортамент…"),
-                              {QKeySequence(Qt::Key_F4)}, [this] { catalogueKey(); });
-    QAction* place = item(edit, "actPlace", QStringLiteral("&Приставить…"),
-                          {QKeySequence(Qt::Key_F5)}, [this] { placeKey(); });
+    QAction* catalogue = item(edit, "actCatalogue", tr("&Сортамент…"), {QKeySequence(Qt::Key_F4)},
+                              [this] { catalogueKey(); });
+    QAction* place = item(edit, "actPlace", tr("&Приставить…"), {QKeySequence(Qt::Key_F5)},
+                          [this] { placeKey(); });
     // The catalogue serves the rolled-profile tabs only, the placement every kind tab.
     const auto followTab = [this, catalogue, place] {
         const int n = currentTabNumber();
@@ -139,17 +140,17 @@ void TMainForm::buildMenu() {
     connect(tabs_, &QTabWidget::currentChanged, this, followTab);
     followTab();
 
-    QMenu* section = menuBar_->addMenu(QStringLiteral("С&ечение"));
+    QMenu* section = menuBar_->addMenu(tr("С&ечение"));
     section->setObjectName(QStringLiteral("SectionMenu"));
-    item(section, "actProperties", QStringLiteral("&Характеристики сечения…"),
-         {QKeySequence(Qt::Key_F6)}, [this] { showProperties(); });
+    item(section, "actProperties", tr("&Характеристики сечения…"), {QKeySequence(Qt::Key_F6)},
+         [this] { showProperties(); });
 
-    QMenu* help = menuBar_->addMenu(QStringLiteral("&Справка"));
+    QMenu* help = menuBar_->addMenu(tr("&Справка"));
     help->setObjectName(QStringLiteral("HelpMenu"));
-    item(help, "actManual", QStringLiteral("&Руководство"), {QKeySequence(Qt::Key_F1)},
+    item(help, "actManual", tr("&Руководство"), {QKeySequence(Qt::Key_F1)},
          [this] { showManual(); });
     // As if the user chose the tab: the tab being left is committed as usual.
-    item(help, "actAbout", QStringLiteral("&О программе"), {},
+    item(help, "actAbout", tr("&О программе"), {},
          [this] { tabs_->setCurrentIndex(AboutTabNumber - 1); });
 
     // F10 opens the first menu, as Alt alone does.
@@ -206,9 +207,9 @@ void TMainForm::openRecentClick(const QString& path) {
     if (!io::FileExists(path)) {
         RecentFiles::remove(path);
         fillRecentMenu();
-        dialogs_.warning(this, ToQString(kWarningCaption),
-                         QStringLiteral("Файл «%1» не найден и убран из списка.")
-                             .arg(QDir::toNativeSeparators(path)));
+        dialogs_.warning(
+            this, MessageText(MessageCode::WarningCaption),
+            tr("Файл «%1» не найден и убран из списка.").arg(QDir::toNativeSeparators(path)));
         return;
     }
     if (askSaveChanges())
@@ -216,11 +217,11 @@ void TMainForm::openRecentClick(const QString& path) {
 }
 
 void TMainForm::reportSaveAsClick() {
-    const QString name = sectionFile().isEmpty() ? QStringLiteral("Отчет.docx")
-                                                 : QFileInfo(sectionFile()).completeBaseName() +
-                                                       QStringLiteral("-отчет.docx");
-    QString path = dialogs_.saveFileName(this, QStringLiteral("Сохранить отчет"),
-                                         QDir(lastFolder_).filePath(name), kReportFilter);
+    const QString name = sectionFile().isEmpty()
+                             ? tr("Отчет.docx")
+                             : QFileInfo(sectionFile()).completeBaseName() + tr("-отчет.docx");
+    QString path = dialogs_.saveFileName(this, tr("Сохранить отчет"),
+                                         QDir(lastFolder_).filePath(name), reportFilter());
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty()) {

@@ -9,6 +9,7 @@
 #include "io/to_qstring.h"
 #include "picture/section_picture.h"
 #include "picture/sketches.h"
+#include "texts/message_text.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -69,19 +70,9 @@ QLabel* label(QWidget* parent, const QString& text, const QFont& font, int x, in
 }
 
 QString pictureName(Kind k, int code) {
-    switch (k) {
-    case Kind::Dt:
-        return QStringLiteral("imdt_%1").arg(code);
-    case Kind::Sh:
-        return QStringLiteral("imsh_%1").arg(code);
-    case Kind::Un:
-        return QStringLiteral("imUn_%1").arg(code);
-    case Kind::Ur:
-        return QStringLiteral("imUr_%1").arg(code);
-    case Kind::List:
-        break;
-    }
-    return QStringLiteral("imlist");
+    const KindInfo& info = kindInfo(k);
+    const QString name = ToQString(info.pictureName);
+    return info.codeCount == 0 ? name : name + QString::number(code);
 }
 
 // What the kind's picture `index` shows: a profile's code (index + 1), or the plate's view.
@@ -139,7 +130,7 @@ QFrame* picturePanel(QWidget* parent, const char* name) {
 
 void TMainForm::buildWindow() {
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(QString::fromUtf8(kMainCaption));
+    setWindowTitle(tr(kMainCaption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
@@ -170,12 +161,12 @@ void TMainForm::buildWindow() {
         p.kind = k;
         p.sheet = new QWidget;
         p.sheet->setObjectName(QStringLiteral("TabSheet_") + ToQString(kindInfo(k).prefix));
-        tabs_->addTab(p.sheet, ToQString(kindInfo(k).caption));
+        tabs_->addTab(p.sheet, TermText(kindInfo(k).caption));
     }
-    tabs_->addTab(buildResultTab(), QStringLiteral("РЕШЕНИЕ"));
+    tabs_->addTab(buildResultTab(), tr("РЕШЕНИЕ"));
     auto* about = new QWidget;
     about->setObjectName(QStringLiteral("TabSheet_About"));
-    tabs_->addTab(about, QStringLiteral("О программе ..."));
+    tabs_->addTab(about, tr("О программе ..."));
     buildTab(1);
     // A tab the user turns to is built before anything else looks at it.
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int i) { buildTab(i + 1); });
@@ -262,23 +253,23 @@ void TMainForm::buildKindPage(KindPage& p) {
     p.add->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Add"));
     p.add->setIcon(AddGlyph());
     p.add->setGeometry(496, 7, 33, 25);
-    p.add->setToolTip(QStringLiteral("Добавить"));
+    p.add->setToolTip(tr("Добавить"));
     p.erase = new QPushButton(sheet);
     p.erase->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Erase"));
     p.erase->setIcon(EraseGlyph());
     p.erase->setGeometry(536, 7, 33, 25);
-    p.erase->setToolTip(QStringLiteral("Удалить"));
+    p.erase->setToolTip(tr("Удалить"));
 
     // Turning and mirroring.
     if (info.codeCount > 0) {
-        p.rotate = new QPushButton(QStringLiteral("Повернуть"), sheet);
+        p.rotate = new QPushButton(tr("Повернуть"), sheet);
         p.rotate->setObjectName(QStringLiteral("bb") + prefix + QStringLiteral("Rotate"));
-        p.rotate->setToolTip(QStringLiteral("Поворот против часовой стрелки"));
+        p.rotate->setToolTip(tr("Поворот против часовой стрелки"));
         if (k == Kind::Un) {
             p.rotate->setGeometry(416, 40, 85, 25);
-            p.mirror = new QPushButton(QStringLiteral("Отразить"), sheet);
+            p.mirror = new QPushButton(tr("Отразить"), sheet);
             p.mirror->setObjectName(QStringLiteral("bbUnMirror"));
-            p.mirror->setToolTip(QStringLiteral("Зеркальное отражение"));
+            p.mirror->setToolTip(tr("Зеркальное отражение"));
             p.mirror->setGeometry(510, 40, 85, 25);
         } else {
             p.rotate->setGeometry(440, 40, 129, 25);
@@ -301,7 +292,7 @@ void TMainForm::buildKindPage(KindPage& p) {
             y += 32;
         }
         const QString key = ToQString(f.key);
-        const QString hint = ToQString(f.hint);
+        const QString hint = TermText(f.hint);
 
         auto* sym = label(sheet, symbolHtml(f.label), symbolFont, kSymbolX, y - 4, 30);
         sym->setObjectName(QStringLiteral("lb") + prefix + key);
@@ -322,7 +313,7 @@ void TMainForm::buildKindPage(KindPage& p) {
         setTabOrder(previous, edit);
         previous = edit;
 
-        auto* unit = label(sheet, QStringLiteral("см."), unitFont, kUnitX, y);
+        auto* unit = label(sheet, tr("см."), unitFont, kUnitX, y);
         unit->setObjectName(QStringLiteral("lbUnit") + prefix + key);
         p.rowLabels.insert(p.rowLabels.end(), {sym, eq, unit});
         if (f.unit != Unit::Cm) {
@@ -377,18 +368,18 @@ QWidget* TMainForm::buildResultTab() {
 
     // Below the rows of results.
     const int buttonsY = kResultRowsY + ResultFieldCount * kRowStep + 6;
-    bbSave_ = new QPushButton(QStringLiteral("Сохранить"), sheet);
+    bbSave_ = new QPushButton(tr("Сохранить"), sheet);
     bbSave_->setObjectName(QStringLiteral("bbSave"));
-    bbSave_->setToolTip(QStringLiteral("Сохранить результаты"));
+    bbSave_->setToolTip(tr("Сохранить результаты"));
     bbSave_->setGeometry(424, buttonsY, 85, 25);
-    bbPrint_ = new QPushButton(QStringLiteral("Печатать"), sheet);
+    bbPrint_ = new QPushButton(tr("Печатать"), sheet);
     bbPrint_->setObjectName(QStringLiteral("bbPrint"));
-    bbPrint_->setToolTip(QStringLiteral("Печатать результаты"));
+    bbPrint_->setToolTip(tr("Печатать результаты"));
     bbPrint_->setGeometry(515, buttonsY, 85, 25);
     bbPrint_->setDefault(true);
-    bbWord_ = new QPushButton(QStringLiteral("Создать отчет в MsWord"), sheet);
+    bbWord_ = new QPushButton(tr("Создать отчет в MsWord"), sheet);
     bbWord_->setObjectName(QStringLiteral("bbWord"));
-    bbWord_->setToolTip(QStringLiteral("Создать отчет"));
+    bbWord_->setToolTip(tr("Создать отчет"));
     bbWord_->setGeometry(424, buttonsY + 32, 176, 25);
     buildPropertiesButton(sheet, buttonsY + 59);
     // Saving, printing and the report are connected by their own parts of the program.
@@ -406,20 +397,16 @@ QWidget* TMainForm::buildResultTab() {
 }
 
 void TMainForm::buildResultRows(QWidget* sheet) {
-    // The fields' own names, and the colours of the two moduli: those of their marks in the
-    // picture.
-    static const char* const names[ResultFieldCount] = {
-        "edResXc", "edResYc", "edResA",  "edResIx", "edResIy", "edResIxy", "edResAo",
-        "edResIu", "edResIv", "edResru", "edResrv", "edResWu", "edResWv"};
+    // The colours of the two moduli: those of their marks in the picture.
     const auto colour = [](int i) { return i == rfWu ? "blue" : i == rfWv ? "red" : ""; };
     const QFont symbolFont = fontOf("Times New Roman", 19);
     const QFont unitFont = fontOf("MS Sans Serif", 16);
     const QFont superFont = fontOf("MS Sans Serif", 13);
     const QFont valueFont = fontOf("MS Sans Serif", 11, true);
-    int y = kResultRowsY;
-    for (int i = 0; i < ResultFieldCount; ++i) {
-        const ResultFieldInfo& field = ResultFields[static_cast<std::size_t>(i)];
-        const QString hint = ToQString(field.hint);
+    for (const ResultFieldInfo& field : ResultFields) {
+        const int i = field.key;
+        const int y = kResultRowsY + field.row * kRowStep;
+        const QString hint = TermText(field.hint);
         // The letter with its index lowered; the angle's index is also smaller.
         QString symbol = ToQString(field.letter);
         if (!field.index.empty())
@@ -435,16 +422,15 @@ void TMainForm::buildResultRows(QWidget* sheet) {
         auto* eq = label(sheet, QStringLiteral("="), font(), kEqualsX + 2, y + 3);
         eq->setToolTip(hint);
         auto* edit = new QLineEdit(sheet);
-        edit->setObjectName(QString::fromLatin1(names[i]));
+        edit->setObjectName(ToQString(field.objectName));
         edit->setReadOnly(true);
         edit->setFont(valueFont);
         edit->setGeometry(kFieldX, y, kFieldW, kFieldH);
         edit->setToolTip(hint);
         resultFields_[static_cast<std::size_t>(i)] = edit;
-        label(sheet, ToQString(field.unit), unitFont, kUnitX, y);
+        label(sheet, TermText(field.unit), unitFont, kUnitX, y);
         if (field.power != 0)
             label(sheet, QString::number(field.power), superFont, kSuperX, y - 3);
-        y += kRowStep;
     }
 
     // The rows come before the buttons when Tab goes round, as they stand above them.
@@ -474,15 +460,16 @@ void TMainForm::buildAboutTab(QWidget* sheet) {
 
     const QFont text = fontOf("MS Sans Serif", 13);
     int y = 92;
-    for (const char* line : {"определение геометрических характеристик",
-                             "плоских сечений, составленных из", "прокатных профилей"}) {
-        label(box, QString::fromUtf8(line), text, x, y);
+    for (const char* line :
+         {QT_TR_NOOP("определение геометрических характеристик"),
+          QT_TR_NOOP("плоских сечений, составленных из"), QT_TR_NOOP("прокатных профилей")}) {
+        label(box, tr(line), text, x, y);
         y += 20;
     }
     y += 20;
-    for (const char* line :
-         {"Разработка: учебная группа «Каро»", "кафедра строительной механики"}) {
-        label(box, QString::fromUtf8(line), text, x, y);
+    for (const char* line : {QT_TR_NOOP("Разработка: учебная группа «Каро»"),
+                             QT_TR_NOOP("кафедра строительной механики")}) {
+        label(box, tr(line), text, x, y);
         y += 20;
     }
     // No links: the project has no web site or mailbox that answers, and an address that

@@ -6,6 +6,7 @@
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "placement/placement.h"
+#include "texts/message_text.h"
 
 #include <QPushButton>
 
@@ -18,7 +19,7 @@ void TMainForm::buildPlaceControls(Kind k, QWidget* sheet) {
                            QStringLiteral("Place"));
     p.place->setIcon(PlaceGlyph());
     p.place->setGeometry(574, 8, 33, 25);
-    p.place->setToolTip(QStringLiteral("Приставить к другому профилю (F5)"));
+    p.place->setToolTip(tr("Приставить к другому профилю (F5)"));
     p.place->setEnabled(false);
     setTabOrder(p.erase, p.place);
     connect(p.place, &QPushButton::clicked, this,
@@ -43,7 +44,8 @@ void TMainForm::placeClick(Kind k) {
         return;
     }
     if (placer.status() != PlaceStatus::Placed) {
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placer.message()));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(placer.message()));
         return;
     }
     const std::optional<PlaceRequest> request = dialogs_.askPlacement(this, placer, model_);
@@ -51,7 +53,8 @@ void TMainForm::placeClick(Kind k) {
         return;
     const PlaceOutcome placed = placer.place(*request);
     if (!placed.placed()) {
-        dialogs_.warning(this, ToQString(kWarningCaption), ToQString(placed.message));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         MessageText(placed.message));
         return;
     }
     document_.place(k, placed.XcText, placed.YcText);

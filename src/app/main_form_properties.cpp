@@ -16,10 +16,10 @@
 namespace karo::app {
 
 void TMainForm::buildPropertiesButton(QWidget* sheet, int y) {
-    bbProperties_ = new QPushButton(QStringLiteral("Характеристики…"), sheet);
+    bbProperties_ = new QPushButton(tr("Характеристики…"), sheet);
     bbProperties_->setObjectName(QStringLiteral("bbProperties"));
     bbProperties_->setToolTip(
-        QStringLiteral("Сдвиг, пластический изгиб, кручение, центр изгиба и ядро сечения (F6)"));
+        tr("Сдвиг, пластический изгиб, кручение, центр изгиба и ядро сечения (F6)"));
     // Under the report's button, in the little height the tab has left below it.
     bbProperties_->setGeometry(424, y, 176, 22);
     connect(bbProperties_, &QPushButton::clicked, this,
@@ -63,12 +63,12 @@ void TMainForm::writePropertiesChapter(report::Document& d, const TSectionResult
 }
 
 void TMainForm::exportPropertiesClick() {
-    const QString name = sectionFile().isEmpty() ? QStringLiteral("Характеристики.csv")
+    const QString name = sectionFile().isEmpty() ? tr("Характеристики.csv")
                                                  : QFileInfo(sectionFile()).completeBaseName() +
-                                                       QStringLiteral("-характеристики.csv");
-    QString path = dialogs_.saveFileName(this, QStringLiteral("Экспорт характеристик"),
-                                         QDir(lastFolder_).filePath(name),
-                                         QStringLiteral("Таблица CSV (*.csv)"));
+                                                       tr("-характеристики.csv");
+    QString path =
+        dialogs_.saveFileName(this, tr("Экспорт характеристик"), QDir(lastFolder_).filePath(name),
+                              tr("Таблица CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty()) {

@@ -7,6 +7,7 @@
 #include "picture/result_sheet.h"
 #include "picture/sheet_print.h"
 #include "report/report_run.h"
+#include "texts/message_text.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,8 +39,8 @@ void TMainForm::connectResultButtons() {
 
 void TMainForm::bbSaveClick() {
     const QString chosen = dialogs_.saveFileName(
-        this, QStringLiteral("Сохранить результаты"),
-        QDir(lastFolder_).filePath(QStringLiteral("Results")), QStringLiteral("*.bmp"));
+        this, tr("Сохранить результаты"), QDir(lastFolder_).filePath(QStringLiteral("Results")),
+        QStringLiteral("*.bmp"));
     if (chosen.isEmpty())
         return;
     QString error;
@@ -75,7 +76,8 @@ void TMainForm::bbPrintClick() {
 void TMainForm::bbWordClick() {
     const QString path = writeReport(QString());
     if (!path.isEmpty() && !dialogs_.openDocument(path))
-        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportWrittenText(path));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         report::ReportWrittenText(path));
 }
 
 QString TMainForm::writeReport(const QString& outputPath) {
@@ -114,7 +116,8 @@ QString TMainForm::writeReport(const QString& outputPath) {
     }
     showSolveOutcome(run.outcome);
     if (!run.written())
-        dialogs_.warning(this, ToQString(kWarningCaption), report::ReportFailureText(run.error));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         report::ReportFailureText(run.error));
     return run.path;
 }
 

@@ -8,6 +8,7 @@
 #include "io/section_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
+#include "texts/message_text.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -104,7 +105,7 @@ void TMainForm::documentChanged(const DocumentChange& c) {
 }
 
 void TMainForm::updateTitle() {
-    const QString caption = QString::fromUtf8(kMainCaption);
+    const QString caption = tr(kMainCaption);
     const QString file = document_.fileName();
     if (file.isEmpty()) {
         // The caption begins with a blank, which parts it from the marker.
@@ -194,9 +195,8 @@ bool TMainForm::askSaveChanges() {
         return true;
     const QString file = document_.fileName();
     const QString text =
-        file.isEmpty()
-            ? QStringLiteral("Сохранить изменения в новом сечении?")
-            : QStringLiteral("Сохранить изменения в сечении «%1»?").arg(QFileInfo(file).fileName());
+        file.isEmpty() ? tr("Сохранить изменения в новом сечении?")
+                       : tr("Сохранить изменения в сечении «%1»?").arg(QFileInfo(file).fileName());
     switch (dialogs_.askSaveChanges(this, text)) {
     case SaveChangesAnswer::Save:
         return saveClick(); // a save that fails or is cancelled keeps everything as it is
@@ -215,7 +215,7 @@ void TMainForm::openHandedOver(const QString& path) {
         if (const LoadReport probe = LoadSectionFile(path, *std::make_unique<TSectionModel>(),
                                                      QString(), Unfinished::Kept);
             !probe.ok()) {
-            dialogs_.warning(this, ToQString(kWarningCaption), probe.message);
+            dialogs_.warning(this, MessageText(MessageCode::WarningCaption), probe.message);
             return;
         }
         if (hasUnsavedChanges()) {

@@ -40,7 +40,7 @@ QPoint ManualPosition(const QRect& screen, const QRect& mainFrame, const QSize& 
 
 ManualWindow::ManualWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
     setObjectName(QStringLiteral("ManualWindow"));
-    setWindowTitle(QStringLiteral("Руководство — Karo"));
+    setWindowTitle(tr("Руководство — Karo"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("ManualText"));

@@ -5,6 +5,7 @@
 #include "io/to_qstring.h"
 #include "model/arith.h"
 #include "picture/section_picture.h"
+#include "texts/message_text.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -26,7 +27,8 @@ constexpr PlaceSide kSides[] = {PlaceSide::Left, PlaceSide::Right, PlaceSide::Ab
 
 // "Двутавр 1 — Двутавр №20, ГОСТ 8239-89": the profile, and the catalogue row its texts are.
 QString targetLabel(const TSectionModel& m, ProfileRef p) {
-    QString label = ToQString(ProfileName(p));
+    QString label =
+        TermText(kindInfo(p.kind).caption) + QLatin1Char(' ') + QString::number(p.number);
     if (kindInfo(p.kind).codeCount == 0)
         return label;
     std::vector<std::string> texts;
@@ -43,7 +45,7 @@ QString targetLabel(const TSectionModel& m, ProfileRef p) {
 PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& section, QWidget* parent)
     : QDialog(parent), placer_(placer),
       previewImage_(SectionPicture::Size, SectionPicture::Size, QImage::Format_RGB32) {
-    setWindowTitle(QStringLiteral("Приставить профиль"));
+    setWindowTitle(tr("Приставить профиль"));
     setObjectName(QStringLiteral("PlaceDialog"));
 
     target_ = new QComboBox(this);
@@ -53,7 +55,7 @@ PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& secti
     side_ = new QComboBox(this);
     side_->setObjectName(QStringLiteral("cbPlaceSide"));
     for (PlaceSide s : kSides)
-        side_->addItem(ToQString(SideLabel(s)));
+        side_->addItem(TermText(SideLabel(s)));
     side_->setCurrentIndex(1); // справа
     align_ = new QComboBox(this);
     align_->setObjectName(QStringLiteral("cbPlaceAlign"));
@@ -68,17 +70,17 @@ PlaceDialog::PlaceDialog(const ProfilePlacer& placer, const TSectionModel& secti
     picture_->setFrameShape(QFrame::Box);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("к профилю:"), target_);
-    form->addRow(QStringLiteral("сторона:"), side_);
-    form->addRow(QStringLiteral("выравнивание:"), align_);
-    form->addRow(QStringLiteral("зазор, см:"), gap_);
+    form->addRow(tr("к профилю:"), target_);
+    form->addRow(tr("сторона:"), side_);
+    form->addRow(tr("выравнивание:"), align_);
+    form->addRow(tr("зазор, см:"), gap_);
     auto* left = new QVBoxLayout;
     left->addLayout(form);
     left->addWidget(message_);
     left->addStretch(1);
     auto* buttons = new QDialogButtonBox(this);
-    ok_ = buttons->addButton(QStringLiteral("ОК"), QDialogButtonBox::AcceptRole);
-    buttons->addButton(QStringLiteral("Отмена"), QDialogButtonBox::RejectRole);
+    ok_ = buttons->addButton(tr("ОК"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(tr("Отмена"), QDialogButtonBox::RejectRole);
     ok_->setDefault(true);
     left->addWidget(buttons);
     auto* layout = new QHBoxLayout(this);
@@ -107,7 +109,7 @@ void PlaceDialog::fillAlignments() {
     const QSignalBlocker quiet(align_);
     align_->clear();
     for (PlaceAlign a : AlignmentsOf(kSides[side_->currentIndex()]))
-        align_->addItem(ToQString(AlignLabel(a)));
+        align_->addItem(TermText(AlignLabel(a)));
     align_->setCurrentIndex(kept == 1 || kept == 3 ? kept : 1);
 }
 
@@ -145,7 +147,7 @@ void PlaceDialog::update() {
             }
             previewImage_ = DrawSectionPicture(section, r);
         } else {
-            text = ToQString(o.message);
+            text = MessageText(o.message);
         }
     } catch (const ArithmeticError& e) {
         text = QString::fromUtf8(e.what()) + QLatin1Char('.');

@@ -7,6 +7,7 @@
 #include "properties_view/properties_picture.h"
 #include "solver/format.h"
 #include "solver/result_fields.h"
+#include "texts/message_text.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -54,7 +55,7 @@ class PropertiesPictureView : public QWidget {
     }
     void contextMenuEvent(QContextMenuEvent* e) override {
         QMenu menu(this);
-        QAction* save = menu.addAction(QStringLiteral("Сохранить рисунок…"));
+        QAction* save = menu.addAction(tr("Сохранить рисунок…"));
         save->setEnabled(snapshot_.solved());
         if (menu.exec(e->globalPos()) == save)
             window_->savePictureClick();
@@ -78,33 +79,32 @@ const QColor kStale(150, 150, 150);
 PropertiesWindow::PropertiesWindow(SectionDocument& document, UserDialogs& dialogs, QWidget* owner)
     : QWidget(owner, Qt::Window), document_(document), dialogs_(dialogs) {
     setObjectName(QStringLiteral("PropertiesWindow"));
-    setWindowTitle(QStringLiteral("Характеристики сечения — Karo"));
+    setWindowTitle(tr("Характеристики сечения — Karo"));
 
     table_ = new QTreeWidget;
     table_->setObjectName(QStringLiteral("PropertiesTable"));
     table_->setColumnCount(colCount);
-    table_->setHeaderLabels({QStringLiteral("Величина"), QStringLiteral("Обозначение"),
-                             QStringLiteral("Значение"), QStringLiteral("Единица"),
-                             QStringLiteral("Примечание")});
+    table_->setHeaderLabels(
+        {tr("Величина"), tr("Обозначение"), tr("Значение"), tr("Единица"), tr("Примечание")});
     table_->setRootIsDecorated(false);
     table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->header()->setStretchLastSection(true);
 
     picture_ = new PropertiesPictureView(snapshot_, this);
-    meshBox_ = new QCheckBox(QStringLiteral("Сетка конечных элементов"));
+    meshBox_ = new QCheckBox(tr("Сетка конечных элементов"));
     meshBox_->setObjectName(QStringLiteral("cbMesh"));
     connect(meshBox_, &QCheckBox::toggled, this, [this](bool on) {
         picture_->mesh = on;
         picture_->redraw();
     });
-    savePicture_ = new QPushButton(QStringLiteral("Сохранить рисунок…"));
+    savePicture_ = new QPushButton(tr("Сохранить рисунок…"));
     savePicture_->setObjectName(QStringLiteral("bbSavePicture"));
     connect(savePicture_, &QPushButton::clicked, this, &PropertiesWindow::savePictureClick);
-    copy_ = new QPushButton(QStringLiteral("Копировать"));
+    copy_ = new QPushButton(tr("Копировать"));
     copy_->setObjectName(QStringLiteral("bbCopy"));
-    copy_->setToolTip(QStringLiteral("Таблица в буфер обмена: столбцы через табуляцию, "
-                                     "единицы в отдельном столбце"));
+    copy_->setToolTip(tr("Таблица в буфер обмена: столбцы через табуляцию, "
+                         "единицы в отдельном столбце"));
     connect(copy_, &QPushButton::clicked, this, &PropertiesWindow::copyTable);
 
     status_ = new QLabel;
@@ -118,7 +118,7 @@ PropertiesWindow::PropertiesWindow(SectionDocument& document, UserDialogs& dialo
     refusalText_ = new QLabel;
     refusalText_->setObjectName(QStringLiteral("lbRefusal"));
     refusalText_->setWordWrap(true);
-    refusalCatalogue_ = new QPushButton(QStringLiteral("Сортамент…"));
+    refusalCatalogue_ = new QPushButton(tr("Сортамент…"));
     refusalCatalogue_->setObjectName(QStringLiteral("bbRefusalCatalogue"));
     connect(refusalCatalogue_, &QPushButton::clicked, this,
             [this] { emit catalogueRequested(snapshot_.result.kind, snapshot_.result.number); });
@@ -226,7 +226,7 @@ void PropertiesWindow::progressed(std::uint64_t revision, const properties::Prop
     // Meshes are refined until It settles, seldom past a dozen.
     progress_->setRange(0, 12);
     progress_->setValue(std::min(p.mesh, 12));
-    progress_->setFormat(QStringLiteral("сетка %1").arg(p.mesh));
+    progress_->setFormat(tr("сетка %1").arg(p.mesh));
 }
 
 void PropertiesWindow::finished(std::uint64_t revision, PropertiesSnapshot s) {
@@ -269,17 +269,17 @@ void PropertiesWindow::setStale(bool stale) {
         }
     }
     if (stale)
-        status_->setText(QStringLiteral("пересчёт…"));
+        status_->setText(tr("пересчёт…"));
     else if (snapshot_.solved()) {
         const properties::SectionPropertiesResult& r = snapshot_.result;
-        QString text = QStringLiteral("Частей: %1, замкнутых контуров: %2. Сетка: %3 узлов, "
-                                      "изменение It на последнем шаге %4")
+        QString text = tr("Частей: %1, замкнутых контуров: %2. Сетка: %3 узлов, "
+                          "изменение It на последнем шаге %4")
                            .arg(r.parts)
                            .arg(r.closedCells)
                            .arg(r.meshNodes)
                            .arg(ToQString(FormatShort(r.ItChange)));
         if (!r.converged)
-            text += QStringLiteral(" — It не установился");
+            text += tr(" — It не установился");
         status_->setText(text);
     } else
         status_->setText(QString());
@@ -317,25 +317,9 @@ void PropertiesWindow::showRefusal() {
     const bool unknown = r.status == PropertiesStatus::UnknownThicknesses;
     refusalCatalogue_->setVisible(unknown);
     refusal_->setVisible(shownRevision_ != 0 && !snapshot_.solved());
-    switch (r.status) {
-    case PropertiesStatus::UnknownThicknesses:
-        refusalText_->setText(
-            QStringLiteral("%1 %2: толщины стенки и полок неизвестны — выберите профиль из "
-                           "сортамента.")
-                .arg(ToQString(std::string(kindInfo(r.kind).caption)))
-                .arg(r.number));
-        break;
-    case PropertiesStatus::NoSection:
-        refusalText_->setText(QStringLiteral("Сечение не имеет площади."));
-        break;
-    case PropertiesStatus::ArithmeticFault:
-        refusalText_->setText(QStringLiteral("Арифметическая ошибка при расчёте свойств сечения."));
-        break;
-    case PropertiesStatus::Solved:
-    case PropertiesStatus::Cancelled:
-        refusalText_->clear();
-        break;
-    }
+    const bool refused =
+        r.status != PropertiesStatus::Solved && r.status != PropertiesStatus::Cancelled;
+    refusalText_->setText(refused ? MessageText(properties::PropertiesRefusal(r)) : QString());
 }
 
 void PropertiesWindow::copyTable() {
@@ -354,24 +338,22 @@ void PropertiesWindow::exportTable(const QString& path) {
 
 bool PropertiesWindow::writeExport(const QString& path) {
     if (!snapshot_.solved()) {
-        dialogs_.warning(
-            this, ToQString(kWarningCaption),
-            QStringLiteral("Характеристики не записаны: %1").arg(refusalText_->text()));
+        dialogs_.warning(this, MessageText(MessageCode::WarningCaption),
+                         tr("Характеристики не записаны: %1").arg(refusalText_->text()));
         return false;
     }
     QString reason;
     if (!io::WriteFileSafely(path, properties::PropertiesCsv(rows_), &reason)) {
         dialogs_.error(this, ToQString(kAppTitle),
-                       QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason));
+                       tr("Не удалось записать файл «%1»: %2").arg(path, reason));
         return false;
     }
     return true;
 }
 
 void PropertiesWindow::savePictureClick() {
-    QString path = dialogs_.saveFileName(
-        this, QStringLiteral("Сохранить рисунок"), QStringLiteral("Характеристики.png"),
-        QStringLiteral("Рисунок PNG (*.png);;Рисунок SVG (*.svg)"));
+    QString path = dialogs_.saveFileName(this, tr("Сохранить рисунок"), tr("Характеристики.png"),
+                                         tr("Рисунок PNG (*.png);;Рисунок SVG (*.svg)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -392,7 +374,7 @@ bool PropertiesWindow::savePicture(const QString& path) {
     QString reason;
     if (!io::WriteFileSafely(path, bytes, &reason)) {
         dialogs_.error(this, ToQString(kAppTitle),
-                       QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason));
+                       tr("Не удалось записать файл «%1»: %2").arg(path, reason));
         return false;
     }
     return true;

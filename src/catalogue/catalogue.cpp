@@ -94,11 +94,13 @@ std::vector<std::pair<std::string, std::string>> replacedValues(std::string_view
     return out;
 }
 
-// One data file: "#" lines are comments (the sources), the first other line names the
-// columns, and every further line is one row of the standard's table.
-void readFile(std::string_view text, Kind kind, const std::string& standard,
-              std::vector<ProfileRow>& out) {
+// One data file: "#" lines are comments (the sources); the first other line,
+// "standard,<name>,<kind>", names the standard and the kind of its profiles (the kind's file
+// key), the next one names the columns, and every further line is one row of the table.
+void readFile(std::string_view text, std::vector<ProfileRow>& out) {
     std::vector<std::string> header;
+    std::string standard;
+    Kind kind = Kind::Dt;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);
@@ -108,6 +110,15 @@ void readFile(std::string_view text, Kind kind, const std::string& standard,
         if (line.empty() || line.front() == '#')
             continue;
         std::vector<std::string> fields = splitFields(line);
+        if (standard.empty()) {
+            if (fields.size() != 3 || fields[0] != "standard" || fields[1].empty() ||
+                !kindFromPrefix(fields[2], kind) || kind == Kind::List)
+                throw std::logic_error(
+                    "catalogue data: a file does not begin with its standard: \"" +
+                    std::string(line) + "\"");
+            standard = fields[1];
+            continue;
+        }
         if (header.empty()) {
             header = std::move(fields);
             continue;
@@ -136,22 +147,9 @@ void readFile(std::string_view text, Kind kind, const std::string& standard,
 }
 
 std::vector<ProfileRow> readAll() {
-    struct Table {
-        Kind kind;
-        const char* standard;
-    };
-    static const Table tables[] = {
-        {Kind::Dt, "ГОСТ 8239-89"},
-        {Kind::Sh, "ГОСТ 8240-97"},
-        {Kind::Ur, "ГОСТ 8509-93"},
-        {Kind::Un, "ГОСТ 8510-86"},
-    };
-    const std::vector<std::string_view>& files = detail::dataFiles();
-    if (files.size() != std::size(tables))
-        throw std::logic_error("catalogue data: the data files do not match the standards");
     std::vector<ProfileRow> all;
-    for (std::size_t i = 0; i < files.size(); ++i)
-        readFile(files[i], tables[i].kind, tables[i].standard, all);
+    for (const std::string_view file : detail::dataFiles())
+        readFile(file, all);
     return all;
 }
 

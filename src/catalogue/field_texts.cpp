@@ -98,7 +98,7 @@ std::vector<FieldText> fieldTexts(const ProfileRow& row, int code) {
     const bool turned = swapsAxes(row.kind, code);
     std::vector<FieldText> out;
     for (const FieldInfo& f : kindInfo(row.kind).fields) {
-        if (!f.positive)
+        if (!f.catalogue)
             continue; // Xc and Yc: where the profile stands is the user's
         out.push_back({f.key, standardText(row, turned ? turnedKey(f.key) : f.key)});
     }
@@ -108,7 +108,7 @@ std::vector<FieldText> fieldTexts(const ProfileRow& row, int code) {
 const ProfileRow* recognise(Kind kind, int code, const std::vector<std::string>& texts) {
     std::vector<double> values;
     for (const FieldInfo& f : kindInfo(kind).fields) {
-        if (!f.positive)
+        if (!f.catalogue)
             break;
         if (values.size() >= texts.size())
             return nullptr;

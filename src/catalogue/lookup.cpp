@@ -216,22 +216,7 @@ std::vector<const ProfileRow*> filterProfiles(Kind kind, std::string_view filter
 }
 
 std::string profileTitle(const ProfileRow& row) {
-    std::string title;
-    switch (row.kind) {
-    case Kind::Dt:
-        title = "Двутавр №";
-        break;
-    case Kind::Sh:
-        title = "Швеллер №";
-        break;
-    case Kind::Un:
-    case Kind::Ur:
-        title = "Уголок ";
-        break;
-    case Kind::List:
-        break;
-    }
-    return title + row.designation + ", " + row.standard;
+    return std::string(kindInfo(row.kind).catalogueTitle) + row.designation + ", " + row.standard;
 }
 
 } // namespace karo::catalogue

@@ -6,6 +6,7 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -63,22 +64,14 @@ int solveCommand(const std::vector<std::string>& args, std::ostream& out, std::o
                 << r.Texts[static_cast<std::size_t>(i)] << "\n";
         return kSolved;
     }
-    const std::array<double, ResultFieldCount> values = ResultValues(r);
     QJsonObject o;
-    for (int i = 0; i < ResultFieldCount; ++i)
-        o.insert(ToQString(ResultFields[static_cast<std::size_t>(i)].name),
-                 values[static_cast<std::size_t>(i)]);
-    o.insert(u"Sx", r.Sx);
-    o.insert(u"Sy", r.Sy);
-    o.insert(u"XMin", r.XMin);
-    o.insert(u"XMax", r.XMax);
-    o.insert(u"YMin", r.YMin);
-    o.insert(u"YMax", r.YMax);
-    o.insert(u"PointCount", static_cast<int>(r.OutlinePoints.size()));
-    o.insert(u"RotatedXMax", r.RotatedXMax);
-    o.insert(u"RotatedYMax", r.RotatedYMax);
-    o.insert(u"RotatedXMaxPoint", r.RotatedXMaxPoint);
-    o.insert(u"RotatedYMaxPoint", r.RotatedYMaxPoint);
+    for (const ResultFieldInfo& q : kResultQuantities) {
+        const QString key = ToQString(q.name);
+        if (q.format == ResultFormat::Count)
+            o.insert(key, static_cast<int>(q.value(r)));
+        else
+            o.insert(key, q.value(r));
+    }
     out << QJsonDocument(o).toJson(QJsonDocument::Indented).toStdString();
     return kSolved;
 }
@@ -122,7 +115,8 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
     try {
         const SolveOutcome o = SolveSection(model, result);
         if (o.status == SolveStatus::EmptySection) {
-            err << kInputErrorText << " " << EmptySectionText(model) << "\n";
+            err << MessageString({MessageCode::InputError, {}}) << " "
+                << MessageString(EmptySectionMessage(model)) << "\n";
             return kRefused;
         }
     } catch (const ArithmeticError& e) {
@@ -136,8 +130,8 @@ QString FileArgument(const std::string& arg) {
     return io::DecodeFileName(QByteArray::fromStdString(arg));
 }
 
-std::string EmptySectionText(const TSectionModel& model) {
-    return std::string(EmptySectionReason(model.totalCount()));
+Message EmptySectionMessage(const TSectionModel& model) {
+    return {EmptySectionReason(model.totalCount()), {}};
 }
 
 bool ParseCommandLine(const std::string& command, const std::vector<std::string>& args,

@@ -2,6 +2,8 @@
 // karo-cli: the section solved, drawn or reported from a file, without a window.
 // Each group of commands lives in a file of its own and adds itself to the table.
 
+#include "model/messages.h"
+
 #include <QString>
 
 #include <exception>
@@ -79,7 +81,7 @@ int LoadAndSolve(const std::string& path, TSectionModel& model, TSectionResult& 
 QString FileArgument(const std::string& arg);
 
 // Why a solved section counts as empty: no profile at all, or a total area too small.
-std::string EmptySectionText(const TSectionModel& model);
+Message EmptySectionMessage(const TSectionModel& model);
 
 // What a command's arguments may be: its positional arguments, named as a message about a
 // missing one names them ("файл сечения"), and its options.

@@ -7,6 +7,7 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "placement/placement.h"
+#include "texts/message_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -109,7 +110,7 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     if (options.count("--gap")) {
         const std::optional<double> gap = ParseGap(options["--gap"]);
         if (!gap || !(*gap >= 0 && *gap <= kMaxGap))
-            return refuse("--gap «" + options["--gap"] + "»: " + GapRuleText());
+            return refuse("--gap «" + options["--gap"] + "»: " + MessageString(GapRule()));
         rq.gap = *gap;
     }
 
@@ -121,7 +122,7 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         const ProfilePlacer placer(model, *moved);
         const PlaceOutcome o = placer.place(rq);
         if (!o.placed())
-            return refuse(file + ": " + o.message);
+            return refuse(file + ": " + MessageString(o.message));
         const QString path = FileArgument(options.count("-o") ? options["-o"] : file);
         QString reason;
         if (!SaveSectionFile(path, placer.placedSection(o), &reason)) {
@@ -147,7 +148,8 @@ int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std:
         return code;
     if (std::all_of(TabOrder.begin(), TabOrder.end(),
                     [&](Kind k) { return model.state(k).Count == 0; })) {
-        err << kInputErrorText << " " << EmptySectionText(model) << "\n";
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString(EmptySectionMessage(model)) << "\n";
         return kRefused;
     }
     try {

@@ -9,6 +9,7 @@
 #include "properties/section_shape.h"
 #include "solver/format.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -152,15 +153,15 @@ int propsCommand(const std::vector<std::string>& args, std::ostream& out, std::o
     case PropertiesStatus::Solved:
         break;
     case PropertiesStatus::UnknownThicknesses:
-        err << profileName(r.kind, r.number)
-            << ": толщины стенки и полок неизвестны — выберите профиль из сортамента\n";
+        err << MessageString(properties::PropertiesRefusal(r)) << "\n";
         return kRefused;
     case PropertiesStatus::NoSection:
-        err << kInputErrorText << " Сечение не имеет площади.\n";
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString(properties::PropertiesRefusal(r)) << "\n";
         return kRefused;
     case PropertiesStatus::ArithmeticFault:
     case PropertiesStatus::Cancelled:
-        err << "Арифметическая ошибка при расчёте свойств сечения.\n";
+        err << MessageString(properties::PropertiesRefusal(r)) << "\n";
         return kFailure;
     }
     if (options.count("--json"))

@@ -6,6 +6,7 @@
 #include "properties_view/properties_chapter.h"
 #include "report/report_run.h"
 #include "solver/solver.h"
+#include "texts/message_text.h"
 
 #include <QDir>
 
@@ -45,7 +46,8 @@ int reportCommand(const std::vector<std::string>& args, std::ostream& out, std::
     }
     out << io::EncodeFileName(run.path).toStdString() << "\n";
     if (run.outcome.status == SolveStatus::EmptySection) {
-        err << kInputErrorText << " " << EmptySectionText(model) << "\n";
+        err << MessageString({MessageCode::InputError, {}}) << " "
+            << MessageString(EmptySectionMessage(model)) << "\n";
         return kRefused;
     }
     return kSolved;

@@ -4,6 +4,7 @@
 #include "io/safe_file.h"
 #include "picture/result_sheet.h"
 #include "properties_view/properties_picture.h"
+#include "texts/message_text.h"
 
 #include <QBuffer>
 
@@ -51,15 +52,12 @@ int propertiesPicture(DrawnSection& d, std::ostream& err) {
     case properties::PropertiesStatus::Solved:
         break;
     case properties::PropertiesStatus::UnknownThicknesses:
-        err << kindInfo(s.result.kind).caption << " " << s.result.number
-            << ": толщины стенки и полок неизвестны — выберите профиль из сортамента\n";
-        return kRefused;
     case properties::PropertiesStatus::NoSection:
-        err << "Сечение не имеет площади.\n";
+        err << MessageString(properties::PropertiesRefusal(s.result)) << "\n";
         return kRefused;
     case properties::PropertiesStatus::ArithmeticFault:
     case properties::PropertiesStatus::Cancelled:
-        err << "Арифметическая ошибка при расчёте свойств сечения.\n";
+        err << MessageString(properties::PropertiesRefusal(s.result)) << "\n";
         return kFailure;
     }
     const QString path = FileArgument(d.options["-o"]);

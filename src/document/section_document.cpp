@@ -56,7 +56,7 @@ class SectionDocument::TypeCommand : public QUndoCommand {
                 std::string after)
         : doc_(doc), kind_(k), entry_(entry), field_(field), session_(doc.typingSession_),
           before_(std::move(before)), after_(std::move(after)) {
-        setText(QStringLiteral("ввод ") +
+        setText(SectionDocument::tr("ввод ") +
                 ToQString(kindInfo(k).fields[static_cast<std::size_t>(field)].label));
     }
     int id() const override { return kTypingId; }
@@ -163,7 +163,7 @@ EditOutcome SectionDocument::add(Kind k) {
     const int n = model_->state(k).CurrentNumber;
     EditOutcome out = editor_.add(k, EntryTexts(*model_, n));
     if (out.done())
-        push(QStringLiteral("добавление профиля"), out, k);
+        push(tr("добавление профиля"), out, k);
     return out;
 }
 
@@ -171,7 +171,7 @@ EditOutcome SectionDocument::erase(Kind k) {
     // Whatever was typed into the entry on show goes with it; undo brings it back.
     EditOutcome out = editor_.erase(k);
     if (out.done())
-        push(QStringLiteral("удаление профиля"), out, k);
+        push(tr("удаление профиля"), out, k);
     return out;
 }
 
@@ -187,11 +187,11 @@ EditOutcome SectionDocument::select(Kind k, int n) {
 }
 
 EditOutcome SectionDocument::rotate(Kind k) {
-    return turn(k, &SectionEditor::rotate, "поворот");
+    return turn(k, &SectionEditor::rotate, QT_TR_NOOP("поворот"));
 }
 
 EditOutcome SectionDocument::mirror(Kind k) {
-    return turn(k, &SectionEditor::mirror, "отражение");
+    return turn(k, &SectionEditor::mirror, QT_TR_NOOP("отражение"));
 }
 
 EditOutcome SectionDocument::turn(Kind k, EditOutcome (SectionEditor::*how)(Kind),
@@ -214,7 +214,7 @@ EditOutcome SectionDocument::turn(Kind k, EditOutcome (SectionEditor::*how)(Kind
             filled.emplace_back(static_cast<int>(i), t[i].text);
         out = fill(k, std::move(filled), std::move(out));
     }
-    push(QString::fromUtf8(name), out, k);
+    push(tr(name), out, k);
     return out;
 }
 
@@ -250,7 +250,7 @@ EditOutcome SectionDocument::pick(Kind k, const catalogue::ProfileRow& row) {
     for (std::size_t i = 0; i < t.size(); ++i)
         filled.emplace_back(static_cast<int>(i), t[i].text);
     out = fill(k, std::move(filled), std::move(out));
-    push(QStringLiteral("выбор из сортамента"), out, k);
+    push(tr("выбор из сортамента"), out, k);
     return out;
 }
 
@@ -258,7 +258,7 @@ void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc
     if (model_->state(k).Count == 0)
         return;
     EditOutcome out = fill(k, {{fieldIndex(k, "Xc"), xc}, {fieldIndex(k, "Yc"), yc}}, {});
-    push(QStringLiteral("приставку"), out, k);
+    push(tr("приставку"), out, k);
 }
 
 CommitResult SectionDocument::check(Kind k) const {

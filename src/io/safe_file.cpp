@@ -1,6 +1,10 @@
 #include "io/safe_file.h"
 
+#include "texts/message_text.h"
+
 #include <QRandomGenerator>
+
+#include <string>
 
 #include <cerrno>
 #include <climits>
@@ -266,57 +270,61 @@ QByteArray EncodeFileName(const QString& name) {
     return out;
 }
 
-QString SystemReasonText(int e) {
+Message SystemReason(int e) {
     switch (e) {
     case ENOENT:
-        return QStringLiteral("нет такого файла или папки");
+        return {MessageCode::ReasonNoSuchFile, {}};
     case EACCES:
     case EPERM:
-        return QStringLiteral("нет доступа");
+        return {MessageCode::ReasonNoAccess, {}};
     case ENOSPC:
-        return QStringLiteral("нет места на диске");
+        return {MessageCode::ReasonNoSpace, {}};
     case EDQUOT:
-        return QStringLiteral("превышена дисковая квота");
+        return {MessageCode::ReasonQuota, {}};
     case EFBIG:
-        return QStringLiteral("файл слишком велик");
+        return {MessageCode::ReasonTooLarge, {}};
     case EROFS:
-        return QStringLiteral("диск доступен только для чтения");
+        return {MessageCode::ReasonReadOnlyDisk, {}};
     case EISDIR:
-        return QStringLiteral("это папка, а не файл");
+        return {MessageCode::ReasonIsFolder, {}};
     case ENOTDIR:
-        return QStringLiteral("часть пути не является папкой");
+        return {MessageCode::ReasonNotFolder, {}};
     case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя");
+        return {MessageCode::ReasonNameTooLong, {}};
     case ELOOP:
-        return QStringLiteral("слишком много символических ссылок");
+        return {MessageCode::ReasonLinkLoop, {}};
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
+        return {MessageCode::ReasonIoError, {}};
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("слишком много открытых файлов");
+        return {MessageCode::ReasonTooManyFiles, {}};
     case EEXIST:
-        return QStringLiteral("файл уже существует");
+        return {MessageCode::ReasonExists, {}};
     case EBUSY:
     case ETXTBSY:
-        return QStringLiteral("файл занят");
+        return {MessageCode::ReasonBusy, {}};
     case ENOMEM:
-        return QStringLiteral("недостаточно памяти");
+        return {MessageCode::ReasonNoMemory, {}};
     case EXDEV:
-        return QStringLiteral("файлы на разных дисках");
+        return {MessageCode::ReasonOtherDisk, {}};
     case ENXIO:
     case ENODEV:
-        return QStringLiteral("нет такого устройства");
+        return {MessageCode::ReasonNoDevice, {}};
     default:
-        return QStringLiteral("системная ошибка %1").arg(e);
+        return {MessageCode::ReasonSystemError, {{std::to_string(e)}}};
     }
 }
 
+QString SystemReasonText(int e) {
+    return MessageText(SystemReason(e));
+}
+
 QString NotRegularFileText() {
-    return QStringLiteral("это не обычный файл");
+    return MessageText(MessageCode::ReasonNotRegularFile);
 }
 
 QString WriteProtectedText() {
-    return QStringLiteral("файл защищён от записи");
+    return MessageText(MessageCode::ReasonWriteProtected);
 }
 
 bool IsWriteProtected(const QString& path) {

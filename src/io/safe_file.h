@@ -9,7 +9,10 @@
 // File names travel inside the program as QStrings made by DecodeFileName, which keeps
 // every byte of a name that is not valid UTF-8, so the system gets back the name it gave.
 //
-// Reasons are Russian words for the system's error, ready to follow a colon in a message.
+// Reasons are words for the system's error, ready to follow a colon in a message; their codes
+// become texts at the edge (texts/message_text.h).
+
+#include "model/messages.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,7 +28,9 @@ namespace karo::io {
 QString DecodeFileName(const QByteArray& native);
 QByteArray EncodeFileName(const QString& name);
 
-// Russian words for a system error number (errno), never "Unknown error".
+// The reason for a system error number (errno), never "Unknown error"; as a code, and as
+// the words shown.
+Message SystemReason(int errorNumber);
 QString SystemReasonText(int errorNumber);
 // The reason given for a path that exists but is not a regular file.
 QString NotRegularFileText();

@@ -6,6 +6,7 @@
 #include "model/commit.h"
 #include "model/messages.h"
 #include "model/orientation.h"
+#include "texts/message_text.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -184,9 +185,9 @@ struct Loader {
             if (r.rejected())
                 return fail(LoadReport::Status::Refused,
                             QStringLiteral("%1 Файл «%2»: %3.\n%4")
-                                .arg(ToQString(kInputErrorText), file,
+                                .arg(MessageText(MessageCode::InputError), file,
                                      PlaceText(kind, n, r.rejectedField),
-                                     QString::fromStdString(RejectionText(kind, r))));
+                                     MessageText(RejectionMessage(kind, r))));
             if (r.warned())
                 report.warnings.push_back({kind, n, r.warning});
         }
@@ -253,7 +254,7 @@ QString PlaceText(Kind kind, int entry, int field) {
 
 QString WarningText(const SectionWarning& w) {
     return QStringLiteral("Предупреждение: %1. %2")
-        .arg(PlaceText(w.kind, w.entry), ToQString(CrossCheckText(w.kind, w.check)));
+        .arg(PlaceText(w.kind, w.entry), MessageText(CrossCheckCode(w.kind, w.check)));
 }
 
 namespace {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <utility>
 
 namespace karo {
 namespace {
@@ -21,79 +22,62 @@ struct Stored {
 };
 
 struct CrossCheck {
-    std::string_view text;
+    MessageCode code;
     bool (*fails)(const Stored&);
 };
 
 const CrossCheck kDtChecks[] = {
-    {"Ширина полки b не меньше высоты h.", [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
-    {"При стенке вдоль оси y' момент инерции Iy не меньше Ix.",
+    {MessageCode::CheckWidthNotBelowHeight, [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
+    {MessageCode::CheckIyNotBelowIxWebAlongY,
      [](const Stored& v) { return LongAlongY(Kind::Dt, v.code) && v[dt::Iy] >= v[dt::Ix]; }},
-    {"При стенке вдоль оси x' момент инерции Ix не меньше Iy.",
+    {MessageCode::CheckIxNotBelowIyWebAlongX,
      [](const Stored& v) { return LongAlongX(Kind::Dt, v.code) && v[dt::Ix] >= v[dt::Iy]; }},
 };
 
 const CrossCheck kShChecks[] = {
-    {"Ширина полки b не меньше высоты h.", [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
-    {"Расстояние до центра тяжести Zo не меньше ширины полки b.",
-     [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
-    {"При стенке вдоль оси y' момент инерции Iy не меньше Ix.",
+    {MessageCode::CheckWidthNotBelowHeight, [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
+    {MessageCode::CheckZoNotBelowWidth, [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
+    {MessageCode::CheckIyNotBelowIxWebAlongY,
      [](const Stored& v) { return LongAlongY(Kind::Sh, v.code) && v[sh::Iy] >= v[sh::Ix]; }},
-    {"При стенке вдоль оси x' момент инерции Ix не меньше Iy.",
+    {MessageCode::CheckIxNotBelowIyWebAlongX,
      [](const Stored& v) { return !LongAlongY(Kind::Sh, v.code) && v[sh::Ix] >= v[sh::Iy]; }},
 };
 
 const CrossCheck kUnChecks[] = {
-    {"Ширина меньшей полки b не меньше ширины большей полки B.",
+    {MessageCode::CheckSmallLegNotBelowLargeLeg,
      [](const Stored& v) { return v[un::b2] >= v[un::B1]; }},
-    {"Толщина полки d не меньше ширины меньшей полки b.",
+    {MessageCode::CheckThicknessNotBelowSmallLeg,
      [](const Stored& v) { return v[un::d] >= v[un::b2]; }},
-    {"Минимальный главный момент инерции Iu не меньше Ix.",
-     [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {"Минимальный главный момент инерции Iu не меньше Iy.",
-     [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
-    {"Толщина полки d не меньше расстояния Xo.",
-     [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
-    {"Толщина полки d не меньше расстояния Yo.",
-     [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
-    {"Расстояние Xo не меньше ширины меньшей полки b.",
-     [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
-    {"Расстояние Yo не меньше ширины меньшей полки b.",
-     [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
-    {"При большей полке вдоль оси y' момент инерции Iy не меньше Ix.",
+    {MessageCode::CheckIuNotBelowIx, [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {MessageCode::CheckIuNotBelowIy, [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
+    {MessageCode::CheckThicknessNotBelowXo, [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+    {MessageCode::CheckThicknessNotBelowYo, [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
+    {MessageCode::CheckXoNotBelowSmallLeg, [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
+    {MessageCode::CheckYoNotBelowSmallLeg, [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
+    {MessageCode::CheckIyNotBelowIxLegAlongY,
      [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Iy] >= v[un::Ix]; }},
-    {"При большей полке вдоль оси x' момент инерции Ix не меньше Iy.",
+    {MessageCode::CheckIxNotBelowIyLegAlongX,
      [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Ix] >= v[un::Iy]; }},
-    {"При большей полке вдоль оси y' расстояние Xo не меньше Yo.",
+    {MessageCode::CheckXoNotBelowYoLegAlongY,
      [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Xo] >= v[un::Yo]; }},
-    {"При большей полке вдоль оси x' расстояние Yo не меньше Xo.",
+    {MessageCode::CheckYoNotBelowXoLegAlongX,
      [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Yo] >= v[un::Xo]; }},
 };
 
 const CrossCheck kUrChecks[] = {
-    {"Толщина полки d не меньше ширины полки b.",
+    {MessageCode::CheckThicknessNotBelowWidth,
      [](const Stored& v) { return v[un::d] >= v[un::B1]; }},
-    {"Минимальный главный момент инерции Iu не меньше Ix.",
-     [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {"Расстояние до центра тяжести Zo не меньше ширины полки b.",
-     [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
-    {"Толщина полки d не меньше расстояния до центра тяжести Zo.",
-     [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
+    {MessageCode::CheckIuNotBelowIx, [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
+    {MessageCode::CheckZoNotBelowWidth, [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
+    {MessageCode::CheckThicknessNotBelowZo, [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
 };
 
-// The rules a typed value must keep, each naming the field where "{}" stands (its hint and
-// symbol: "Высота h").
-struct Rule {
-    RejectRule rule;
-    std::string_view text;
-};
-
-const Rule kRules[] = {
-    {RejectRule::NotANumber, "{}: ожидается число; дробная часть отделяется точкой."},
-    {RejectRule::NotAPositiveNumber,
-     "{}: ожидается число больше нуля; дробная часть отделяется точкой."},
-    {RejectRule::NotPositive, "{}: ожидается число больше нуля."},
-    {RejectRule::IuNotBelowIxAndIy, "{} должен быть меньше меньшего из Ix и Iy."},
+// The message of each rule a typed value must keep; its arguments name the field.
+const std::pair<RejectRule, MessageCode> kRules[] = {
+    {RejectRule::NotANumber, MessageCode::FieldNotANumber},
+    {RejectRule::NotAPositiveNumber, MessageCode::FieldNotAPositiveNumber},
+    {RejectRule::NotPositive, MessageCode::FieldNotPositive},
+    {RejectRule::IuNotBelowIxAndIy, MessageCode::FieldIuNotBelowIxAndIy},
 };
 
 std::span<const CrossCheck> checksOf(Kind k) {
@@ -243,46 +227,41 @@ int CrossCheckCount(Kind kind) {
     return static_cast<int>(checksOf(kind).size());
 }
 
-std::string_view CrossCheckText(Kind kind, int index) {
+MessageCode CrossCheckCode(Kind kind, int index) {
     const auto checks = checksOf(kind);
     if (index < 0 || static_cast<std::size_t>(index) >= checks.size())
-        return {};
-    return checks[static_cast<std::size_t>(index)].text;
+        return MessageCode::None;
+    return checks[static_cast<std::size_t>(index)].code;
 }
 
-std::string CrossCheckMessage(Kind kind, int index) {
-    std::string text(kInputErrorText);
-    const std::string_view check = CrossCheckText(kind, index);
-    if (!check.empty())
-        text.append("\n").append(check);
-    return text;
+MessageLines CrossCheckMessage(Kind kind, int index) {
+    MessageLines lines{{MessageCode::InputError, {}}};
+    if (const MessageCode check = CrossCheckCode(kind, index); check != MessageCode::None)
+        lines.push_back({check, {}});
+    return lines;
 }
 
-std::string RejectionText(Kind kind, const CommitResult& result) {
+Message RejectionMessage(Kind kind, const CommitResult& result) {
     const auto& fields = kindInfo(kind).fields;
     if (result.rejectedField < 0 || static_cast<std::size_t>(result.rejectedField) >= fields.size())
         return {};
     const FieldInfo& f = fields[static_cast<std::size_t>(result.rejectedField)];
-    for (const Rule& r : kRules) {
-        if (r.rule != result.rule)
-            continue;
-        std::string text(r.text);
-        const std::string name = std::string(f.hint) + " " + std::string(f.label);
-        return text.replace(text.find("{}"), 2, name);
+    for (const auto& [rule, code] : kRules) {
+        if (rule == result.rule)
+            return {code, {{std::string(f.hint), true}, {std::string(f.label), false}}};
     }
     return {};
 }
 
-std::string CommitMessage(Kind kind, const CommitResult& result) {
+MessageLines CommitMessage(Kind kind, const CommitResult& result) {
     if (result.warned() && !result.rejected())
         return CrossCheckMessage(kind, result.warning);
     if (!result.rejected())
         return {};
-    std::string text(kInputErrorText);
-    const std::string rule = RejectionText(kind, result);
-    if (!rule.empty())
-        text.append("\n").append(rule);
-    return text;
+    MessageLines lines{{MessageCode::InputError, {}}};
+    if (Message rule = RejectionMessage(kind, result); !rule.empty())
+        lines.push_back(std::move(rule));
+    return lines;
 }
 
 } // namespace karo

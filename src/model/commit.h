@@ -4,6 +4,7 @@
 // reports what it found; the caller brings the tab to the front, shows the message and
 // moves the focus.
 
+#include "model/messages.h"
 #include "model/section_model.h"
 
 #include <string>
@@ -58,22 +59,22 @@ CommitResult CommitUnEntry(TSectionModel& model, int entryNumber, const FieldTex
 CommitResult CommitUrEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
 CommitResult CommitListEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
 
-// The cross-checks of a kind, in the order they are tried. Each text names the failed check
-// in words, as one sentence ("Ширина полки b не меньше высоты h."); the window and the
-// section loader both show it.
+// The cross-checks of a kind, in the order they are tried. Each is a message naming the failed
+// check in words ("Ширина полки b не меньше высоты h."); the window and the section loader
+// both show it.
 int CrossCheckCount(Kind kind);
-std::string_view CrossCheckText(Kind kind, int index);
+MessageCode CrossCheckCode(Kind kind, int index);
 
-// The warning box's text for a failed cross-check: the input-error line, then the check.
-std::string CrossCheckMessage(Kind kind, int index);
+// The warning box's lines for a failed cross-check: the input-error line, then the check.
+MessageLines CrossCheckMessage(Kind kind, int index);
 
-// The rule a refused field broke, in words, as one sentence naming the field by its hint and
-// symbol ("Высота h: ожидается число больше нуля."), or "" when nothing was refused. It is
-// the refusal's second line wherever a warning shows its check.
-std::string RejectionText(Kind kind, const CommitResult& result);
+// The rule a refused field broke, naming the field by its hint and symbol ("Высота h:
+// ожидается число больше нуля."), or no message when nothing was refused. It is the
+// refusal's second line wherever a warning shows its check.
+Message RejectionMessage(Kind kind, const CommitResult& result);
 
-// The box's text for a refused or warned commit: the input-error line, then the rule that
-// was broken or the check that failed; "" when the commit was clean.
-std::string CommitMessage(Kind kind, const CommitResult& result);
+// The box's lines for a refused or warned commit: the input-error line, then the rule that
+// was broken or the check that failed; none when the commit was clean.
+MessageLines CommitMessage(Kind kind, const CommitResult& result);
 
 } // namespace karo

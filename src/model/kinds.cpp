@@ -15,68 +15,98 @@ constexpr std::string_view kMinMoment = "Минимальный главный �
 using enum Unit;
 using enum FieldRule;
 
+constexpr bool Catalogue = true; // the catalogue fills it
+constexpr bool Placed = false;   // where the profile stands: the user's
+
 constexpr FieldInfo kDtFields[] = {
-    {"h", "h", kHeight, Cm, true, None, dt::h, -1},
-    {"b", "b", kWidth, Cm, true, None, dt::b, -1},
-    {"A", "A", kArea, Cm2, true, None, dt::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, dt::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, dt::Iy, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, dt::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, dt::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, dt::h, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, dt::b, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, dt::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, dt::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, dt::Iy, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, dt::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, dt::Yc, -1},
 };
 
 constexpr FieldInfo kShFields[] = {
-    {"h", "h", kHeight, Cm, true, None, sh::h, -1},
-    {"b", "b", kWidth, Cm, true, None, sh::b, -1},
-    {"A", "A", kArea, Cm2, true, None, sh::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, sh::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, sh::Iy, -1},
-    {"Zo", "Zo", kCentreDist, Cm, true, None, sh::Zo, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, sh::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, sh::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, sh::h, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, sh::b, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, sh::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, sh::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, sh::Iy, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, Catalogue, sh::Zo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, sh::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, sh::Yc, -1},
 };
 
 constexpr FieldInfo kUnFields[] = {
-    {"B1", "B", "Ширина большей полки", Cm, true, None, un::B1, -1},
-    {"b2", "b", "Ширина меньшей полки", Cm, true, None, un::b2, -1},
-    {"d", "d", kThickness, Cm, true, None, un::d, -1},
-    {"A", "A", kArea, Cm2, true, None, un::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, -1},
-    {"Iy", "Iy", kMoment, Cm4, true, None, un::Iy, -1},
-    {"Iu", "Iu", kMinMoment, Cm4, true, DistinctFromIxIy, un::Iu, -1},
-    {"Xo", "Xo", kCentreDist, Cm, true, None, un::Xo, -1},
-    {"Yo", "Yo", kCentreDist, Cm, true, None, un::Yo, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+    {"B1", "B", "Ширина большей полки", Cm, true, None, Catalogue, un::B1, -1},
+    {"b2", "b", "Ширина меньшей полки", Cm, true, None, Catalogue, un::b2, -1},
+    {"d", "d", kThickness, Cm, true, None, Catalogue, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, un::Ix, -1},
+    {"Iy", "Iy", kMoment, Cm4, true, None, Catalogue, un::Iy, -1},
+    {"Iu", "Iu", kMinMoment, Cm4, true, DistinctFromIxIy, Catalogue, un::Iu, -1},
+    {"Xo", "Xo", kCentreDist, Cm, true, None, Catalogue, un::Xo, -1},
+    {"Yo", "Yo", kCentreDist, Cm, true, None, Catalogue, un::Yo, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, un::Yc, -1},
 };
 
 // The equal-leg angle is stored as an angle with two equal legs: one typed value fills
 // both places, and its text is kept in the first place only.
 constexpr FieldInfo kUrFields[] = {
-    {"b", "b", kWidth, Cm, true, None, un::B1, un::b2},
-    {"d", "d", kThickness, Cm, true, None, un::d, -1},
-    {"A", "A", kArea, Cm2, true, None, un::A, -1},
-    {"Ix", "Ix", kMoment, Cm4, true, None, un::Ix, un::Iy},
-    {"Iu", "Iu", kMinMoment, Cm4, true, None, un::Iu, -1},
-    {"Zo", "Zo", kCentreDist, Cm, true, None, un::Xo, un::Yo},
-    {"Xc", "Xc", kCoord, Cm, false, None, un::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, un::Yc, -1},
+    {"b", "b", kWidth, Cm, true, None, Catalogue, un::B1, un::b2},
+    {"d", "d", kThickness, Cm, true, None, Catalogue, un::d, -1},
+    {"A", "A", kArea, Cm2, true, None, Catalogue, un::A, -1},
+    {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, un::Ix, un::Iy},
+    {"Iu", "Iu", kMinMoment, Cm4, true, None, Catalogue, un::Iu, -1},
+    {"Zo", "Zo", kCentreDist, Cm, true, None, Catalogue, un::Xo, un::Yo},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, un::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, un::Yc, -1},
 };
 
 constexpr FieldInfo kListFields[] = {
-    {"h", "h", kHeight, Cm, true, None, pl::h, -1},
-    {"b", "b", "Ширина", Cm, true, None, pl::b, -1},
-    {"Xc", "Xc", kCoord, Cm, false, None, pl::Xc, -1},
-    {"Yc", "Yc", kCoord, Cm, false, None, pl::Yc, -1},
+    {"h", "h", kHeight, Cm, true, None, Catalogue, pl::h, -1},
+    {"b", "b", "Ширина", Cm, true, None, Catalogue, pl::b, -1},
+    {"Xc", "Xc", kCoord, Cm, false, None, Placed, pl::Xc, -1},
+    {"Yc", "Yc", kCoord, Cm, false, None, Placed, pl::Yc, -1},
 };
 
-const KindInfo kKinds[KindCount] = {
-    {Kind::Dt, "Dt", "Двутавр", 1, 2, 1, dt::SlotCount, kDtFields},
-    {Kind::Sh, "Sh", "Швеллер", 2, 4, 2, sh::SlotCount, kShFields},
-    {Kind::Un, "Un", "Уголок неравнополочный", 3, 8, 2, un::SlotCount, kUnFields},
-    {Kind::Ur, "Ur", "Уголок равнополочный", 4, 4, 2, un::SlotCount, kUrFields},
-    {Kind::List, "List", "Лист", 5, 0, 0, pl::SlotCount, kListFields},
+// The positions of each kind, indexed by code − 1.
+constexpr Placement kDtPlacements[] = {{0, false}, {1, false}};
+constexpr Placement kShPlacements[] = {{2, false}, {0, false}, {1, false}, {3, false}};
+constexpr Placement kUnPlacements[] = {{0, true},  {0, false}, {1, false}, {1, true},
+                                       {2, false}, {2, true},  {3, true},  {3, false}};
+constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, false}};
+
+constexpr KindInfo kKinds[KindCount] = {
+    // clang-format off
+    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
+    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", "20У", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
+    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
+    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
+    {Kind::List, "List", "Лист", "Лист ", "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
+    // clang-format on
 };
+
+// Each kind at its own place, with a position for every code, a start code among them, and
+// every field's slots inside its record.
+constexpr bool kindTableWhole() {
+    for (int i = 0; i < KindCount; ++i) {
+        const KindInfo& k = kKinds[i];
+        if (kindIndex(k.kind) != i || k.tabNumber != i + 1 ||
+            static_cast<int>(k.placements.size()) != k.codeCount ||
+            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount))
+            return false;
+        for (const FieldInfo& f : k.fields) {
+            if (f.slot < 0 || f.slot >= k.slotCount || f.copySlot >= k.slotCount)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(kindTableWhole(), "every kind needs its one consistent row, in kind order");
 
 } // namespace
 

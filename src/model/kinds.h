@@ -43,17 +43,36 @@ struct FieldInfo {
     Unit unit;
     bool positive;  // must be > 0
     FieldRule rule; // extra check
+    bool catalogue; // filled by a pick from the catalogue (the shape, not the position)
     int slot;       // primary value/text slot
     int copySlot;   // second value slot that receives the same value, or -1
 };
 
+// A position: the profile as drawn in its own frame (I-beam and channel: web along y, a
+// channel's flanges pointing to +x; angles: heel at the origin, B1 along +y, b2 along +x),
+// turned counter-clockwise by `quarterTurns` quarters and then, if `mirrored`, mirrored
+// left to right.
+struct Placement {
+    int quarterTurns = 0; // 0..3
+    bool mirrored = false;
+};
+
 struct KindInfo {
     Kind kind;
-    std::string_view prefix;           // "Dt", "Sh", "Un", "Ur", "List"
-    std::string_view caption;          // tab caption
+    std::string_view prefix;         // "Dt", "Sh", "Un", "Ur", "List"
+    std::string_view caption;        // tab caption
+    std::string_view heading;        // the report's heading before the size: "Двутавр № "
+    std::string_view catalogueTitle; // a catalogue row's title before its designation
+    std::string_view catalogueExample; // a designation as the catalogue's filter suggests it
     int tabNumber;                     // 1..5
     int codeCount;                     // orientation codes 1..codeCount; 0 for plates
     int startCode;                     // start orientation; 0 for plates
+    // The position of each code (code − 1), and the quarter turns after which the outline
+    // looks the same: an I-beam is symmetric about both of its axes, so half a turn brings
+    // it back.
+    std::span<const Placement> placements;
+    int period;
+    std::string_view pictureName;      // the tab's orientation pictures: "imdt_" + code
     int slotCount;                     // number of value (and text) slots of the entry record
     std::span<const FieldInfo> fields; // typed fields in input order
 };

@@ -6,33 +6,12 @@
 namespace karo {
 namespace {
 
-// The positions of each kind, indexed by code − 1.
-constexpr Placement kDtPlacements[] = {{0, false}, {1, false}};
-constexpr Placement kShPlacements[] = {{2, false}, {0, false}, {1, false}, {3, false}};
-constexpr Placement kUnPlacements[] = {{0, true},  {0, false}, {1, false}, {1, true},
-                                       {2, false}, {2, true},  {3, true},  {3, false}};
-constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, false}};
-
 std::span<const Placement> placements(Kind k) {
-    switch (k) {
-    case Kind::Dt:
-        return kDtPlacements;
-    case Kind::Sh:
-        return kShPlacements;
-    case Kind::Un:
-        return kUnPlacements;
-    case Kind::Ur:
-        return kUrPlacements;
-    case Kind::List:
-        break;
-    }
-    return {};
+    return kindInfo(k).placements;
 }
 
-// Quarter turns after which the kind's outline looks the same: an I-beam is symmetric
-// about both of its axes, so half a turn brings it back.
 int period(Kind k) {
-    return k == Kind::Dt ? 2 : 4;
+    return kindInfo(k).period;
 }
 
 // The code of the kind whose position is `p`, or 0 when none is.

@@ -8,15 +8,6 @@
 
 namespace karo {
 
-// A position: the profile as drawn in its own frame (I-beam and channel: web along y, a
-// channel's flanges pointing to +x; angles: heel at the origin, B1 along +y, b2 along +x),
-// turned counter-clockwise by `quarterTurns` quarters and then, if `mirrored`, mirrored
-// left to right.
-struct Placement {
-    int quarterTurns = 0; // 0..3
-    bool mirrored = false;
-};
-
 // Whether `code` is a valid orientation code of the kind (plates have none: only 0).
 bool IsValidCode(Kind k, int code);
 

@@ -31,6 +31,7 @@ double& TDtEntry::slot(int i) {
                                               &TDtEntry::Iy,
                                               &TDtEntry::Xc,
                                               &TDtEntry::Yc};
+    static_assert(std::size(m) == dt::SlotCount, "one member per value slot, in slot order");
     return pick(*this, m, i);
 }
 
@@ -45,6 +46,7 @@ double& TShEntry::slot(int i) {
                                               &TShEntry::Zo,
                                               &TShEntry::Xc,
                                               &TShEntry::Yc};
+    static_assert(std::size(m) == sh::SlotCount, "one member per value slot, in slot order");
     return pick(*this, m, i);
 }
 
@@ -53,12 +55,14 @@ double& TUnEntry::slot(int i) {
                                               &TUnEntry::A,        &TUnEntry::Yo, &TUnEntry::Xo,
                                               &TUnEntry::Ix,       &TUnEntry::Iy, &TUnEntry::Iu,
                                               &TUnEntry::TanAlpha, &TUnEntry::Xc, &TUnEntry::Yc};
+    static_assert(std::size(m) == un::SlotCount, "one member per value slot, in slot order");
     return pick(*this, m, i);
 }
 
 double& TListEntry::slot(int i) {
     static constexpr double TListEntry::*m[] = {&TListEntry::h, &TListEntry::b, &TListEntry::Xc,
                                                 &TListEntry::Yc};
+    static_assert(std::size(m) == pl::SlotCount, "one member per value slot, in slot order");
     return pick(*this, m, i);
 }
 
@@ -101,19 +105,12 @@ const std::string& TSectionModel::text(Kind k, int entry, int slot) const {
 }
 
 int TSectionModel::entryOrientation(Kind k, int entry) const {
-    switch (k) {
-    case Kind::Dt:
-        return Dt.entry(entry).Orientation;
-    case Kind::Sh:
-        return Sh.entry(entry).Orientation;
-    case Kind::Un:
-        return Un.entry(entry).Orientation;
-    case Kind::Ur:
-        return Ur.entry(entry).Orientation;
-    case Kind::List:
-        break;
-    }
-    return 0;
+    return visit(k, [&](const auto& list) -> int {
+        if constexpr (requires { list.entry(entry).Orientation; })
+            return list.entry(entry).Orientation;
+        else
+            return 0;
+    });
 }
 
 void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
@@ -121,22 +118,10 @@ void TSectionModel::setEntryOrientation(Kind k, int entry, int code) {
     auto c = static_cast<std::uint16_t>(code & 0xFFFF);
     if (entryOrientation(k, entry) == c)
         return;
-    switch (k) {
-    case Kind::Dt:
-        Dt.entry(entry).Orientation = c;
-        break;
-    case Kind::Sh:
-        Sh.entry(entry).Orientation = c;
-        break;
-    case Kind::Un:
-        Un.entry(entry).Orientation = c;
-        break;
-    case Kind::Ur:
-        Ur.entry(entry).Orientation = c;
-        break;
-    case Kind::List:
-        break;
-    }
+    visit(k, [&](auto& list) {
+        if constexpr (requires { list.entry(entry).Orientation; })
+            list.entry(entry).Orientation = c;
+    });
 }
 
 void TSectionModel::copyEntry(Kind k, int from, int to) {

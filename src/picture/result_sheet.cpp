@@ -78,7 +78,7 @@ QImage BuildResultSheet(const QImage& picture, const SheetTexts& fieldTexts) {
     c.setFont(value);
     for (std::size_t i = 0; i < ResultFields.size(); ++i) {
         const ResultFieldInfo& field = ResultFields[i];
-        const int y = SheetRowY[i];
+        const int y = SheetRowY(field.row);
         if (i != rfAlpha0) {
             c.TextOut(SheetNameX, y, ToQString(field.name));
         } else {

@@ -32,9 +32,10 @@ inline constexpr int SheetNameX = 419;
 inline constexpr int SheetEqualsX = 451;
 inline constexpr int SheetValueX = 475;
 
-// Row Y of the value lines, in the order of the result fields.
-inline constexpr std::array<int, ResultFieldCount> SheetRowY = {54,  78,  102, 126, 150, 174, 198,
-                                                                222, 246, 270, 294, 318, 342};
+// Y of the value line of a quantity's row (ResultFieldInfo::row).
+constexpr int SheetRowY(int row) {
+    return 54 + 24 * row;
+}
 
 // The texts of the result fields, in the order of the result tab.
 using SheetTexts = std::array<QString, ResultFieldCount>;

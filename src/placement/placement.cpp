@@ -52,8 +52,9 @@ CommitResult commitAs(TSectionModel& model, ProfileRef p, int code, const FieldT
     return c;
 }
 
-std::string quoted(ProfileRef p) {
-    return "«" + ProfileName(p) + "»";
+// A message naming a profile by its kind's name and its number.
+Message aboutProfile(MessageCode code, ProfileRef p) {
+    return {code, {{std::string(kindInfo(p.kind).caption), true}, {std::to_string(p.number)}}};
 }
 
 } // namespace
@@ -90,8 +91,8 @@ std::optional<double> ParseGap(std::string_view text) {
     return ParseNumber(point);
 }
 
-std::string GapRuleText() {
-    return "Зазор — число сантиметров от 0 до " + PlacedText(kMaxGap) + ".";
+Message GapRule() {
+    return {MessageCode::PlaceGapOutOfRange, {{PlacedText(kMaxGap)}}};
 }
 
 std::string ProfileName(ProfileRef p) {
@@ -112,7 +113,7 @@ ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const
     : model_(std::make_shared<TSectionModel>(model)), moved_(moved) {
     if (!InSection(model, moved)) {
         status_ = PlaceStatus::UnknownProfile;
-        message_ = "В сечении нет профиля " + quoted(moved) + ".";
+        message_ = aboutProfile(MessageCode::PlaceNoSuchProfile, moved);
         return;
     }
     // Typed texts are meant for the position on the tab, stored ones for the entry's own.
@@ -122,7 +123,7 @@ ProfilePlacer::ProfilePlacer(const TSectionModel& model, ProfileRef moved, const
     commit_ = commitAs(*model_, moved, code, ShapeTexts(typed ? *typed : stored, moved.kind));
     if (commit_.rejected()) {
         status_ = PlaceStatus::ShapeRefused;
-        message_ = std::string(kInputErrorText);
+        message_ = {MessageCode::InputError, {}};
         return;
     }
     findTargets(model);
@@ -143,11 +144,11 @@ void ProfilePlacer::findTargets(const TSectionModel& model) {
     }
     if (targets_.empty()) {
         status_ = PlaceStatus::NoOtherProfile;
-        message_ = "В сечении нет другого профиля, к которому можно приставить.";
+        message_ = {MessageCode::PlaceNoOtherProfile, {}};
     }
 }
 
-PlaceOutcome ProfilePlacer::refuse(PlaceStatus status, std::string message) const {
+PlaceOutcome ProfilePlacer::refuse(PlaceStatus status, Message message) const {
     PlaceOutcome o;
     o.status = status;
     o.message = std::move(message);
@@ -159,18 +160,19 @@ PlaceOutcome ProfilePlacer::place(const PlaceRequest& rq) const {
         return refuse(status_, message_);
     const ProfileRef t = rq.target;
     if (t == moved_)
-        return refuse(PlaceStatus::SameProfile, "Профиль нельзя приставить к самому себе.");
+        return refuse(PlaceStatus::SameProfile, {MessageCode::PlaceSameProfile, {}});
     if (!InSection(*model_, t))
-        return refuse(PlaceStatus::UnknownProfile, "В сечении нет профиля " + quoted(t) + ".");
+        return refuse(PlaceStatus::UnknownProfile,
+                      aboutProfile(MessageCode::PlaceNoSuchProfile, t));
     if (std::find(targets_.begin(), targets_.end(), t) == targets_.end())
         return refuse(PlaceStatus::TargetIncomplete,
-                      "У профиля " + quoted(t) + " заданы не все значения.");
+                      aboutProfile(MessageCode::PlaceTargetIncomplete, t));
     if (!AlignmentFits(rq.side, rq.align))
-        return refuse(PlaceStatus::BadAlignment,
-                      "Выравнивание «" + std::string(AlignLabel(rq.align)) +
-                          "» не подходит к стороне «" + std::string(SideLabel(rq.side)) + "».");
+        return refuse(PlaceStatus::BadAlignment, {MessageCode::PlaceBadAlignment,
+                                                  {{std::string(AlignLabel(rq.align)), true},
+                                                   {std::string(SideLabel(rq.side)), true}}});
     if (!(rq.gap >= 0 && rq.gap <= kMaxGap))
-        return refuse(PlaceStatus::GapOutOfRange, GapRuleText());
+        return refuse(PlaceStatus::GapOutOfRange, GapRule());
 
     // The moved profile's box about its own centroid, the other's where it stands.
     const ProfileBox m = EntryExtent(*model_, moved_.kind, moved_.number);

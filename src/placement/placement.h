@@ -15,6 +15,7 @@
 // Plain C++, no Qt.
 
 #include "model/commit.h"
+#include "model/messages.h"
 #include "model/section_model.h"
 #include "solver/outline_points.h"
 
@@ -66,7 +67,7 @@ inline constexpr double kMaxGap = 1000;
 std::optional<double> ParseGap(std::string_view text);
 
 // What a gap must be, as a refused gap is told.
-std::string GapRuleText();
+Message GapRule();
 
 struct PlaceRequest {
     ProfileRef target;
@@ -77,7 +78,7 @@ struct PlaceRequest {
 
 struct PlaceOutcome {
     PlaceStatus status = PlaceStatus::Placed;
-    std::string message; // why it was refused, in words; empty when placed
+    Message message; // why it was refused; none when placed
     std::string XcText, YcText;
     double Xc = 0, Yc = 0; // the values the texts read as
 
@@ -105,7 +106,7 @@ class ProfilePlacer {
     // Placed when a placement can be asked for; otherwise UnknownProfile, ShapeRefused (the
     // refused field in shapeCommit()) or NoOtherProfile, with the message.
     PlaceStatus status() const { return status_; }
-    const std::string& message() const { return message_; }
+    const Message& message() const { return message_; }
     const CommitResult& shapeCommit() const { return commit_; }
 
     ProfileRef moved() const { return moved_; }
@@ -123,12 +124,12 @@ class ProfilePlacer {
     // `typed` null: the texts the model holds.
     ProfilePlacer(const TSectionModel& model, ProfileRef moved, const FieldTexts* typed);
     void findTargets(const TSectionModel& model);
-    PlaceOutcome refuse(PlaceStatus status, std::string message) const;
+    PlaceOutcome refuse(PlaceStatus status, Message message) const;
 
     std::shared_ptr<TSectionModel> model_; // moved profile at Xc = Yc = 0
     ProfileRef moved_;
     PlaceStatus status_ = PlaceStatus::Placed;
-    std::string message_;
+    Message message_;
     CommitResult commit_;
     std::vector<ProfileRef> targets_;
 };

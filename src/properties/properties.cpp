@@ -166,4 +166,20 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
 
 } // namespace
 
+Message PropertiesRefusal(const SectionPropertiesResult& r) {
+    switch (r.status) {
+    case PropertiesStatus::Solved:
+        return {};
+    case PropertiesStatus::UnknownThicknesses:
+        return {MessageCode::PropsUnknownThicknesses,
+                {{std::string(kindInfo(r.kind).caption), true}, {std::to_string(r.number)}}};
+    case PropertiesStatus::NoSection:
+        return {MessageCode::SectionHasNoArea, {}};
+    case PropertiesStatus::ArithmeticFault:
+    case PropertiesStatus::Cancelled:
+        break;
+    }
+    return {MessageCode::PropsArithmeticFault, {}};
+}
+
 } // namespace karo::properties

@@ -3,6 +3,7 @@
 // integrals, and torsion, shear centre and warping by finite elements. No Qt: the outcome is
 // a status with what it concerns, and the front ends make its text.
 
+#include "model/messages.h"
 #include "model/section_model.h"
 #include "properties/outline_integrals.h"
 
@@ -46,6 +47,10 @@ struct PropertiesProgress {
     std::size_t nodes = 0; // of that mesh
     double change = 0;     // relative change of It from the mesh before; 0 for the first
 };
+
+// Why `r` holds no properties, for a status other than Solved; a cancelled run reads as the
+// arithmetic fault, since nobody waits for its outcome.
+Message PropertiesRefusal(const SectionPropertiesResult& r);
 
 // Runs where it cannot hold a window: raise `cancel` to stop it (the status is then
 // Cancelled); `progress` hears of every mesh solved.

@@ -1,6 +1,7 @@
 #include "report/report_content.h"
 
 #include "catalogue/field_texts.h"
+#include "io/to_qstring.h"
 #include "model/orientation.h"
 #include "picture/sketches.h"
 #include "report/document.h"
@@ -212,7 +213,7 @@ class SolutionWriter {
     struct RolledValues {
         double h, b, A, Ix, Iy;
     };
-    void writeRolled(int n, const QString& name, Kind kind, int code, const RolledValues& v,
+    void writeRolled(int n, Kind kind, int code, const RolledValues& v,
                      const catalogue::ProfileRow* row);
     void writePlate(int n, const TListEntry& e, const SolvedEntry& s);
     void writeCoordinates(int n, double Xc, double Yc);
@@ -383,9 +384,8 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
     // The standard names an equal-leg angle by its leg once; typed by hand, both legs show.
     const QString legs =
         equalLegs && row ? full(e.B1 * 10) : full(e.B1 * 10) + u"x"_s + full(e.b2 * 10);
-    heading(u"\r"_s + num(n) +
-                (equalLegs ? u") Уголок равнополочный "_s : u") Уголок неравнополочный "_s) + legs +
-                u"x"_s + full(e.d * 10) + u" мм."_s + standardNote(row) + u":\r"_s,
+    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(kind).heading) + legs + u"x"_s +
+                full(e.d * 10) + u" мм."_s + standardNote(row) + u":\r"_s,
             true);
     doc_.picture(sketch(kind, e.Orientation));
     doc_.text(u"площадь A = "_s + full(e.A));
@@ -442,22 +442,23 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
 }
 
 void SolutionWriter::writeBeam(int n, const TDtEntry& e, const catalogue::ProfileRow* row) {
-    writeRolled(n, u"Двутавр"_s, Kind::Dt, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
+    writeRolled(n, Kind::Dt, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
 void SolutionWriter::writeChannel(int n, const TShEntry& e, const catalogue::ProfileRow* row) {
-    writeRolled(n, u"Швеллер"_s, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
+    writeRolled(n, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
     doc_.text(u"расстояние до центра тяжести "_s);
     doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
-void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code,
-                                 const RolledValues& v, const catalogue::ProfileRow* row) {
+void SolutionWriter::writeRolled(int n, Kind kind, int code, const RolledValues& v,
+                                 const catalogue::ProfileRow* row) {
     // A catalogue profile goes by the standard's number, a channel's with its series letter.
     const QString number = row ? QString::fromStdString(row->designation) : full(v.h);
-    heading(u"\r"_s + num(n) + u") "_s + name + u" № "_s + number + standardNote(row) + u":\r"_s,
+    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(kind).heading) + number +
+                standardNote(row) + u":\r"_s,
             true);
     doc_.picture(sketch(kind, code));
     doc_.text(u"высота h = "_s + full(v.h) + u" см.,\r"_s);
@@ -476,8 +477,8 @@ void SolutionWriter::writeRolled(int n, const QString& name, Kind kind, int code
 }
 
 void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
-    heading(u"\r"_s + num(n) + u") Лист "_s + full(e.b * 10) + u"x"_s + full(e.h * 10) +
-                u" мм.:\r"_s,
+    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(Kind::List).heading) + full(e.b * 10) +
+                u"x"_s + full(e.h * 10) + u" мм.:\r"_s,
             true);
     doc_.picture(sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying));
     doc_.text(u"ширина b = "_s + full(e.b) + u" см.,\r"_s);

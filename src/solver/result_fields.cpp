@@ -1,11 +1,19 @@
 #include "solver/result_fields.h"
 
-#include "solver/solver.h"
+#include <utility>
 
 namespace karo {
 
+namespace {
+// Each row's reader named at compile time, so the calls are inlined.
+template <std::size_t... I>
+std::array<double, ResultFieldCount> valuesOf(const TSectionResult& r, std::index_sequence<I...>) {
+    return {kResultQuantities[I].value(r)...};
+}
+} // namespace
+
 std::array<double, ResultFieldCount> ResultValues(const TSectionResult& r) {
-    return {r.xc, r.yc, r.A, r.Ix, r.Iy, r.Ixy, r.Alpha0, r.Iu, r.Iv, r.iu, r.iv, r.Wu, r.Wv};
+    return valuesOf(r, std::make_index_sequence<ResultFieldCount>());
 }
 
 } // namespace karo

@@ -209,7 +209,9 @@ TEST(CatalogueFieldTexts, EveryRowInEveryPositionPassesTheCrossChecks) {
                                          " code " + std::to_string(code);
                 EXPECT_FALSE(c.rejected()) << what << " field " << c.rejectedField;
                 EXPECT_FALSE(c.warned())
-                    << what << ": " << (c.warned() ? CrossCheckText(k, c.warning) : "");
+                    << what << ": "
+                    << "check "
+                    << (c.warned() ? static_cast<int>(CrossCheckCode(k, c.warning)) : 0);
 
                 std::vector<std::string> typed;
                 for (const FieldText& f : texts)

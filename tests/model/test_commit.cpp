@@ -1,5 +1,6 @@
 #include "model/commit.h"
 #include "model/number_parse.h"
+#include "texts/message_text.h"
 
 #include <gtest/gtest.h>
 
@@ -153,13 +154,14 @@ TEST(Commit, RejectionsNameTheRuleTheValueBroke) {
         in.texts_[c.key] = c.text;
         const CommitResult r = CommitUnEntry(m, 1, in);
         EXPECT_EQ(r.rule, c.rule) << c.key << " = " << c.text;
-        EXPECT_EQ(CommitMessage(Kind::Un, r), std::string("Ошибка в исходных данных.\n") + c.line);
+        EXPECT_EQ(MessageString(CommitMessage(Kind::Un, r)),
+                  std::string("Ошибка в исходных данных.\n") + c.line);
     }
     TSectionModel m;
     m.Un.Count = 1;
     const CommitResult clean = CommitUnEntry(m, 1, goodUn());
     EXPECT_EQ(clean.rule, RejectRule::None);
-    EXPECT_EQ(CommitMessage(Kind::Un, clean), "");
+    EXPECT_TRUE(CommitMessage(Kind::Un, clean).empty());
 }
 
 TEST(Commit, CrossChecksWarnInOrderButStoreEverything) {
@@ -193,7 +195,7 @@ TEST(Commit, CrossChecksWarnInOrderButStoreEverything) {
     r = CommitShEntry(m, 1, sh);
     EXPECT_EQ(r.Code, 0);
     // The box names the check under the input-error line.
-    EXPECT_EQ(CrossCheckMessage(Kind::Sh, r.warning),
+    EXPECT_EQ(MessageString(CrossCheckMessage(Kind::Sh, r.warning)),
               "Ошибка в исходных данных.\nПри стенке вдоль оси x' момент инерции Ix не меньше Iy.");
     EXPECT_EQ(m.Sh.entry(1).Orientation, 4);
     sh.texts_["Zo"] = "8";

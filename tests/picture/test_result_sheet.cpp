@@ -145,8 +145,8 @@ TEST(ResultSheet, TitleCaptionAndValueLinesAreWhereTheyBelong) {
     EXPECT_EQ(countBlack(s, QRect(2, 413, 122, 44)), 0);
     // Every row: a name at 419, "=" at 451, the value at 475; nothing above the first row.
     EXPECT_EQ(countBlack(s, QRect(QPoint(394, 21), QPoint(607, 53))), 0);
-    for (std::size_t i = 0; i < SheetRowY.size(); ++i) {
-        const int y = SheetRowY[i];
+    for (int row = 0; row < ResultFieldCount; ++row) {
+        const int y = SheetRowY(row);
         EXPECT_GT(countBlack(s, QRect(419, y, 30, 20)), 5) << y;
         EXPECT_GT(countBlack(s, QRect(451, y, 20, 20)), 5) << y;
         EXPECT_GT(countBlack(s, QRect(475, y, 10, 20)), 5) << y;
@@ -168,7 +168,7 @@ TEST(ResultSheet, SuperscriptFollowsLongAndShortValueTexts) {
     t[rfA] = QStringLiteral("62.8");
     const QImage s = sheetOf(t);
     for (const ResultField row : {rfIx, rfIy, rfIxy, rfIu, rfIv}) {
-        const LineEnd e = lineEnd(s, SheetRowY[static_cast<std::size_t>(row)]);
+        const LineEnd e = lineEnd(s, SheetRowY(row));
         SCOPED_TRACE(ResultFields[static_cast<std::size_t>(row)].name);
         // The "4" starts where the full stop of "см." ends: between their ink only the
         // glyphs' own bearings, 2 px for these faces and sizes (3 where the text's width
@@ -179,16 +179,16 @@ TEST(ResultSheet, SuperscriptFollowsLongAndShortValueTexts) {
         EXPECT_LT(e.superTop, e.valueTop);
     }
     // The long text pushes its index almost to the frame, the short one keeps it near.
-    EXPECT_GT(lineEnd(s, SheetRowY[rfIx]).superLeft, 595);
-    EXPECT_LT(lineEnd(s, SheetRowY[rfIy]).superLeft, 530);
+    EXPECT_GT(lineEnd(s, SheetRowY(rfIx)).superLeft, 595);
+    EXPECT_LT(lineEnd(s, SheetRowY(rfIy)).superLeft, 530);
     // Areas and moduli have theirs the same way.
-    const LineEnd a = lineEnd(s, SheetRowY[rfA]), wv = lineEnd(s, SheetRowY[rfWv]);
+    const LineEnd a = lineEnd(s, SheetRowY(rfA)), wv = lineEnd(s, SheetRowY(rfWv));
     EXPECT_GE(a.superLeft - a.valueRight - 1, 1);
     EXPECT_LE(a.superLeft - a.valueRight - 1, 3);
     EXPECT_LT(a.superTop, a.valueTop);
     EXPECT_LT(wv.superTop, wv.valueTop);
     // A line without a superscript ends with the full stop of its unit, on the line.
-    const LineEnd xc = lineEnd(s, SheetRowY[rfXc]);
+    const LineEnd xc = lineEnd(s, SheetRowY(rfXc));
     EXPECT_GT(xc.superTop, xc.valueTop + 8);
 }
 

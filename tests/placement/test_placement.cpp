@@ -1,4 +1,5 @@
 #include "placement/placement.h"
+#include "texts/message_text.h"
 
 #include "model/arith.h"
 #include "section_builder.h"
@@ -113,7 +114,7 @@ TEST(Placement, BoxesTouchAndAlignForEveryPairOfPositions) {
                     for (PlaceAlign align : AlignmentsOf(side)) {
                         for (double gap : {0.0, 1.25}) {
                             const PlaceOutcome o = placer.place({t, side, align, gap});
-                            ASSERT_TRUE(o.placed()) << o.message;
+                            ASSERT_TRUE(o.placed()) << MessageString(o.message);
                             const TSectionModel after = placer.placedSection(o);
                             const ProfileBox a = EntryExtent(after, mk, mn);
                             const ProfileBox b = EntryExtent(after, t.kind, t.number);
@@ -183,7 +184,7 @@ TEST(Placement, TypedProfileNeedsOnlyItsShape) {
     const ProfilePlacer refused(m, {Kind::Ur, 1}, TypedTexts(bad));
     EXPECT_EQ(refused.status(), PlaceStatus::ShapeRefused);
     EXPECT_EQ(refused.shapeCommit().rejectedField, 2);
-    EXPECT_EQ(refused.message(), "Ошибка в исходных данных.");
+    EXPECT_EQ(MessageString(refused.message()), "Ошибка в исходных данных.");
     EXPECT_EQ(refused.place({{Kind::List, 1}, PlaceSide::Right}).status, PlaceStatus::ShapeRefused);
 }
 
@@ -226,7 +227,7 @@ TEST(Placement, RefusalsNameWhatIsWrong) {
         const PlaceOutcome o =
             placer.place({{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle, gap});
         EXPECT_EQ(o.status, PlaceStatus::GapOutOfRange) << gap;
-        EXPECT_EQ(o.message, gapRule);
+        EXPECT_EQ(MessageString(o.message), gapRule);
     }
     EXPECT_TRUE(
         placer.place({{Kind::Dt, 1}, PlaceSide::Above, PlaceAlign::Middle, kMaxGap}).placed());
@@ -236,7 +237,7 @@ TEST(Placement, RefusalsNameWhatIsWrong) {
     for (const auto& c : cases) {
         const PlaceOutcome o = placer.place(c.rq);
         EXPECT_EQ(o.status, c.status) << c.message;
-        EXPECT_EQ(o.message, c.message);
+        EXPECT_EQ(MessageString(o.message), c.message);
     }
 
     // Nothing else complete to place against, and a profile that is not there.
@@ -245,6 +246,16 @@ TEST(Placement, RefusalsNameWhatIsWrong) {
     AddEntry(alone, Kind::Sh, 2, {});
     const ProfilePlacer lonely(alone, {Kind::List, 1});
     EXPECT_EQ(lonely.status(), PlaceStatus::NoOtherProfile);
-    EXPECT_EQ(lonely.message(), "В сечении нет другого профиля, к которому можно приставить.");
+    EXPECT_EQ(MessageString(lonely.message()),
+              "В сечении нет другого профиля, к которому можно приставить.");
     EXPECT_EQ(ProfilePlacer(alone, {Kind::List, 2}).status(), PlaceStatus::UnknownProfile);
+}
+
+// The edge fills each "%n" once: an argument that holds "%2" itself stays as it is.
+TEST(MessageEdge, ArgumentsAreFilledOnce) {
+    const Message m{MessageCode::PlaceBadAlignment, {{"%2", false}, {"слева", true}}};
+    EXPECT_EQ(MessageString(m), "Выравнивание «%2» не подходит к стороне «слева».");
+    EXPECT_EQ(MessageString(MessageLines{{MessageCode::InputError, {}},
+                                         {MessageCode::ReasonSystemError, {{"77", false}}}}),
+              "Ошибка в исходных данных.\nсистемная ошибка 77");
 }

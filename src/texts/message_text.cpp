@@ -1,0 +1,152 @@
+#include "texts/message_text.h"
+
+#include <QCoreApplication>
+
+#include <iterator>
+
+namespace karo {
+namespace {
+
+constexpr const char* kContext = "Messages";
+
+struct Source {
+    MessageCode code;
+    const char* text; // %1, %2: the arguments
+};
+
+// clang-format off
+constexpr Source kSources[] = {
+    {MessageCode::None, ""},
+    {MessageCode::WarningCaption, QT_TRANSLATE_NOOP("Messages", "Внимание!")},
+    {MessageCode::InputError, QT_TRANSLATE_NOOP("Messages", "Ошибка в исходных данных.")},
+
+    {MessageCode::FieldNotANumber, QT_TRANSLATE_NOOP("Messages", "%1 %2: ожидается число; дробная часть отделяется точкой.")},
+    {MessageCode::FieldNotAPositiveNumber, QT_TRANSLATE_NOOP("Messages", "%1 %2: ожидается число больше нуля; дробная часть отделяется точкой.")},
+    {MessageCode::FieldNotPositive, QT_TRANSLATE_NOOP("Messages", "%1 %2: ожидается число больше нуля.")},
+    {MessageCode::FieldIuNotBelowIxAndIy, QT_TRANSLATE_NOOP("Messages", "%1 %2 должен быть меньше меньшего из Ix и Iy.")},
+
+    {MessageCode::CheckWidthNotBelowHeight, QT_TRANSLATE_NOOP("Messages", "Ширина полки b не меньше высоты h.")},
+    {MessageCode::CheckIyNotBelowIxWebAlongY, QT_TRANSLATE_NOOP("Messages", "При стенке вдоль оси y' момент инерции Iy не меньше Ix.")},
+    {MessageCode::CheckIxNotBelowIyWebAlongX, QT_TRANSLATE_NOOP("Messages", "При стенке вдоль оси x' момент инерции Ix не меньше Iy.")},
+    {MessageCode::CheckZoNotBelowWidth, QT_TRANSLATE_NOOP("Messages", "Расстояние до центра тяжести Zo не меньше ширины полки b.")},
+    {MessageCode::CheckSmallLegNotBelowLargeLeg, QT_TRANSLATE_NOOP("Messages", "Ширина меньшей полки b не меньше ширины большей полки B.")},
+    {MessageCode::CheckThicknessNotBelowSmallLeg, QT_TRANSLATE_NOOP("Messages", "Толщина полки d не меньше ширины меньшей полки b.")},
+    {MessageCode::CheckIuNotBelowIx, QT_TRANSLATE_NOOP("Messages", "Минимальный главный момент инерции Iu не меньше Ix.")},
+    {MessageCode::CheckIuNotBelowIy, QT_TRANSLATE_NOOP("Messages", "Минимальный главный момент инерции Iu не меньше Iy.")},
+    {MessageCode::CheckThicknessNotBelowXo, QT_TRANSLATE_NOOP("Messages", "Толщина полки d не меньше расстояния Xo.")},
+    {MessageCode::CheckThicknessNotBelowYo, QT_TRANSLATE_NOOP("Messages", "Толщина полки d не меньше расстояния Yo.")},
+    {MessageCode::CheckXoNotBelowSmallLeg, QT_TRANSLATE_NOOP("Messages", "Расстояние Xo не меньше ширины меньшей полки b.")},
+    {MessageCode::CheckYoNotBelowSmallLeg, QT_TRANSLATE_NOOP("Messages", "Расстояние Yo не меньше ширины меньшей полки b.")},
+    {MessageCode::CheckIyNotBelowIxLegAlongY, QT_TRANSLATE_NOOP("Messages", "При большей полке вдоль оси y' момент инерции Iy не меньше Ix.")},
+    {MessageCode::CheckIxNotBelowIyLegAlongX, QT_TRANSLATE_NOOP("Messages", "При большей полке вдоль оси x' момент инерции Ix не меньше Iy.")},
+    {MessageCode::CheckXoNotBelowYoLegAlongY, QT_TRANSLATE_NOOP("Messages", "При большей полке вдоль оси y' расстояние Xo не меньше Yo.")},
+    {MessageCode::CheckYoNotBelowXoLegAlongX, QT_TRANSLATE_NOOP("Messages", "При большей полке вдоль оси x' расстояние Yo не меньше Xo.")},
+    {MessageCode::CheckThicknessNotBelowWidth, QT_TRANSLATE_NOOP("Messages", "Толщина полки d не меньше ширины полки b.")},
+    {MessageCode::CheckThicknessNotBelowZo, QT_TRANSLATE_NOOP("Messages", "Толщина полки d не меньше расстояния до центра тяжести Zo.")},
+
+    {MessageCode::PlaceNoSuchProfile, QT_TRANSLATE_NOOP("Messages", "В сечении нет профиля «%1 %2».")},
+    {MessageCode::PlaceNoOtherProfile, QT_TRANSLATE_NOOP("Messages", "В сечении нет другого профиля, к которому можно приставить.")},
+    {MessageCode::PlaceSameProfile, QT_TRANSLATE_NOOP("Messages", "Профиль нельзя приставить к самому себе.")},
+    {MessageCode::PlaceTargetIncomplete, QT_TRANSLATE_NOOP("Messages", "У профиля «%1 %2» заданы не все значения.")},
+    {MessageCode::PlaceBadAlignment, QT_TRANSLATE_NOOP("Messages", "Выравнивание «%1» не подходит к стороне «%2».")},
+    {MessageCode::PlaceGapOutOfRange, QT_TRANSLATE_NOOP("Messages", "Зазор — число сантиметров от 0 до %1.")},
+
+    {MessageCode::ReasonNoSuchFile, QT_TRANSLATE_NOOP("Messages", "нет такого файла или папки")},
+    {MessageCode::ReasonNoAccess, QT_TRANSLATE_NOOP("Messages", "нет доступа")},
+    {MessageCode::ReasonNoSpace, QT_TRANSLATE_NOOP("Messages", "нет места на диске")},
+    {MessageCode::ReasonQuota, QT_TRANSLATE_NOOP("Messages", "превышена дисковая квота")},
+    {MessageCode::ReasonTooLarge, QT_TRANSLATE_NOOP("Messages", "файл слишком велик")},
+    {MessageCode::ReasonReadOnlyDisk, QT_TRANSLATE_NOOP("Messages", "диск доступен только для чтения")},
+    {MessageCode::ReasonIsFolder, QT_TRANSLATE_NOOP("Messages", "это папка, а не файл")},
+    {MessageCode::ReasonNotFolder, QT_TRANSLATE_NOOP("Messages", "часть пути не является папкой")},
+    {MessageCode::ReasonNameTooLong, QT_TRANSLATE_NOOP("Messages", "слишком длинное имя")},
+    {MessageCode::ReasonLinkLoop, QT_TRANSLATE_NOOP("Messages", "слишком много символических ссылок")},
+    {MessageCode::ReasonIoError, QT_TRANSLATE_NOOP("Messages", "ошибка ввода-вывода")},
+    {MessageCode::ReasonTooManyFiles, QT_TRANSLATE_NOOP("Messages", "слишком много открытых файлов")},
+    {MessageCode::ReasonExists, QT_TRANSLATE_NOOP("Messages", "файл уже существует")},
+    {MessageCode::ReasonBusy, QT_TRANSLATE_NOOP("Messages", "файл занят")},
+    {MessageCode::ReasonNoMemory, QT_TRANSLATE_NOOP("Messages", "недостаточно памяти")},
+    {MessageCode::ReasonOtherDisk, QT_TRANSLATE_NOOP("Messages", "файлы на разных дисках")},
+    {MessageCode::ReasonNoDevice, QT_TRANSLATE_NOOP("Messages", "нет такого устройства")},
+    {MessageCode::ReasonSystemError, QT_TRANSLATE_NOOP("Messages", "системная ошибка %1")},
+    {MessageCode::ReasonNotRegularFile, QT_TRANSLATE_NOOP("Messages", "это не обычный файл")},
+    {MessageCode::ReasonWriteProtected, QT_TRANSLATE_NOOP("Messages", "файл защищён от записи")},
+
+    {MessageCode::SectionAreaTooSmall, QT_TRANSLATE_NOOP("Messages", "Площадь сечения слишком мала.")},
+    {MessageCode::SectionEmpty, QT_TRANSLATE_NOOP("Messages", "В сечении нет ни одного профиля.")},
+    {MessageCode::SectionHasNoArea, QT_TRANSLATE_NOOP("Messages", "Сечение не имеет площади.")},
+    {MessageCode::PropsUnknownThicknesses, QT_TRANSLATE_NOOP("Messages", "%1 %2: толщины стенки и полок неизвестны — выберите профиль из сортамента")},
+    {MessageCode::PropsArithmeticFault, QT_TRANSLATE_NOOP("Messages", "Арифметическая ошибка при расчёте свойств сечения.")},
+};
+// clang-format on
+
+constexpr bool everyCodeHasItsText() {
+    if (std::size(kSources) != static_cast<std::size_t>(MessageCode::Count))
+        return false;
+    for (std::size_t i = 0; i < std::size(kSources); ++i) {
+        if (static_cast<std::size_t>(kSources[i].code) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(everyCodeHasItsText(), "every message code needs its one text, in code order");
+
+// The source text with "%1".."%9" replaced by the arguments at once, so that an argument that
+// itself holds "%2" stays as it is.
+QString fill(const QString& text, const std::vector<MessageArg>& args) {
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('%') && i + 1 < text.size() && text.at(i + 1) >= QLatin1Char('1') &&
+            text.at(i + 1) <= QLatin1Char('9')) {
+            const auto n = static_cast<std::size_t>(text.at(i + 1).unicode() - '1');
+            if (n < args.size()) {
+                const MessageArg& a = args[n];
+                out += a.term ? TermText(a.text) : QString::fromStdString(a.text);
+                ++i;
+                continue;
+            }
+        }
+        out += c;
+    }
+    return out;
+}
+
+} // namespace
+
+QString MessageText(const Message& message) {
+    const auto i = static_cast<std::size_t>(message.code);
+    if (i >= std::size(kSources) || message.code == MessageCode::None)
+        return {};
+    return fill(QCoreApplication::translate(kContext, kSources[i].text), message.args);
+}
+
+QString MessageText(MessageCode code) {
+    return MessageText(Message{code, {}});
+}
+
+QString MessageText(std::span<const Message> lines) {
+    QString text;
+    for (const Message& m : lines) {
+        if (!text.isEmpty())
+            text += QLatin1Char('\n');
+        text += MessageText(m);
+    }
+    return text;
+}
+
+QString TermText(std::string_view source) {
+    const std::string s(source);
+    return QCoreApplication::translate(kContext, s.c_str());
+}
+
+std::string MessageString(std::span<const Message> lines) {
+    return MessageText(lines).toStdString();
+}
+
+std::string MessageString(const Message& message) {
+    return MessageText(message).toStdString();
+}
+
+} // namespace karo
