@@ -55,7 +55,7 @@ std::vector<PropertiesRow> PropertiesTable(const PropertiesSnapshot& s) {
     // What counts as zero: the rounding of exact integrals, the accuracy of the finite
     // elements for the shear centre (as karo-cli props prints them).
     const double len = 1e-12 * std::sqrt(o.A), mom = 1e-12 * (o.Ix + o.Iy);
-    const double fe = 1e-6 * std::sqrt(o.A);
+    const double fe = 1e-4 * std::sqrt(o.A);
     const double none = std::numeric_limits<double>::quiet_NaN();
     Builder b;
 
