@@ -15,6 +15,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 
@@ -36,30 +37,38 @@ QString numberText(double v) {
     return QString::fromLatin1(buf, res.ptr - buf);
 }
 
+// The file's own messages, made at the one edge with their arguments shown as they are.
+QString fileText(MessageCode code, std::initializer_list<QString> args = {}) {
+    Message m{code, {}};
+    for (const QString& a : args)
+        m.args.push_back({a.toStdString(), false});
+    return MessageText(m);
+}
+
 // Qt's texts for these are English.
 QString jsonErrorText(QJsonParseError::ParseError e) {
     switch (e) {
     case QJsonParseError::UnterminatedObject:
     case QJsonParseError::UnterminatedArray:
     case QJsonParseError::UnterminatedString:
-        return QStringLiteral("текст оборван");
+        return fileText(MessageCode::FileJsonTruncated);
     case QJsonParseError::MissingNameSeparator:
     case QJsonParseError::MissingValueSeparator:
     case QJsonParseError::MissingObject:
-        return QStringLiteral("пропущен разделитель");
+        return fileText(MessageCode::FileJsonMissingSeparator);
     case QJsonParseError::IllegalValue:
     case QJsonParseError::IllegalNumber:
     case QJsonParseError::IllegalEscapeSequence:
     case QJsonParseError::IllegalUTF8String:
-        return QStringLiteral("недопустимое значение");
+        return fileText(MessageCode::FileJsonIllegalValue);
     case QJsonParseError::DeepNesting:
-        return QStringLiteral("слишком глубокая вложенность");
+        return fileText(MessageCode::FileJsonDeepNesting);
     case QJsonParseError::DocumentTooLarge:
-        return QStringLiteral("документ слишком велик");
+        return fileText(MessageCode::FileJsonTooLarge);
     case QJsonParseError::GarbageAtEnd:
-        return QStringLiteral("лишний текст в конце");
+        return fileText(MessageCode::FileJsonGarbageAtEnd);
     default:
-        return QStringLiteral("ошибка разбора");
+        return fileText(MessageCode::FileJsonParseError);
     }
 }
 
@@ -99,40 +108,39 @@ struct Loader {
     }
     bool malformed(const QString& where) {
         return fail(LoadReport::Status::Malformed,
-                    QStringLiteral("Файл «%1»: %2").arg(file, where));
+                    fileText(MessageCode::FileMalformed, {file, where}));
     }
 
     bool loadKind(Kind kind, const QJsonValue& value, TSectionModel& m) {
         const KindInfo& info = kindInfo(kind);
-        const QString kindName = ToQString(info.caption);
+        const QString kindName = TermText(info.caption);
         if (!value.isObject())
-            return malformed(QStringLiteral("%1: ожидается объект").arg(kindName));
+            return malformed(fileText(MessageCode::FileObjectExpected, {kindName}));
         const QJsonObject o = value.toObject();
         for (auto it = o.begin(); it != o.end(); ++it) {
             const QString key = it.key();
             const bool known = key == u"entries" || key == u"current" ||
                                (key == u"orientation" && info.codeCount > 0);
             if (!known)
-                return malformed(QStringLiteral("%1: неизвестное поле «%2»").arg(kindName, key));
+                return malformed(fileText(MessageCode::FileUnknownKindField, {kindName, key}));
         }
 
         int kindCode = info.startCode;
         if (o.contains(u"orientation")) {
             const auto c = wholeNumber(o.value(u"orientation"));
             if (!c || !IsValidCode(kind, *c))
-                return malformed(QStringLiteral("%1: положение вне диапазона 1..%2")
-                                     .arg(kindName)
-                                     .arg(info.codeCount));
+                return malformed(fileText(MessageCode::FileCodeOutOfRange,
+                                          {kindName, QString::number(info.codeCount)}));
             kindCode = *c;
         }
 
         const QJsonValue entriesValue = o.value(u"entries");
         if (!entriesValue.isUndefined() && !entriesValue.isArray())
-            return malformed(QStringLiteral("%1: «entries» должен быть списком").arg(kindName));
+            return malformed(fileText(MessageCode::FileEntriesNotList, {kindName}));
         const QJsonArray entries = entriesValue.toArray();
         if (entries.size() > MaxEntriesPerKind)
-            return malformed(
-                QStringLiteral("%1: больше %2 профилей").arg(kindName).arg(MaxEntriesPerKind));
+            return malformed(fileText(MessageCode::FileTooManyProfiles,
+                                      {kindName, QString::number(MaxEntriesPerKind)}));
         const int count = static_cast<int>(entries.size());
 
         int current = count > 0 ? 1 : 0;
@@ -140,8 +148,7 @@ struct Loader {
             const auto c = wholeNumber(o.value(u"current"));
             const bool ok = c && (count > 0 ? *c >= 1 && *c <= count : *c == 0 || *c == 1);
             if (!ok)
-                return malformed(
-                    QStringLiteral("%1: номер показанного профиля вне диапазона").arg(kindName));
+                return malformed(fileText(MessageCode::FileCurrentOutOfRange, {kindName}));
             current = count > 0 ? *c : 0;
         }
 
@@ -150,7 +157,7 @@ struct Loader {
         for (int n = 1; n <= count; ++n) {
             const QJsonValue ev = entries.at(n - 1);
             if (!ev.isObject())
-                return malformed(QStringLiteral("%1: ожидается объект").arg(PlaceText(kind, n)));
+                return malformed(fileText(MessageCode::FileObjectExpected, {PlaceText(kind, n)}));
             const QJsonObject e = ev.toObject();
             int code = kindCode;
             for (auto it = e.begin(); it != e.end(); ++it) {
@@ -158,19 +165,19 @@ struct Loader {
                 if (key == u"orientation" && info.codeCount > 0) {
                     const auto c = wholeNumber(it.value());
                     if (!c || !IsValidCode(kind, *c))
-                        return malformed(QStringLiteral("%1: положение вне диапазона 1..%2")
-                                             .arg(PlaceText(kind, n))
-                                             .arg(info.codeCount));
+                        return malformed(
+                            fileText(MessageCode::FileCodeOutOfRange,
+                                     {PlaceText(kind, n), QString::number(info.codeCount)}));
                     code = *c;
                     continue;
                 }
                 const int field = fieldIndex(kind, key.toStdString());
                 if (field < 0)
                     return malformed(
-                        QStringLiteral("%1: неизвестное поле «%2»").arg(PlaceText(kind, n), key));
+                        fileText(MessageCode::FileUnknownKindField, {PlaceText(kind, n), key}));
                 if (!it.value().isString() && !it.value().isDouble())
-                    return malformed(QStringLiteral("%1: ожидается число или текст")
-                                         .arg(PlaceText(kind, n, field)));
+                    return malformed(fileText(MessageCode::FileNumberOrTextExpected,
+                                              {PlaceText(kind, n, field)}));
             }
             st.Orientation = code;
             const JsonEntryTexts texts(e);
@@ -183,11 +190,11 @@ struct Loader {
                 continue;
             }
             if (r.rejected())
-                return fail(LoadReport::Status::Refused,
-                            QStringLiteral("%1 Файл «%2»: %3.\n%4")
-                                .arg(MessageText(MessageCode::InputError), file,
-                                     PlaceText(kind, n, r.rejectedField),
-                                     MessageText(RejectionMessage(kind, r))));
+                return fail(
+                    LoadReport::Status::Refused,
+                    fileText(MessageCode::FileRefused, {MessageText(MessageCode::InputError), file,
+                                                        PlaceText(kind, n, r.rejectedField),
+                                                        MessageText(RejectionMessage(kind, r))}));
             if (r.warned())
                 report.warnings.push_back({kind, n, r.warning});
         }
@@ -202,34 +209,33 @@ struct Loader {
         QJsonParseError err{};
         const QJsonDocument doc = QJsonDocument::fromJson(json, &err);
         if (err.error != QJsonParseError::NoError)
-            return malformed(QStringLiteral("не JSON (%1, позиция %2)")
-                                 .arg(jsonErrorText(err.error))
-                                 .arg(err.offset));
+            return malformed(fileText(MessageCode::FileNotJson,
+                                      {jsonErrorText(err.error), QString::number(err.offset)}));
         if (!doc.isObject())
-            return malformed(QStringLiteral("не файл сечения"));
+            return malformed(fileText(MessageCode::FileNotSection));
         const QJsonObject root = doc.object();
         for (auto it = root.begin(); it != root.end(); ++it) {
             if (it.key() != u"format" && it.key() != u"version" && it.key() != u"kinds")
-                return malformed(QStringLiteral("неизвестное поле «%1»").arg(it.key()));
+                return malformed(fileText(MessageCode::FileUnknownField, {it.key()}));
         }
         if (root.value(u"format").toString() != u"karo-section")
-            return malformed(QStringLiteral("не файл сечения (формат «%1»)")
-                                 .arg(root.value(u"format").toString()));
+            return malformed(
+                fileText(MessageCode::FileWrongFormat, {root.value(u"format").toString()}));
         const auto version = wholeNumber(root.value(u"version"));
         if (!version || *version < 1)
-            return malformed(QStringLiteral("неверная версия формата"));
+            return malformed(fileText(MessageCode::FileBadVersion));
         if (*version > kSectionFormatVersion)
-            return malformed(QStringLiteral("версия %1 новее, чем понимает программа (%2)")
-                                 .arg(*version)
-                                 .arg(kSectionFormatVersion));
+            return malformed(
+                fileText(MessageCode::FileNewerVersion,
+                         {QString::number(*version), QString::number(kSectionFormatVersion)}));
         const QJsonValue kindsValue = root.value(u"kinds");
         if (!kindsValue.isUndefined() && !kindsValue.isObject())
-            return malformed(QStringLiteral("«kinds» должен быть объектом"));
+            return malformed(fileText(MessageCode::FileKindsNotObject));
         const QJsonObject kinds = kindsValue.toObject();
         for (auto it = kinds.begin(); it != kinds.end(); ++it) {
             Kind k;
             if (!kindFromPrefix(it.key().toStdString(), k))
-                return malformed(QStringLiteral("неизвестный вид профиля «%1»").arg(it.key()));
+                return malformed(fileText(MessageCode::FileUnknownKind, {it.key()}));
         }
         // Kinds are loaded in tab order, whatever order the file lists them in.
         for (Kind k : TabOrder) {
@@ -245,16 +251,17 @@ struct Loader {
 
 QString PlaceText(Kind kind, int entry, int field) {
     const KindInfo& info = kindInfo(kind);
-    QString s = QStringLiteral("%1, профиль %2").arg(ToQString(info.caption)).arg(entry);
+    const QString name = TermText(info.caption), number = QString::number(entry);
     if (field >= 0 && static_cast<std::size_t>(field) < info.fields.size())
-        s += QStringLiteral(", поле %1")
-                 .arg(ToQString(info.fields[static_cast<std::size_t>(field)].key));
-    return s;
+        return fileText(
+            MessageCode::FilePlaceField,
+            {name, number, ToQString(info.fields[static_cast<std::size_t>(field)].key)});
+    return fileText(MessageCode::FilePlace, {name, number});
 }
 
 QString WarningText(const SectionWarning& w) {
-    return QStringLiteral("Предупреждение: %1. %2")
-        .arg(PlaceText(w.kind, w.entry), MessageText(CrossCheckCode(w.kind, w.check)));
+    return fileText(MessageCode::FileWarning,
+                    {PlaceText(w.kind, w.entry), MessageText(CrossCheckCode(w.kind, w.check))});
 }
 
 namespace {
@@ -284,7 +291,7 @@ LoadReport LoadSectionFile(const QString& path, TSectionModel& out, const QStrin
     if (!io::ReadRegularFile(path, kMaxFileSize, &data, &reason)) {
         LoadReport report;
         report.status = LoadReport::Status::Unreadable;
-        report.message = QStringLiteral("Не удается прочитать файл «%1»: %2.").arg(name, reason);
+        report.message = fileText(MessageCode::FileUnreadable, {name, reason});
         return report;
     }
     return loadLabelled(data, name, out, unfinished);

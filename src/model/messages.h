@@ -82,6 +82,36 @@ enum class MessageCode {
     PropsUnknownThicknesses, // %1 the kind's name, %2 the entry's number
     PropsArithmeticFault,
 
+    // The section file's refusals: where the file went wrong, and how a place in it is named.
+    FileJsonTruncated,
+    FileJsonMissingSeparator,
+    FileJsonIllegalValue,
+    FileJsonDeepNesting,
+    FileJsonTooLarge,
+    FileJsonGarbageAtEnd,
+    FileJsonParseError,
+    FileMalformed,
+    FileObjectExpected,
+    FileUnknownKindField,
+    FileCodeOutOfRange,
+    FileEntriesNotList,
+    FileTooManyProfiles,
+    FileCurrentOutOfRange,
+    FileNumberOrTextExpected,
+    FileRefused,
+    FileNotJson,
+    FileNotSection,
+    FileUnknownField,
+    FileWrongFormat,
+    FileBadVersion,
+    FileNewerVersion,
+    FileKindsNotObject,
+    FileUnknownKind,
+    FilePlace,
+    FilePlaceField,
+    FileWarning,
+    FileUnreadable,
+
     Count
 };
 
