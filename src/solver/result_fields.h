@@ -172,9 +172,10 @@ constexpr bool resultTableWhole() {
     for (int i = 0; i < ResultQuantityCount; ++i) {
         const ResultFieldInfo& q = kResultQuantities[i];
         const bool shown = i < ResultFieldCount;
-        if (q.key != i || q.name.empty() || !q.value ||
-            (q.format == ResultFormat::Result) != shown || q.row != (shown ? i : -1) ||
-            q.objectName.empty() == shown)
+        // The reader is not checked here: under UBSan a function's address is no constant
+        // expression, and a missing reader fails every test that reads the table.
+        if (q.key != i || q.name.empty() || (q.format == ResultFormat::Result) != shown ||
+            q.row != (shown ? i : -1) || q.objectName.empty() == shown)
             return false;
     }
     return true;
