@@ -194,6 +194,11 @@ class TMainForm : public QWidget {
     void buildFileControls();
     void showLoadedSection();
     void rememberFolder(const QString& path);
+    // Asks where to write an output of the section: named after the section file with
+    // `suffix`, or `plain` for a new section, `extension` added when the user typed none.
+    // Empty when the user cancels.
+    QString askOutputPath(const QString& caption, const QString& plain, const QString& suffix,
+                          const QString& filter, const QString& extension);
     void connectResultButtons();
     // The document's picture into Image1.
     void showSectionPicture();

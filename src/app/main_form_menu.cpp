@@ -216,20 +216,26 @@ void TMainForm::openRecentClick(const QString& path) {
         openSection(path);
 }
 
+QString TMainForm::askOutputPath(const QString& caption, const QString& plain,
+                                 const QString& suffix, const QString& filter,
+                                 const QString& extension) {
+    const QString name =
+        sectionFile().isEmpty() ? plain : QFileInfo(sectionFile()).completeBaseName() + suffix;
+    QString path = dialogs_.saveFileName(this, caption, QDir(lastFolder_).filePath(name), filter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    path += extension;
+    // The dialog asked about the name without the extension.
+    if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
+        return {};
+    return path;
+}
+
 void TMainForm::reportSaveAsClick() {
-    const QString name = sectionFile().isEmpty()
-                             ? tr("Отчет.docx")
-                             : QFileInfo(sectionFile()).completeBaseName() + tr("-отчет.docx");
-    QString path = dialogs_.saveFileName(this, tr("Сохранить отчет"),
-                                         QDir(lastFolder_).filePath(name), reportFilter());
+    const QString path = askOutputPath(tr("Сохранить отчет"), tr("Отчет.docx"), tr("-отчет.docx"),
+                                       reportFilter(), QStringLiteral(".docx"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".docx");
-        // The dialog asked about the name without the extension.
-        if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
-            return;
-    }
     if (!writeReport(path).isEmpty())
         rememberFolder(path);
 }

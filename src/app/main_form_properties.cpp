@@ -63,19 +63,11 @@ void TMainForm::writePropertiesChapter(report::Document& d, const TSectionResult
 }
 
 void TMainForm::exportPropertiesClick() {
-    const QString name = sectionFile().isEmpty() ? tr("Характеристики.csv")
-                                                 : QFileInfo(sectionFile()).completeBaseName() +
-                                                       tr("-характеристики.csv");
-    QString path =
-        dialogs_.saveFileName(this, tr("Экспорт характеристик"), QDir(lastFolder_).filePath(name),
-                              tr("Таблица CSV (*.csv)"));
+    const QString path =
+        askOutputPath(tr("Экспорт характеристик"), tr("Характеристики.csv"),
+                      tr("-характеристики.csv"), tr("Таблица CSV (*.csv)"), QStringLiteral(".csv"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty()) {
-        path += QStringLiteral(".csv");
-        if (QFileInfo::exists(path) && !dialogs_.confirmOverwrite(this, path))
-            return;
-    }
     if (!properties_)
         showProperties();
     properties_->exportTable(path);
