@@ -18,8 +18,11 @@ packages=(
   fonts-liberation2
   # The window reads fontconfig's configuration beside the start of Qt.
   libfontconfig-dev
-  # Russian texts of Qt's own dialogs (files, printing, questions).
+  # Russian and English texts of Qt's own dialogs (files, printing, questions).
   qt6-translations-l10n
+  # The English interface: lupdate and lrelease turn resources/translations/*.ts into the
+  # translations built into the programs.
+  qt6-tools-dev qt6-l10n-tools
   # The single-instance and smoke tests run against a real X server.
   xvfb xauth
   # A report test typesets the written document in a real word processor.

@@ -6,11 +6,9 @@
 #include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
+#include "texts/language.h"
 
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 namespace karo::app {
 
@@ -32,12 +30,9 @@ KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, ar
     // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
     // of the fixed-size window.
     karo::InstallFontSubstitutes();
-    // The whole interface is Russian, the standard dialogs (files, printing, questions)
-    // included, whatever language the desktop speaks.
-    auto* qtTexts = new QTranslator(this);
-    if (qtTexts->load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(qtTexts);
+    // The interface speaks the system's language when the programs have it, Russian otherwise;
+    // Qt's own dialogs (files, printing, questions) follow it.
+    karo::InstallLanguage(*this, karo::SystemLanguage());
 }
 
 bool KaroApplication::notify(QObject* receiver, QEvent* event) {
