@@ -114,7 +114,7 @@ void TMainForm::reportCommit(Kind k, const CommitResult& c) {
 }
 
 int TMainForm::commitKind(Kind k) {
-    const CommitResult c = document_.check(k);
+    const CommitResult c = ShownCommit(model_, k);
     reportCommit(k, c);
     return c.Code;
 }
@@ -250,7 +250,7 @@ SolveOutcome TMainForm::reportChecks(bool refusals) {
     for (Kind k : TabOrder) {
         if (model_.state(k).Count <= 0)
             continue;
-        const CommitResult c = document_.check(k);
+        const CommitResult c = ShownCommit(model_, k);
         if (c.rejected()) {
             if (refusals)
                 reportCommit(k, c);

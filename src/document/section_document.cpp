@@ -261,26 +261,16 @@ void SectionDocument::place(Kind k, const std::string& xc, const std::string& yc
     push(tr("приставку"), out, k);
 }
 
-CommitResult SectionDocument::check(Kind k) const {
-    if (const auto& fault = checkFaults_[kindIndex(k)])
-        throw *fault;
-    return checks_[kindIndex(k)];
-}
-
 void SectionDocument::recheck(Kind k) {
-    const auto i = kindIndex(k);
-    checks_[i] = {};
-    checkFaults_[i].reset();
     const TKindState& st = model_->state(k);
     if (st.Count < 1)
         return;
     // The values follow the texts: a commit of what the entry holds writes nothing the user
-    // sees, and only what was typed since is parsed again.
+    // sees, and only what was typed since is parsed again. What it finds, an arithmetic fault
+    // included, stays with the entry.
     try {
-        checks_[i] =
-            CommitEntry(*model_, k, st.CurrentNumber, EntryTexts(*model_, st.CurrentNumber));
-    } catch (const ArithmeticError& e) {
-        checkFaults_[i] = e;
+        CommitEntry(*model_, k, st.CurrentNumber, EntryTexts(*model_, st.CurrentNumber));
+    } catch (const ArithmeticError&) {
     }
 }
 
@@ -293,15 +283,17 @@ void SectionDocument::settle(DocumentChange change) {
     for (Kind k : TabOrder) {
         if (model_->state(k).Count < 1)
             continue;
-        const auto i = kindIndex(k);
-        if (checkFaults_[i])
-            fault_ = checkFaults_[i];
-        if (checkFaults_[i] || checks_[i].rejected()) {
-            outcome_.status = SolveStatus::Rejected;
-            outcome_.rejectedKind = k;
-            outcome_.commit = checks_[i];
-            break;
+        try {
+            const CommitResult c = ShownCommit(*model_, k);
+            if (!c.rejected())
+                continue;
+            outcome_.commit = c;
+        } catch (const ArithmeticError& e) {
+            fault_ = e;
         }
+        outcome_.status = SolveStatus::Rejected;
+        outcome_.rejectedKind = k;
+        break;
     }
     if (outcome_.status != SolveStatus::Rejected) {
         try {

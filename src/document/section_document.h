@@ -6,9 +6,10 @@
 //
 // The model is the one copy of the section: what is typed into a field is the text of the
 // entry on show at once, and the entry's values are parsed from it. After every command the
-// document commits the entries on show, which writes nothing the user sees, keeps each one's
-// refusal or warning for the moment the window tells it, solves the section as it stands and
-// says what changed in one signal. The picture is drawn when it is asked for, once per state.
+// document commits the entries on show, which writes nothing the user sees and leaves what each
+// commit found with the entry (ShownCommit) for the moment the window tells it, solves the
+// section as it stands and says what changed in one signal. The picture is drawn when it is asked
+// for, once per state.
 
 #include "io/section_file.h"
 #include "model/arith.h"
@@ -93,10 +94,6 @@ class SectionDocument : public QObject {
     // The catalogue row whose values the entry on show holds, or null.
     const catalogue::ProfileRow* shownProfile(Kind k) const;
 
-    // What the commit of kind k's entry on show found: a refused field or a warning (Code 0
-    // and no warning for an empty kind). Throws the arithmetic fault the commit met.
-    CommitResult check(Kind k) const;
-
     // The section as it stands, solved after the last change: Solved, EmptySection, or
     // Rejected with the first kind in tab order whose entry on show refuses a field.
     const SolveOutcome& outcome() const { return outcome_; }
@@ -146,8 +143,6 @@ class SectionDocument : public QObject {
     bool pushing_ = false;
     bool modified_ = false;
 
-    std::array<CommitResult, KindCount> checks_{};
-    std::array<std::optional<ArithmeticError>, KindCount> checkFaults_{};
     SolveOutcome outcome_;
     std::optional<ArithmeticError> fault_;
     TSectionResult result_;

@@ -145,9 +145,9 @@ std::string EntryTexts::fieldText(Kind kind, int field) const {
     return model_.text(kind, entry_, f.slot);
 }
 
-CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in) {
-    if (entryNumber < 1 || entryNumber > MaxEntriesPerKind)
-        throw std::out_of_range("entry number out of range");
+namespace {
+
+CommitResult commitFields(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in) {
     const KindInfo& info = kindInfo(kind);
     const TSectionModel& current = model;
     // A text as the entry holds it reads as the value it holds, while nothing else wrote them:
@@ -181,6 +181,7 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
             result.Code = 1;
             result.rejectedField = static_cast<int>(i);
             result.rule = broken;
+            model.fault(kind, entryNumber, f.slot) = RejectionMessage(kind, result);
             return result;
         }
         // What follows from a field follows from it and the fields before it: while every
@@ -201,10 +202,55 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
     for (std::size_t i = 0; i < checks.size(); ++i) {
         if (checks[i].fails(stored)) {
             result.warning = static_cast<int>(i);
+            model.verdict(kind, entryNumber).warning = result.warning;
             break;
         }
     }
     return result;
+}
+
+} // namespace
+
+CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in) {
+    if (entryNumber < 1 || entryNumber > MaxEntriesPerKind)
+        throw std::out_of_range("entry number out of range");
+    // What this commit finds replaces all the last one found, also in the fields it does not
+    // reach after a refusal.
+    for (const FieldInfo& f : kindInfo(kind).fields)
+        model.fault(kind, entryNumber, f.slot) = {};
+    model.verdict(kind, entryNumber) = {};
+    try {
+        return commitFields(model, kind, entryNumber, in);
+    } catch (const ArithmeticError& e) {
+        model.verdict(kind, entryNumber).fault = e;
+        throw;
+    }
+}
+
+CommitResult LastCommit(const TSectionModel& model, Kind kind, int entryNumber) {
+    const EntryVerdict& verdict = model.verdict(kind, entryNumber);
+    if (verdict.fault)
+        throw *verdict.fault;
+    CommitResult result;
+    const auto& fields = kindInfo(kind).fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const Message& fault = model.fault(kind, entryNumber, fields[i].slot);
+        if (fault.empty())
+            continue;
+        result.Code = 1;
+        result.rejectedField = static_cast<int>(i);
+        for (const auto& [rule, code] : kRules)
+            if (code == fault.code)
+                result.rule = rule;
+        return result;
+    }
+    result.warning = verdict.warning;
+    return result;
+}
+
+CommitResult ShownCommit(const TSectionModel& model, Kind kind) {
+    const TKindState& st = model.state(kind);
+    return st.Count < 1 ? CommitResult() : LastCommit(model, kind, st.CurrentNumber);
 }
 
 CommitResult CommitDtEntry(TSectionModel& m, int n, const FieldTexts& in) {

@@ -51,7 +51,15 @@ struct CommitResult {
 
 // Commits the fields into entry `entryNumber` (1..MaxEntriesPerKind) of the kind. Fields are
 // stored one by one as they are accepted; a rejection leaves the earlier ones stored.
+// What the commit found is kept with the entry: a refused field's message beside its text, a
+// failed cross-check or an arithmetic fault beside the entry.
 CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const FieldTexts& in);
+
+// What the last commit of the entry found, as the section keeps it; a clean result for an
+// entry never committed. Throws the arithmetic fault that stopped that commit.
+CommitResult LastCommit(const TSectionModel& model, Kind kind, int entryNumber);
+// The same for the kind's entry on show; a clean result for an empty kind.
+CommitResult ShownCommit(const TSectionModel& model, Kind kind);
 
 CommitResult CommitDtEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);
 CommitResult CommitShEntry(TSectionModel& model, int entryNumber, const FieldTexts& in);

@@ -94,14 +94,32 @@ double TSectionModel::value(Kind k, int entry, int slot) const {
 
 std::string& TSectionModel::text(Kind k, int entry, int slot) {
     return visit(k, [&](auto& list) -> std::string& {
-        return list.texts(entry).at(static_cast<std::size_t>(slot));
+        return list.texts(entry).at(static_cast<std::size_t>(slot)).text;
     });
 }
 
 const std::string& TSectionModel::text(Kind k, int entry, int slot) const {
     return visit(k, [&](const auto& list) -> const std::string& {
-        return list.texts(entry).at(static_cast<std::size_t>(slot));
+        return list.texts(entry).at(static_cast<std::size_t>(slot)).text;
     });
+}
+
+Message& TSectionModel::fault(Kind k, int entry, int slot) {
+    return visit(k, [&](auto& list) -> Message& { return list.fault(entry, slot); });
+}
+
+const Message& TSectionModel::fault(Kind k, int entry, int slot) const {
+    return visit(k, [&](const auto& list) -> const Message& {
+        return list.texts(entry).at(static_cast<std::size_t>(slot)).fault;
+    });
+}
+
+EntryVerdict& TSectionModel::verdict(Kind k, int entry) {
+    return visit(k, [&](auto& list) -> EntryVerdict& { return list.verdict(entry); });
+}
+
+const EntryVerdict& TSectionModel::verdict(Kind k, int entry) const {
+    return visit(k, [&](const auto& list) -> const EntryVerdict& { return list.verdict(entry); });
 }
 
 int TSectionModel::entryOrientation(Kind k, int entry) const {

@@ -1,11 +1,15 @@
 #pragma once
 // The section as the user typed it: for every kind a fixed-capacity list of entries, each
-// kept both as the typed texts and as the numbers parsed from them.
+// kept both as the typed texts and as the numbers parsed from them, and with what the last
+// commit of each text found wrong with it.
 
+#include "model/arith.h"
 #include "model/kinds.h"
+#include "model/messages.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -44,11 +48,26 @@ struct TListEntry {
     double slot(int i) const { return const_cast<TListEntry*>(this)->slot(i); }
 };
 
+// A typed field as the section holds it: the text as typed and why the last commit of the
+// text refused its value, or no message while it was accepted or not reached. The value
+// itself is the entry record's at the same slot.
+struct TypedField {
+    std::string text;
+    Message fault;
+};
+
 // Texts as typed, one per value slot; derived and copied slots stay empty.
-using i_DT_str = std::array<std::string, dt::SlotCount>;
-using i_SH_str = std::array<std::string, sh::SlotCount>;
-using i_U_str = std::array<std::string, un::SlotCount>;
-using i_List_str = std::array<std::string, pl::SlotCount>;
+using i_DT_str = std::array<TypedField, dt::SlotCount>;
+using i_SH_str = std::array<TypedField, sh::SlotCount>;
+using i_U_str = std::array<TypedField, un::SlotCount>;
+using i_List_str = std::array<TypedField, pl::SlotCount>;
+
+// What the last commit of an entry found beyond its fields: the first cross-check that
+// failed, or the arithmetic fault that stopped it.
+struct EntryVerdict {
+    int warning = -1;
+    std::optional<ArithmeticError> fault;
+};
 
 struct TKindState {
     int Count = 0;         // entries 1..Count are in the section
@@ -77,6 +96,12 @@ template <class Entry, class Texts> struct TKindList : TKindState {
         return Texts_[index(n)];
     }
     const Texts& texts(int n) const { return Texts_.at(index(n)); }
+    // What the commit found, written by the commit only: texts and values stay as they were.
+    Message& fault(int n, int slot) {
+        return Texts_.at(index(n)).at(static_cast<std::size_t>(slot)).fault;
+    }
+    EntryVerdict& verdict(int n) { return Verdicts.at(index(n)); }
+    const EntryVerdict& verdict(int n) const { return Verdicts.at(index(n)); }
 
     // 0 for an entry never written since the list was made.
     std::uint64_t revision(int n) const { return Revisions.at(index(n)); }
@@ -96,6 +121,7 @@ template <class Entry, class Texts> struct TKindList : TKindState {
         Texts_.at(t) = Texts_.at(f);
         Revisions.at(t) = Revisions.at(f);
         Committed.at(t) = Committed.at(f);
+        Verdicts.at(t) = Verdicts.at(f);
     }
 
   private:
@@ -105,6 +131,7 @@ template <class Entry, class Texts> struct TKindList : TKindState {
     std::array<Texts, MaxEntriesPerKind> Texts_{};
     std::array<std::uint64_t, MaxEntriesPerKind> Revisions{};
     std::array<std::uint64_t, MaxEntriesPerKind> Committed{}; // revision of the last clean commit
+    std::array<EntryVerdict, MaxEntriesPerKind> Verdicts{};
 };
 
 class TSectionModel {
@@ -128,6 +155,11 @@ class TSectionModel {
     double value(Kind k, int entry, int slot) const;
     std::string& text(Kind k, int entry, int slot);
     const std::string& text(Kind k, int entry, int slot) const;
+    // Why the last commit of the slot's text refused it; no message when it did not.
+    Message& fault(Kind k, int entry, int slot);
+    const Message& fault(Kind k, int entry, int slot) const;
+    EntryVerdict& verdict(Kind k, int entry);
+    const EntryVerdict& verdict(Kind k, int entry) const;
     // The entry's own code; plates have none and read as 0.
     int entryOrientation(Kind k, int entry) const;
     void setEntryOrientation(Kind k, int entry, int code);

@@ -88,7 +88,7 @@ TEST_F(FormTest, SecondAddCommitsTheEntryOnShow) {
     EXPECT_EQ(model.Dt.CurrentNumber, 2);
     EXPECT_EQ(model.Dt.entry(1).h, 20.0);
     EXPECT_EQ(model.Dt.entry(1).A, 26.8);
-    EXPECT_EQ(model.Dt.texts(1)[dt::h], "20");
+    EXPECT_EQ(model.Dt.texts(1)[dt::h].text, "20");
     EXPECT_EQ(model.Dt.entry(1).Orientation, 1);
     auto* se = spin("seDtNumber");
     EXPECT_EQ(se->value(), 2);
@@ -161,8 +161,8 @@ TEST_F(FormTest, AddWhileShowingTheFirstOfThree) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(model.Dt.Count, 4);
     EXPECT_EQ(model.Dt.CurrentNumber, 4);
-    EXPECT_EQ(model.Dt.texts(1)[dt::h], "30");
-    EXPECT_EQ(model.Dt.texts(3)[dt::h], "24");
+    EXPECT_EQ(model.Dt.texts(1)[dt::h].text, "30");
+    EXPECT_EQ(model.Dt.texts(3)[dt::h].text, "24");
     EXPECT_EQ(spin("seDtNumber")->value(), 4);
     EXPECT_TRUE(field("meDth")->text().isEmpty());
 }
@@ -176,8 +176,8 @@ TEST_F(FormTest, EraseInTheMiddleShowsTheNextEntry) {
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_EQ(model.Dt.Count, 2);
     EXPECT_EQ(model.Dt.CurrentNumber, 2);
-    EXPECT_EQ(model.Dt.texts(1)[dt::h], "20");
-    EXPECT_EQ(model.Dt.texts(2)[dt::h], "24");
+    EXPECT_EQ(model.Dt.texts(1)[dt::h].text, "20");
+    EXPECT_EQ(model.Dt.texts(2)[dt::h].text, "24");
     EXPECT_EQ(field("meDth")->text(), QStringLiteral("24"));
     auto* se = spin("seDtNumber");
     EXPECT_EQ(se->value(), 2);

@@ -82,13 +82,13 @@ TEST_F(SectionDocument, UndoBringsBackAnErasedEntryAndItsTab) {
     EXPECT_EQ(form->currentTabNumber(), 1);
     EXPECT_EQ(model.Dt.Count, 3);
     EXPECT_EQ(model.Dt.CurrentNumber, 2);
-    EXPECT_EQ(model.Dt.texts(2)[dt::h], "22");
-    EXPECT_EQ(model.Dt.texts(3)[dt::h], "24");
+    EXPECT_EQ(model.Dt.texts(2)[dt::h].text, "22");
+    EXPECT_EQ(model.Dt.texts(3)[dt::h].text, "24");
     EXPECT_EQ(field("meDtXc")->text(), "junk");
     EXPECT_EQ(spin("seDtNumber")->value(), 2);
     // Leaving the tab tells of the refusal, as after any other change.
     chooseTab(7);
-    EXPECT_EQ(model.Dt.texts(2)[dt::Xc], "junk");
+    EXPECT_EQ(model.Dt.texts(2)[dt::Xc].text, "junk");
     EXPECT_EQ(dialogs.messages.size(), 1u); // the junk is refused
     EXPECT_EQ(form->currentTabNumber(), 1);
 }
@@ -138,7 +138,7 @@ TEST_F(SectionDocument, TheQuestionOnCloseWithEachAnswer) {
             TSectionModel back;
             ASSERT_TRUE(LoadSectionFile(form->sectionFile(), back).ok());
             EXPECT_EQ(back.List.Count, model.List.Count);
-            EXPECT_EQ(back.List.texts(model.List.Count)[pl::Yc], "-3");
+            EXPECT_EQ(back.List.texts(model.List.Count)[pl::Yc].text, "-3");
         }
     }
 }

@@ -154,7 +154,7 @@ TEST_F(SectionFiles, DialogsShortcutsAndNames) {
     QTest::keyClick(form.get(), Qt::Key_S, Qt::ControlModifier);
     TSectionModel saved;
     ASSERT_TRUE(LoadSectionFile(dir.filePath("named.karo"), saved).ok());
-    EXPECT_EQ(saved.Un.texts(1)[un::Xc], "5");
+    EXPECT_EQ(saved.Un.texts(1)[un::Xc].text, "5");
 
     // Open starts in the folder last used.
     dialogs.openAnswer = dir.filePath("named.karo");

@@ -195,7 +195,7 @@ TEST(SectionDocument, ASolveBetweenATurnAndItsUndoLeavesTheTurnToBeUndone) {
     // The texts on show went back with the code: the solve warns of nothing.
     EXPECT_TRUE(accepted(d));
     for (Kind k : TabOrder)
-        EXPECT_FALSE(d.check(k).warned());
+        EXPECT_FALSE(ShownCommit(d.model(), k).warned());
     EXPECT_FALSE(d.isModified());
 }
 

@@ -32,6 +32,13 @@ TSectionModel occupied() {
     return m;
 }
 
+std::vector<std::string> texts(const TSectionModel& m, Kind k, int n) {
+    std::vector<std::string> out;
+    for (int s = 0; s < kindInfo(k).slotCount; ++s)
+        out.push_back(m.text(k, n, s));
+    return out;
+}
+
 } // namespace
 
 TEST(SectionFile, LoadsEveryKindThroughTheCommit) {
@@ -52,11 +59,11 @@ TEST(SectionFile, LoadsEveryKindThroughTheCommit) {
     EXPECT_EQ(m.Dt.Orientation, 2);
     EXPECT_EQ(m.Dt.entry(1).Orientation, 1);
     EXPECT_EQ(m.Dt.entry(2).Orientation, 2) << "an entry without a code takes the kind's";
-    EXPECT_EQ(m.Dt.texts(2)[dt::A], "26.8") << "a JSON number reads as its text";
+    EXPECT_EQ(m.Dt.texts(2)[dt::A].text, "26.8") << "a JSON number reads as its text";
     EXPECT_EQ(m.Dt.entry(2).Yc, 100);
     EXPECT_EQ(m.Ur.Orientation, 2);
     EXPECT_EQ(m.Ur.entry(1).Yo, 1.42);
-    EXPECT_EQ(m.Ur.texts(1)[un::Xc], " 7");
+    EXPECT_EQ(m.Ur.texts(1)[un::Xc].text, " 7");
     EXPECT_EQ(m.Sh.Count, 0);
     EXPECT_EQ(m.Sh.Orientation, 2);
     EXPECT_EQ(m.Un.CurrentNumber, 0);
@@ -135,8 +142,11 @@ TEST(SectionFile, AnUnfinishedEntryOnShowOpensAsTyped) {
     ASSERT_TRUE(LoadSection(unfinished, "u.karo", m, Unfinished::Kept).ok());
     EXPECT_EQ(m.List.Count, 2);
     EXPECT_EQ(m.List.CurrentNumber, 2);
-    EXPECT_EQ(m.List.texts(2), (i_List_str{"", "2x", "0", ""}));
-    EXPECT_EQ(m.List.texts(1), (i_List_str{"1", "2", "0", "0"}));
+    EXPECT_EQ(texts(m, Kind::List, 2), (std::vector<std::string>{"", "2x", "0", ""}));
+    EXPECT_EQ(texts(m, Kind::List, 1), (std::vector<std::string>{"1", "2", "0", "0"}));
+    // The refusal opens with it, beside the field's text.
+    EXPECT_EQ(ShownCommit(m, Kind::List).rejectedField, 0);
+    EXPECT_EQ(m.fault(Kind::List, 2, pl::h).code, MessageCode::FieldNotAPositiveNumber);
     const QByteArray saved = SaveSection(m);
     TSectionModel again;
     ASSERT_TRUE(LoadSection(saved, "u.karo", again, Unfinished::Kept).ok());
@@ -214,7 +224,7 @@ TEST(SectionFile, FailedSaveKeepsTheOldFile) {
         ASSERT_EQ(::chown(QFile::encodeName(path).constData(), test::kNobody, test::kNobody), 0);
     }
     ASSERT_EQ(::chmod(folder.constData(), ::geteuid() == 0 ? 0755 : 0555), 0);
-    m.List.texts(1)[pl::h] = "3";
+    m.List.texts(1)[pl::h].text = "3";
     const int code = test::AsNobody([&] {
         QString error;
         return !SaveSectionFile(path, m, &error) && !error.isEmpty() ? 0 : 1;

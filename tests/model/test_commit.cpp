@@ -69,8 +69,8 @@ TEST(Commit, StoresValuesTextsCodeAndDrawThicknesses) {
     EXPECT_DOUBLE_EQ(e.WebDrawThickness, 10.0 / 12);
     EXPECT_DOUBLE_EQ(e.FlangeDrawThickness, 1.0);
     const i_DT_str& t = m.Dt.texts(1);
-    EXPECT_EQ(t[dt::Xc], "-12.5");
-    EXPECT_EQ(t[dt::WebDrawThickness], "");
+    EXPECT_EQ(t[dt::Xc].text, "-12.5");
+    EXPECT_EQ(t[dt::WebDrawThickness].text, "");
 
     m.Sh.Count = 1;
     Typed sh({{"h", "20"},
@@ -91,7 +91,7 @@ TEST(Commit, StoresValuesTextsCodeAndDrawThicknesses) {
         CommitListEntry(m, 1, Typed({{"h", "1"}, {"b", "20"}, {"Xc", "."}, {"Yc", "-0.5"}})).Code,
         0);
     EXPECT_EQ(m.List.entry(1).Xc, 0);
-    EXPECT_EQ(m.List.texts(1)[pl::Xc], ".");
+    EXPECT_EQ(m.List.texts(1)[pl::Xc].text, ".");
 }
 
 TEST(Commit, RejectionStopsAtTheFieldAndKeepsWhatCameBefore) {
@@ -156,12 +156,45 @@ TEST(Commit, RejectionsNameTheRuleTheValueBroke) {
         EXPECT_EQ(r.rule, c.rule) << c.key << " = " << c.text;
         EXPECT_EQ(MessageString(CommitMessage(Kind::Un, r)),
                   std::string("Ошибка в исходных данных.\n") + c.line);
+        // The section keeps the refusal beside the field's text, and reads it back whole.
+        const FieldInfo& f = kindInfo(Kind::Un).fields[static_cast<std::size_t>(r.rejectedField)];
+        EXPECT_EQ(MessageString(m.fault(Kind::Un, 1, f.slot)), c.line);
+        const CommitResult kept = LastCommit(m, Kind::Un, 1);
+        EXPECT_EQ(kept.rejectedField, r.rejectedField);
+        EXPECT_EQ(kept.rule, c.rule);
     }
     TSectionModel m;
     m.Un.Count = 1;
     const CommitResult clean = CommitUnEntry(m, 1, goodUn());
     EXPECT_EQ(clean.rule, RejectRule::None);
     EXPECT_TRUE(CommitMessage(Kind::Un, clean).empty());
+}
+
+// Each commit replaces what the last one found: a mended field loses its fault, a field the
+// commit no longer reaches keeps none, and a failed check stays with the entry and its copies.
+TEST(Commit, WhatTheLastCommitFoundStaysWithTheEntry) {
+    TSectionModel m;
+    m.Dt.Count = 2;
+    m.Dt.CurrentNumber = 1;
+    EXPECT_FALSE(ShownCommit(m, Kind::Dt).rejected()) << "never committed";
+    Typed bad = goodDt();
+    bad.texts_["Iy"] = "x";
+    CommitDtEntry(m, 1, bad);
+    EXPECT_EQ(ShownCommit(m, Kind::Dt).rejectedField, fieldIndex(Kind::Dt, "Iy"));
+    bad.texts_["b"] = "0";
+    CommitDtEntry(m, 1, bad);
+    EXPECT_EQ(ShownCommit(m, Kind::Dt).rejectedField, fieldIndex(Kind::Dt, "b"));
+    EXPECT_TRUE(m.fault(Kind::Dt, 1, dt::Iy).empty());
+    Typed wide = goodDt();
+    wide.texts_["b"] = "30";
+    CommitDtEntry(m, 1, wide);
+    const CommitResult warned = ShownCommit(m, Kind::Dt);
+    EXPECT_FALSE(warned.rejected());
+    EXPECT_EQ(warned.warning, 0);
+    m.copyEntry(Kind::Dt, 1, 2);
+    EXPECT_EQ(LastCommit(m, Kind::Dt, 2).warning, 0);
+    CommitDtEntry(m, 1, goodDt());
+    EXPECT_FALSE(ShownCommit(m, Kind::Dt).warned());
 }
 
 TEST(Commit, CrossChecksWarnInOrderButStoreEverything) {
@@ -289,11 +322,11 @@ TEST(Commit, EqualLegAngleFillsBothPlaces) {
     EXPECT_EQ(e.TanAlpha, 1);
     EXPECT_EQ(e.Orientation, 3);
     const i_U_str& t = m.Ur.texts(1);
-    EXPECT_EQ(t[un::B1], "5");
-    EXPECT_EQ(t[un::Xo], "1.42");
-    EXPECT_EQ(t[un::b2], "");
-    EXPECT_EQ(t[un::Yo], "");
-    EXPECT_EQ(t[un::Iy], "");
+    EXPECT_EQ(t[un::B1].text, "5");
+    EXPECT_EQ(t[un::Xo].text, "1.42");
+    EXPECT_EQ(t[un::b2].text, "");
+    EXPECT_EQ(t[un::Yo].text, "");
+    EXPECT_EQ(t[un::Iy].text, "");
     // The stored texts commit again to the same entry.
     EXPECT_EQ(CommitUrEntry(m, 1, EntryTexts(m, 1)).Code, 0);
     EXPECT_EQ(m.Ur.entry(1).Yo, 1.42);
@@ -311,7 +344,7 @@ TEST(SectionModel, StartStateAndEntryCopy) {
     EXPECT_EQ(m.totalCount(), 0);
     m.List.Count = 2;
     m.List.entry(2).h = 3;
-    m.List.texts(2)[pl::h] = "3";
+    m.List.texts(2)[pl::h].text = "3";
     m.copyEntry(Kind::List, 2, 1);
     EXPECT_EQ(m.List.entry(1).h, 3);
     EXPECT_EQ(m.text(Kind::List, 1, pl::h), "3");

@@ -65,7 +65,7 @@ KindImage image(const SectionEditor& ed) {
 std::vector<std::string> heights(const SectionEditor& ed) {
     std::vector<std::string> out;
     for (int n = 1; n <= ed.model().Dt.Count; ++n)
-        out.push_back(ed.model().Dt.texts(n)[dt::h]);
+        out.push_back(ed.model().Dt.texts(n)[dt::h].text);
     return out;
 }
 
@@ -133,4 +133,3 @@ TEST(SectionEditor, EachActionAndItsUndo) {
         EXPECT_TRUE(image(ed) == after) << "redo";
     }
 }
-

@@ -148,7 +148,7 @@ TEST(Placement, PlacedSectionDiffersOnlyInTheMovedPosition) {
     EXPECT_EQ(o.XcText, "0");
     EXPECT_EQ(o.YcText, "7.375");
     const TSectionModel after = placer.placedSection(o);
-    EXPECT_EQ(after.List.texts(1)[pl::Yc], "7.375");
+    EXPECT_EQ(after.List.texts(1)[pl::Yc].text, "7.375");
     EXPECT_EQ(after.List.entry(1).Yc, 7.375);
     for (Kind k : TabOrder) {
         EXPECT_EQ(after.state(k).Count, m.state(k).Count);
