@@ -10,67 +10,12 @@
 #include <utility>
 
 namespace karo {
+
+double Stored::operator[](int slot) const {
+    return model.value(kind, entry, slot);
+}
+
 namespace {
-
-// Read-only view of one stored entry for the cross-checks.
-struct Stored {
-    const TSectionModel& model;
-    Kind kind;
-    int entry;
-    int code;
-    double operator[](int slot) const { return model.value(kind, entry, slot); }
-};
-
-struct CrossCheck {
-    MessageCode code;
-    bool (*fails)(const Stored&);
-};
-
-const CrossCheck kDtChecks[] = {
-    {MessageCode::CheckWidthNotBelowHeight, [](const Stored& v) { return v[dt::b] >= v[dt::h]; }},
-    {MessageCode::CheckIyNotBelowIxWebAlongY,
-     [](const Stored& v) { return LongAlongY(Kind::Dt, v.code) && v[dt::Iy] >= v[dt::Ix]; }},
-    {MessageCode::CheckIxNotBelowIyWebAlongX,
-     [](const Stored& v) { return LongAlongX(Kind::Dt, v.code) && v[dt::Ix] >= v[dt::Iy]; }},
-};
-
-const CrossCheck kShChecks[] = {
-    {MessageCode::CheckWidthNotBelowHeight, [](const Stored& v) { return v[sh::b] >= v[sh::h]; }},
-    {MessageCode::CheckZoNotBelowWidth, [](const Stored& v) { return v[sh::Zo] >= v[sh::b]; }},
-    {MessageCode::CheckIyNotBelowIxWebAlongY,
-     [](const Stored& v) { return LongAlongY(Kind::Sh, v.code) && v[sh::Iy] >= v[sh::Ix]; }},
-    {MessageCode::CheckIxNotBelowIyWebAlongX,
-     [](const Stored& v) { return !LongAlongY(Kind::Sh, v.code) && v[sh::Ix] >= v[sh::Iy]; }},
-};
-
-const CrossCheck kUnChecks[] = {
-    {MessageCode::CheckSmallLegNotBelowLargeLeg,
-     [](const Stored& v) { return v[un::b2] >= v[un::B1]; }},
-    {MessageCode::CheckThicknessNotBelowSmallLeg,
-     [](const Stored& v) { return v[un::d] >= v[un::b2]; }},
-    {MessageCode::CheckIuNotBelowIx, [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {MessageCode::CheckIuNotBelowIy, [](const Stored& v) { return v[un::Iu] >= v[un::Iy]; }},
-    {MessageCode::CheckThicknessNotBelowXo, [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
-    {MessageCode::CheckThicknessNotBelowYo, [](const Stored& v) { return v[un::d] >= v[un::Yo]; }},
-    {MessageCode::CheckXoNotBelowSmallLeg, [](const Stored& v) { return v[un::Xo] >= v[un::b2]; }},
-    {MessageCode::CheckYoNotBelowSmallLeg, [](const Stored& v) { return v[un::Yo] >= v[un::b2]; }},
-    {MessageCode::CheckIyNotBelowIxLegAlongY,
-     [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Iy] >= v[un::Ix]; }},
-    {MessageCode::CheckIxNotBelowIyLegAlongX,
-     [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Ix] >= v[un::Iy]; }},
-    {MessageCode::CheckXoNotBelowYoLegAlongY,
-     [](const Stored& v) { return LongAlongY(Kind::Un, v.code) && v[un::Xo] >= v[un::Yo]; }},
-    {MessageCode::CheckYoNotBelowXoLegAlongX,
-     [](const Stored& v) { return !LongAlongY(Kind::Un, v.code) && v[un::Yo] >= v[un::Xo]; }},
-};
-
-const CrossCheck kUrChecks[] = {
-    {MessageCode::CheckThicknessNotBelowWidth,
-     [](const Stored& v) { return v[un::d] >= v[un::B1]; }},
-    {MessageCode::CheckIuNotBelowIx, [](const Stored& v) { return v[un::Iu] >= v[un::Ix]; }},
-    {MessageCode::CheckZoNotBelowWidth, [](const Stored& v) { return v[un::Xo] >= v[un::B1]; }},
-    {MessageCode::CheckThicknessNotBelowZo, [](const Stored& v) { return v[un::d] >= v[un::Xo]; }},
-};
 
 // The message of each rule a typed value must keep; its arguments name the field.
 const std::pair<RejectRule, MessageCode> kRules[] = {
@@ -81,19 +26,7 @@ const std::pair<RejectRule, MessageCode> kRules[] = {
 };
 
 std::span<const CrossCheck> checksOf(Kind k) {
-    switch (k) {
-    case Kind::Dt:
-        return kDtChecks;
-    case Kind::Sh:
-        return kShChecks;
-    case Kind::Un:
-        return kUnChecks;
-    case Kind::Ur:
-        return kUrChecks;
-    case Kind::List:
-        break;
-    }
-    return {};
+    return kindInfo(k).rules->checks;
 }
 
 // Iu of the unequal-leg angle must differ from Ix and Iy, and must not lie between them:
@@ -102,40 +35,6 @@ bool iuAcceptable(double iu, double ix, double iy) {
     if (iu == ix || iu == iy)
         return false;
     return !(iu > std::min(ix, iy) && iu < std::max(ix, iy));
-}
-
-// Values that follow from the typed ones as soon as the field they depend on is stored.
-void deriveAfter(TSectionModel& m, Kind k, int n, int slot) {
-    switch (k) {
-    case Kind::Un:
-        if (slot == un::Iu) {
-            TUnEntry& e = m.Un.entry(n);
-            // The smaller difference over the larger keeps the tangent within (0, 1].
-            e.TanAlpha = e.Iy > e.Ix ? CheckedSqrt(CheckedDiv(e.Ix - e.Iu, e.Iy - e.Iu))
-                                     : CheckedSqrt(CheckedDiv(e.Iy - e.Iu, e.Ix - e.Iu));
-        }
-        break;
-    case Kind::Ur:
-        if (slot == un::Iu)
-            m.Ur.entry(n).TanAlpha = 1;
-        break;
-    case Kind::Dt:
-        if (slot == dt::Yc) {
-            TDtEntry& e = m.Dt.entry(n);
-            e.WebDrawThickness = e.b / 12;
-            e.FlangeDrawThickness = e.b / 10;
-        }
-        break;
-    case Kind::Sh:
-        if (slot == sh::Yc) {
-            TShEntry& e = m.Sh.entry(n);
-            e.WebDrawThickness = e.b / 10;
-            e.FlangeDrawThickness = e.b / 6;
-        }
-        break;
-    case Kind::List:
-        break;
-    }
 }
 
 } // namespace
@@ -156,7 +55,7 @@ CommitResult commitFields(TSectionModel& model, Kind kind, int entryNumber, cons
         model.visit(kind, [&](const auto& list) { return list.valuesFromTexts(entryNumber); });
 
     // The code on show reaches the entry even when a field is then rejected.
-    if (kind != Kind::List)
+    if (info.codeCount > 0)
         model.setEntryOrientation(kind, entryNumber, model.state(kind).Orientation);
 
     CommitResult result;
@@ -193,7 +92,8 @@ CommitResult commitFields(TSectionModel& model, Kind kind, int entryNumber, cons
         model.value(kind, entryNumber, f.slot) = *value;
         if (f.copySlot >= 0)
             model.value(kind, entryNumber, f.copySlot) = *value;
-        deriveAfter(model, kind, entryNumber, f.slot);
+        if (info.rules->deriveAfter)
+            info.rules->deriveAfter(model, entryNumber, f.slot);
     }
     model.visit(kind, [&](auto& list) { list.markValuesFromTexts(entryNumber); });
 

@@ -1,6 +1,9 @@
 #include "model/kinds.h"
 
 namespace karo {
+
+extern const KindRules kDtRules, kShRules, kUnRules, kUrRules, kListRules;
+
 namespace {
 
 constexpr std::string_view kWidth = "Ширина полки";
@@ -80,13 +83,17 @@ constexpr Placement kUnPlacements[] = {{0, true},  {0, false}, {1, false}, {1, t
                                        {2, false}, {2, true},  {3, true},  {3, false}};
 constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, false}};
 
+// What each kind computes, in its module under model/kinds/.
+constexpr bool LongSide = true;
+constexpr bool NoLongSide = false;
+
 constexpr KindInfo kKinds[KindCount] = {
     // clang-format off
-    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
-    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", "20У", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
-    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
-    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
-    {Kind::List, "List", "Лист", "Лист ", "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
+    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields, LongSide, &kDtRules},
+    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", "20У", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields, LongSide, &kShRules},
+    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields, LongSide, &kUnRules},
+    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields, NoLongSide, &kUrRules},
+    {Kind::List, "List", "Лист", "Лист ", "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields, NoLongSide, &kListRules},
     // clang-format on
 };
 
@@ -97,7 +104,8 @@ constexpr bool kindTableWhole() {
         const KindInfo& k = kKinds[i];
         if (kindIndex(k.kind) != i || k.tabNumber != i + 1 ||
             static_cast<int>(k.placements.size()) != k.codeCount ||
-            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount))
+            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount) ||
+            k.rules == nullptr)
             return false;
         for (const FieldInfo& f : k.fields) {
             if (f.slot < 0 || f.slot >= k.slotCount || f.copySlot >= k.slotCount)

@@ -1,6 +1,11 @@
 #pragma once
 // The five profile kinds and the per-kind field tables. One table per kind drives the
-// commit, the section files and the tab widgets, so a field is described exactly once.
+// commit, the section files and the tab widgets, so a field is described exactly once; what a
+// kind computes (its checks, corners, moments and outline) is in its own module,
+// model/kinds/*.cpp, which its row names.
+
+#include "model/kind_shape.h"
+#include "model/messages.h"
 
 #include <array>
 #include <cstdint>
@@ -57,6 +62,42 @@ struct Placement {
     bool mirrored = false;
 };
 
+class TSectionModel;
+
+// Read-only view of one stored entry for the cross-checks.
+struct Stored {
+    const TSectionModel& model;
+    Kind kind;
+    int entry;
+    int code;
+    double operator[](int slot) const;
+};
+
+// A check of the typed values against each other: it warns, and stores everything.
+struct CrossCheck {
+    MessageCode code;
+    bool (*fails)(const Stored&);
+};
+
+// What a kind does with an entry, in the kind's own module.
+struct KindRules {
+    // The cross-checks, in the order they are tried.
+    std::span<const CrossCheck> checks;
+    // Values that follow from the typed ones as soon as field slot `slot` is stored, or null.
+    void (*deriveAfter)(TSectionModel& model, int entry, int slot);
+    int cornerCount; // of OutlineCorners
+    // The corners of the entry's outline in its position, unchecked.
+    OutlineCorners (*corners)(const TSectionModel& model, int entry);
+    OwnValues (*ownValues)(const TSectionModel& model, int entry);
+    // The outline as the picture draws it, in the profile's own frame.
+    void (*outline)(const TSectionModel& model, int entry, OutlineSink& pen);
+    // A sketch of the kind: entry 1 of an empty model made a profile of catalogue-like
+    // proportions in position `code` (a plate's view for a kind without codes), and what the
+    // sketch of an entry marks.
+    void (*sample)(TSectionModel& model, int code, PlateView view);
+    SketchMarks (*sketch)(const TSectionModel& model, int entry);
+};
+
 struct KindInfo {
     Kind kind;
     std::string_view prefix;         // "Dt", "Sh", "Un", "Ur", "List"
@@ -75,6 +116,9 @@ struct KindInfo {
     std::string_view pictureName;      // the tab's orientation pictures: "imdt_" + code
     int slotCount;                     // number of value (and text) slots of the entry record
     std::span<const FieldInfo> fields; // typed fields in input order
+    // Whether the profile has a long direction, along which Ix must exceed Iy.
+    bool longSide;
+    const KindRules* rules;
 };
 
 const KindInfo& kindInfo(Kind k);

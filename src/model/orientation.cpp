@@ -58,21 +58,14 @@ int MirrorCode(Kind k, int code) {
     return mirrored ? mirrored : code;
 }
 
-namespace {
-
-// The kinds with a long direction: the equal-leg angle and the plate have none.
-bool hasLongSide(Kind k) {
-    return k == Kind::Dt || k == Kind::Sh || k == Kind::Un;
-}
-
-} // namespace
-
 bool LongAlongY(Kind k, int code) {
-    return hasLongSide(k) && IsValidCode(k, code) && PlacementOf(k, code).quarterTurns % 2 == 0;
+    return kindInfo(k).longSide && IsValidCode(k, code) &&
+           PlacementOf(k, code).quarterTurns % 2 == 0;
 }
 
 bool LongAlongX(Kind k, int code) {
-    return hasLongSide(k) && IsValidCode(k, code) && PlacementOf(k, code).quarterTurns % 2 == 1;
+    return kindInfo(k).longSide && IsValidCode(k, code) &&
+           PlacementOf(k, code).quarterTurns % 2 == 1;
 }
 
 AngleLayout AngleLayoutOf(Kind k, int code) {

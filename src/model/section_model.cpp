@@ -1,69 +1,15 @@
 #include "model/section_model.h"
 
 #include <atomic>
-#include <stdexcept>
 #include <utility>
 
 namespace karo {
-
-namespace {
-template <class E, std::size_t N> double& pick(E& e, double E::*const (&members)[N], int i) {
-    if (i < 0 || static_cast<std::size_t>(i) >= N)
-        throw std::out_of_range("value slot out of range");
-    return e.*members[i];
-}
-} // namespace
 
 std::uint64_t NewRevision() {
     // Each thread counts in a range of its own.
     static std::atomic<std::uint64_t> threads{0};
     thread_local std::uint64_t next = (threads.fetch_add(1, std::memory_order_relaxed) << 40) + 1;
     return next++;
-}
-
-double& TDtEntry::slot(int i) {
-    static constexpr double TDtEntry::*m[] = {&TDtEntry::h,
-                                              &TDtEntry::b,
-                                              &TDtEntry::WebDrawThickness,
-                                              &TDtEntry::FlangeDrawThickness,
-                                              &TDtEntry::A,
-                                              &TDtEntry::Ix,
-                                              &TDtEntry::Iy,
-                                              &TDtEntry::Xc,
-                                              &TDtEntry::Yc};
-    static_assert(std::size(m) == dt::SlotCount, "one member per value slot, in slot order");
-    return pick(*this, m, i);
-}
-
-double& TShEntry::slot(int i) {
-    static constexpr double TShEntry::*m[] = {&TShEntry::h,
-                                              &TShEntry::b,
-                                              &TShEntry::WebDrawThickness,
-                                              &TShEntry::FlangeDrawThickness,
-                                              &TShEntry::A,
-                                              &TShEntry::Ix,
-                                              &TShEntry::Iy,
-                                              &TShEntry::Zo,
-                                              &TShEntry::Xc,
-                                              &TShEntry::Yc};
-    static_assert(std::size(m) == sh::SlotCount, "one member per value slot, in slot order");
-    return pick(*this, m, i);
-}
-
-double& TUnEntry::slot(int i) {
-    static constexpr double TUnEntry::*m[] = {&TUnEntry::B1,       &TUnEntry::b2, &TUnEntry::d,
-                                              &TUnEntry::A,        &TUnEntry::Yo, &TUnEntry::Xo,
-                                              &TUnEntry::Ix,       &TUnEntry::Iy, &TUnEntry::Iu,
-                                              &TUnEntry::TanAlpha, &TUnEntry::Xc, &TUnEntry::Yc};
-    static_assert(std::size(m) == un::SlotCount, "one member per value slot, in slot order");
-    return pick(*this, m, i);
-}
-
-double& TListEntry::slot(int i) {
-    static constexpr double TListEntry::*m[] = {&TListEntry::h, &TListEntry::b, &TListEntry::Xc,
-                                                &TListEntry::Yc};
-    static_assert(std::size(m) == pl::SlotCount, "one member per value slot, in slot order");
-    return pick(*this, m, i);
 }
 
 void TSectionModel::reset() {

@@ -10,11 +10,20 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
 namespace karo {
 
+// The member of value slot `i` of an entry record, whose members are listed in slot order.
+template <class E, std::size_t N> double& PickSlot(E& e, double E::*const (&members)[N], int i) {
+    if (i < 0 || static_cast<std::size_t>(i) >= N)
+        throw std::out_of_range("value slot out of range");
+    return e.*members[i];
+}
+
+// Each record's slot() is defined in its kind's module, beside what the kind computes.
 struct TDtEntry {
     std::uint16_t Orientation = 0;
     double h = 0, b = 0, WebDrawThickness = 0, FlangeDrawThickness = 0, A = 0, Ix = 0, Iy = 0,

@@ -17,27 +17,10 @@ struct OutlineTurn {
 };
 OutlineTurn OutlineTurnOf(Kind kind, int code, int DefaultAngle);
 
-// Each drawer: pen black width 2, the kind's lines and arcs about the origin pixel at
-// `Scale` pixels per cm, then the hatch fill from the kind's seed point, confined to the
-// pixels the outline reached. The angle drawers take Xo along their local x and Yo along
-// their local y; see AngleForDrawing.
-void DrawDtOutline(Canvas& canvas, int OriginX, int OriginY, TDtEntry Entry, double Scale,
-                   int DefaultAngle);
-void DrawShOutline(Canvas& canvas, int OriginX, int OriginY, TShEntry Entry, double Scale,
-                   int DefaultAngle);
-void DrawUnOutline(Canvas& canvas, int OriginX, int OriginY, TUnEntry Entry, double Scale,
-                   int DefaultAngle);
-void DrawUrOutline(Canvas& canvas, int OriginX, int OriginY, TUrEntry Entry, double Scale,
-                   int DefaultAngle);
-void DrawListOutline(Canvas& canvas, int OriginX, int OriginY, TListEntry Entry, double Scale,
-                     int DefaultAngle);
-
-// The typed Xo and Yo of an unequal-leg angle are its heel offsets along the picture's x and
-// y. In the positions turned by a quarter the local axes of the outline lie across the
-// picture's, so the drawer gets them exchanged.
-TUnEntry AngleForDrawing(const TUnEntry& entry);
-
-// Draws entry `n` of `kind` from the model, with the exchange above.
+// Draws entry `n` of `kind` from the model as its kind's module describes it: pen black width
+// 2, the lines and arcs about the origin pixel at `Scale` pixels per cm, turned into the
+// entry's position, then the hatch fill from the kind's seed point, confined to the pixels
+// the outline reached.
 void DrawEntryOutline(Canvas& canvas, int OriginX, int OriginY, const TSectionModel& model,
                       Kind kind, int n, double Scale);
 

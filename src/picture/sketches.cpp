@@ -221,45 +221,7 @@ TSectionModel sampleModel(Kind kind, int code, PlateView view) {
     TSectionModel m;
     m.state(kind).Count = 1;
     m.state(kind).CurrentNumber = 1;
-    const auto u16 = [](int v) { return static_cast<std::uint16_t>(v); };
-    switch (kind) {
-    case Kind::Dt: {
-        TDtEntry& e = m.Dt.entry(1);
-        e.Orientation = u16(code), e.h = 20, e.b = 10, e.WebDrawThickness = 10.0 / 12;
-        const bool upright = LongAlongY(kind, code);
-        e.FlangeDrawThickness = 1, e.A = 26.8, e.Ix = upright ? 1840 : 115;
-        e.Iy = upright ? 115 : 1840;
-        break;
-    }
-    case Kind::Sh: {
-        TShEntry& e = m.Sh.entry(1);
-        e.Orientation = u16(code), e.h = 20, e.b = 8, e.WebDrawThickness = 0.8;
-        e.FlangeDrawThickness = 8.0 / 6, e.A = 23.4, e.Zo = 2.1;
-        const bool upright = LongAlongY(kind, code);
-        e.Ix = upright ? 1520 : 113, e.Iy = upright ? 113 : 1520;
-        break;
-    }
-    case Kind::Un: {
-        TUnEntry& e = m.Un.entry(1);
-        const bool b1Up = AngleLayoutOf(Kind::Un, code).verticalIsB1;
-        e.Orientation = u16(code), e.B1 = 12.5, e.b2 = 8, e.d = 1, e.A = 19.7;
-        e.Xo = b1Up ? 1.9 : 4.1, e.Yo = b1Up ? 4.1 : 1.9;
-        e.Ix = b1Up ? 312 : 100, e.Iy = b1Up ? 100 : 312, e.Iu = 59.3, e.TanAlpha = 0.406;
-        break;
-    }
-    case Kind::Ur: {
-        TUrEntry& e = m.Ur.entry(1);
-        e.Orientation = u16(code), e.B1 = e.b2 = 10, e.d = 1, e.A = 19.2;
-        e.Xo = e.Yo = 2.8, e.Ix = e.Iy = 179, e.Iu = 74.1, e.TanAlpha = 1;
-        break;
-    }
-    case Kind::List: {
-        TListEntry& e = m.List.entry(1);
-        e.h = view == PlateView::Horizontal ? 2 : 14;
-        e.b = view == PlateView::Tab ? 5 : view == PlateView::Horizontal ? 14 : 2;
-        break;
-    }
-    }
+    kindInfo(kind).rules->sample(m, code, view);
     return m;
 }
 
@@ -395,7 +357,13 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lin
     const int X = px(0), Y = py(0);
     const int L = px(r.XMin), R = px(r.XMax), T = py(r.YMax), B = py(r.YMin);
     const auto s = [](const char* t) { return QString::fromUtf8(t); };
-    const bool angle = kind == Kind::Un || kind == Kind::Ur;
+    const SketchMarks marks = kindInfo(kind).rules->sketch(m, 1);
+    // The pixel of an edge of the box, or of the centroid's line, along x or along y.
+    const auto edge = [&](SketchEdge e, bool alongX) {
+        if (e == SketchEdge::Centre)
+            return alongX ? X : Y;
+        return alongX ? (e == SketchEdge::Min ? L : R) : (e == SketchEdge::Min ? B : T);
+    };
 
     std::vector<Letter> letters;
     DimDepth depth;
@@ -406,74 +374,52 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lin
         c.drawNextLayerOnGround();
         DrawEntryOutline(c, X, Y, m, kind, 1, k);
 
-        switch (kind) {
-        case Kind::Dt: {
-            const bool upright = LongAlongY(kind, code);
-            dimH(c, letters, B + kDimNear, L, R, s(upright ? "b" : "h"), 1);
-            dimV(c, letters, L - kDimNear, T, B, s(upright ? "h" : "b"), -1);
-            depth.bottom = depth.left = kDimNear;
-            break;
-        }
-        case Kind::Sh: {
-            const bool upright = LongAlongY(kind, code);
-            // The back of the web is on the left or at the bottom while the flanges point to +x or
-            // +y, that is after 0 or 1 quarter turns.
-            const bool backFirst = PlacementOf(kind, code).quarterTurns < 2;
-            dimH(c, letters, B + kDimNear, L, R, s(upright ? "b" : "h"), 1);
-            dimV(c, letters, L - kDimNear, T, B, s(upright ? "h" : "b"), -1);
-            depth.bottom = depth.left = kDimNear;
-            // Zo: from the back of the web to the axis across it.
-            if (upright) {
-                dimH(c, letters, B + kDimFar, backFirst ? L : R, X, s("Zo"), 1);
-                depth.bottom = kDimFar;
-            } else {
-                dimV(c, letters, L - kDimFar, backFirst ? B : T, Y, s("Zo"), -1);
-                depth.left = kDimFar;
+        for (int i = 0; i < marks.dimCount; ++i) {
+            const SketchDim& d = marks.dims[static_cast<std::size_t>(i)];
+            const int out = d.far ? kDimFar : kDimNear;
+            const QString text = QString::fromUtf8(d.letter.data(), qsizetype(d.letter.size()));
+            const bool alongX = d.side == SketchSide::Bottom || d.side == SketchSide::Top;
+            const int from = edge(d.from, alongX), to = edge(d.to, alongX);
+            // Letters below a line under the box or right of one beside it, else above or left.
+            switch (d.side) {
+            case SketchSide::Bottom:
+                dimH(c, letters, B + out, from, to, text, 1);
+                depth.bottom = std::max(depth.bottom, out);
+                break;
+            case SketchSide::Top:
+                dimH(c, letters, T - out, from, to, text, -1);
+                depth.top = std::max(depth.top, out);
+                break;
+            case SketchSide::Left:
+                dimV(c, letters, L - out, from, to, text, -1);
+                depth.left = std::max(depth.left, out);
+                break;
+            case SketchSide::Right:
+                dimV(c, letters, R + out, from, to, text, 1);
+                depth.right = std::max(depth.right, out);
+                break;
             }
-            break;
         }
-        case Kind::Un:
-        case Kind::Ur: {
-            const AngleLayout lay = AngleLayoutOf(kind, code);
-            const bool un = kind == Kind::Un;
-            const int hx = lay.sx > 0 ? L : R, hy = lay.sy > 0 ? B : T;
-            const QString vLeg = un ? s(lay.verticalIsB1 ? "B" : "b") : s("b");
-            const QString hLeg = un ? s(lay.verticalIsB1 ? "b" : "B") : s("b");
-            // Legs on the heel's sides, offsets further out on the same sides.
-            dimH(c, letters, hy + lay.sy * kDimNear, L, R, hLeg, lay.sy);
-            dimV(c, letters, hx - lay.sx * kDimNear, T, B, vLeg, -lay.sx);
-            dimH(c, letters, hy + lay.sy * kDimFar, hx, X, un ? s("Xo") : s("Zo"), lay.sy);
-            dimV(c, letters, hx - lay.sx * kDimFar, hy, Y, un ? s("Yo") : s("Zo"), -lay.sx);
-            (lay.sy > 0 ? depth.bottom : depth.top) = kDimFar;
-            (lay.sx > 0 ? depth.left : depth.right) = kDimFar;
+        if (marks.legThickness > 0) {
             // d across a leg near its tip, lettered on the open side: on the leg whose open
             // side lies further from the central axis along it, where the letter has room.
-            const int thick = Round((un ? m.Un.entry(1).d : m.Ur.entry(1).d) * k);
+            const int sx = marks.heelX, sy = marks.heelY;
+            const int hx = sx > 0 ? L : R, hy = sy > 0 ? B : T;
+            const int thick = Round(marks.legThickness * k);
             c.setPen(Qt::black, 1);
             if (std::abs(X - hx) >= std::abs(Y - hy)) {
-                const int tipY = (lay.sy > 0 ? T : B) + lay.sy * 25;
-                const int inner = hx + lay.sx * thick;
+                const int tipY = (sy > 0 ? T : B) + sy * 25;
+                const int inner = hx + sx * thick;
                 c.DrawLine(hx, tipY, inner, tipY);
-                letters.push_back({QPoint(inner + lay.sx * 14, tipY),
-                                   s("d"),
-                                   {0, double(lay.sy)},
-                                   {double(lay.sx), 0}});
+                letters.push_back(
+                    {QPoint(inner + sx * 14, tipY), s("d"), {0, double(sy)}, {double(sx), 0}});
             } else {
-                const int tipX = (lay.sx > 0 ? R : L) - lay.sx * 25;
-                const int inner = hy - lay.sy * thick;
+                const int tipX = (sx > 0 ? R : L) - sx * 25;
+                const int inner = hy - sy * thick;
                 c.DrawLine(tipX, hy, tipX, inner);
-                letters.push_back({QPoint(tipX, inner - lay.sy * 14),
-                                   s("d"),
-                                   {double(-lay.sx), 0},
-                                   {0, double(-lay.sy)}});
+                letters.push_back(
+                    {QPoint(tipX, inner - sy * 14), s("d"), {double(-sx), 0}, {0, double(-sy)}});
             }
-            break;
-        }
-        case Kind::List:
-            dimH(c, letters, B + kDimNear, L, R, s("b"), 1);
-            dimV(c, letters, L - kDimNear, T, B, s("h"), -1);
-            depth.bottom = depth.left = kDimNear;
-            break;
         }
     }
     // The central axes stop short of the dimension lines behind them and reach past the
@@ -482,7 +428,7 @@ Trial drawTrial(Kind kind, int code, PlateView view, double k, Lines lines = Lin
     const int tailX = X - L + kAxisTail, tailY = B - Y + kAxisTail;
     {
         Canvas c(img);
-        if (angle) {
+        if (marks.principalAxis) {
             // The principal axis u, as long as the farthest corner, and its angle α to the
             // nearer central axis.
             const bool atAlphaIsU = AxisAtAlphaIsU(r);
@@ -573,15 +519,16 @@ double fittedScale(Kind kind, int code, PlateView view) {
 // One scale for all positions of a kind, so that turning a profile does not resize it.
 // Fitted when a kind is first drawn, so that the first picture waits for its own kind only.
 double kindScale(Kind kind, PlateView view) {
-    // The four profile kinds, then the plate's three views.
-    constexpr std::size_t kSlots = 7;
+    // Each kind, then the three views of a kind without positions.
+    constexpr std::size_t kSlots = KindCount + 3;
     static std::array<std::once_flag, kSlots> once;
     static std::array<double, kSlots> scales{};
-    const std::size_t slot =
-        kind == Kind::List ? 4 + static_cast<std::size_t>(view) : static_cast<std::size_t>(kind);
+    const bool views = kindInfo(kind).codeCount == 0;
+    const std::size_t slot = views ? KindCount + static_cast<std::size_t>(view)
+                                   : static_cast<std::size_t>(kindIndex(kind));
     std::call_once(once.at(slot), [&] {
-        if (kind == Kind::List) {
-            scales[slot] = fittedScale(Kind::List, 0, view);
+        if (views) {
+            scales[slot] = fittedScale(kind, 0, view);
             return;
         }
         double least = 0;
@@ -613,8 +560,8 @@ SketchParts drawSketch(Kind kind, int code, PlateView view, Lines lines) {
 }
 
 SketchParts sketchParts(Kind kind, int code, PlateView view, Lines lines) {
-    if (kind == Kind::List)
-        return drawSketch(Kind::List, 0, view, lines);
+    if (kindInfo(kind).codeCount == 0)
+        return drawSketch(kind, 0, view, lines);
     if (!IsValidCode(kind, code))
         return {blankSketch(), blankSketch(), {}};
     return drawSketch(kind, code, PlateView::Tab, lines);

@@ -14,10 +14,6 @@ namespace karo {
 // Size of every orientation picture, in pixels (square).
 inline constexpr int SketchSize = 388;
 
-// The plate has no orientation code, but three pictures: the one on its tab and the two
-// the report pastes for a plate lying flat or standing on edge.
-enum class PlateView { Tab, Horizontal, Vertical };
-
 // The picture of `kind` in position `code` (Dt 1..2, Sh 1..4, Un 1..8, Ur 1..4; for the
 // plate any code gives the tab picture). White ground, SketchSize × SketchSize,
 // Format_RGB32. An unknown code gives a blank white picture.

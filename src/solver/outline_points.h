@@ -4,23 +4,10 @@
 // placement and karo-cli take the box from here too, so how far a profile reaches is
 // computed in one place only.
 
+#include "model/kind_shape.h"
 #include "model/section_model.h"
 
-#include <array>
-
 namespace karo {
-
-struct TPoint {
-    double x = 0;
-    double y = 0;
-};
-
-// An angle's five corners (vertical leg's tips, heel, horizontal leg's tips, in the order its
-// position lists them), or the four corners of a box: (xR, yT), (xR, yB), (xL, yT), (xL, yB).
-struct OutlineCorners {
-    std::array<TPoint, 5> points{};
-    int count = 0;
-};
 
 // The axis-parallel box of a profile, cm, in x'y'.
 struct ProfileBox {

@@ -12,35 +12,6 @@
 namespace karo {
 namespace {
 
-// sin 2α for tan α = t. The angles of a section are mostly of a few sizes: the last value
-// is kept.
-double sinTwiceAngle(double t) {
-    thread_local double lastT = std::numeric_limits<double>::quiet_NaN();
-    thread_local double lastValue = 0;
-    if (t != lastT) {
-        lastValue = std::sin(2 * std::atan(t));
-        lastT = t;
-    }
-    return lastValue;
-}
-
-// The own values of an angle of either kind.
-void angleValues(SolvedEntry& s, Kind kind, const TUnEntry& e) {
-    const AngleLayout L = AngleLayoutOf(kind, e.Orientation);
-    s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy;
-    // Magnitude (Iv − Iu)/2 · sin 2α with tan α = TanAlpha; the sign follows the heel.
-    if (kind == Kind::Ur)
-        s.Ixy = L.productSign * std::fabs(Checked(e.Ix + e.Iy - 2 * e.Iu)) / 2;
-    else
-        s.Ixy = L.productSign *
-                std::fabs(Checked((e.Ix + e.Iy - 2 * e.Iu) / 2 * sinTwiceAngle(e.TanAlpha)));
-}
-
-// The own values of an I-beam or a channel: typed, with no product of inertia.
-template <class Entry> void ownValues(SolvedEntry& s, const Entry& e) {
-    s.A = e.A, s.Xc = e.Xc, s.Yc = e.Yc, s.Ix = e.Ix, s.Iy = e.Iy, s.Ixy = 0;
-}
-
 // Computes every field of `s` but the central distances, and writes the entry's corners from
 // `s.firstPoint` on in `points`.
 void computeEntry(SolvedEntry& s, TPoint* points, const TSectionModel& m, Kind kind, int n) {
@@ -51,36 +22,13 @@ void computeEntry(SolvedEntry& s, TPoint* points, const TSectionModel& m, Kind k
     s.pointCount = corners.count;
     const ProfileBox box = BoxOf(corners);
     s.xL = box.left, s.xR = box.right, s.yB = box.bottom, s.yT = box.top;
-    switch (kind) {
-    case Kind::Un:
-        angleValues(s, kind, m.Un.entry(n));
-        break;
-    case Kind::Ur:
-        angleValues(s, kind, m.Ur.entry(n));
-        break;
-    case Kind::Dt:
-        ownValues(s, m.Dt.entry(n));
-        break;
-    case Kind::Sh:
-        ownValues(s, m.Sh.entry(n));
-        break;
-    case Kind::List: {
-        const TListEntry& e = m.List.entry(n);
-        s.A = Checked(e.h * e.b);
-        s.Xc = e.Xc, s.Yc = e.Yc;
-        // b·h³/12 and h·b³/12, the cube taken first: the report prints h·h·h·b/12, which is
-        // the same product.
-        s.Ix = Checked(e.b * Checked(e.h * e.h * e.h) / 12);
-        s.Iy = Checked(e.h * Checked(e.b * e.b * e.b) / 12);
-        s.Ixy = 0;
-        break;
-    }
-    }
+    const OwnValues v = kindInfo(kind).rules->ownValues(m, n);
+    s.A = v.A, s.Xc = v.Xc, s.Yc = v.Yc, s.Ix = v.Ix, s.Iy = v.Iy, s.Ixy = v.Ixy;
 }
 
 // The corners an entry of the kind has.
 int cornerCount(Kind kind) {
-    return kind == Kind::Un || kind == Kind::Ur ? 5 : 4;
+    return kindInfo(kind).rules->cornerCount;
 }
 
 // Writes every field of the entries but the central distances, which are cleared, and their

@@ -1,4 +1,5 @@
 #include "model/orientation.h"
+#include "model/section_model.h"
 
 #include <gtest/gtest.h>
 
@@ -59,5 +60,22 @@ TEST(Orientation, RotationMovesTheHeelCounterClockwise) {
     for (int code = 1; code <= 8; ++code) {
         const AngleLayout a = AngleLayoutOf(Kind::Un, code);
         EXPECT_EQ(a.productSign, a.sx == a.sy ? -1 : 1) << code;
+    }
+}
+
+// The solver sizes its corner buffer by each kind's count: every position of every kind's
+// sample profile must give exactly that many corners.
+TEST(Kinds, EveryPositionHasTheCornersItsKindCounts) {
+    for (Kind k : TabOrder) {
+        const KindInfo& info = kindInfo(k);
+        for (int code = 0; code <= info.codeCount; ++code) {
+            if (!IsValidCode(k, code))
+                continue;
+            TSectionModel m;
+            m.state(k).Count = 1;
+            info.rules->sample(m, code, PlateView::Tab);
+            EXPECT_EQ(info.rules->corners(m, 1).count, info.rules->cornerCount)
+                << info.prefix << code;
+        }
     }
 }
