@@ -1,10 +1,18 @@
 #include "zip_writer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <zlib.h>
 
 namespace karo::report {
+
+namespace {
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+} // namespace
 
 namespace {
 
@@ -102,7 +110,7 @@ bool isAscii(const QByteArray& bytes) {
 }
 
 QString tooLarge() {
-    return QStringLiteral("архив больше 4 ГиБ или из 65535 файлов и более не поддерживается");
+    return Report::tr("архив больше 4 ГиБ или из 65535 файлов и более не поддерживается");
 }
 
 } // namespace
@@ -150,7 +158,7 @@ bool ZipFiles(const std::vector<ZipFile>& files, QByteArray* out, QString* error
         if (!file.deflate) {
             zip.append(file.data);
         } else if (!appendDeflated(file.data, zip)) {
-            *error = QStringLiteral("недостаточно памяти");
+            *error = Report::tr("недостаточно памяти");
             return false;
         }
         const auto packed = static_cast<quint64>(zip.size() - dataStart);
