@@ -1130,6 +1130,11 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
         <source>недостаточно памяти</source>
         <translation>not enough memory</translation>
     </message>
+    <message>
+        <source> см.</source>
+        <comment>after a value</comment>
+        <translation> cm</translation>
+    </message>
 </context>
 <context>
     <name>Sheet</name>

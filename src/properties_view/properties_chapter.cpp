@@ -67,7 +67,7 @@ void unit(Document& d, const QString& u) {
             return;
         }
     d.text(u == QStringLiteral("°") ? u
-           : u == centimetre        ? Report::tr(" см.")
+           : u == centimetre        ? Report::tr(" см.", "after a value")
                                     : QStringLiteral(" ") + u);
 }
 
