@@ -282,332 +282,505 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>Ошибка в исходных данных.</source>
-        <translation type="unfinished"></translation>
+        <translation>Error in the input data.</translation>
     </message>
     <message>
         <source>%1 %2: ожидается число; дробная часть отделяется точкой.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: a number is expected, with a point before its decimals.</translation>
     </message>
     <message>
         <source>%1 %2: ожидается число больше нуля; дробная часть отделяется точкой.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: a number greater than zero is expected, with a point before its decimals.</translation>
     </message>
     <message>
         <source>%1 %2: ожидается число больше нуля.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: a number greater than zero is expected.</translation>
     </message>
     <message>
         <source>%1 %2 должен быть меньше меньшего из Ix и Iy.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 must be less than the smaller of Ix and Iy.</translation>
     </message>
     <message>
         <source>Ширина полки b не меньше высоты h.</source>
-        <translation type="unfinished"></translation>
+        <translation>Flange width b is not less than height h.</translation>
     </message>
     <message>
         <source>При стенке вдоль оси y&apos; момент инерции Iy не меньше Ix.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the web along the y&apos; axis, moment of inertia Iy is not less than Ix.</translation>
     </message>
     <message>
         <source>При стенке вдоль оси x&apos; момент инерции Ix не меньше Iy.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the web along the x&apos; axis, moment of inertia Ix is not less than Iy.</translation>
     </message>
     <message>
         <source>Расстояние до центра тяжести Zo не меньше ширины полки b.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance to the centroid Zo is not less than flange width b.</translation>
     </message>
     <message>
         <source>Ширина меньшей полки b не меньше ширины большей полки B.</source>
-        <translation type="unfinished"></translation>
+        <translation>Short leg width b is not less than long leg width B.</translation>
     </message>
     <message>
         <source>Толщина полки d не меньше ширины меньшей полки b.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg thickness d is not less than short leg width b.</translation>
     </message>
     <message>
         <source>Минимальный главный момент инерции Iu не меньше Ix.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum principal moment of inertia Iu is not less than Ix.</translation>
     </message>
     <message>
         <source>Минимальный главный момент инерции Iu не меньше Iy.</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimum principal moment of inertia Iu is not less than Iy.</translation>
     </message>
     <message>
         <source>Толщина полки d не меньше расстояния Xo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg thickness d is not less than distance Xo.</translation>
     </message>
     <message>
         <source>Толщина полки d не меньше расстояния Yo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg thickness d is not less than distance Yo.</translation>
     </message>
     <message>
         <source>Расстояние Xo не меньше ширины меньшей полки b.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance Xo is not less than short leg width b.</translation>
     </message>
     <message>
         <source>Расстояние Yo не меньше ширины меньшей полки b.</source>
-        <translation type="unfinished"></translation>
+        <translation>Distance Yo is not less than short leg width b.</translation>
     </message>
     <message>
         <source>При большей полке вдоль оси y&apos; момент инерции Iy не меньше Ix.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the long leg along the y&apos; axis, moment of inertia Iy is not less than Ix.</translation>
     </message>
     <message>
         <source>При большей полке вдоль оси x&apos; момент инерции Ix не меньше Iy.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the long leg along the x&apos; axis, moment of inertia Ix is not less than Iy.</translation>
     </message>
     <message>
         <source>При большей полке вдоль оси y&apos; расстояние Xo не меньше Yo.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the long leg along the y&apos; axis, distance Xo is not less than Yo.</translation>
     </message>
     <message>
         <source>При большей полке вдоль оси x&apos; расстояние Yo не меньше Xo.</source>
-        <translation type="unfinished"></translation>
+        <translation>With the long leg along the x&apos; axis, distance Yo is not less than Xo.</translation>
     </message>
     <message>
         <source>Толщина полки d не меньше ширины полки b.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg thickness d is not less than leg width b.</translation>
     </message>
     <message>
         <source>Толщина полки d не меньше расстояния до центра тяжести Zo.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leg thickness d is not less than distance to the centroid Zo.</translation>
     </message>
     <message>
         <source>В сечении нет профиля «%1 %2».</source>
-        <translation type="unfinished"></translation>
+        <translation>The section has no profile “%1 %2”.</translation>
     </message>
     <message>
         <source>В сечении нет другого профиля, к которому можно приставить.</source>
-        <translation type="unfinished"></translation>
+        <translation>The section has no other profile to place against.</translation>
     </message>
     <message>
         <source>Профиль нельзя приставить к самому себе.</source>
-        <translation type="unfinished"></translation>
+        <translation>A profile cannot be placed against itself.</translation>
     </message>
     <message>
         <source>У профиля «%1 %2» заданы не все значения.</source>
-        <translation type="unfinished"></translation>
+        <translation>Profile “%1 %2” lacks some of its values.</translation>
     </message>
     <message>
         <source>Выравнивание «%1» не подходит к стороне «%2».</source>
-        <translation type="unfinished"></translation>
+        <translation>Alignment “%1” does not suit side “%2”.</translation>
     </message>
     <message>
         <source>Зазор — число сантиметров от 0 до %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>The gap is a number of centimetres from 0 to %1.</translation>
     </message>
     <message>
         <source>нет такого файла или папки</source>
-        <translation type="unfinished"></translation>
+        <translation>no such file or folder</translation>
     </message>
     <message>
         <source>нет доступа</source>
-        <translation type="unfinished"></translation>
+        <translation>access denied</translation>
     </message>
     <message>
         <source>нет места на диске</source>
-        <translation type="unfinished"></translation>
+        <translation>no space left on the disk</translation>
     </message>
     <message>
         <source>превышена дисковая квота</source>
-        <translation type="unfinished"></translation>
+        <translation>disk quota exceeded</translation>
     </message>
     <message>
         <source>файл слишком велик</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is too large</translation>
     </message>
     <message>
         <source>диск доступен только для чтения</source>
-        <translation type="unfinished"></translation>
+        <translation>the disk is read-only</translation>
     </message>
     <message>
         <source>это папка, а не файл</source>
-        <translation type="unfinished"></translation>
+        <translation>this is a folder, not a file</translation>
     </message>
     <message>
         <source>часть пути не является папкой</source>
-        <translation type="unfinished"></translation>
+        <translation>part of the path is not a folder</translation>
     </message>
     <message>
         <source>слишком длинное имя</source>
-        <translation type="unfinished"></translation>
+        <translation>the name is too long</translation>
     </message>
     <message>
         <source>слишком много символических ссылок</source>
-        <translation type="unfinished"></translation>
+        <translation>too many symbolic links</translation>
     </message>
     <message>
         <source>ошибка ввода-вывода</source>
-        <translation type="unfinished"></translation>
+        <translation>input/output error</translation>
     </message>
     <message>
         <source>слишком много открытых файлов</source>
-        <translation type="unfinished"></translation>
+        <translation>too many open files</translation>
     </message>
     <message>
         <source>файл уже существует</source>
-        <translation type="unfinished"></translation>
+        <translation>the file already exists</translation>
     </message>
     <message>
         <source>файл занят</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is busy</translation>
     </message>
     <message>
         <source>недостаточно памяти</source>
-        <translation type="unfinished"></translation>
+        <translation>not enough memory</translation>
     </message>
     <message>
         <source>файлы на разных дисках</source>
-        <translation type="unfinished"></translation>
+        <translation>the files are on different disks</translation>
     </message>
     <message>
         <source>нет такого устройства</source>
-        <translation type="unfinished"></translation>
+        <translation>no such device</translation>
     </message>
     <message>
         <source>системная ошибка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>system error %1</translation>
     </message>
     <message>
         <source>это не обычный файл</source>
-        <translation type="unfinished"></translation>
+        <translation>this is not a regular file</translation>
     </message>
     <message>
         <source>файл защищён от записи</source>
-        <translation type="unfinished"></translation>
+        <translation>the file is write-protected</translation>
     </message>
     <message>
         <source>Площадь сечения слишком мала.</source>
-        <translation type="unfinished"></translation>
+        <translation>The area of the section is too small.</translation>
     </message>
     <message>
         <source>В сечении нет ни одного профиля.</source>
-        <translation type="unfinished"></translation>
+        <translation>The section has no profiles.</translation>
     </message>
     <message>
         <source>Сечение не имеет площади.</source>
-        <translation type="unfinished"></translation>
+        <translation>The section has no area.</translation>
     </message>
     <message>
         <source>%1 %2: толщины стенки и полок неизвестны — выберите профиль из сортамента</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2: the web and flange thicknesses are unknown — choose the profile from the catalogue</translation>
     </message>
     <message>
         <source>Арифметическая ошибка при расчёте свойств сечения.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arithmetic error while computing the section properties.</translation>
     </message>
     <message>
         <source>текст оборван</source>
-        <translation type="unfinished"></translation>
+        <translation>the text breaks off</translation>
     </message>
     <message>
         <source>пропущен разделитель</source>
-        <translation type="unfinished"></translation>
+        <translation>a separator is missing</translation>
     </message>
     <message>
         <source>недопустимое значение</source>
-        <translation type="unfinished"></translation>
+        <translation>illegal value</translation>
     </message>
     <message>
         <source>слишком глубокая вложенность</source>
-        <translation type="unfinished"></translation>
+        <translation>nesting too deep</translation>
     </message>
     <message>
         <source>документ слишком велик</source>
-        <translation type="unfinished"></translation>
+        <translation>the document is too large</translation>
     </message>
     <message>
         <source>лишний текст в конце</source>
-        <translation type="unfinished"></translation>
+        <translation>extra text at the end</translation>
     </message>
     <message>
         <source>ошибка разбора</source>
-        <translation type="unfinished"></translation>
+        <translation>parse error</translation>
     </message>
     <message>
         <source>Файл «%1»: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>File “%1”: %2</translation>
     </message>
     <message>
         <source>%1: ожидается объект</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: an object is expected</translation>
     </message>
     <message>
         <source>%1: неизвестное поле «%2»</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: unknown field “%2”</translation>
     </message>
     <message>
         <source>%1: положение вне диапазона 1..%2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: position out of the range 1..%2</translation>
     </message>
     <message>
         <source>%1: «entries» должен быть списком</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “entries” must be a list</translation>
     </message>
     <message>
         <source>%1: больше %2 профилей</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: more than %2 profiles</translation>
     </message>
     <message>
         <source>%1: номер показанного профиля вне диапазона</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: the number of the profile on show is out of range</translation>
     </message>
     <message>
         <source>%1: ожидается число или текст</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: a number or a text is expected</translation>
     </message>
     <message>
         <source>%1 Файл «%2»: %3.
 %4</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 File “%2”: %3.
+%4</translation>
     </message>
     <message>
         <source>не JSON (%1, позиция %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>not JSON (%1, position %2)</translation>
     </message>
     <message>
         <source>не файл сечения</source>
-        <translation type="unfinished"></translation>
+        <translation>not a section file</translation>
     </message>
     <message>
         <source>неизвестное поле «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown field “%1”</translation>
     </message>
     <message>
         <source>не файл сечения (формат «%1»)</source>
-        <translation type="unfinished"></translation>
+        <translation>not a section file (format “%1”)</translation>
     </message>
     <message>
         <source>неверная версия формата</source>
-        <translation type="unfinished"></translation>
+        <translation>wrong format version</translation>
     </message>
     <message>
         <source>версия %1 новее, чем понимает программа (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>version %1 is newer than the program understands (%2)</translation>
     </message>
     <message>
         <source>«kinds» должен быть объектом</source>
-        <translation type="unfinished"></translation>
+        <translation>“kinds” must be an object</translation>
     </message>
     <message>
         <source>неизвестный вид профиля «%1»</source>
-        <translation type="unfinished"></translation>
+        <translation>unknown profile kind “%1”</translation>
     </message>
     <message>
         <source>%1, профиль %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, profile %2</translation>
     </message>
     <message>
         <source>%1, профиль %2, поле %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, profile %2, field %3</translation>
     </message>
     <message>
         <source>Предупреждение: %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning: %1. %2</translation>
     </message>
     <message>
         <source>Не удается прочитать файл «%1»: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot read file “%1”: %2.</translation>
+    </message>
+    <message>
+        <source>Ширина полки</source>
+        <translation>Flange width</translation>
+    </message>
+    <message>
+        <source>Высота</source>
+        <translation>Height</translation>
+    </message>
+    <message>
+        <source>Площадь сечения</source>
+        <translation>Cross-sectional area</translation>
+    </message>
+    <message>
+        <source>Момент инерции</source>
+        <translation>Moment of inertia</translation>
+    </message>
+    <message>
+        <source>Расстояние до центра тяжести</source>
+        <translation>Distance to the centroid</translation>
+    </message>
+    <message>
+        <source>Координата центра тяжести</source>
+        <translation>Centroid coordinate</translation>
+    </message>
+    <message>
+        <source>Толщина полки</source>
+        <translation>Leg thickness</translation>
+    </message>
+    <message>
+        <source>Минимальный главный момент инерции</source>
+        <translation>Minimum principal moment of inertia</translation>
+    </message>
+    <message>
+        <source>Ширина большей полки</source>
+        <translation>Long leg width</translation>
+    </message>
+    <message>
+        <source>Ширина меньшей полки</source>
+        <translation>Short leg width</translation>
+    </message>
+    <message>
+        <source>Ширина</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Двутавр</source>
+        <translation>I-beam</translation>
+    </message>
+    <message>
+        <source>Двутавр № </source>
+        <translation>I-beam No. </translation>
+    </message>
+    <message>
+        <source>Двутавр №</source>
+        <translation>I-beam No. </translation>
+    </message>
+    <message>
+        <source>Швеллер</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>Швеллер № </source>
+        <translation>Channel No. </translation>
+    </message>
+    <message>
+        <source>Швеллер №</source>
+        <translation>Channel No. </translation>
+    </message>
+    <message>
+        <source>20У</source>
+        <translation>20U</translation>
+    </message>
+    <message>
+        <source>Уголок неравнополочный</source>
+        <translation>Unequal-leg angle</translation>
+    </message>
+    <message>
+        <source>Уголок неравнополочный </source>
+        <translation>Unequal-leg angle </translation>
+    </message>
+    <message>
+        <source>Уголок </source>
+        <translation>Angle </translation>
+    </message>
+    <message>
+        <source>Уголок равнополочный</source>
+        <translation>Equal-leg angle</translation>
+    </message>
+    <message>
+        <source>Уголок равнополочный </source>
+        <translation>Equal-leg angle </translation>
+    </message>
+    <message>
+        <source>Лист</source>
+        <translation>Plate</translation>
+    </message>
+    <message>
+        <source>Лист </source>
+        <translation>Plate </translation>
+    </message>
+    <message>
+        <source>слева</source>
+        <translation>left</translation>
+    </message>
+    <message>
+        <source>справа</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>сверху</source>
+        <translation>above</translation>
+    </message>
+    <message>
+        <source>снизу</source>
+        <translation>below</translation>
+    </message>
+    <message>
+        <source>по верху</source>
+        <translation>top edges</translation>
+    </message>
+    <message>
+        <source>по середине</source>
+        <translation>middles</translation>
+    </message>
+    <message>
+        <source>по низу</source>
+        <translation>bottom edges</translation>
+    </message>
+    <message>
+        <source>по левому краю</source>
+        <translation>left edges</translation>
+    </message>
+    <message>
+        <source>по правому краю</source>
+        <translation>right edges</translation>
+    </message>
+    <message>
+        <source>по центру тяжести</source>
+        <translation>centroids</translation>
+    </message>
+    <message>
+        <source>см.</source>
+        <translation>cm</translation>
+    </message>
+    <message>
+        <source>Осевой момент инерции</source>
+        <translation>Axial moment of inertia</translation>
+    </message>
+    <message>
+        <source>Центробежный момент инерции</source>
+        <translation>Product of inertia</translation>
+    </message>
+    <message>
+        <source>Угол поворота главных осей</source>
+        <translation>Angle of the principal axes</translation>
+    </message>
+    <message>
+        <source>Максимальный главный момент инерции</source>
+        <translation>Maximum principal moment of inertia</translation>
+    </message>
+    <message>
+        <source>Минимальный радиус инерции</source>
+        <translation>Minimum radius of gyration</translation>
+    </message>
+    <message>
+        <source>Максимальный радиус инерции</source>
+        <translation>Maximum radius of gyration</translation>
+    </message>
+    <message>
+        <source>Момент сопротивления</source>
+        <translation>Section modulus</translation>
     </message>
 </context>
 <context>
@@ -1622,7 +1795,7 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
         <source>см.</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">cm</translation>
     </message>
     <message>
         <source>Сохранить</source>
