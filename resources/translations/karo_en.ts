@@ -1312,10 +1312,6 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
 <context>
     <name>Sheet</name>
     <message>
-        <source>см.</source>
-        <translation>cm</translation>
-    </message>
-    <message>
         <source>Геометрические характеристики плоских сечений</source>
         <translation>Sectional properties of plane sections</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "io/safe_file.h"
 #include "io/to_qstring.h"
 #include "picture/primitives.h"
+#include "texts/message_text.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -17,8 +18,7 @@ namespace {
 struct Sheet {
     Q_DECLARE_TR_FUNCTIONS(Sheet)
 };
-} // namespace
-namespace {
+
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
@@ -33,9 +33,7 @@ QFont sheetFont(const char* family, int pixels, bool bold) {
 
 // The unit after a value: the degree sign follows the number, other units stand apart.
 QString unitText(const ResultFieldInfo& field) {
-    static constexpr std::string_view kCentimetres = QT_TRANSLATE_NOOP("Sheet", "см.");
-    const QString unit =
-        field.unit == kCentimetres ? Sheet::tr(kCentimetres.data()) : ToQString(field.unit);
+    const QString unit = TermText(field.unit);
     return field.unit == "°" ? unit : QLatin1Char(' ') + unit;
 }
 

@@ -21,9 +21,7 @@ namespace {
 struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
-} // namespace
 
-namespace {
 
 const QString kNsW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
 const QString kNsR =

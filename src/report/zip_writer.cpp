@@ -12,9 +12,7 @@ namespace {
 struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
-} // namespace
 
-namespace {
 
 constexpr quint32 kLocalHeader = 0x04034b50;
 constexpr quint32 kCentralHeader = 0x02014b50;
