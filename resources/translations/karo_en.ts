@@ -1317,7 +1317,7 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
         <source>Результаты расчета</source>
-        <translation>Results</translation>
+        <translation>Calculation results</translation>
     </message>
     <message>
         <source>Не удалось сохранить «%1»: %2.</source>

@@ -198,7 +198,10 @@ std::string ArithmeticFailureText(const std::string& file, const std::exception&
 }
 
 void InstallSystemLanguage(QCoreApplication& app) {
-    InstallLanguage(app, SystemLanguage());
+    // The source texts need no translation, and the command line shows none of Qt's own
+    // texts: in Russian nothing is loaded, which keeps the start quick.
+    if (const QString language = SystemLanguage(); language != InterfaceLanguages().front())
+        InstallLanguage(app, language);
     std::setlocale(LC_NUMERIC, "C");
 }
 
