@@ -34,7 +34,7 @@ props: профили, границы которых имеют общий от�
      ошибка.
 Каждый сбой выводит в stderr строку, которая называет файл так, как он указан.
 </source>
-        <translation>The argument &quot;--&quot; ends the options: a name after it may begin with &quot;-&quot;.
+        <translation>The argument “--” ends the options: a name after it may begin with “-”.
 
 props: profiles whose boundaries share a segment of non-zero length are welded
 into one solid; boundaries no more than 1e-9 of the larger overall size of the
@@ -73,7 +73,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>лишний аргумент «%1»</source>
-        <translation>unexpected argument &quot;%1&quot;</translation>
+        <translation>unexpected argument “%1”</translation>
     </message>
     <message>
         <source>не указан %1</source>
@@ -81,7 +81,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>karo-cli: неизвестная команда «%1» (см. karo-cli --help)</source>
-        <translation>karo-cli: unknown command &quot;%1&quot; (see karo-cli --help)</translation>
+        <translation>karo-cli: unknown command “%1” (see karo-cli --help)</translation>
     </message>
     <message>
         <source>файл сечения</source>
@@ -89,7 +89,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>нет сортамента для вида «%1» (есть Dt, Sh, Un, Ur)</source>
-        <translation>no catalogue for the kind &quot;%1&quot; (there are Dt, Sh, Un, Ur)</translation>
+        <translation>no catalogue for the kind “%1” (there are Dt, Sh, Un, Ur)</translation>
     </message>
     <message>
         <source>уклон</source>
@@ -117,11 +117,11 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>положение «%1» вне 1..%2 для вида %3</source>
-        <translation>orientation &quot;%1&quot; is outside 1..%2 for the kind %3</translation>
+        <translation>orientation “%1” is outside 1..%2 for the kind %3</translation>
     </message>
     <message>
         <source>профиля «%1» нет в сортаменте вида %2</source>
-        <translation>the profile &quot;%1&quot; is not in the catalogue of the kind %2</translation>
+        <translation>the profile “%1” is not in the catalogue of the kind %2</translation>
     </message>
     <message>
         <source>Ближайшие:</source>
@@ -147,7 +147,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>report ФАЙЛ.karo [-o ОТЧЕТ.docx]   ход решения документом .docx (без -o: новый «Отчет N.docx» во временной папке)</source>
-        <translation>report FILE.karo [-o REPORT.docx]   the worked solution as a .docx document (without -o: a new &quot;Report N.docx&quot; in the temporary folder)</translation>
+        <translation>report FILE.karo [-o REPORT.docx]   the worked solution as a .docx document (without -o: a new “Report N.docx” in the temporary folder)</translation>
     </message>
     <message>
         <source>профиль ВИД:N</source>
@@ -155,7 +155,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>«%1» — не профиль ВИД:N (ВИД: Dt, Sh, Un, Ur, List)</source>
-        <translation>&quot;%1&quot; is not a profile KIND:N (KIND: Dt, Sh, Un, Ur, List)</translation>
+        <translation>“%1” is not a profile KIND:N (KIND: Dt, Sh, Un, Ur, List)</translation>
     </message>
     <message>
         <source>не указан профиль, к которому приставить (--to ВИД:M)</source>
@@ -163,7 +163,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>«%1» — не профиль ВИД:M (ВИД: Dt, Sh, Un, Ur, List)</source>
-        <translation>&quot;%1&quot; is not a profile KIND:M (KIND: Dt, Sh, Un, Ur, List)</translation>
+        <translation>“%1” is not a profile KIND:M (KIND: Dt, Sh, Un, Ur, List)</translation>
     </message>
     <message>
         <source>не указана сторона (--side left|right|above|below)</source>
@@ -171,11 +171,11 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>неизвестная сторона «%1» (left, right, above, below)</source>
-        <translation>unknown side &quot;%1&quot; (left, right, above, below)</translation>
+        <translation>unknown side “%1” (left, right, above, below)</translation>
     </message>
     <message>
         <source>неизвестное выравнивание «%1» (top, middle, bottom, left, right, centroid)</source>
-        <translation>unknown alignment &quot;%1&quot; (top, middle, bottom, left, right, centroid)</translation>
+        <translation>unknown alignment “%1” (top, middle, bottom, left, right, centroid)</translation>
     </message>
     <message>
         <source>--align %1 не подходит к --side %2 (подходят %3)</source>
@@ -183,7 +183,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>Не удалось сохранить «%1»: %2.</source>
-        <translation>Could not save &quot;%1&quot;: %2.</translation>
+        <translation>Could not save “%1”: %2.</translation>
     </message>
     <message>
         <source>place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below
@@ -251,7 +251,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>karo-cli: программа рисования «%1» не запускается: %2</source>
-        <translation>karo-cli: the drawing program &quot;%1&quot; does not start: %2</translation>
+        <translation>karo-cli: the drawing program “%1” does not start: %2</translation>
     </message>
 </context>
 <context>
@@ -1107,7 +1107,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>Не удалось записать файл «%1»: %2.</source>
-        <translation>Could not write the file &quot;%1&quot;: %2.</translation>
+        <translation>Could not write the file “%1”: %2.</translation>
     </message>
     <message>
         <source>см</source>
@@ -1283,7 +1283,7 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>Не удалось создать файл отчета в папке «%1»: %2.</source>
-        <translation>Could not create the report file in the folder &quot;%1&quot;: %2.</translation>
+        <translation>Could not create the report file in the folder “%1”: %2.</translation>
     </message>
     <message>
         <source>Создание отчета невозможно.</source>
@@ -1292,7 +1292,7 @@ Every failure writes a line to stderr that names the file as it was given.
     <message>
         <source>Отчет записан в файл «%1».
 Он открывается в текстовом процессоре, например в LibreOffice Writer.</source>
-        <translation>The report was written to the file &quot;%1&quot;.
+        <translation>The report was written to the file “%1”.
 It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
@@ -1321,7 +1321,7 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
         <source>Не удалось сохранить «%1»: %2.</source>
-        <translation>Could not save &quot;%1&quot;: %2.</translation>
+        <translation>Could not save “%1”: %2.</translation>
     </message>
     <message>
         <source>ошибка записи изображения</source>
@@ -1333,7 +1333,7 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
         <source>Не удалось начать печать на «%1».</source>
-        <translation>Could not start printing on &quot;%1&quot;.</translation>
+        <translation>Could not start printing on “%1”.</translation>
     </message>
     <message>
         <source>Не удалось начать новую страницу.</source>
@@ -1345,23 +1345,23 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
     <message>
         <source>Не удалось создать временную папку в «%1»: %2.</source>
-        <translation>Could not create a temporary folder in &quot;%1&quot;: %2.</translation>
+        <translation>Could not create a temporary folder in “%1”: %2.</translation>
     </message>
     <message>
         <source>Не удалось создать временный файл «%1»: %2.</source>
-        <translation>Could not create the temporary file &quot;%1&quot;: %2.</translation>
+        <translation>Could not create the temporary file “%1”: %2.</translation>
     </message>
     <message>
         <source>Не удалось напечатать в файл «%1»: %2 (%3).</source>
-        <translation>Could not print to the file &quot;%1&quot;: %2 (%3).</translation>
+        <translation>Could not print to the file “%1”: %2 (%3).</translation>
     </message>
     <message>
         <source>Не удалось прочитать напечатанное «%1»: %2.</source>
-        <translation>Could not read the printed &quot;%1&quot;: %2.</translation>
+        <translation>Could not read the printed “%1”: %2.</translation>
     </message>
     <message>
         <source>Не удалось записать временный файл «%1»: %2.</source>
-        <translation>Could not write the temporary file &quot;%1&quot;: %2.</translation>
+        <translation>Could not write the temporary file “%1”: %2.</translation>
     </message>
 </context>
 <context>

@@ -230,7 +230,7 @@ TEST(Cli, SpeaksEnglishWhenTheSystemDoes) {
 
     const CliRun unknown = cli({"solv"}, {}, english);
     EXPECT_EQ(unknown.code, 2);
-    EXPECT_EQ(unknown.err, "karo-cli: unknown command \"solv\" (see karo-cli --help)\n");
+    EXPECT_EQ(unknown.err, "karo-cli: unknown command “solv” (see karo-cli --help)\n");
 
     const CliRun props = cli({"props", KARO_SOURCE_DIR "/examples/plate.karo"}, {}, english);
     EXPECT_EQ(props.code, 0);
