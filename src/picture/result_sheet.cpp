@@ -19,7 +19,6 @@ struct Sheet {
     Q_DECLARE_TR_FUNCTIONS(Sheet)
 };
 
-
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
 // Font sizes in points become pixels as on a 96 dpi screen: 10 pt → 13 px, 14 pt → 19 px.

@@ -22,7 +22,6 @@ struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
 
-
 const QString kNsW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
 const QString kNsR =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships");

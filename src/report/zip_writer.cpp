@@ -13,7 +13,6 @@ struct Report {
     Q_DECLARE_TR_FUNCTIONS(Report)
 };
 
-
 constexpr quint32 kLocalHeader = 0x04034b50;
 constexpr quint32 kCentralHeader = 0x02014b50;
 constexpr quint32 kEndRecord = 0x06054b50;
