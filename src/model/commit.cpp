@@ -116,9 +116,15 @@ CommitResult CommitEntry(TSectionModel& model, Kind kind, int entryNumber, const
         throw std::out_of_range("entry number out of range");
     // What this commit finds replaces all the last one found, also in the fields it does not
     // reach after a refusal.
-    for (const FieldInfo& f : kindInfo(kind).fields)
-        model.fault(kind, entryNumber, f.slot) = {};
-    model.verdict(kind, entryNumber) = {};
+    // Most commits find nothing where the last found nothing: nothing is written then.
+    model.visit(kind, [&](auto& list) {
+        for (const FieldInfo& f : kindInfo(kind).fields)
+            if (Message& fault = list.fault(entryNumber, f.slot); !fault.empty())
+                fault = {};
+        EntryVerdict& verdict = list.verdict(entryNumber);
+        verdict.warning = -1;
+        verdict.fault.reset();
+    });
     try {
         return commitFields(model, kind, entryNumber, in);
     } catch (const ArithmeticError& e) {
