@@ -73,4 +73,13 @@ struct SketchMarks {
     bool principalAxis = false;
 };
 
+// The sketch of a box-like profile: its width below the box, its height left of it.
+inline SketchMarks BoxSketch(std::string_view width, std::string_view height) {
+    SketchMarks s;
+    s.dims[0] = {SketchSide::Bottom, false, SketchEdge::Min, SketchEdge::Max, width};
+    s.dims[1] = {SketchSide::Left, false, SketchEdge::Max, SketchEdge::Min, height};
+    s.dimCount = 2;
+    return s;
+}
+
 } // namespace karo

@@ -70,13 +70,7 @@ void sample(TSectionModel& m, int code, PlateView) {
 
 SketchMarks sketch(const TSectionModel& m, int n) {
     const bool upright = LongAlongY(Kind::Dt, m.entryOrientation(Kind::Dt, n));
-    using enum SketchSide;
-    using enum SketchEdge;
-    SketchMarks s;
-    s.dims[0] = {Bottom, false, Min, Max, upright ? "b" : "h"};
-    s.dims[1] = {Left, false, Max, Min, upright ? "h" : "b"};
-    s.dimCount = 2;
-    return s;
+    return BoxSketch(upright ? "b" : "h", upright ? "h" : "b");
 }
 
 } // namespace

@@ -42,13 +42,7 @@ void sample(TSectionModel& m, int, PlateView view) {
 }
 
 SketchMarks sketch(const TSectionModel&, int) {
-    using enum SketchSide;
-    using enum SketchEdge;
-    SketchMarks s;
-    s.dims[0] = {Bottom, false, Min, Max, "b"};
-    s.dims[1] = {Left, false, Max, Min, "h"};
-    s.dimCount = 2;
-    return s;
+    return BoxSketch("b", "h");
 }
 
 } // namespace

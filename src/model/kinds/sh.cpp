@@ -77,13 +77,11 @@ SketchMarks sketch(const TSectionModel& m, int n) {
     // The back of the web is on the left or at the bottom while the flanges point to +x or
     // +y, that is after 0 or 1 quarter turns.
     const bool backFirst = PlacementOf(Kind::Sh, code).quarterTurns < 2;
-    using enum SketchSide;
-    using enum SketchEdge;
-    SketchMarks s;
-    s.dims[0] = {Bottom, false, Min, Max, upright ? "b" : "h"};
-    s.dims[1] = {Left, false, Max, Min, upright ? "h" : "b"};
+    SketchMarks s = BoxSketch(upright ? "b" : "h", upright ? "h" : "b");
     // Zo: from the back of the web to the axis across it.
-    s.dims[2] = {upright ? Bottom : Left, true, backFirst ? Min : Max, Centre, "Zo"};
+    using enum SketchEdge;
+    s.dims[2] = {upright ? SketchSide::Bottom : SketchSide::Left, true, backFirst ? Min : Max,
+                 Centre, "Zo"};
     s.dimCount = 3;
     return s;
 }
