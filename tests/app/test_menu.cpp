@@ -43,7 +43,7 @@ class Menu : public FormTest {
 TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
     // The menus in their order, each item's text, keys and enabled state in an empty section,
     // after a solve and after one undo.
-    const QStringList menus = {"&Файл", "&Правка", "С&ечение", "&Справка"};
+    const QStringList menus = {"&Файл", "&Правка", "С&ечение", "&Вид", "&Справка"};
     QStringList shownMenus;
     for (QAction* a : form->menuBar()->actions())
         shownMenus.append(a->text());
