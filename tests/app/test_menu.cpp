@@ -256,8 +256,6 @@ TEST_F(Menu, TheChosenLanguageWinsOverTheSystemsAtTheNextStart) {
     EXPECT_EQ(StartLanguage(StoredLanguage()), SystemLanguage());
     EXPECT_TRUE(
         w<QAction>(qPrintable(QStringLiteral("actLanguage_") + SystemLanguage()))->isChecked());
-    EXPECT_EQ(w<QAction>("actLanguage_ru")->text(), QStringLiteral("Русский"));
-    EXPECT_EQ(w<QAction>("actLanguage_en")->text(), QStringLiteral("English"));
 
     // A choice is kept, and beats the system's language from then on; the window on show
     // keeps its own.
