@@ -784,11 +784,6 @@ Replace it?</translation>
         <translation>Section modulus</translation>
     </message>
     <message>
-        <source>ГОСТ</source>
-        <comment>the standards&apos; name</comment>
-        <translation>GOST</translation>
-    </message>
-    <message>
         <source>У</source>
         <comment>series letter: sloped inner flanges</comment>
         <translation>U</translation>
@@ -802,13 +797,6 @@ Replace it?</translation>
         <source>а</source>
         <comment>series letter: a heavier profile</comment>
         <translation>a</translation>
-    </message>
-</context>
-<context>
-    <name>karo::Language</name>
-    <message>
-        <source>Русский</source>
-        <translation>English</translation>
     </message>
 </context>
 <context>
@@ -1398,6 +1386,13 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
         <source>ГОСТ</source>
         <extracomment>The Russian national standard&apos;s abbreviation, as it is written in the reader&apos;s script.</extracomment>
         <translation>GOST</translation>
+    </message>
+</context>
+<context>
+    <name>karo::Language</name>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
     </message>
 </context>
 <context>

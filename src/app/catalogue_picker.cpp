@@ -4,6 +4,7 @@
 #include "catalogue/lookup.h"
 #include "io/to_qstring.h"
 #include "texts/message_text.h"
+#include "texts/standard_text.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -60,7 +61,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     auto* layout = new QVBoxLayout(this);
     QString standards;
     for (const catalogue::ProfileRow* r : rows_) {
-        const QString standard = CatalogueText(r->standard);
+        const QString standard = StandardText(r->standard);
         if (!standards.contains(standard))
             standards += (standards.isEmpty() ? QString() : QStringLiteral(", ")) + standard;
     }
@@ -119,8 +120,8 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
             }
             table_->setItem(i, column++, item);
         };
-        cell(CatalogueText(r.standard), false);
-        cell(CatalogueText(r.designation), false);
+        cell(StandardText(r.standard), false);
+        cell(DesignationText(r.designation), false);
         for (const ExtraColumn& c : extra)
             cell(ToQString(r.*c.value), true);
         for (const catalogue::FieldText& f : catalogue::fieldTexts(r, code))

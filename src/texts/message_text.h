@@ -25,9 +25,9 @@ QString MessageText(std::span<const Message> lines);
 // A name of the program's tables (a kind, a field's hint, a side), in the language on show.
 QString TermText(std::string_view source);
 
-// A name of the standards' own, from the catalogue ("ГОСТ 8239-89", "16аУ"): the marks in
-// it that are Russian words or series letters as the language on show writes them.
-QString CatalogueText(std::string_view text);
+// A designation of the catalogue ("16аУ", "100×63×8") with its series letters as the
+// language on show writes them.
+QString DesignationText(std::string_view designation);
 
 // How a catalogue row is named: "Двутавр №20, ГОСТ 8239-89".
 QString CatalogueTitleText(Kind kind, std::string_view designation, std::string_view standard);
