@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <unordered_map>
 
 namespace karo::properties {
 namespace {
@@ -143,8 +142,19 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
     std::vector<Pt> nodes = mesh.nodes;
     std::vector<Element> elements;
     elements.reserve(mesh.triangles.size());
-    std::unordered_map<std::uint64_t, int> midside;
     std::vector<std::array<int, 2>> ends; // of every midside node, in its order after the corners
+    // The midside nodes met so far from every corner to its higher-numbered neighbours: room
+    // for each edge twice, as both its triangles count it.
+    std::vector<int> slot(mesh.nodes.size() + 1, 0);
+    for (const auto& t : mesh.triangles)
+        for (std::size_t i = 0; i < 3; ++i)
+            ++slot[static_cast<std::size_t>(std::min(t[i], t[(i + 1) % 3])) + 1];
+    for (std::size_t i = 1; i < slot.size(); ++i)
+        slot[i] += slot[i - 1];
+    std::vector<int> filled(slot.begin(), slot.end() - 1);
+    std::vector<std::array<int, 2>> far(static_cast<std::size_t>(slot.back())); // corner, node
+    ends.reserve(mesh.triangles.size() * 3 / 2 + mesh.nodes.size());
+    nodes.reserve(mesh.nodes.size() + ends.capacity());
     for (std::size_t source = 0; source < mesh.triangles.size(); ++source) {
         const auto& t = mesh.triangles[source];
         Element e{};
@@ -167,17 +177,24 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
         }
         e.area = std::fabs(e.area);
         for (int i = 0; i < 3; ++i) {
-            const auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(i)]);
-            const auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((i + 1) % 3)]);
-            const std::uint64_t key = std::uint64_t(std::min(a, b)) << 32 | std::max(a, b);
-            auto [it, added] = midside.try_emplace(key, static_cast<int>(nodes.size()));
-            if (added) {
-                const Pt& pa = nodes[a];
-                const Pt& pb = nodes[b];
+            const int a =
+                std::min(t[static_cast<std::size_t>(i)], t[static_cast<std::size_t>((i + 1) % 3)]);
+            const int b =
+                std::max(t[static_cast<std::size_t>(i)], t[static_cast<std::size_t>((i + 1) % 3)]);
+            const auto from = static_cast<std::size_t>(slot[static_cast<std::size_t>(a)]);
+            auto& end = filled[static_cast<std::size_t>(a)];
+            auto it =
+                std::find_if(far.begin() + static_cast<std::ptrdiff_t>(from), far.begin() + end,
+                             [&](const std::array<int, 2>& f) { return f[0] == b; });
+            if (it == far.begin() + end) {
+                *it = {b, static_cast<int>(nodes.size())};
+                ++end;
+                const Pt& pa = nodes[static_cast<std::size_t>(a)];
+                const Pt& pb = nodes[static_cast<std::size_t>(b)];
                 nodes.push_back({(pa.x + pb.x) / 2, (pa.y + pb.y) / 2});
-                ends.push_back({static_cast<int>(a), static_cast<int>(b)});
+                ends.push_back({a, b});
             }
-            e.node[static_cast<std::size_t>(3 + i)] = it->second;
+            e.node[static_cast<std::size_t>(3 + i)] = (*it)[1];
         }
         elements.push_back(e);
     }
@@ -219,7 +236,7 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             const double w = q.w * e.area;
             for (int i = 0; i < 6; ++i) {
                 f[i] += w * (y * dx[i] - x * dy[i]);
-                for (int j = 0; j < 6; ++j)
+                for (int j = 0; j <= i; ++j)
                     k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
             }
         }
@@ -232,9 +249,11 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
                 const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
                 if (dj < 0 || dj > di)
                     continue;
-                // Row dj of column di: the pattern holds it.
-                const int* at = std::lower_bound(inner + outer[di], inner + outer[di + 1], dj);
-                values[at - inner] += k[i][j];
+                // Row dj of column di: the pattern holds it, and a column holds a few rows.
+                const int* at = inner + outer[di];
+                while (*at != dj)
+                    ++at;
+                values[at - inner] += j <= i ? k[i][j] : k[j][i];
             }
         }
     }
