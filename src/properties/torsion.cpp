@@ -88,9 +88,11 @@ std::vector<int> eliminationOrder(const TriMesh& mesh,
 }
 
 // The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
-// that share an element with j, rows ascending.
+// that share an element with j, rows ascending. `place[6·(6·k + i) + m]` is where the entry
+// of element k's nodes i and m goes when m's unknown is not after i's.
 Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
-                                         const std::vector<int>& dof, int unknowns) {
+                                         const std::vector<int>& dof, int unknowns,
+                                         std::vector<int>& place) {
     const auto size = static_cast<std::size_t>(unknowns);
     // The elements about every unknown.
     std::vector<int> start(size + 1, 0);
@@ -124,6 +126,23 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
                 }
         std::sort(inner.begin() + static_cast<std::ptrdiff_t>(first), inner.end());
         outer[static_cast<std::size_t>(j) + 1] = static_cast<int>(inner.size());
+        // `seen` has served this column: it now tells where each of its rows lies.
+        for (std::size_t p = first; p < inner.size(); ++p)
+            seen[static_cast<std::size_t>(inner[p])] = static_cast<int>(p);
+        for (int a = start[static_cast<std::size_t>(j)]; a < start[static_cast<std::size_t>(j) + 1];
+             ++a) {
+            const auto k = static_cast<std::size_t>(around[static_cast<std::size_t>(a)]);
+            const auto& node = elements[k].node;
+            std::size_t i = 0;
+            while (dof[static_cast<std::size_t>(node[i])] != j)
+                ++i;
+            for (std::size_t m = 0; m < 6; ++m)
+                if (const int d = dof[static_cast<std::size_t>(node[m])]; d >= 0 && d <= j)
+                    place[36 * k + 6 * i + m] = seen[static_cast<std::size_t>(d)];
+        }
+        // Marks of later columns are at least j + 1: no place left here can pass for one.
+        for (std::size_t p = first; p < inner.size(); ++p)
+            seen[static_cast<std::size_t>(inner[p])] = j;
     }
     Eigen::SparseMatrix<double> m(unknowns, unknowns);
     m.resizeNonZeros(static_cast<Eigen::Index>(inner.size()));
@@ -215,12 +234,12 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
     // Assembled straight into the upper triangle, the form the factorisation reads in place.
-    Eigen::SparseMatrix<double> stiffness = upperPattern(elements, dof, unknowns);
+    std::vector<int> place(elements.size() * 36);
+    Eigen::SparseMatrix<double> stiffness = upperPattern(elements, dof, unknowns, place);
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
-    const int* outer = stiffness.outerIndexPtr();
-    const int* inner = stiffness.innerIndexPtr();
     double* values = stiffness.valuePtr();
-    for (const Element& e : elements) {
+    for (std::size_t source = 0; source < elements.size(); ++source) {
+        const Element& e = elements[source];
         double k[6][6] = {}, f[6] = {};
         for (const QuadPoint& q : kEdgeRule) {
             const double l[3] = {q.l1, q.l2, q.l3};
@@ -249,11 +268,8 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
                 const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
                 if (dj < 0 || dj > di)
                     continue;
-                // Row dj of column di: the pattern holds it, and a column holds a few rows.
-                const int* at = inner + outer[di];
-                while (*at != dj)
-                    ++at;
-                values[at - inner] += j <= i ? k[i][j] : k[j][i];
+                values[place[36 * source + 6 * static_cast<std::size_t>(i) +
+                             static_cast<std::size_t>(j)]] += j <= i ? k[i][j] : k[j][i];
             }
         }
     }
