@@ -25,13 +25,7 @@ constexpr QuadPoint kRule[6] = {{qa, qa, 1 - 2 * qa, wa}, {qa, 1 - 2 * qa, qa, w
 constexpr QuadPoint kEdgeRule[3] = {
     {0.5, 0.5, 0, 1.0 / 3}, {0, 0.5, 0.5, 1.0 / 3}, {0.5, 0, 0.5, 1.0 / 3}};
 
-// One quadratic triangle: corners 0..2, then the midsides of 01, 12, 20.
-struct Element {
-    std::size_t source; // the mesh's triangle
-    std::array<int, 6> node;
-    double area;
-    double gx[3], gy[3]; // gradients of the barycentric coordinates
-};
+using Element = TorsionElement;
 
 // Values and gradients of the six shape functions at barycentric (l0, l1, l2).
 void shape(const Element& e, const double l[3], double phi[6], double dx[6], double dy[6]) {
@@ -154,12 +148,13 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
 
 } // namespace
 
-TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
-    TorsionSolution out;
+TorsionSolution::TorsionSolution(const TriMesh& mesh)
+    : meshTriangles_(mesh.triangles.size()), meshCorners_(mesh.nodes.size()) {
     if (mesh.triangles.empty())
-        return out;
-    std::vector<Pt> nodes = mesh.nodes;
-    std::vector<Element> elements;
+        return;
+    std::vector<Pt>& nodes = nodes_;
+    nodes = mesh.nodes;
+    std::vector<Element>& elements = elements_;
     elements.reserve(mesh.triangles.size());
     std::vector<std::array<int, 2>> ends; // of every midside node, in its order after the corners
     // The midside nodes met so far from every corner to its higher-numbered neighbours: room
@@ -273,14 +268,22 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             }
         }
     }
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper, Eigen::NaturalOrdering<int>>
-        solver(stiffness);
-    if (solver.info() != Eigen::Success)
-        return out;
-    const Eigen::VectorXd solution = solver.solve(load);
-    if (solver.info() != Eigen::Success || !solution.allFinite())
-        return out;
-    std::vector<double> omega(static_cast<std::size_t>(n), 0.0);
+    // What is no longer needed goes before the factor takes its room.
+    std::vector<int>().swap(place);
+    Eigen::VectorXd solution;
+    {
+        Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
+                              Eigen::NaturalOrdering<int>>
+            solver(stiffness);
+        stiffness = Eigen::SparseMatrix<double>();
+        if (solver.info() != Eigen::Success)
+            return;
+        solution = solver.solve(load);
+        if (solver.info() != Eigen::Success || !solution.allFinite())
+            return;
+    }
+    std::vector<double>& omega = omega_;
+    omega.assign(static_cast<std::size_t>(n), 0.0);
     for (int i = 0; i < n; ++i)
         if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
             omega[static_cast<std::size_t>(i)] = solution[d];
@@ -300,9 +303,18 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
                 gx += dx[i] * omega[node];
                 gy += dy[i] * omega[node];
             }
-            out.It += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
+            It_ += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
         }
     }
+    solved_ = std::isfinite(It_);
+}
+
+std::optional<TorsionSolution::Warping> TorsionSolution::warping(double Ix, double Iy,
+                                                                 double Ixy) const {
+    const std::vector<Pt>& nodes = nodes_;
+    const std::vector<Element>& elements = elements_;
+    const std::vector<double>& omega = omega_;
+    Warping out;
 
     // x, y and ω at the six points of every element, weighted, for the integrals below.
     struct Sample {
@@ -346,10 +358,18 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             out.Iw += s.w * v * v;
         }
     }
+    if (!std::isfinite(out.xs) || !std::isfinite(out.ys) || !std::isfinite(out.Iw))
+        return std::nullopt;
+    return out;
+}
+
+std::vector<double> TorsionSolution::indicator() const {
+    const std::vector<Element>& elements = elements_;
+    const std::vector<double>& omega = omega_;
     // The gradient at the corners, element by element and averaged over the elements that
     // meet there.
-    std::vector<Pt> average(mesh.nodes.size());
-    std::vector<double> weight(mesh.nodes.size(), 0.0);
+    std::vector<Pt> average(meshCorners_);
+    std::vector<double> weight(meshCorners_, 0.0);
     std::vector<std::array<Pt, 3>> corner(elements.size());
     for (std::size_t k = 0; k < elements.size(); ++k) {
         const Element& e = elements[k];
@@ -370,7 +390,7 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             weight[v] += e.area;
         }
     }
-    out.indicator.assign(mesh.triangles.size(), 0.0);
+    std::vector<double> out(meshTriangles_, 0.0);
     for (std::size_t k = 0; k < elements.size(); ++k) {
         const Element& e = elements[k];
         double sum = 0;
@@ -380,12 +400,8 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             const double dx = g.x - average[v].x / weight[v], dy = g.y - average[v].y / weight[v];
             sum += dx * dx + dy * dy;
         }
-        out.indicator[e.source] = e.area * sum / 3;
+        out[e.source] = e.area * sum / 3;
     }
-    out.nodes = nodes.size();
-    out.triangles = elements.size();
-    out.solved = std::isfinite(out.It) && std::isfinite(out.xs) && std::isfinite(out.ys) &&
-                 std::isfinite(out.Iw);
     return out;
 }
 
