@@ -6,6 +6,7 @@
 #include <CGAL/Delaunay_mesh_vertex_base_2.h>
 #include <CGAL/Delaunay_mesher_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,9 @@ namespace karo::properties {
 namespace {
 
 using K = CGAL::Exact_predicates_inexact_constructions_kernel;
-using Vb = CGAL::Delaunay_mesh_vertex_base_2<K>;
+// Every vertex carries its place in the last mesh() handed out.
+using Vb =
+    CGAL::Triangulation_vertex_base_with_info_2<int, K, CGAL::Delaunay_mesh_vertex_base_2<K>>;
 using Fb = CGAL::Delaunay_mesh_face_base_2<K>;
 using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
 using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_predicates_tag>;
@@ -276,17 +279,22 @@ TriMesh Mesher::mesh() const {
     const CDT& cdt = impl_->cdt;
     TriMesh out;
     impl_->faces.clear();
-    std::unordered_map<CDT::Vertex_handle, int> index;
+    for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
+        v->info() = -1;
+    out.nodes.reserve(cdt.number_of_vertices());
+    out.triangles.reserve(cdt.number_of_faces());
+    impl_->faces.reserve(cdt.number_of_faces());
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
         if (!f->is_in_domain())
             continue;
         std::array<int, 3> t{};
         for (int i = 0; i < 3; ++i) {
             const CDT::Vertex_handle v = f->vertex(i);
-            auto [it, added] = index.try_emplace(v, static_cast<int>(out.nodes.size()));
-            if (added)
+            if (v->info() < 0) {
+                v->info() = static_cast<int>(out.nodes.size());
                 out.nodes.push_back({v->point().x(), v->point().y()});
-            t[static_cast<std::size_t>(i)] = it->second;
+            }
+            t[static_cast<std::size_t>(i)] = v->info();
         }
         out.triangles.push_back(t);
         impl_->faces.push_back(f);
