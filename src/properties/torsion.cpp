@@ -81,6 +81,19 @@ std::vector<int> eliminationOrder(const TriMesh& mesh,
     return nodes;
 }
 
+// Eigen's LDLᵀ of a matrix already in its order of elimination. Eigen tells a natural order
+// only by its index type, and took one of int indices for an order to apply: it made a full
+// symmetric copy of the matrix to hand to it and a second, permuted copy to factor.
+class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
+                                                    Eigen::NaturalOrdering<int>> {
+  public:
+    // `upper`'s upper triangle, read in place.
+    void factorPreordered(const Eigen::SparseMatrix<double>& upper) {
+        analyzePattern_preordered(upper, true);
+        factorize_preordered<true>(upper);
+    }
+};
+
 // The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
 // that share an element with j, rows ascending. `place[6·(6·k + i) + m]` is where the entry
 // of element k's nodes i and m goes when m's unknown is not after i's.
@@ -272,9 +285,8 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
     std::vector<int>().swap(place);
     Eigen::VectorXd solution;
     {
-        Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
-                              Eigen::NaturalOrdering<int>>
-            solver(stiffness);
+        PreorderedLDLT solver;
+        solver.factorPreordered(stiffness);
         stiffness = Eigen::SparseMatrix<double>();
         if (solver.info() != Eigen::Success)
             return;
