@@ -68,8 +68,9 @@ class CornerGrid {
         for (const K::Point_2& p : corners)
             points_[fill[static_cast<std::size_t>(index(p))]++] = p;
     }
-    // The distance to the nearest corner, or the longest edge where none is nearer.
-    double distance(const K::Point_2& p) const {
+    // The distance to the nearest corner, or the longest edge where none is nearer; no
+    // nearer than `enough` is searched for past it.
+    double distance(const K::Point_2& p, double enough) const {
         double best = maxEdge_ * maxEdge_;
         if (nx_ == 0)
             return maxEdge_;
@@ -92,7 +93,7 @@ class CornerGrid {
             }
             // Cells past ring r lie at least r cells away, less a hair for rounding.
             const double beyond = r * cell_ * (1 - 1e-9);
-            if (best <= beyond * beyond)
+            if (best <= beyond * beyond || beyond >= enough)
                 break;
         }
         return std::sqrt(best);
@@ -134,8 +135,11 @@ class Criteria : public SizeCriteria {
             std::sort(sides, sides + 3);
             q.second = 0;
             if (maxEdge_ > 0) {
-                const double local =
-                    std::clamp(corners_->distance(CGAL::centroid(a, b, c)), finest_, maxEdge_);
+                // Only whether a corner is nearer than the longest edge matters, and how much
+                // nearer when it is: the queue orders triangles by that ratio only past 1.
+                const double enough = std::sqrt(sides[2]) * (1 + 1e-9);
+                const double local = std::clamp(corners_->distance(CGAL::centroid(a, b, c), enough),
+                                                finest_, maxEdge_);
                 q.second = sides[2] / (local * local);
                 if (q.size() > 1) {
                     q.first = 1;
