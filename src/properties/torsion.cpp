@@ -227,17 +227,19 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
     }
     const int n = static_cast<int>(nodes.size());
 
-    // ω is fixed up to a constant on every connected piece: one node of each is held at 0.
-    std::vector<int> parent(static_cast<std::size_t>(n));
+    // ω is fixed up to a constant on every connected piece: one corner of each is held at 0.
+    // The pieces are those of the corners: a midside node joins the piece of its edge.
+    const auto corners = static_cast<int>(mesh.nodes.size());
+    std::vector<int> parent(mesh.nodes.size());
     std::iota(parent.begin(), parent.end(), 0);
     for (const Element& e : elements)
-        for (int i = 1; i < 6; ++i)
-            parent[static_cast<std::size_t>(FindRoot(
-                parent, e.node[static_cast<std::size_t>(i)]))] = FindRoot(parent, e.node[0]);
+        for (std::size_t i = 1; i < 3; ++i)
+            parent[static_cast<std::size_t>(FindRoot(parent, e.node[i]))] =
+                FindRoot(parent, e.node[0]);
     std::vector<int> dof(static_cast<std::size_t>(n), -1);
     int unknowns = 0;
     for (int i : eliminationOrder(mesh, ends))
-        if (FindRoot(parent, i) != i)
+        if (i >= corners || FindRoot(parent, i) != i)
             dof[static_cast<std::size_t>(i)] = unknowns++;
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
