@@ -95,26 +95,26 @@ class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>,
 };
 
 // The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
-// that share an element with j, rows ascending. `place[6·(6·k + i) + m]` is where the entry
-// of element k's nodes i and m goes when m's unknown is not after i's.
-Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
-                                         const std::vector<int>& dof, int unknowns,
-                                         std::vector<int>& place) {
+// that share an element with j, rows ascending. `unknown[k][i]` is the unknown of element k's
+// node i, or −1; `place[6·(6·k + i) + m]` is where the entry of element k's nodes i and m goes
+// when m's unknown is not after i's.
+Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& unknown,
+                                         int unknowns, std::vector<int>& place) {
     const auto size = static_cast<std::size_t>(unknowns);
     // The elements about every unknown.
     std::vector<int> start(size + 1, 0);
-    for (const Element& e : elements)
-        for (int v : e.node)
-            if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+    for (const auto& element : unknown)
+        for (int d : element)
+            if (d >= 0)
                 ++start[static_cast<std::size_t>(d) + 1];
     for (std::size_t i = 0; i < size; ++i)
         start[i + 1] += start[i];
     std::vector<int> around(static_cast<std::size_t>(start[size]));
     {
         std::vector<int> fill(start.begin(), start.end() - 1);
-        for (std::size_t k = 0; k < elements.size(); ++k)
-            for (int v : elements[k].node)
-                if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+        for (std::size_t k = 0; k < unknown.size(); ++k)
+            for (int d : unknown[k])
+                if (d >= 0)
                     around[static_cast<std::size_t>(fill[static_cast<std::size_t>(d)]++)] =
                         static_cast<int>(k);
     }
@@ -122,12 +122,11 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
     inner.reserve(around.size() * 3);
     for (int j = 0; j < unknowns; ++j) {
         const auto first = inner.size();
-        for (int a = start[static_cast<std::size_t>(j)]; a < start[static_cast<std::size_t>(j) + 1];
-             ++a)
-            for (int v :
-                 elements[static_cast<std::size_t>(around[static_cast<std::size_t>(a)])].node)
-                if (const int d = dof[static_cast<std::size_t>(v)];
-                    d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
+        const int* begin = around.data() + start[static_cast<std::size_t>(j)];
+        const int* end = around.data() + start[static_cast<std::size_t>(j) + 1];
+        for (const int* a = begin; a != end; ++a)
+            for (int d : unknown[static_cast<std::size_t>(*a)])
+                if (d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
                     seen[static_cast<std::size_t>(d)] = j;
                     inner.push_back(d);
                 }
@@ -136,15 +135,14 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
         // `seen` has served this column: it now tells where each of its rows lies.
         for (std::size_t p = first; p < inner.size(); ++p)
             seen[static_cast<std::size_t>(inner[p])] = static_cast<int>(p);
-        for (int a = start[static_cast<std::size_t>(j)]; a < start[static_cast<std::size_t>(j) + 1];
-             ++a) {
-            const auto k = static_cast<std::size_t>(around[static_cast<std::size_t>(a)]);
-            const auto& node = elements[k].node;
+        for (const int* a = begin; a != end; ++a) {
+            const auto k = static_cast<std::size_t>(*a);
+            const auto& element = unknown[k];
             std::size_t i = 0;
-            while (dof[static_cast<std::size_t>(node[i])] != j)
+            while (element[i] != j)
                 ++i;
             for (std::size_t m = 0; m < 6; ++m)
-                if (const int d = dof[static_cast<std::size_t>(node[m])]; d >= 0 && d <= j)
+                if (const int d = element[m]; d >= 0 && d <= j)
                     place[36 * k + 6 * i + m] = seen[static_cast<std::size_t>(d)];
         }
         // Marks of later columns are at least j + 1: no place left here can pass for one.
@@ -244,8 +242,12 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
     // Assembled straight into the upper triangle, the form the factorisation reads in place.
+    std::vector<std::array<int, 6>> unknown(elements.size());
+    for (std::size_t k = 0; k < elements.size(); ++k)
+        for (std::size_t i = 0; i < 6; ++i)
+            unknown[k][i] = dof[static_cast<std::size_t>(elements[k].node[i])];
     std::vector<int> place(elements.size() * 36);
-    Eigen::SparseMatrix<double> stiffness = upperPattern(elements, dof, unknowns, place);
+    Eigen::SparseMatrix<double> stiffness = upperPattern(unknown, unknowns, place);
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
     double* values = stiffness.valuePtr();
     for (std::size_t source = 0; source < elements.size(); ++source) {
@@ -269,13 +271,14 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
                     k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
             }
         }
+        const auto& element = unknown[source];
         for (int i = 0; i < 6; ++i) {
-            const int di = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+            const int di = element[static_cast<std::size_t>(i)];
             if (di < 0)
                 continue;
             load[di] += f[i];
             for (int j = 0; j < 6; ++j) {
-                const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
+                const int dj = element[static_cast<std::size_t>(j)];
                 if (dj < 0 || dj > di)
                     continue;
                 values[place[36 * source + 6 * static_cast<std::size_t>(i) +
@@ -285,6 +288,7 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
     }
     // What is no longer needed goes before the factor takes its room.
     std::vector<int>().swap(place);
+    std::vector<std::array<int, 6>>().swap(unknown);
     Eigen::VectorXd solution;
     {
         PreorderedLDLT solver;
