@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
 
 namespace karo::properties {
@@ -94,12 +95,17 @@ class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>,
     }
 };
 
+// The 21 unordered pairs of an element's six nodes, a node with itself included.
+constexpr std::size_t pairOf(std::size_t i, std::size_t m) {
+    return i < m ? m * (m + 1) / 2 + i : i * (i + 1) / 2 + m;
+}
+
 // The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
 // that share an element with j, rows ascending. `unknown[k][i]` is the unknown of element k's
-// node i, or −1; `place[6·(6·k + i) + m]` is where the entry of element k's nodes i and m goes
-// when m's unknown is not after i's.
+// node i, or −1; `place[21·k + pairOf(i, m)]` is where the entry of element k's nodes i and m
+// goes, in the column of the later of their unknowns.
 Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& unknown,
-                                         int unknowns, std::vector<int>& place) {
+                                         int unknowns, int* place) {
     const auto size = static_cast<std::size_t>(unknowns);
     // The elements about every unknown.
     std::vector<int> start(size + 1, 0);
@@ -143,7 +149,7 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& 
                 ++i;
             for (std::size_t m = 0; m < 6; ++m)
                 if (const int d = element[m]; d >= 0 && d <= j)
-                    place[36 * k + 6 * i + m] = seen[static_cast<std::size_t>(d)];
+                    place[21 * k + pairOf(i, m)] = seen[static_cast<std::size_t>(d)];
         }
         // Marks of later columns are at least j + 1: no place left here can pass for one.
         for (std::size_t p = first; p < inner.size(); ++p)
@@ -246,8 +252,9 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
     for (std::size_t k = 0; k < elements.size(); ++k)
         for (std::size_t i = 0; i < 6; ++i)
             unknown[k][i] = dof[static_cast<std::size_t>(elements[k].node[i])];
-    std::vector<int> place(elements.size() * 36);
-    Eigen::SparseMatrix<double> stiffness = upperPattern(unknown, unknowns, place);
+    // Every pair's place is written before it is read: no need to clear them first.
+    auto place = std::make_unique_for_overwrite<int[]>(elements.size() * 21);
+    Eigen::SparseMatrix<double> stiffness = upperPattern(unknown, unknowns, place.get());
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
     double* values = stiffness.valuePtr();
     for (std::size_t source = 0; source < elements.size(); ++source) {
@@ -281,13 +288,14 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
                 const int dj = element[static_cast<std::size_t>(j)];
                 if (dj < 0 || dj > di)
                     continue;
-                values[place[36 * source + 6 * static_cast<std::size_t>(i) +
-                             static_cast<std::size_t>(j)]] += j <= i ? k[i][j] : k[j][i];
+                values[place[21 * source +
+                             pairOf(static_cast<std::size_t>(i), static_cast<std::size_t>(j))]] +=
+                    j <= i ? k[i][j] : k[j][i];
             }
         }
     }
     // What is no longer needed goes before the factor takes its room.
-    std::vector<int>().swap(place);
+    place.reset();
     std::vector<std::array<int, 6>>().swap(unknown);
     Eigen::VectorXd solution;
     {
