@@ -6,40 +6,46 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "solver/solver.h"
+#include "texts/language.h"
 #include "texts/message_text.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <clocale>
 #include <ostream>
 
 namespace karo::cli {
 namespace {
 
 void printHelp(std::ostream& out) {
-    out << "karo-cli — геометрические характеристики плоских сечений без окна.\n\n"
-           "Использование:\n";
+    out << Cli::tr("karo-cli — геометрические характеристики плоских сечений без окна.\n\n"
+                   "Использование:\n")
+               .toStdString();
     for (const Command& c : Commands())
-        out << "  karo-cli " << c.synopsis << "\n";
+        out << "  karo-cli " << Cli::tr(c.synopsis).toStdString() << "\n";
     out << "  karo-cli --help\n\n"
-           "Аргумент «--» завершает параметры: имя после него может начинаться с «-».\n\n"
-           "props: профили, границы которых имеют общий отрезок ненулевой длины, сварены в\n"
-           "одно тело; границы, расходящиеся не более чем на 1e-9 большего габарита\n"
-           "сечения, считаются соприкасающимися; зазор или касание в точке оставляют\n"
-           "отдельные части.\n\n"
-           "Коды завершения, одни для всех команд:\n"
-           "  0  готово (предупреждения проверок выводятся в stderr);\n"
-           "  2  командная строка или исходные данные отвергнуты: неизвестная команда,\n"
-           "     недостающий или неверный параметр или аргумент; файл, который не является\n"
-           "     принимаемым сечением (не JSON, другой формат, более новая версия, неизвестный\n"
-           "     вид или поле, неверное положение, более 50 профилей, поле, отвергнутое\n"
-           "     проверкой); пустое сечение; профиля нет в сортаменте; размещение, которое\n"
-           "     правила не допускают;\n"
-           "  1  иной сбой: файл не читается или не записывается (нет файла, не обычный файл,\n"
-           "     нет доступа, файл защищён от записи, нет места на диске), арифметическая\n"
-           "     ошибка.\n"
-           "Каждый сбой выводит в stderr строку, которая называет файл так, как он указан.\n";
+        << Cli::tr(
+               "Аргумент «--» завершает параметры: имя после него может начинаться с «-».\n\n"
+               "props: профили, границы которых имеют общий отрезок ненулевой длины, сварены в\n"
+               "одно тело; границы, расходящиеся не более чем на 1e-9 большего габарита\n"
+               "сечения, считаются соприкасающимися; зазор или касание в точке оставляют\n"
+               "отдельные части.\n\n"
+               "Коды завершения, одни для всех команд:\n"
+               "  0  готово (предупреждения проверок выводятся в stderr);\n"
+               "  2  командная строка или исходные данные отвергнуты: неизвестная команда,\n"
+               "     недостающий или неверный параметр или аргумент; файл, который не является\n"
+               "     принимаемым сечением (не JSON, другой формат, более новая версия, "
+               "неизвестный\n"
+               "     вид или поле, неверное положение, более 50 профилей, поле, отвергнутое\n"
+               "     проверкой); пустое сечение; профиля нет в сортаменте; размещение, которое\n"
+               "     правила не допускают;\n"
+               "  1  иной сбой: файл не читается или не записывается (нет файла, не обычный файл,\n"
+               "     нет доступа, файл защищён от записи, нет места на диске), арифметическая\n"
+               "     ошибка.\n"
+               "Каждый сбой выводит в stderr строку, которая называет файл так, как он указан.\n")
+               .toStdString();
 }
 
 DrawingRunner& drawingRunner() {
@@ -82,8 +88,8 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = [] {
         std::vector<Command> c = {
             {"solve",
-             "solve ФАЙЛ.karo [--json]   тринадцать результатов (--json: все значения с "
-             "полной точностью)",
+             QT_TRANSLATE_NOOP("Cli", "solve ФАЙЛ.karo [--json]   тринадцать результатов "
+                                      "(--json: все значения с полной точностью)"),
              solveCommand},
         };
         AddDrawingCommands(c);
@@ -140,8 +146,8 @@ bool ParseCommandLine(const std::string& command, const std::vector<std::string>
     const auto has = [](const std::vector<std::string>& v, const std::string& a) {
         return std::find(v.begin(), v.end(), a) != v.end();
     };
-    const auto refuse = [&](const std::string& why) {
-        err << "karo-cli " << command << ": " << why << "\n";
+    const auto refuse = [&](const QString& why) {
+        err << "karo-cli " << command << ": " << why.toStdString() << "\n";
         return false;
     };
     bool optionsEnded = false;
@@ -151,28 +157,28 @@ bool ParseCommandLine(const std::string& command, const std::vector<std::string>
             optionsEnded = true;
         } else if (!optionsEnded && (has(rules.flags, a) || has(rules.valued, a))) {
             if (options.count(a))
-                return refuse("параметр " + a + " указан дважды");
+                return refuse(Cli::tr("параметр %1 указан дважды").arg(ToQString(a)));
             if (has(rules.flags, a)) {
                 options[a] = std::string(1, '1');
                 continue;
             }
             if (i + 1 >= args.size())
-                return refuse("после " + a + " нужно значение");
+                return refuse(Cli::tr("после %1 нужно значение").arg(ToQString(a)));
             options[a] = args[++i];
             if (a == "-o" && options[a].empty())
-                return refuse("не указан выходной файл (-o)");
+                return refuse(Cli::tr("не указан выходной файл (-o)"));
         } else if (!optionsEnded && a.starts_with("-")) {
-            return refuse("лишний аргумент «" + a + "»");
+            return refuse(Cli::tr("лишний аргумент «%1»").arg(ToQString(a)));
         } else if (positional.size() < rules.names.size()) {
             positional.push_back(a);
         } else if (rules.restJoined && !positional.empty()) {
             positional.back() += " " + a;
         } else {
-            return refuse("лишний аргумент «" + a + "»");
+            return refuse(Cli::tr("лишний аргумент «%1»").arg(ToQString(a)));
         }
     }
     if (positional.size() < rules.required)
-        return refuse("не указан " + rules.names[positional.size()]);
+        return refuse(Cli::tr("не указан %1").arg(Cli::tr(rules.names[positional.size()])));
     return true;
 }
 
@@ -180,7 +186,7 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
                const std::vector<std::string>& valued, const std::vector<std::string>& flags,
                std::string& file, std::map<std::string, std::string>& options, std::ostream& err) {
     std::vector<std::string> positional;
-    if (!ParseCommandLine(command, args, {{"файл сечения"}, 1, false, valued, flags}, positional,
+    if (!ParseCommandLine(command, args, {{kSectionFile}, 1, false, valued, flags}, positional,
                           options, err))
         return false;
     file = positional.front();
@@ -189,6 +195,14 @@ bool ParseArgs(const std::string& command, const std::vector<std::string>& args,
 
 std::string ArithmeticFailureText(const std::string& file, const std::exception& fault) {
     return "«" + file + "»: " + fault.what() + ".";
+}
+
+void InstallSystemLanguage(QCoreApplication& app) {
+    // The source texts need no translation, and the command line shows none of Qt's own
+    // texts: in Russian nothing is loaded, which keeps the start quick.
+    if (const QString language = SystemLanguage(); language != InterfaceLanguages().front())
+        InstallLanguage(app, language);
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 const Command* FindCommand(const std::vector<std::string>& args) {
@@ -221,7 +235,10 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
             return drawingRunner()(c.name, {args.begin() + 1, args.end()}, out, err);
         return c.run({args.begin() + 1, args.end()}, out, err);
     }
-    err << "karo-cli: неизвестная команда «" << args[0] << "» (см. karo-cli --help)\n";
+    err << Cli::tr("karo-cli: неизвестная команда «%1» (см. karo-cli --help)")
+               .arg(ToQString(args[0]))
+               .toStdString()
+        << "\n";
     return kRefused;
 }
 

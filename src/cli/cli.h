@@ -4,6 +4,7 @@
 
 #include "model/messages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <exception>
@@ -20,6 +21,15 @@ struct TSectionResult;
 
 namespace karo::cli {
 
+// The command line's texts, Russian as written here, in the language installed at start.
+struct Cli {
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
+
+// Installs the system's language, when the programs speak it, into `app`; LC_NUMERIC stays
+// "C", so that the C library reads and writes numbers with a point whatever the system's.
+void InstallSystemLanguage(QCoreApplication& app);
+
 // Exit codes, one rule for every command.
 inline constexpr int kSolved = 0;
 // A file that cannot be read or written (missing, not a regular file, no permission,
@@ -32,7 +42,9 @@ inline constexpr int kRefused = 2;
 
 struct Command {
     std::string name;
-    std::string synopsis; // one line of --help
+    // One line of --help: its Russian source, marked for translation in the context "Cli" and
+    // translated when printed.
+    const char* synopsis;
     std::function<int(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)>
         run;
     // The program that runs a command which draws pictures or documents; null for the
@@ -83,10 +95,14 @@ QString FileArgument(const std::string& arg);
 // Why a solved section counts as empty: no profile at all, or a total area too small.
 Message EmptySectionMessage(const TSectionModel& model);
 
+// The name of the one positional argument of most commands.
+inline constexpr char kSectionFile[] = QT_TRANSLATE_NOOP("Cli", "файл сечения");
+
 // What a command's arguments may be: its positional arguments, named as a message about a
-// missing one names them ("файл сечения"), and its options.
+// missing one names them (kSectionFile), and its options.
 struct ArgRules {
-    std::vector<std::string> names;  // the positional arguments in order
+    // The positional arguments in order, by their Russian names marked for translation.
+    std::vector<const char*> names;
     std::size_t required = 1;        // how many of them must be given
     bool restJoined = false;         // further ones join the last, a blank between each
     std::vector<std::string> valued; // options that take a value

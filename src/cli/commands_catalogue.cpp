@@ -4,7 +4,9 @@
 
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
+#include "io/to_qstring.h"
 #include "model/orientation.h"
+#include "texts/standard_text.h"
 
 #include <algorithm>
 #include <cctype>
@@ -15,6 +17,12 @@ namespace karo::cli {
 namespace {
 
 constexpr Kind kCatalogueKinds[] = {Kind::Dt, Kind::Sh, Kind::Un, Kind::Ur};
+
+std::string noCatalogue(const std::string& kind) {
+    return "karo-cli catalogue: " + Cli::tr("нет сортамента для вида «%1» (есть Dt, Sh, Un, Ur)")
+                                        .arg(ToQString(kind))
+                                        .toStdString();
+}
 
 // "Dt", "dt", "DT": the kinds that have a catalogue.
 bool catalogueKind(const std::string& name, Kind& out) {
@@ -50,8 +58,8 @@ std::string dimensions(const catalogue::ProfileRow& r) {
     add("R", r.R);
     add("r", r.r);
     if (!r.slope.empty())
-        out += " уклон=" + r.slope + "%";
-    return out + " мм";
+        out += " " + Cli::tr("уклон").toStdString() + "=" + r.slope + "%";
+    return out + " " + Cli::tr("мм").toStdString();
 }
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -59,18 +67,17 @@ int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& 
     if (!args.empty()) {
         Kind k;
         if (!catalogueKind(args[0], k)) {
-            err << "karo-cli catalogue: нет сортамента для вида «" << args[0]
-                << "» (есть Dt, Sh, Un, Ur)\n";
+            err << noCatalogue(args[0]) << "\n";
             return kRefused;
         }
         kinds = {k};
     }
     for (Kind k : kinds) {
         for (const catalogue::ProfileRow* r : catalogue::kindRows(k)) {
-            out << kindInfo(k).prefix << '\t' << r->standard << '\t' << r->designation << '\t'
-                << dimensions(*r);
+            out << kindInfo(k).prefix << '\t' << StandardText(r->standard).toStdString() << '\t'
+                << r->designation << '\t' << dimensions(*r);
             if (r->computed)
-                out << "\tрасчётные значения";
+                out << '\t' << Cli::tr("расчётные значения").toStdString();
             out << '\n';
         }
     }
@@ -81,16 +88,23 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     // The numbers of "Un 100 63 8" typed unquoted make one designation.
-    if (!ParseCommandLine("catalogue", args,
-                          {{"вид", "обозначение"}, 0, true, {"--orientation"}, {}}, positional,
-                          options, err))
+    if (!ParseCommandLine(
+            "catalogue", args,
+            {{QT_TRANSLATE_NOOP("Cli", "вид"), QT_TRANSLATE_NOOP("Cli", "обозначение")},
+             0,
+             true,
+             {"--orientation"},
+             {}},
+            positional, options, err))
         return kRefused;
     const bool oriented = options.count("--orientation") > 0;
     const std::string orientation = oriented ? options["--orientation"] : std::string();
     if (positional.size() < 2) {
         if (oriented) {
-            err << "karo-cli catalogue: --orientation относится к профилю: укажите вид и "
-                   "обозначение\n";
+            err << "karo-cli catalogue: "
+                << Cli::tr("--orientation относится к профилю: укажите вид и обозначение")
+                       .toStdString()
+                << "\n";
             return kRefused;
         }
         return list(positional, out, err);
@@ -98,8 +112,7 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
 
     Kind kind;
     if (!catalogueKind(positional[0], kind)) {
-        err << "karo-cli catalogue: нет сортамента для вида «" << positional[0]
-            << "» (есть Dt, Sh, Un, Ur)\n";
+        err << noCatalogue(positional[0]) << "\n";
         return kRefused;
     }
     const KindInfo& info = kindInfo(kind);
@@ -109,8 +122,13 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
         const long n = std::strtol(orientation.c_str(), &end, 10);
         if (orientation.empty() || *end != '\0' || !IsValidCode(kind, static_cast<int>(n)) ||
             n != static_cast<int>(n)) {
-            err << "karo-cli catalogue: положение «" << orientation << "» вне 1.." << info.codeCount
-                << " для вида " << info.prefix << "\n";
+            err << "karo-cli catalogue: "
+                << Cli::tr("положение «%1» вне 1..%2 для вида %3")
+                       .arg(ToQString(orientation))
+                       .arg(info.codeCount)
+                       .arg(ToQString(info.prefix))
+                       .toStdString()
+                << "\n";
             return kRefused;
         }
         code = static_cast<int>(n);
@@ -118,11 +136,13 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
     const catalogue::ProfileRow* row = catalogue::findProfile(kind, positional[1]);
     if (!row) {
         const auto near = catalogue::nearestProfiles(kind, positional[1]);
-        err << "karo-cli catalogue: профиля «" << positional[1] << "» нет в сортаменте вида "
-            << info.prefix;
+        err << "karo-cli catalogue: "
+            << Cli::tr("профиля «%1» нет в сортаменте вида %2")
+                   .arg(ToQString(positional[1]), ToQString(info.prefix))
+                   .toStdString();
         if (!near.empty())
-            err << " (" << near.front()->standard << ")";
-        err << ". Ближайшие:";
+            err << " (" << StandardText(near.front()->standard).toStdString() << ")";
+        err << ". " << Cli::tr("Ближайшие:").toStdString();
         for (std::size_t i = 0; i < near.size(); ++i)
             err << (i ? ", " : " ") << near[i]->designation;
         err << "\n";
@@ -138,10 +158,12 @@ int catalogueCommand(const std::vector<std::string>& args, std::ostream& out, st
 void AddCatalogueCommands(std::vector<Command>& commands) {
     commands.push_back(
         {"catalogue",
-         "catalogue [ВИД]   профили сортамента: ВИД, ГОСТ, обозначение, размеры (ВИД: Dt, Sh, "
-         "Un, Ur)\n"
-         "  karo-cli catalogue ВИД ОБОЗНАЧЕНИЕ [--orientation N]   тексты полей, которые "
-         "заполняет выбор профиля в положении N (по умолчанию начальное)",
+         QT_TRANSLATE_NOOP("Cli",
+                           "catalogue [ВИД]   профили сортамента: ВИД, ГОСТ, обозначение, "
+                           "размеры (ВИД: Dt, Sh, Un, Ur)\n"
+                           "  karo-cli catalogue ВИД ОБОЗНАЧЕНИЕ [--orientation N]   тексты "
+                           "полей, которые заполняет выбор профиля в положении N (по умолчанию "
+                           "начальное)"),
          catalogueCommand});
 }
 

@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 
 #include "io/section_file.h"
+#include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
 #include "placement/placement.h"
@@ -64,14 +65,14 @@ std::string profileKey(ProfileRef p) {
 }
 
 int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    const auto refuse = [&](const std::string& why) {
-        err << "karo-cli place: " << why << "\n";
+    const auto refuse = [&](const QString& why) {
+        err << "karo-cli place: " << why.toStdString() << "\n";
         return kRefused;
     };
     std::vector<std::string> positional;
     std::map<std::string, std::string> options;
     if (!ParseCommandLine("place", args,
-                          {{"файл сечения", "профиль ВИД:N"},
+                          {{kSectionFile, QT_TRANSLATE_NOOP("Cli", "профиль ВИД:N")},
                            2,
                            false,
                            {"--to", "--side", "--align", "--gap", "-o"},
@@ -80,37 +81,43 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         return kRefused;
     const std::optional<ProfileRef> moved = profileArg(positional[1]);
     if (!moved)
-        return refuse("«" + positional[1] + "» — не профиль ВИД:N (ВИД: Dt, Sh, Un, Ur, List)");
+        return refuse(Cli::tr("«%1» — не профиль ВИД:N (ВИД: Dt, Sh, Un, Ur, List)")
+                          .arg(ToQString(positional[1])));
     if (!options.count("--to"))
-        return refuse("не указан профиль, к которому приставить (--to ВИД:M)");
+        return refuse(Cli::tr("не указан профиль, к которому приставить (--to ВИД:M)"));
     const std::optional<ProfileRef> target = profileArg(options["--to"]);
     if (!target)
-        return refuse("«" + options["--to"] + "» — не профиль ВИД:M (ВИД: Dt, Sh, Un, Ur, List)");
+        return refuse(Cli::tr("«%1» — не профиль ВИД:M (ВИД: Dt, Sh, Un, Ur, List)")
+                          .arg(ToQString(options["--to"])));
     if (!options.count("--side"))
-        return refuse("не указана сторона (--side left|right|above|below)");
+        return refuse(Cli::tr("не указана сторона (--side left|right|above|below)"));
     const std::optional<PlaceSide> side = lookUp(kSides, options["--side"]);
     if (!side)
-        return refuse("неизвестная сторона «" + options["--side"] +
-                      "» (left, right, above, below)");
+        return refuse(Cli::tr("неизвестная сторона «%1» (left, right, above, below)")
+                          .arg(ToQString(options["--side"])));
     PlaceRequest rq{*target, *side};
     if (options.count("--align")) {
         const std::optional<PlaceAlign> align = lookUp(kAligns, options["--align"]);
         if (!align)
-            return refuse("неизвестное выравнивание «" + options["--align"] +
-                          "» (top, middle, bottom, left, right, centroid)");
+            return refuse(
+                Cli::tr(
+                    "неизвестное выравнивание «%1» (top, middle, bottom, left, right, centroid)")
+                    .arg(ToQString(options["--align"])));
         rq.align = *align;
     }
     if (!AlignmentFits(rq.side, rq.align)) {
         std::string fits;
         for (PlaceAlign a : AlignmentsOf(rq.side))
             fits += (fits.empty() ? "" : ", ") + std::string(nameOf(kAligns, a));
-        return refuse("--align " + options["--align"] + " не подходит к --side " +
-                      options["--side"] + " (подходят " + fits + ")");
+        return refuse(
+            Cli::tr("--align %1 не подходит к --side %2 (подходят %3)")
+                .arg(ToQString(options["--align"]), ToQString(options["--side"]), ToQString(fits)));
     }
     if (options.count("--gap")) {
         const std::optional<double> gap = ParseGap(options["--gap"]);
         if (!gap || !(*gap >= 0 && *gap <= kMaxGap))
-            return refuse("--gap «" + options["--gap"] + "»: " + MessageString(GapRule()));
+            return refuse(QStringLiteral("--gap «%1»: %2")
+                              .arg(ToQString(options["--gap"]), MessageText(GapRule())));
         rq.gap = *gap;
     }
 
@@ -122,11 +129,11 @@ int placeCommand(const std::vector<std::string>& args, std::ostream& out, std::o
         const ProfilePlacer placer(model, *moved);
         const PlaceOutcome o = placer.place(rq);
         if (!o.placed())
-            return refuse(file + ": " + MessageString(o.message));
+            return refuse(ToQString(file) + QStringLiteral(": ") + MessageText(o.message));
         const QString path = FileArgument(options.count("-o") ? options["-o"] : file);
         QString reason;
         if (!SaveSectionFile(path, placer.placedSection(o), &reason)) {
-            err << QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString()
+            err << Cli::tr("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString()
                 << "\n";
             return kFailure;
         }
@@ -173,17 +180,19 @@ int extentsCommand(const std::vector<std::string>& args, std::ostream& out, std:
 void AddPlaceCommands(std::vector<Command>& commands) {
     commands.push_back(
         {"place",
-         "place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below\n"
-         "      [--align top|middle|bottom|left|right|centroid] [--gap СМ] [-o ВЫХОД.karo]\n"
-         "      приставить профиль N к профилю M: задать его Xc и Yc (по умолчанию\n"
-         "      --align middle, --gap 0; зазор от 0 до 1000 см; без -o файл сохраняется\n"
-         "      на месте);\n"
-         "      например: karo-cli place sec.karo List:1 --to Dt:1 --side above",
+         QT_TRANSLATE_NOOP(
+             "Cli",
+             "place ФАЙЛ.karo ВИД:N --to ВИД:M --side left|right|above|below\n"
+             "      [--align top|middle|bottom|left|right|centroid] [--gap СМ] [-o ВЫХОД.karo]\n"
+             "      приставить профиль N к профилю M: задать его Xc и Yc (по умолчанию\n"
+             "      --align middle, --gap 0; зазор от 0 до 1000 см; без -o файл сохраняется\n"
+             "      на месте);\n"
+             "      например: karo-cli place sec.karo List:1 --to Dt:1 --side above"),
          placeCommand});
     commands.push_back({"extents",
-                        "extents ФАЙЛ.karo   границы каждого профиля: ВИД:N, слева, справа, "
-                        "снизу, сверху (см);\n"
-                        "      например: karo-cli extents sec.karo",
+                        QT_TRANSLATE_NOOP("Cli", "extents ФАЙЛ.karo   границы каждого профиля: "
+                                                 "ВИД:N, слева, справа, снизу, сверху (см);\n"
+                                                 "      например: karo-cli extents sec.karo"),
                         extentsCommand});
 }
 

@@ -37,7 +37,8 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
     if (d.options.count("--copies")) {
         const auto v = numberOption(d.options["--copies"], 1, 999, true);
         if (!v) {
-            err << "karo-cli print: --copies ждёт целое число от 1 до 999\n";
+            err << "karo-cli print: "
+                << Cli::tr("--copies ждёт целое число от 1 до 999").toStdString() << "\n";
             return kRefused;
         }
         copies = static_cast<int>(*v);
@@ -45,7 +46,9 @@ int printCommand(const std::vector<std::string>& args, std::ostream&, std::ostre
     if (d.options.count("--dpi")) {
         const auto v = numberOption(d.options["--dpi"], kMinDpi, kMaxDpi, false);
         if (!v) {
-            err << "karo-cli print: --dpi ждёт число от " << kMinDpi << " до " << kMaxDpi << "\n";
+            err << "karo-cli print: "
+                << Cli::tr("--dpi ждёт число от %1 до %2").arg(kMinDpi).arg(kMaxDpi).toStdString()
+                << "\n";
             return kRefused;
         }
         dpi = *v;

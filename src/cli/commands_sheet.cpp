@@ -40,7 +40,7 @@ bool writeAtomically(const QString& path, const QByteArray& bytes, std::ostream&
     QString reason;
     if (io::WriteFileSafely(path, bytes, &reason))
         return true;
-    err << QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString() << "\n";
+    err << Cli::tr("Не удалось сохранить «%1»: %2.").arg(path, reason).toStdString() << "\n";
     return false;
 }
 
@@ -95,7 +95,7 @@ int pictureCommand(const std::vector<std::string>& givenArgs, std::ostream&, std
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         if (!d.picture.image().save(&buffer, "PNG")) {
-            err << "Не удалось закодировать рисунок в PNG.\n";
+            err << Cli::tr("Не удалось закодировать рисунок в PNG.").toStdString() << "\n";
             return kFailure;
         }
     }

@@ -21,7 +21,8 @@ bool ParseDrawing(const std::string& command, const std::vector<std::string>& ar
     if (!ParseArgs(command, args, valued, {}, d.file, d.options, err))
         return false;
     if (d.options.count("-o") == 0 || d.options["-o"].empty()) {
-        err << "karo-cli " << command << ": не указан выходной файл (-o)\n";
+        err << "karo-cli " << command << ": "
+            << Cli::tr("не указан выходной файл (-o)").toStdString() << "\n";
         return false;
     }
     return true;
@@ -47,6 +48,7 @@ int RunDrawingProgram(int argc, char** argv, std::map<std::string, CommandRun> r
     // Qt would warn about a missing runtime folder and make one of its own.
     io::SettleRuntimeFolder();
     QGuiApplication app(argc, argv);
+    InstallSystemLanguage(app);
     InstallFontSubstitutes();
 
     SetDrawingRunner([&runs](const std::string& name, const std::vector<std::string>& rest,

@@ -5,6 +5,7 @@
 #include "io/safe_file.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <cerrno>
@@ -51,8 +52,10 @@ int startDrawing(const std::string& name, const std::vector<std::string>& args, 
     err.flush();
     execv(program.c_str(), argv.data());
     const int error = errno;
-    err << "karo-cli: программа рисования «" << program
-        << "» не запускается: " << karo::io::SystemReasonText(error).toStdString() << "\n";
+    err << karo::cli::Cli::tr("karo-cli: программа рисования «%1» не запускается: %2")
+               .arg(QString::fromStdString(program), karo::io::SystemReasonText(error))
+               .toStdString()
+        << "\n";
     return karo::cli::kFailure;
 }
 
@@ -60,6 +63,9 @@ int startDrawing(const std::string& name, const std::vector<std::string>& args, 
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // For the translations alone: the commands here need no event loop.
+    QCoreApplication app(argc, argv);
+    karo::cli::InstallSystemLanguage(app);
     karo::cli::SetDrawingRunner(startDrawing);
     return karo::cli::Run(args, std::cout, std::cerr);
 }

@@ -1,16 +1,18 @@
 #include "model/kinds.h"
 
+#include "model/terms.h"
+
 namespace karo {
 namespace {
 
-constexpr std::string_view kWidth = "Ширина полки";
-constexpr std::string_view kHeight = "Высота";
-constexpr std::string_view kArea = "Площадь сечения";
-constexpr std::string_view kMoment = "Момент инерции";
-constexpr std::string_view kCentreDist = "Расстояние до центра тяжести";
-constexpr std::string_view kCoord = "Координата центра тяжести";
-constexpr std::string_view kThickness = "Толщина полки";
-constexpr std::string_view kMinMoment = "Минимальный главный момент инерции";
+constexpr std::string_view kWidth = KARO_TERM("Messages", "Ширина полки");
+constexpr std::string_view kHeight = KARO_TERM("Messages", "Высота");
+constexpr std::string_view kArea = KARO_TERM("Messages", "Площадь сечения");
+constexpr std::string_view kMoment = KARO_TERM("Messages", "Момент инерции");
+constexpr std::string_view kCentreDist = KARO_TERM("Messages", "Расстояние до центра тяжести");
+constexpr std::string_view kCoord = KARO_TERM("Messages", "Координата центра тяжести");
+constexpr std::string_view kThickness = KARO_TERM("Messages", "Толщина полки");
+constexpr std::string_view kMinMoment = KARO_TERM("Messages", "Минимальный главный момент инерции");
 
 using enum Unit;
 using enum FieldRule;
@@ -40,8 +42,10 @@ constexpr FieldInfo kShFields[] = {
 };
 
 constexpr FieldInfo kUnFields[] = {
-    {"B1", "B", "Ширина большей полки", Cm, true, None, Catalogue, un::B1, -1},
-    {"b2", "b", "Ширина меньшей полки", Cm, true, None, Catalogue, un::b2, -1},
+    {"B1", "B", KARO_TERM("Messages", "Ширина большей полки"), Cm, true, None, Catalogue, un::B1,
+     -1},
+    {"b2", "b", KARO_TERM("Messages", "Ширина меньшей полки"), Cm, true, None, Catalogue, un::b2,
+     -1},
     {"d", "d", kThickness, Cm, true, None, Catalogue, un::d, -1},
     {"A", "A", kArea, Cm2, true, None, Catalogue, un::A, -1},
     {"Ix", "Ix", kMoment, Cm4, true, None, Catalogue, un::Ix, -1},
@@ -68,7 +72,7 @@ constexpr FieldInfo kUrFields[] = {
 
 constexpr FieldInfo kListFields[] = {
     {"h", "h", kHeight, Cm, true, None, Catalogue, pl::h, -1},
-    {"b", "b", "Ширина", Cm, true, None, Catalogue, pl::b, -1},
+    {"b", "b", KARO_TERM("Messages", "Ширина"), Cm, true, None, Catalogue, pl::b, -1},
     {"Xc", "Xc", kCoord, Cm, false, None, Placed, pl::Xc, -1},
     {"Yc", "Yc", kCoord, Cm, false, None, Placed, pl::Yc, -1},
 };
@@ -82,11 +86,11 @@ constexpr Placement kUrPlacements[] = {{1, false}, {0, false}, {2, false}, {3, f
 
 constexpr KindInfo kKinds[KindCount] = {
     // clang-format off
-    {Kind::Dt, "Dt", "Двутавр", "Двутавр № ", "Двутавр №", "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
-    {Kind::Sh, "Sh", "Швеллер", "Швеллер № ", "Швеллер №", "20У", 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
-    {Kind::Un, "Un", "Уголок неравнополочный", "Уголок неравнополочный ", "Уголок ", "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
-    {Kind::Ur, "Ur", "Уголок равнополочный", "Уголок равнополочный ", "Уголок ", "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
-    {Kind::List, "List", "Лист", "Лист ", "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
+    {Kind::Dt, "Dt", KARO_TERM("Messages", "Двутавр"), KARO_TERM("Messages", "Двутавр № "), KARO_TERM("Messages", "Двутавр №"), "20", 1, 2, 1, kDtPlacements, 2, "imdt_", dt::SlotCount, kDtFields},
+    {Kind::Sh, "Sh", KARO_TERM("Messages", "Швеллер"), KARO_TERM("Messages", "Швеллер № "), KARO_TERM("Messages", "Швеллер №"), KARO_TERM("Messages", "20У"), 2, 4, 2, kShPlacements, 4, "imsh_", sh::SlotCount, kShFields},
+    {Kind::Un, "Un", KARO_TERM("Messages", "Уголок неравнополочный"), KARO_TERM("Messages", "Уголок неравнополочный "), KARO_TERM("Messages", "Уголок "), "100x63x8", 3, 8, 2, kUnPlacements, 4, "imUn_", un::SlotCount, kUnFields},
+    {Kind::Ur, "Ur", KARO_TERM("Messages", "Уголок равнополочный"), KARO_TERM("Messages", "Уголок равнополочный "), KARO_TERM("Messages", "Уголок "), "100x10", 4, 4, 2, kUrPlacements, 4, "imUr_", un::SlotCount, kUrFields},
+    {Kind::List, "List", KARO_TERM("Messages", "Лист"), KARO_TERM("Messages", "Лист "), "", "", 5, 0, 0, {}, 4, "imlist", pl::SlotCount, kListFields},
     // clang-format on
 };
 

@@ -3,14 +3,21 @@
 #include "io/safe_file.h"
 #include "io/to_qstring.h"
 #include "picture/primitives.h"
+#include "texts/message_text.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFontMetrics>
 
 #include <algorithm>
 
 namespace karo {
+
 namespace {
+// The sheet's texts, Russian as written here, in the language installed.
+struct Sheet {
+    Q_DECLARE_TR_FUNCTIONS(Sheet)
+};
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 
@@ -25,7 +32,7 @@ QFont sheetFont(const char* family, int pixels, bool bold) {
 
 // The unit after a value: the degree sign follows the number, other units stand apart.
 QString unitText(const ResultFieldInfo& field) {
-    const QString unit = ToQString(field.unit);
+    const QString unit = TermText(field.unit);
     return field.unit == "°" ? unit : QLatin1Char(' ') + unit;
 }
 
@@ -70,8 +77,8 @@ QImage BuildResultSheet(const QImage& picture, const SheetTexts& fieldTexts) {
     Canvas c(sheet);
     c.setBrush(QColor::fromRgb(kWhite));
     c.setFont(SheetTitleFont());
-    c.TextOut(8, 2, QStringLiteral("Геометрические характеристики плоских сечений"));
-    c.TextOut(125, 428, QStringLiteral("Результаты расчета"));
+    c.TextOut(8, 2, Sheet::tr("Геометрические характеристики плоских сечений"));
+    c.TextOut(125, 428, Sheet::tr("Результаты расчета"));
 
     const QFont value = SheetValueFont();
     const QFontMetrics valueMetrics(value, &sheet);
@@ -122,7 +129,7 @@ QString SheetFileName(QString chosen) {
 namespace {
 
 QString notSavedText(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось сохранить «%1»: %2.").arg(path, reason);
+    return Sheet::tr("Не удалось сохранить «%1»: %2.").arg(path, reason);
 }
 
 } // namespace
@@ -149,7 +156,7 @@ bool SaveSheetBmp(const QImage& sheet, const QString& path, QString* error) {
         buffer.open(QIODevice::WriteOnly);
         // A 32-bit image is written as 24 bits per pixel.
         if (!sheet.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP"))
-            return fail(QStringLiteral("ошибка записи изображения"));
+            return fail(Sheet::tr("ошибка записи изображения"));
     }
     QString reason;
     if (!io::WriteFileSafely(path, bytes, &reason))

@@ -4,6 +4,7 @@
 #include "picture/primitives.h"
 #include "picture/result_sheet.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 
@@ -15,6 +16,13 @@
 #include <unistd.h>
 
 namespace karo {
+
+namespace {
+// The sheet's texts, Russian as written here, in the language installed.
+struct Sheet {
+    Q_DECLARE_TR_FUNCTIONS(Sheet)
+};
+} // namespace
 
 SheetPrintTarget SheetPrintRect(double scaleX, double scaleY, QSize sheetSize) {
     constexpr int margin = 50; // screen pixels from the printable area's corner
@@ -33,13 +41,13 @@ bool printPages(QPrinter& printer, const QImage& sheet, int copies, double windo
         return false;
     };
     if (!(windowDpiX > 0) || !(windowDpiY > 0))
-        return fail(QStringLiteral("Неизвестно разрешение экрана."));
+        return fail(Sheet::tr("Неизвестно разрешение экрана."));
     const QImage mono = MonochromeSheet(sheet);
 
     printer.setCopyCount(1);
     QPainter painter;
     if (!painter.begin(&printer))
-        return fail(QStringLiteral("Не удалось начать печать на «%1».")
+        return fail(Sheet::tr("Не удалось начать печать на «%1».")
                         .arg(printer.outputFileName().isEmpty() ? printer.printerName()
                                                                 : printer.outputFileName()));
     // From here on the job is open: every way out ends it.
@@ -56,11 +64,11 @@ bool printPages(QPrinter& printer, const QImage& sheet, int copies, double windo
                              .rect();
     for (int copy = 0; copy < std::max(copies, 1); ++copy) {
         if (copy > 0 && !printer.newPage())
-            return fail(QStringLiteral("Не удалось начать новую страницу."));
+            return fail(Sheet::tr("Не удалось начать новую страницу."));
         painter.drawImage(target, mono);
     }
     if (!painter.end())
-        return fail(QStringLiteral("Не удалось завершить печать."));
+        return fail(Sheet::tr("Не удалось завершить печать."));
     return true;
 }
 
@@ -133,7 +141,7 @@ bool PrintSheet(QPrinter& printer, const QImage& sheet, int copies, double windo
     QString reason;
     const QString folder = io::UserTemporaryFolder(&reason);
     if (folder.isEmpty())
-        return fail(QStringLiteral("Не удалось создать временную папку в «%1»: %2.")
+        return fail(Sheet::tr("Не удалось создать временную папку в «%1»: %2.")
                         .arg(io::TemporaryFolder(), reason));
     removeStaleSpoolFiles(folder);
     const QString spool = QStringLiteral("%1/%2%3.pdf")
@@ -146,8 +154,7 @@ bool PrintSheet(QPrinter& printer, const QImage& sheet, int copies, double windo
         ~RemoveSpool() { ::unlink(name.constData()); }
     } removeSpool{spoolNative};
     if (!io::CreateNewFile(spool, nullptr, &reason))
-        return fail(
-            QStringLiteral("Не удалось создать временный файл «%1»: %2.").arg(spool, reason));
+        return fail(Sheet::tr("Не удалось создать временный файл «%1»: %2.").arg(spool, reason));
 
     QByteArray pdf;
     {
@@ -160,18 +167,17 @@ bool PrintSheet(QPrinter& printer, const QImage& sheet, int copies, double windo
             QString what = pageError.chopped(pageError.endsWith(u'.') ? 1 : 0);
             if (!what.isEmpty())
                 what[0] = what[0].toLower();
-            return fail(QStringLiteral("Не удалось напечатать в файл «%1»: %2 (%3).")
+            return fail(Sheet::tr("Не удалось напечатать в файл «%1»: %2 (%3).")
                             .arg(spool, what, spoolFailure(folder)));
         }
     }
     if (!io::ReadRegularFile(spool, qint64(1) << 32, &pdf, &reason))
-        return fail(
-            QStringLiteral("Не удалось прочитать напечатанное «%1»: %2.").arg(spool, reason));
+        return fail(Sheet::tr("Не удалось прочитать напечатанное «%1»: %2.").arg(spool, reason));
     if (!IsCompletePdf(pdf))
-        return fail(QStringLiteral("Не удалось записать временный файл «%1»: %2.")
+        return fail(Sheet::tr("Не удалось записать временный файл «%1»: %2.")
                         .arg(spool, spoolFailure(folder)));
     if (!io::WriteFileSafely(target, pdf, &reason))
-        return fail(QStringLiteral("Не удалось сохранить «%1»: %2.").arg(target, reason));
+        return fail(Sheet::tr("Не удалось сохранить «%1»: %2.").arg(target, reason));
     return true;
 }
 

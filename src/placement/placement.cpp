@@ -3,6 +3,7 @@
 #include "model/arith.h"
 #include "model/messages.h"
 #include "model/number_parse.h"
+#include "model/terms.h"
 
 #include <algorithm>
 #include <charconv>
@@ -237,33 +238,33 @@ TSectionModel ProfilePlacer::placedSection(const PlaceOutcome& o) const {
 std::string_view SideLabel(PlaceSide side) {
     switch (side) {
     case PlaceSide::Left:
-        return "слева";
+        return KARO_TERM("Messages", "слева");
     case PlaceSide::Right:
-        return "справа";
+        return KARO_TERM("Messages", "справа");
     case PlaceSide::Above:
-        return "сверху";
+        return KARO_TERM("Messages", "сверху");
     case PlaceSide::Below:
         break;
     }
-    return "снизу";
+    return KARO_TERM("Messages", "снизу");
 }
 
 std::string_view AlignLabel(PlaceAlign align) {
     switch (align) {
     case PlaceAlign::Top:
-        return "по верху";
+        return KARO_TERM("Messages", "по верху");
     case PlaceAlign::Middle:
-        return "по середине";
+        return KARO_TERM("Messages", "по середине");
     case PlaceAlign::Bottom:
-        return "по низу";
+        return KARO_TERM("Messages", "по низу");
     case PlaceAlign::Left:
-        return "по левому краю";
+        return KARO_TERM("Messages", "по левому краю");
     case PlaceAlign::Right:
-        return "по правому краю";
+        return KARO_TERM("Messages", "по правому краю");
     case PlaceAlign::Centroid:
         break;
     }
-    return "по центру тяжести";
+    return KARO_TERM("Messages", "по центру тяжести");
 }
 
 } // namespace karo

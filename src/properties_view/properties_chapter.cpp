@@ -7,6 +7,9 @@
 #include "report/document.h"
 #include "solver/format.h"
 #include "solver/result_fields.h"
+#include "texts/message_text.h"
+
+#include <QCoreApplication>
 
 #include <cmath>
 #include <numbers>
@@ -15,6 +18,11 @@ namespace karo::properties {
 namespace {
 
 using report::Document;
+
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
 
 QString brief(double v) {
     return ToQString(FormatShort(v));
@@ -43,19 +51,24 @@ void symbol(Document& d, QString html) {
     }
 }
 
-// " см." with its power raised, as the report writes units.
+// A unit of the table (in the language on show) as the report writes units: " см." with
+// its power raised; the unit of length takes the report's own abbreviation.
 void unit(Document& d, const QString& u) {
     if (u.isEmpty())
         return;
+    const QString centimetre = PropertyText("см");
     static const std::pair<QChar, const char*> powers[] = {
         {QChar(0x00B2), "2"}, {QChar(0x00B3), "3"}, {QChar(0x2074), "4"}, {QChar(0x2076), "6"}};
     for (const auto& [c, power] : powers)
         if (u.endsWith(c)) {
-            d.text(QStringLiteral(" ") + u.chopped(1) + QStringLiteral("."));
+            d.text(u.chopped(1) == centimetre ? Report::tr(" см.", "before its power")
+                                              : QStringLiteral(" ") + u.chopped(1));
             d.sup(QString::fromLatin1(power));
             return;
         }
-    d.text(u == QStringLiteral("°") ? u : QStringLiteral(" ") + u + QStringLiteral("."));
+    d.text(u == QStringLiteral("°") ? u
+           : u == centimetre        ? Report::tr(" см.", "after a value")
+                                    : QStringLiteral(" ") + u);
 }
 
 void heading(Document& d, const QString& text) {
@@ -109,8 +122,9 @@ bool workSx(Document& d, const TSectionModel& model, const PropertiesSnapshot& s
     }
     if (above.empty() || std::fabs(sum - o.Sx_max) > 1e-6 * std::fabs(o.Sx_max))
         return false;
-    d.text(QStringLiteral("Ни один профиль не пересекает ось x, поэтому статический момент "
-                          "отсечённой части равен сумме по профилям выше оси:\r"));
+    d.text(Report::tr("Ни один профиль не пересекает ось x, поэтому статический момент "
+                      "отсечённой части равен сумме по профилям выше оси:") +
+           QStringLiteral("\r"));
     d.text(QStringLiteral("S"));
     d.sub(QStringLiteral("x"));
     d.text(QStringLiteral(" = "));
@@ -124,7 +138,7 @@ bool workSx(Document& d, const TSectionModel& model, const PropertiesSnapshot& s
         d.text((i ? QStringLiteral(" + ") : QString()) + brief(above[i].area) +
                QStringLiteral("·") + brief(above[i].y));
     d.text(QStringLiteral(" = ") + brief(o.Sx_max));
-    unit(d, QStringLiteral("см³"));
+    unit(d, PropertyText("см³"));
     d.text(QStringLiteral("\r"));
     return true;
 }
@@ -157,9 +171,9 @@ void workKern(Document& d, const PropertiesSnapshot& s) {
         if (std::fabs(w / o.A - r.kern) > 1e-6 * std::fabs(r.kern))
             continue;
         if (first)
-            d.text(QStringLiteral("Ядро сечения: k = W / A = I / (A·e), где e — расстояние до "
-                                  "наиболее удалённой точки по другую сторону от центра "
-                                  "тяжести:\r"));
+            d.text(Report::tr("Ядро сечения: k = W / A = I / (A·e), где e — расстояние до "
+                              "наиболее удалённой точки по другую сторону от центра тяжести:") +
+                   QStringLiteral("\r"));
         first = false;
         d.text(QStringLiteral("k"));
         d.sub(QString::fromUtf8(r.index));
@@ -170,7 +184,7 @@ void workKern(Document& d, const PropertiesSnapshot& s) {
         d.text(QStringLiteral(" / (A·e) = ") + brief(r.moment_value) + QStringLiteral(" / (") +
                brief(o.A) + QStringLiteral("·") + brief(e) + QStringLiteral(") = ") +
                brief(r.kern));
-        unit(d, QStringLiteral("см"));
+        unit(d, PropertyText("см"));
         d.text(QStringLiteral("\r"));
     }
 }
@@ -178,14 +192,13 @@ void workKern(Document& d, const PropertiesSnapshot& s) {
 QString refusal(const SectionPropertiesResult& r) {
     switch (r.status) {
     case PropertiesStatus::UnknownThicknesses:
-        return QStringLiteral("%1 %2: толщины стенки и полок неизвестны — профиль не из "
-                              "сортамента")
-            .arg(ToQString(std::string(kindInfo(r.kind).caption)))
+        return Report::tr("%1 %2: толщины стенки и полок неизвестны — профиль не из сортамента")
+            .arg(TermText(kindInfo(r.kind).caption))
             .arg(r.number);
     case PropertiesStatus::NoSection:
-        return QStringLiteral("сечение не имеет площади");
+        return Report::tr("сечение не имеет площади");
     default:
-        return QStringLiteral("арифметическая ошибка при расчёте свойств сечения");
+        return Report::tr("арифметическая ошибка при расчёте свойств сечения");
     }
 }
 
@@ -193,43 +206,47 @@ QString refusal(const SectionPropertiesResult& r) {
 
 void WritePropertiesChapter(Document& d, const TSectionModel& model, const PropertiesSnapshot& s) {
     d.align(report::AlignLeft);
-    heading(d, QStringLiteral("\rДополнительные характеристики:\r"));
+    heading(d, QStringLiteral("\r") + Report::tr("Дополнительные характеристики:") +
+                   QStringLiteral("\r"));
     if (!s.solved()) {
-        d.text(QStringLiteral("Дополнительные характеристики не вычислены: ") + refusal(s.result) +
-               QStringLiteral(".\r"));
+        d.text(
+            Report::tr("Дополнительные характеристики не вычислены: %1.").arg(refusal(s.result)) +
+            QStringLiteral("\r"));
         return;
     }
     const SectionPropertiesResult& r = s.result;
     d.align(report::AlignJustify);
-    d.text(QStringLiteral("Здесь сечение представлено действительными очертаниями профилей "
-                          "по их стандартам (с уклонами полок и закруглениями). Профили, "
-                          "границы которых имеют общий отрезок, сварены в одно тело, "
-                          "перекрытия учтены один раз. Получено отдельных частей: %1, "
-                          "замкнутых контуров: %2.\r")
+    d.text(Report::tr("Здесь сечение представлено действительными очертаниями профилей по их "
+                      "стандартам (с уклонами полок и закруглениями). Профили, границы которых "
+                      "имеют общий отрезок, сварены в одно тело, перекрытия учтены один раз. "
+                      "Получено отдельных частей: %1, замкнутых контуров: %2.")
                .arg(r.parts)
-               .arg(r.closedCells));
-    d.text(QStringLiteral("Момент инерции при кручении, центр изгиба и секториальный момент "
-                          "инерции найдены методом конечных элементов: сетка сгущалась, пока "
-                          "I"));
+               .arg(r.closedCells) +
+           QStringLiteral("\r"));
+    d.text(Report::tr("Момент инерции при кручении, центр изгиба и секториальный момент инерции "
+                      "найдены методом конечных элементов: сетка сгущалась, пока I"));
     d.sub(QStringLiteral("t"));
-    d.text(QStringLiteral(" не перестал меняться. Последняя сетка — %1 квадратичных "
-                          "треугольников, %2 узлов; изменение I")
+    d.text(Report::tr(" не перестал меняться. Последняя сетка — %1 квадратичных треугольников, "
+                      "%2 узлов; изменение I")
                .arg(r.meshTriangles)
                .arg(r.meshNodes));
     d.sub(QStringLiteral("t"));
-    d.text(QStringLiteral(" на последнем шаге %1, то есть погрешность около %2")
+    d.text(Report::tr(" на последнем шаге %1, то есть погрешность около %2")
                .arg(brief(r.ItChange), brief(r.ItChange * std::fabs(r.It))));
-    unit(d, QStringLiteral("см⁴"));
-    d.text(r.converged ? QStringLiteral("\r")
-                       : QStringLiteral(" Точность %1 не достигнута.\r")
-                             .arg(ToQString(FormatShort(kItTolerance))));
+    unit(d, PropertyText("см⁴"));
+    d.text(
+        r.converged
+            ? QStringLiteral("\r")
+            : Report::tr(" Точность %1 не достигнута.").arg(ToQString(FormatShort(kItTolerance))) +
+                  QStringLiteral("\r"));
     for (const auto& [kind, number] : r.sharpAngles)
-        d.text(QStringLiteral("%1 %2: профиля нет в сортаменте — очертание без закруглений.\r")
-                   .arg(ToQString(std::string(kindInfo(kind).caption)))
-                   .arg(number));
+        d.text(Report::tr("%1 %2: профиля нет в сортаменте — очертание без закруглений.")
+                   .arg(TermText(kindInfo(kind).caption))
+                   .arg(number) +
+               QStringLiteral("\r"));
     d.align(report::AlignLeft);
 
-    d.text(QStringLiteral("Тело сечения, его оси, центр изгиба S и ядро сечения (оранжевое):"));
+    d.text(Report::tr("Тело сечения, его оси, центр изгиба S и ядро сечения (оранжевое):"));
     d.picture(DrawPropertiesPicture(s, {400, 400, false}));
 
     QString group;

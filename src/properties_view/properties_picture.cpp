@@ -1,5 +1,6 @@
 #include "properties_view/properties_picture.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPainterPath>
@@ -205,8 +206,8 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
     // often coincide.
     mark(0, 0, Qt::black, QStringLiteral("C"), QPointF(-16, -8));
     if (s.result.xs)
-        mark(*s.result.xs, *s.result.ys, QColor(160, 0, 160), QStringLiteral("S — центр изгиба"),
-             QPointF(8, 18));
+        mark(*s.result.xs, *s.result.ys, QColor(160, 0, 160),
+             QCoreApplication::translate("PropertiesTable", "S — центр изгиба"), QPointF(8, 18));
 }
 
 } // namespace

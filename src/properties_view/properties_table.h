@@ -30,6 +30,9 @@ struct PropertiesRow {
 
 inline constexpr double kNotedDifference = 0.005;
 
+// A source text of the table (a name, a unit, a tip) in the language on show; empty for none.
+QString PropertyText(const char* source);
+
 // The rows of a solved snapshot, group by group; none for one that is not solved.
 std::vector<PropertiesRow> PropertiesTable(const PropertiesSnapshot& s);
 

@@ -8,6 +8,7 @@
 #include "zip_writer.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <cmath>
 #include <map>
 #include <utility>
@@ -16,6 +17,10 @@
 namespace karo::report {
 
 namespace {
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
 
 const QString kNsW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
 const QString kNsR =
@@ -341,7 +346,7 @@ class BodyWriter {
         const QByteArray png = encoded ? item.png : EncodePng(item.image);
         if (png.isEmpty()) {
             if (error)
-                *error = QStringLiteral("Не удалось сохранить рисунок в формате PNG.");
+                *error = Report::tr("Не удалось сохранить рисунок в формате PNG.");
             return false;
         }
         const int number = static_cast<int>(media_.size()) + 1;
@@ -388,7 +393,7 @@ class BodyWriter {
             w.writeAttribute(QLatin1String(side), QStringLiteral("0"));
         w.writeEmptyElement(QStringLiteral("wp:docPr"));
         w.writeAttribute(QStringLiteral("id"), QString::number(number));
-        w.writeAttribute(QStringLiteral("name"), QStringLiteral("Рисунок %1").arg(number));
+        w.writeAttribute(QStringLiteral("name"), Report::tr("Рисунок %1").arg(number));
         w.writeStartElement(QStringLiteral("wp:cNvGraphicFramePr"));
         part_.empty(QStringLiteral("a:graphicFrameLocks"), QStringLiteral("noChangeAspect"),
                     QStringLiteral("1"));
@@ -505,7 +510,7 @@ QByteArray buildDocx(const Document& document, QString* error) {
     QByteArray package;
     if (!ZipFiles(parts, &package, &message)) {
         if (error)
-            *error = QStringLiteral("Не удалось собрать документ: %1").arg(message);
+            *error = Report::tr("Не удалось собрать документ: %1").arg(message);
         return {};
     }
     return package;
@@ -522,7 +527,7 @@ bool writeDocx(const Document& document, const QString& path, QString* error) {
     QString reason;
     if (!io::WriteFileSafely(path, package, &reason)) {
         if (error)
-            *error = QStringLiteral("Не удалось записать файл «%1»: %2.").arg(path, reason);
+            *error = Report::tr("Не удалось записать файл «%1»: %2.").arg(path, reason);
         return false;
     }
     return true;

@@ -8,6 +8,10 @@
 #include "report/docx_writer.h"
 #include "report/formula_width.h"
 #include "solver/format.h"
+#include "texts/message_text.h"
+#include "texts/standard_text.h"
+
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <cmath>
@@ -20,6 +24,20 @@ namespace karo::report {
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+
+// The unit of length, and its forms the report writes: the Russian abbreviation takes a
+// period, so the punctuation after it is translated with it.
+QString cm() {
+    return Report::tr("см");
+}
+QString cmSpaced() {
+    return u" "_s + cm();
+}
 
 QString full(double q) {
     return QString::fromStdString(FormatFull(q));
@@ -47,7 +65,7 @@ const catalogue::ProfileRow* catalogueRow(const TSectionModel& m, Kind kind, int
 
 // " (ГОСТ …)" after the name of a catalogue profile.
 QString standardNote(const catalogue::ProfileRow* row) {
-    return row ? u" ("_s + QString::fromStdString(row->standard) + u")"_s : QString();
+    return row ? u" ("_s + StandardText(row->standard) + u")"_s : QString();
 }
 
 // ---- formulas ----------------------------------------------------------------------------
@@ -133,7 +151,7 @@ Formula modulus(const QString& axis, const QString& other, const QString& moment
             t(u" = "_s),
             fraction({t(moment)}, {t(distance)}),
             t(u" = "_s + value + u" "_s),
-            upper(u"см"_s, u"3"_s),
+            upper(cm(), u"3"_s),
             t(u"."_s)};
 }
 
@@ -166,7 +184,7 @@ constexpr int kPlateLying = 2;
 
 // " см" with a superscript unit power and the closing text.
 void unit(Document& d, const QString& power, const QString& after) {
-    d.text(u" см"_s);
+    d.text(cmSpaced());
     d.sup(power);
     d.text(after);
 }
@@ -297,7 +315,7 @@ void SolutionWriter::formula(const Formula& formula, const QString& after) {
 
 void SolutionWriter::sumLines(const Formula& lead, const QStringList& terms, const QString& total,
                               const QString& power) {
-    const QString unitText = u" см"_s + power + u"."_s;
+    const QString unitText = cmSpaced() + power + u"."_s;
     Formula line = lead;
     QString pending; // the terms of the line, joined
     for (qsizetype i = 0; i < terms.size(); ++i) {
@@ -346,7 +364,7 @@ void SolutionWriter::write(const TSectionModel& m, const TSectionResult& r) {
 
 void SolutionWriter::writeProfiles(const TSectionModel& m, const TSectionResult& r) {
     doc_.align(AlignCenter);
-    heading(u"Геометрические характеристики отдельных профилей:\r"_s);
+    heading(Report::tr("Геометрические характеристики отдельных профилей:") + u"\r"_s);
     doc_.align(AlignLeft);
 
     // The run's entries are in the walk order of the report, so their position is the
@@ -384,59 +402,59 @@ void SolutionWriter::writeAngle(int n, const TUnEntry& e, const SolvedEntry& s, 
     // The standard names an equal-leg angle by its leg once; typed by hand, both legs show.
     const QString legs =
         equalLegs && row ? full(e.B1 * 10) : full(e.B1 * 10) + u"x"_s + full(e.b2 * 10);
-    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(kind).heading) + legs + u"x"_s +
-                full(e.d * 10) + u" мм."_s + standardNote(row) + u":\r"_s,
+    heading(u"\r"_s + num(n) + u") "_s + TermText(kindInfo(kind).heading) + legs + u"x"_s +
+                full(e.d * 10) + Report::tr(" мм.") + standardNote(row) + u":\r"_s,
             true);
     doc_.picture(sketch(kind, e.Orientation));
-    doc_.text(u"площадь A = "_s + full(e.A));
-    unit(doc_, u"2"_s, u".,\r"_s);
+    doc_.text(Report::tr("площадь A = ") + full(e.A));
+    unit(doc_, u"2"_s, Report::tr(".,") + u"\r"_s);
     endHeadingBlock();
 
     if (equalLegs) {
         const double Iv = 2 * e.Ix - e.Iu;
-        doc_.text(u"моменты инерции: "_s);
+        doc_.text(Report::tr("моменты инерции:") + u" "_s);
         doc_.text(u"Ix = Iy = "_s + full(e.Ix));
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"главные моменты инерции: "_s);
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("главные моменты инерции:") + u" "_s);
         doc_.text(u"Iu = Imin = "_s + full(e.Iu));
-        unit(doc_, u"4"_s, u"., "_s);
+        unit(doc_, u"4"_s, Report::tr("., "));
         doc_.text(u"Iv = Imax = "_s + full(Iv));
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"центробежный момент инерции "_s);
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("центробежный момент инерции") + u" "_s);
         formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2·45°) = "_s + sign),
                  half(full(e.Iu) + u"-"_s + full(Iv)), t(u" = "_s + brief(s.Ixy))},
-                u" см4.,"_s);
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"расстояние до центра тяжести "_s);
-        doc_.text(u"Zo = "_s + full(e.Xo) + u" см.,\r"_s);
+                cmSpaced() + u"4"_s + Report::tr(".,"));
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("расстояние до центра тяжести") + u" "_s);
+        doc_.text(u"Zo = "_s + full(e.Xo) + Report::tr(" см.,") + u"\r"_s);
     } else {
         const double Iv = e.Ix + e.Iy - e.Iu;
         const double alpha = std::atan(e.TanAlpha) * 180 / std::numbers::pi;
-        doc_.text(u"моменты инерции: "_s);
+        doc_.text(Report::tr("моменты инерции:") + u" "_s);
         doc_.text(u"Ix = "_s + full(e.Ix));
-        unit(doc_, u"4"_s, u"., "_s);
+        unit(doc_, u"4"_s, Report::tr("., "));
         doc_.text(u"Iy = "_s + full(e.Iy));
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"угол наклона главных осей: "_s);
-        doc_.text(u"tg "_s);
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("угол наклона главных осей:") + u" "_s);
+        doc_.text(Report::tr("tg") + u" "_s);
         doc_.symbol(97);
         doc_.text(u" = "_s + brief(e.TanAlpha) + u", "_s);
         doc_.symbol(97);
         doc_.text(u" = "_s + brief(alpha) + u"°\r"_s);
-        doc_.text(u"главные моменты инерции: "_s);
+        doc_.text(Report::tr("главные моменты инерции:") + u" "_s);
         doc_.text(u"Iu = Imin = "_s + full(e.Iu));
-        unit(doc_, u"4"_s, u"., "_s);
+        unit(doc_, u"4"_s, Report::tr("., "));
         doc_.text(u"Iv = Imax = Ix+Iy-Iu = "_s + full(Iv));
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"центробежный момент инерции\r"_s);
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("центробежный момент инерции") + u"\r"_s);
         formula({t(u"Ixy = ±"_s), half(u"Iu - Iv"_s), t(u"sin(2"_s), symbol(kAlpha),
                  t(u") = "_s + sign), half(full(e.Iu) + u"-"_s + full(Iv)),
                  t(u"sin(2·"_s + brief(alpha) + u"°) = "_s + brief(s.Ixy))},
-                u" см4.,"_s);
-        unit(doc_, u"4"_s, u".,\r"_s);
-        doc_.text(u"расстояния до центра тяжести: "_s);
-        doc_.text(u"Xo = "_s + full(e.Xo) + u" см., "_s);
-        doc_.text(u"Yo = "_s + full(e.Yo) + u" см.,\r"_s);
+                cmSpaced() + u"4"_s + Report::tr(".,"));
+        unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+        doc_.text(Report::tr("расстояния до центра тяжести:") + u" "_s);
+        doc_.text(u"Xo = "_s + full(e.Xo) + Report::tr(" см.,") + u" "_s);
+        doc_.text(u"Yo = "_s + full(e.Yo) + Report::tr(" см.,") + u"\r"_s);
     }
     writeCoordinates(n, e.Xc, e.Yc);
 }
@@ -448,8 +466,8 @@ void SolutionWriter::writeBeam(int n, const TDtEntry& e, const catalogue::Profil
 
 void SolutionWriter::writeChannel(int n, const TShEntry& e, const catalogue::ProfileRow* row) {
     writeRolled(n, Kind::Sh, e.Orientation, {e.h, e.b, e.A, e.Ix, e.Iy}, row);
-    doc_.text(u"расстояние до центра тяжести "_s);
-    doc_.text(u"Zo = "_s + full(e.Zo) + u" см.,\r"_s);
+    doc_.text(Report::tr("расстояние до центра тяжести") + u" "_s);
+    doc_.text(u"Zo = "_s + full(e.Zo) + Report::tr(" см.,") + u"\r"_s);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
@@ -457,58 +475,59 @@ void SolutionWriter::writeRolled(int n, Kind kind, int code, const RolledValues&
                                  const catalogue::ProfileRow* row) {
     // A catalogue profile goes by the standard's number, a channel's with its series letter.
     const QString number = row ? QString::fromStdString(row->designation) : full(v.h);
-    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(kind).heading) + number +
+    heading(u"\r"_s + num(n) + u") "_s + TermText(kindInfo(kind).heading) + number +
                 standardNote(row) + u":\r"_s,
             true);
     doc_.picture(sketch(kind, code));
-    doc_.text(u"высота h = "_s + full(v.h) + u" см.,\r"_s);
-    doc_.text(u"ширина полки b = "_s + full(v.b) + u" см.,\r"_s);
+    doc_.text(Report::tr("высота h = ") + full(v.h) + Report::tr(" см.,") + u"\r"_s);
+    doc_.text(Report::tr("ширина полки b = ") + full(v.b) + Report::tr(" см.,") + u"\r"_s);
     endHeadingBlock();
-    doc_.text(u"площадь A = "_s + full(v.A));
-    unit(doc_, u"2"_s, u".,\r"_s);
-    doc_.text(u"моменты инерции: "_s);
+    doc_.text(Report::tr("площадь A = ") + full(v.A));
+    unit(doc_, u"2"_s, Report::tr(".,") + u"\r"_s);
+    doc_.text(Report::tr("моменты инерции:") + u" "_s);
     doc_.text(u"Ix = "_s + full(v.Ix));
-    unit(doc_, u"4"_s, u"., "_s);
+    unit(doc_, u"4"_s, Report::tr("., "));
     doc_.text(u"Iy = "_s + full(v.Iy));
-    unit(doc_, u"4"_s, u"., "_s);
-    doc_.text(u"Ixy = 0 см"_s);
+    unit(doc_, u"4"_s, Report::tr("., "));
+    doc_.text(u"Ixy = 0"_s + cmSpaced());
     doc_.sup(u"4"_s);
-    doc_.text(u".,\r"_s);
+    doc_.text(Report::tr(".,") + u"\r"_s);
 }
 
 void SolutionWriter::writePlate(int n, const TListEntry& e, const SolvedEntry& s) {
-    heading(u"\r"_s + num(n) + u") "_s + ToQString(kindInfo(Kind::List).heading) + full(e.b * 10) +
-                u"x"_s + full(e.h * 10) + u" мм.:\r"_s,
+    heading(u"\r"_s + num(n) + u") "_s + TermText(kindInfo(Kind::List).heading) + full(e.b * 10) +
+                u"x"_s + full(e.h * 10) + Report::tr(" мм.") + u":\r"_s,
             true);
     doc_.picture(sketch(Kind::List, e.h > e.b ? kPlateStanding : kPlateLying));
-    doc_.text(u"ширина b = "_s + full(e.b) + u" см.,\r"_s);
-    doc_.text(u"высота h = "_s + full(e.h) + u" см.,\r"_s);
+    doc_.text(Report::tr("ширина b = ") + full(e.b) + Report::tr(" см.,") + u"\r"_s);
+    doc_.text(Report::tr("высота h = ") + full(e.h) + Report::tr(" см.,") + u"\r"_s);
     endHeadingBlock();
-    doc_.text(u"площадь A = b·h = "_s + full(e.b) + u"·"_s + full(e.h) + u" = "_s + full(s.A));
-    unit(doc_, u"2"_s, u".,\r"_s);
-    doc_.text(u"моменты инерции:\r"_s);
+    doc_.text(Report::tr("площадь A = ") + u"b·h = "_s + full(e.b) + u"·"_s + full(e.h) + u" = "_s +
+              full(s.A));
+    unit(doc_, u"2"_s, Report::tr(".,") + u"\r"_s);
+    doc_.text(Report::tr("моменты инерции:") + u"\r"_s);
     formula(plateMoment(u"Ix"_s, u"h"_s, u"b"_s, full(e.h), full(e.b)),
-            u" "_s + brief(s.Ix) + u" см4.,"_s);
+            u" "_s + brief(s.Ix) + cmSpaced() + u"4"_s + Report::tr(".,"));
     doc_.text(u" "_s + brief(s.Ix));
-    unit(doc_, u"4"_s, u".,\r"_s);
+    unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
     formula(plateMoment(u"Iy"_s, u"b"_s, u"h"_s, full(e.b), full(e.h)),
-            u" "_s + brief(s.Iy) + u" см4.,"_s);
+            u" "_s + brief(s.Iy) + cmSpaced() + u"4"_s + Report::tr(".,"));
     doc_.text(u" "_s + brief(s.Iy));
-    unit(doc_, u"4"_s, u".,\r"_s);
-    doc_.text(u"Ixy = 0 см"_s);
+    unit(doc_, u"4"_s, Report::tr(".,") + u"\r"_s);
+    doc_.text(u"Ixy = 0"_s + cmSpaced());
     doc_.sup(u"4"_s);
-    doc_.text(u".,\r"_s);
+    doc_.text(Report::tr(".,") + u"\r"_s);
     writeCoordinates(n, e.Xc, e.Yc);
 }
 
 void SolutionWriter::writeCoordinates(int n, double Xc, double Yc) {
-    doc_.text(u"координаты центра тяжести в общей системе координат x'y': "_s);
+    doc_.text(Report::tr("координаты центра тяжести в общей системе координат x'y':") + u" "_s);
     doc_.text(u"x"_s);
     doc_.sub(num(n));
-    doc_.text(u" = "_s + full(Xc) + u" см., "_s);
+    doc_.text(u" = "_s + full(Xc) + Report::tr(" см.,") + u" "_s);
     doc_.text(u"y"_s);
     doc_.sub(num(n));
-    doc_.text(u" = "_s + full(Yc) + u" см.\r"_s);
+    doc_.text(u" = "_s + full(Yc) + Report::tr(" см.") + u"\r"_s);
 }
 
 // ---- the composite solution ----------------------------------------------------------------
@@ -524,11 +543,13 @@ void SolutionWriter::writeCentroid(const TSectionResult& r) {
     }
 
     doc_.align(AlignCenter);
-    heading(u"\rКоординаты центра тяжести всего сечения в общей системе координат x'y':\r"_s);
+    heading(u"\r"_s +
+            Report::tr("Координаты центра тяжести всего сечения в общей системе координат x'y':") +
+            u"\r"_s);
     bool areasSummed = false;
     centroidLine(u"x"_s, u"y"_s, termsX, areas, r.Sy, r.xc, r, areasSummed);
     centroidLine(u"y"_s, u"x"_s, termsY, areas, r.Sx, r.yc, r, areasSummed);
-    doc_.text(u"Вводим центральную систему координат xy.\r"_s);
+    doc_.text(Report::tr("Вводим центральную систему координат xy.") + u"\r"_s);
     step();
 }
 
@@ -540,7 +561,7 @@ void SolutionWriter::centroidLine(const QString& axis, const QString& other,
                                   double value, const TSectionResult& r, bool& areasSummed) {
     const auto joined = [](const QStringList& list) { return list.join(u" + "_s); };
     const Formula whole = centroid(axis, other, joined(terms), joined(areas), brief(value));
-    if (!fits(whole, u" см."_s)) {
+    if (!fits(whole, Report::tr(" см."))) {
         sumLines({symbol(kSigma), t(u" "_s), lower(u"A"_s, u"i"_s), t(u" "_s), lower(axis, u"i"_s),
                   t(u" = "_s)},
                  terms, brief(moment), u"3"_s);
@@ -552,7 +573,7 @@ void SolutionWriter::centroidLine(const QString& axis, const QString& other,
     } else {
         doc_.formula(whole);
     }
-    doc_.text(u" см.\r"_s);
+    doc_.text(Report::tr(" см.") + u"\r"_s);
 }
 
 void SolutionWriter::writeCentral(const TSectionResult& r) {
@@ -562,7 +583,10 @@ void SolutionWriter::writeCentral(const TSectionResult& r) {
         std::min<std::size_t>(static_cast<std::size_t>(r.summedEntries), r.Entries.size());
     const bool complete = r.reachedStage(SolveStage::Central);
 
-    heading(u"\rКоординаты центра тяжести отдельных профилей в центральной системе координат:\r"_s);
+    heading(u"\r"_s +
+            Report::tr(
+                "Координаты центра тяжести отдельных профилей в центральной системе координат:") +
+            u"\r"_s);
     doc_.align(AlignLeft);
     // One line per entry, numbered on from the list of profiles.
     for (std::size_t i = 0; i < summed; ++i) {
@@ -575,18 +599,18 @@ void SolutionWriter::writeCentral(const TSectionResult& r) {
         doc_.text(u" - y"_s);
         doc_.sub(u"c"_s);
         doc_.text(u" = "_s + full(s.Yc) + u" - "_s + brief(r.yc) + u" = "_s + brief(s.ai) +
-                  u" см., b"_s);
+                  Report::tr(" см.,") + u" b"_s);
         doc_.sub(n);
         doc_.text(u" = x"_s);
         doc_.sub(n);
         doc_.text(u" - x"_s);
         doc_.sub(u"c"_s);
         doc_.text(u" = "_s + full(s.Xc) + u" - "_s + brief(r.xc) + u" = "_s + brief(s.bi) +
-                  u" см.\r"_s);
+                  Report::tr(" см.") + u"\r"_s);
     }
 
     doc_.align(AlignCenter);
-    heading(u"\rМоменты инерции в центральной системе координат:\r"_s);
+    heading(u"\r"_s + Report::tr("Моменты инерции в центральной системе координат:") + u"\r"_s);
     doc_.align(AlignLeft);
 
     enum class Sum { Ix, Iy, Ixy };
@@ -644,7 +668,7 @@ void SolutionWriter::writeCentral(const TSectionResult& r) {
         }
         if (complete) {
             const double total = sum == Sum::Ix ? r.Ix : sum == Sum::Iy ? r.Iy : r.Ixy;
-            doc_.text(u" = "_s + brief(total) + u" см"_s);
+            doc_.text(u" = "_s + brief(total) + cmSpaced());
             doc_.sup(u"4"_s);
             doc_.text(u"."_s);
         }
@@ -675,8 +699,8 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
         tangent = {t(u"-"_s), symbol(kInfinity)};
     else
         tangent = {symbol(kInfinity)};
-    heading(u"\rУгол поворота главных осей:\r"_s);
-    formula(Formula{t(u"tg 2"_s), alphaO(), t(u" = - "_s),
+    heading(u"\r"_s + Report::tr("Угол поворота главных осей:") + u"\r"_s);
+    formula(Formula{t(Report::tr("tg") + u" 2"_s), alphaO(), t(u" = - "_s),
                     fraction({t(u"2·"_s), lower(u"I"_s, u"xy"_s)},
                              {lower(u"I"_s, u"x"_s), t(u"-"_s), lower(u"I"_s, u"y"_s)}),
                     t(u" = - "_s), fraction({t(u"2·("_s + Ixy + u")"_s)}, {t(Ix + u"-"_s + Iy)}),
@@ -686,16 +710,18 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
     doc_.formula({alphaO(), t(u" = "_s + brief(r.Alpha0)), symbol(kDegree)});
     doc_.text(u".\r"_s);
     if (ProductIsZero(r))
-        doc_.text(u"Главные оси uv совпадают с центральными xy.\r"_s);
+        doc_.text(Report::tr("Главные оси uv совпадают с центральными xy.") + u"\r"_s);
     else if (r.Alpha0 > 0)
-        doc_.text(
-            u"Главные оси uv повернуты по отношению к центральным xy против часовой стрелки.\r"_s);
+        doc_.text(Report::tr("Главные оси uv повернуты по отношению к центральным xy против "
+                             "часовой стрелки.") +
+                  u"\r"_s);
     else
-        doc_.text(
-            u"Главные оси uv повернуты по отношению к центральным xy по часовой стрелке.\r"_s);
+        doc_.text(Report::tr("Главные оси uv повернуты по отношению к центральным xy по часовой "
+                             "стрелке.") +
+                  u"\r"_s);
     step();
 
-    heading(u"\rГлавные моменты инерции:\r"_s);
+    heading(u"\r"_s + Report::tr("Главные моменты инерции:") + u"\r"_s);
     formula({scripts({t(u"I"_s)}, {{t(u" "_s)}, {t(u" "_s)}, {t(u"max"_s)}, {t(u"min"_s)}}),
              t(u" = "_s),
              fraction({lower(u"I"_s, u"x"_s), t(u" + "_s), lower(u"I"_s, u"y"_s)}, {t(u"2"_s)}),
@@ -710,26 +736,26 @@ void SolutionWriter::writePrincipal(const TSectionResult& r) {
                  half(Ix + u"+"_s + Iy), t(u" "_s + sign + u" "_s), half(u"1"_s), t(u" "_s),
                  root({sup({brackets({t(Ix + u"-"_s + Iy)})}, {t(u"2"_s)}), t(u" + 4·"_s),
                        upper(u"("_s + Ixy + u")"_s, u"2"_s)}),
-                 t(u" = "_s + brief(value) + u" "_s), upper(u"см"_s, u"4"_s), t(u"."_s)});
+                 t(u" = "_s + brief(value) + u" "_s), upper(cm(), u"4"_s), t(u"."_s)});
         doc_.text(u"\r"_s);
     };
     principal(u"u"_s, u"min"_s, u"-"_s, r.Iu);
     principal(u"v"_s, u"max"_s, u"+"_s, r.Iv);
     step();
 
-    heading(u"\rГлавные радиусы инерции:\r"_s);
+    heading(u"\r"_s + Report::tr("Главные радиусы инерции:") + u"\r"_s);
     formula(radius(u"u"_s, brief(r.Iu), brief(r.A), brief(r.iu)));
-    doc_.text(u" см.\r"_s);
+    doc_.text(Report::tr(" см.") + u"\r"_s);
     formula(radius(u"v"_s, brief(r.Iv), brief(r.A), brief(r.iv)));
-    doc_.text(u" см.\r"_s);
-    doc_.text(u"Здесь A = "_s);
+    doc_.text(Report::tr(" см.") + u"\r"_s);
+    doc_.text(Report::tr("Здесь A = "));
     doc_.symbol(83);
     doc_.text(u"A"_s);
     doc_.sub(u"i"_s);
-    doc_.text(u" = "_s + brief(r.A) + u" см."_s);
+    doc_.text(u" = "_s + brief(r.A) + Report::tr(" см.", "before its power"));
     doc_.sup(u"2"_s);
-    doc_.text(u" - площадь всего сечения.\r"_s);
-    doc_.text(u"Зная радиусы инерции, строим эллипс инерции. Его уравнение: "_s);
+    doc_.text(Report::tr(" - площадь всего сечения.") + u"\r"_s);
+    doc_.text(Report::tr("Зная радиусы инерции, строим эллипс инерции. Его уравнение:") + u" "_s);
     formula({fraction({upper(u"u"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"v"_s)}})}),
              t(u" + "_s),
              fraction({upper(u"v"_s, u"2"_s)}, {scripts({t(u"i"_s)}, {{t(u"2"_s)}, {t(u"u"_s)}})}),
@@ -745,21 +771,23 @@ void SolutionWriter::writeModuli(const TSectionResult& r) {
     const double vMax = atAlphaIsU ? r.RotatedYMax : r.RotatedXMax;
     const double uMax = atAlphaIsU ? r.RotatedXMax : r.RotatedYMax;
 
-    heading(u"\rМоменты сопротивления:\r"_s);
+    heading(u"\r"_s + Report::tr("Моменты сопротивления:") + u"\r"_s);
     formula(modulus(u"u"_s, u"v"_s, brief(r.Iu), brief(vMax), brief(r.Wu)));
     doc_.text(u"\r"_s);
     formula(modulus(u"v"_s, u"u"_s, brief(r.Iv), brief(uMax), brief(r.Wv)));
     doc_.text(u"\r"_s);
     doc_.align(AlignLeft);
-    doc_.text(u"Здесь:\r"_s);
+    doc_.text(Report::tr("Здесь:") + u"\r"_s);
     doc_.text(u"u"_s);
     doc_.sub(u"max"_s);
-    doc_.text(u" - расстояние от центра тяжести до наиболее удаленной точки сечения по оси u "
-              u"(красная).\r"_s);
+    doc_.text(Report::tr(" - расстояние от центра тяжести до наиболее удаленной точки сечения по "
+                         "оси u (красная).") +
+              u"\r"_s);
     doc_.text(u"v"_s);
     doc_.sub(u"max"_s);
-    doc_.text(u" - расстояние от центра тяжести до наиболее удаленной точки сечения по оси v "
-              u"(синяя).\r"_s);
+    doc_.text(Report::tr(" - расстояние от центра тяжести до наиболее удаленной точки сечения по "
+                         "оси v (синяя).") +
+              u"\r"_s);
 
     const auto point = [&](int number) {
         const bool known = number >= 1 && number <= static_cast<int>(r.OutlinePoints.size());
@@ -788,13 +816,14 @@ void SolutionWriter::writeModuli(const TSectionResult& r) {
                                symbol(kDegree),
                                t(u")| = "_s)};
         formula(Formula{lower(u"u"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? across : along) +
-                Formula{t(brief(uMax) + u" см."_s)});
+                Formula{t(brief(uMax) + Report::tr(" см."))});
         doc_.text(u"\r"_s);
         formula(Formula{lower(u"v"_s, u"max"_s), t(u" = "_s)} + (atAlphaIsU ? along : across) +
-                Formula{t(brief(vMax) + u" см."_s)});
+                Formula{t(brief(vMax) + Report::tr(" см."))});
         doc_.text(u"\r"_s);
-        doc_.text(u"Здесь x и y координаты наиболее удаленных точек в центральной системе "
-                  u"координат.\r"_s);
+        doc_.text(Report::tr("Здесь x и y координаты наиболее удаленных точек в центральной "
+                             "системе координат.") +
+                  u"\r"_s);
     }
     step();
 }

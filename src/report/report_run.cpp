@@ -6,6 +6,7 @@
 
 #include "io/safe_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -18,12 +19,28 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kIntroduction = u"\tДля заданного составного сечения необходимо определить:\r"
-                              u"\t- положение центра тяжести,\r"
-                              u"\t- положение главных центральных осей,\r"
-                              u"\t- главные моменты инерции,\r"
-                              u"\t- главные радиусы инерции,\r"
-                              u"\t- моменты сопротивления.\r"_s;
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
+
+QString introduction() {
+    QString text;
+    for (const char* line :
+         {QT_TRANSLATE_NOOP("Report", "Для заданного составного сечения необходимо определить:"),
+          QT_TRANSLATE_NOOP("Report", "- положение центра тяжести,"),
+          QT_TRANSLATE_NOOP("Report", "- положение главных центральных осей,"),
+          QT_TRANSLATE_NOOP("Report", "- главные моменты инерции,"),
+          QT_TRANSLATE_NOOP("Report", "- главные радиусы инерции,"),
+          QT_TRANSLATE_NOOP("Report", "- моменты сопротивления.")})
+        text += u"\t"_s + Report::tr(line) + u"\r"_s;
+    return text;
+}
+
+// The name of a new report, "Отчет N.docx", without its number and extension.
+QString reportName() {
+    return Report::tr("Отчет");
+}
 
 // Calls the end hook however the run is left.
 class EndGuard {
@@ -79,7 +96,7 @@ ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* commit
 
     doc.align(AlignJustify);
     doc.bold(true);
-    doc.text(kIntroduction);
+    doc.text(introduction());
     doc.align(AlignCenter);
     doc.bold(false);
     doc.paragraph();
@@ -115,8 +132,10 @@ ReportRunResult RunReport(const TSectionModel& model, const SolveOutcome* commit
     }
     const QString path = folder.isEmpty() ? QString() : WriteNewReport(folder, docx, &reason);
     if (path.isEmpty()) {
-        out.error = u"Не удалось создать файл отчета в папке «%1»: %2."_s.arg(
-            QDir::toNativeSeparators(folder.isEmpty() ? io::TemporaryFolder() : folder), reason);
+        out.error =
+            Report::tr("Не удалось создать файл отчета в папке «%1»: %2.")
+                .arg(QDir::toNativeSeparators(folder.isEmpty() ? io::TemporaryFolder() : folder),
+                     reason);
         return out;
     }
     out.path = path;
@@ -144,7 +163,7 @@ QByteArray numberPlusOne(QByteArray n) {
 } // namespace
 
 QString WriteNewReport(const QString& folder, const QByteArray& docx, QString* reason) {
-    const QByteArray prefix = u"Отчет "_s.toUtf8();
+    const QByteArray prefix = (reportName() + u" "_s).toUtf8();
     const QByteArray suffix = QByteArrayLiteral(".docx");
     QByteArray largest = QByteArrayLiteral("0");
     DIR* dir = ::opendir(io::EncodeFileName(folder).constData());
@@ -169,7 +188,7 @@ QString WriteNewReport(const QString& folder, const QByteArray& docx, QString* r
     // Another copy may take a name between the look and the write: the next ones are tried.
     QByteArray n = largest;
     return io::WriteNewFileSafely(
-        folder, u"Отчет.docx"_s,
+        folder, reportName() + u".docx"_s,
         [&](int) {
             n = numberPlusOne(n);
             return QString::fromUtf8(prefix + n + suffix);
@@ -178,15 +197,16 @@ QString WriteNewReport(const QString& folder, const QByteArray& docx, QString* r
 }
 
 QString ReportFailureText(const QString& reason) {
-    QString text = u"Создание отчета невозможно."_s;
+    QString text = Report::tr("Создание отчета невозможно.");
     if (!reason.isEmpty())
         text += u"\n"_s + reason;
     return text;
 }
 
 QString ReportWrittenText(const QString& writtenPath) {
-    return u"Отчет записан в файл «%1».\nОн открывается в текстовом процессоре, например в "
-           u"LibreOffice Writer."_s.arg(QDir::toNativeSeparators(writtenPath));
+    return Report::tr("Отчет записан в файл «%1».\nОн открывается в текстовом процессоре, "
+                      "например в LibreOffice Writer.")
+        .arg(QDir::toNativeSeparators(writtenPath));
 }
 
 } // namespace karo::report

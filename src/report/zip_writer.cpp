@@ -1,5 +1,6 @@
 #include "zip_writer.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <algorithm>
 #include <zlib.h>
@@ -7,6 +8,10 @@
 namespace karo::report {
 
 namespace {
+// The report's texts, Russian as written here, in the language installed.
+struct Report {
+    Q_DECLARE_TR_FUNCTIONS(Report)
+};
 
 constexpr quint32 kLocalHeader = 0x04034b50;
 constexpr quint32 kCentralHeader = 0x02014b50;
@@ -102,7 +107,7 @@ bool isAscii(const QByteArray& bytes) {
 }
 
 QString tooLarge() {
-    return QStringLiteral("архив больше 4 ГиБ или из 65535 файлов и более не поддерживается");
+    return Report::tr("архив больше 4 ГиБ или из 65535 файлов и более не поддерживается");
 }
 
 } // namespace
@@ -150,7 +155,7 @@ bool ZipFiles(const std::vector<ZipFile>& files, QByteArray* out, QString* error
         if (!file.deflate) {
             zip.append(file.data);
         } else if (!appendDeflated(file.data, zip)) {
-            *error = QStringLiteral("недостаточно памяти");
+            *error = Report::tr("недостаточно памяти");
             return false;
         }
         const auto packed = static_cast<quint64>(zip.size() - dataStart);

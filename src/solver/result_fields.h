@@ -4,6 +4,7 @@
 // Every list of result values is built from the table, so a quantity is described once.
 
 #include "model/kinds.h"
+#include "model/terms.h"
 #include "solver/outline_points.h"
 
 #include <array>
@@ -136,19 +137,19 @@ constexpr double pointCount(const TSectionResult& r) {
 
 inline constexpr ResultFieldInfo kResultQuantities[] = {
     // clang-format off
-    {rfXc, "Xc", "X", "c", "см.", 0, "Координата центра тяжести", ResultFormat::Result, 0, "edResXc", detail::resultMember<&TSectionResult::xc>},
-    {rfYc, "Yc", "Y", "c", "см.", 0, "Координата центра тяжести", ResultFormat::Result, 1, "edResYc", detail::resultMember<&TSectionResult::yc>},
-    {rfA, "A", "A", "", "см.", 2, "Площадь сечения", ResultFormat::Result, 2, "edResA", detail::resultMember<&TSectionResult::A>},
-    {rfIx, "Ix", "I", "x", "см.", 4, "Осевой момент инерции", ResultFormat::Result, 3, "edResIx", detail::resultMember<&TSectionResult::Ix>},
-    {rfIy, "Iy", "I", "y", "см.", 4, "Осевой момент инерции", ResultFormat::Result, 4, "edResIy", detail::resultMember<&TSectionResult::Iy>},
-    {rfIxy, "Ixy", "I", "xy", "см.", 4, "Центробежный момент инерции", ResultFormat::Result, 5, "edResIxy", detail::resultMember<&TSectionResult::Ixy>},
-    {rfAlpha0, "Alpha0", "α", "o", "°", 0, "Угол поворота главных осей", ResultFormat::Result, 6, "edResAo", detail::resultMember<&TSectionResult::Alpha0>},
-    {rfIu, "Iu", "I", "u", "см.", 4, "Минимальный главный момент инерции", ResultFormat::Result, 7, "edResIu", detail::resultMember<&TSectionResult::Iu>},
-    {rfIv, "Iv", "I", "v", "см.", 4, "Максимальный главный момент инерции", ResultFormat::Result, 8, "edResIv", detail::resultMember<&TSectionResult::Iv>},
-    {rfiu, "iu", "i", "u", "см.", 0, "Минимальный радиус инерции", ResultFormat::Result, 9, "edResru", detail::resultMember<&TSectionResult::iu>},
-    {rfiv, "iv", "i", "v", "см.", 0, "Максимальный радиус инерции", ResultFormat::Result, 10, "edResrv", detail::resultMember<&TSectionResult::iv>},
-    {rfWu, "Wu", "W", "u", "см.", 3, "Момент сопротивления", ResultFormat::Result, 11, "edResWu", detail::resultMember<&TSectionResult::Wu>},
-    {rfWv, "Wv", "W", "v", "см.", 3, "Момент сопротивления", ResultFormat::Result, 12, "edResWv", detail::resultMember<&TSectionResult::Wv>},
+    {rfXc, "Xc", "X", "c", KARO_TERM("Messages", "см."), 0, KARO_TERM("Messages", "Координата центра тяжести"), ResultFormat::Result, 0, "edResXc", detail::resultMember<&TSectionResult::xc>},
+    {rfYc, "Yc", "Y", "c", KARO_TERM("Messages", "см."), 0, KARO_TERM("Messages", "Координата центра тяжести"), ResultFormat::Result, 1, "edResYc", detail::resultMember<&TSectionResult::yc>},
+    {rfA, "A", "A", "", KARO_TERM("Messages", "см."), 2, KARO_TERM("Messages", "Площадь сечения"), ResultFormat::Result, 2, "edResA", detail::resultMember<&TSectionResult::A>},
+    {rfIx, "Ix", "I", "x", KARO_TERM("Messages", "см."), 4, KARO_TERM("Messages", "Осевой момент инерции"), ResultFormat::Result, 3, "edResIx", detail::resultMember<&TSectionResult::Ix>},
+    {rfIy, "Iy", "I", "y", KARO_TERM("Messages", "см."), 4, KARO_TERM("Messages", "Осевой момент инерции"), ResultFormat::Result, 4, "edResIy", detail::resultMember<&TSectionResult::Iy>},
+    {rfIxy, "Ixy", "I", "xy", KARO_TERM("Messages", "см."), 4, KARO_TERM("Messages", "Центробежный момент инерции"), ResultFormat::Result, 5, "edResIxy", detail::resultMember<&TSectionResult::Ixy>},
+    {rfAlpha0, "Alpha0", "α", "o", "°", 0, KARO_TERM("Messages", "Угол поворота главных осей"), ResultFormat::Result, 6, "edResAo", detail::resultMember<&TSectionResult::Alpha0>},
+    {rfIu, "Iu", "I", "u", KARO_TERM("Messages", "см."), 4, KARO_TERM("Messages", "Минимальный главный момент инерции"), ResultFormat::Result, 7, "edResIu", detail::resultMember<&TSectionResult::Iu>},
+    {rfIv, "Iv", "I", "v", KARO_TERM("Messages", "см."), 4, KARO_TERM("Messages", "Максимальный главный момент инерции"), ResultFormat::Result, 8, "edResIv", detail::resultMember<&TSectionResult::Iv>},
+    {rfiu, "iu", "i", "u", KARO_TERM("Messages", "см."), 0, KARO_TERM("Messages", "Минимальный радиус инерции"), ResultFormat::Result, 9, "edResru", detail::resultMember<&TSectionResult::iu>},
+    {rfiv, "iv", "i", "v", KARO_TERM("Messages", "см."), 0, KARO_TERM("Messages", "Максимальный радиус инерции"), ResultFormat::Result, 10, "edResrv", detail::resultMember<&TSectionResult::iv>},
+    {rfWu, "Wu", "W", "u", KARO_TERM("Messages", "см."), 3, KARO_TERM("Messages", "Момент сопротивления"), ResultFormat::Result, 11, "edResWu", detail::resultMember<&TSectionResult::Wu>},
+    {rfWv, "Wv", "W", "v", KARO_TERM("Messages", "см."), 3, KARO_TERM("Messages", "Момент сопротивления"), ResultFormat::Result, 12, "edResWv", detail::resultMember<&TSectionResult::Wv>},
     {rfSx, "Sx", "", "", "", 0, "", ResultFormat::Number, -1, "", detail::resultMember<&TSectionResult::Sx>},
     {rfSy, "Sy", "", "", "", 0, "", ResultFormat::Number, -1, "", detail::resultMember<&TSectionResult::Sy>},
     {rfXMin, "XMin", "", "", "", 0, "", ResultFormat::Number, -1, "", detail::resultMember<&TSectionResult::XMin>},

@@ -6,6 +6,8 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -215,4 +217,46 @@ TEST(Cli, NoRuntimeFolderWarningAndNoneMadeOutsideTheUsersOwn) {
                     made == QStringList{QStringLiteral("karo-%1").arg(::geteuid())})
             << made.join(' ').toStdString();
     }
+}
+
+// With an English system every text karo-cli writes is English; the numbers stay as they are.
+TEST(Cli, SpeaksEnglishWhenTheSystemDoes) {
+    const QString english = QStringLiteral("en_US.UTF-8");
+    const QRegularExpression cyrillic(QStringLiteral("[\\x{0400}-\\x{04FF}]"));
+    const CliRun help = cli({"--help"}, {}, english);
+    EXPECT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.startsWith("karo-cli — sectional properties of plane sections"));
+    EXPECT_FALSE(help.out.contains(cyrillic)) << help.out.toStdString();
+
+    const CliRun unknown = cli({"solv"}, {}, english);
+    EXPECT_EQ(unknown.code, 2);
+    EXPECT_EQ(unknown.err, "karo-cli: unknown command “solv” (see karo-cli --help)\n");
+
+    const CliRun props = cli({"props", KARO_SOURCE_DIR "/examples/plate.karo"}, {}, english);
+    EXPECT_EQ(props.code, 0);
+    EXPECT_TRUE(props.out.startsWith("Area A = 20 cm²\nCentroid abscissa Xc = 0 cm\n"))
+        << props.out.toStdString();
+    EXPECT_FALSE(props.out.contains(cyrillic)) << props.out.toStdString();
+
+    const CliRun beams = cli({"catalogue", "Dt"}, {}, english);
+    EXPECT_TRUE(beams.out.startsWith("Dt\tGOST 8239-89\t10\th=100 b=55 s=4.5 t=7.2 R=7.0 r=2.5 "
+                                     "slope=12% mm\n"))
+        << beams.out.left(200).toStdString();
+
+    QTemporaryDir dir;
+    const QString docx = dir.filePath(QStringLiteral("textbook.docx"));
+    ASSERT_EQ(
+        cli({"report", KARO_SOURCE_DIR "/examples/textbook.karo", "-o", docx}, {}, english).code,
+        0);
+    if (QStandardPaths::findExecutable(QStringLiteral("unzip")).isEmpty())
+        GTEST_SKIP() << "unzip is not installed";
+    QProcess unzip;
+    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-p"), docx, "word/document.xml"});
+    ASSERT_TRUE(unzip.waitForFinished(30000));
+    const QString body = QString::fromUtf8(unzip.readAllStandardOutput());
+    for (const char* text : {"For the given composite section, determine:",
+                             "Geometric properties of the individual profiles:", "(GOST 8239-89):",
+                             "area A = ", "Section moduli:", "Further properties:"})
+        EXPECT_TRUE(body.contains(QString::fromUtf8(text))) << text;
+    EXPECT_FALSE(body.contains(QString::fromUtf8("площадь")));
 }

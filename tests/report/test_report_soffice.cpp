@@ -6,7 +6,9 @@
 #include "properties_view/properties_chapter.h"
 #include "report/document.h"
 #include "report/report_run.h"
+#include "texts/language.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <array>
@@ -67,6 +69,37 @@ TSectionModel CutLargest(const std::array<int, KindCount>& counts, bool longNumb
     return model;
 }
 
+// Every word of the typeset documents lies inside the text area of their pages.
+void ExpectEveryWordInsideTheTextArea(const QStringList& files, const QString& folder) {
+    // The text area, with a point to spare for the glyph boxes of a line's first or last
+    // word, which reach a little past the line. Below, the box of a line of plain text reaches
+    // 0.15 em past the line itself (15.6 points for a line of 13.8 at 12 points, its ink well
+    // inside): a page of plain text whose last line ends at the margin is boxed that far out.
+    const report::PageSetup page;
+    const QRectF area = QRectF(page.leftMargin, page.topMargin, page.textWidth(),
+                               page.pageHeight - page.topMargin - page.bottomMargin)
+                            .adjusted(-1, -1, 1, 0.15 * page.fontSize);
+    for (const QString& file : files) {
+        const auto words = karo::test::PdfWords(karo::test::PdfOf(file, folder), folder);
+        EXPECT_GT(words.size(), 100u) << file.toStdString();
+        for (const auto& word : words) {
+            // A sign taller than a line (a large Σ, a √ stretched over its radicand) is boxed
+            // by its font's full height at that size, well beyond its ink: its middle counts.
+            QRectF box = word.box;
+            if (box.height() > 1.5 * page.fontSize)
+                box = QRectF(box.left(), box.center().y(), box.width(), 0);
+            const bool inside = box.left() >= area.left() && box.right() <= area.right() &&
+                                box.top() >= area.top() && box.bottom() <= area.bottom();
+            if (!inside) {
+                ADD_FAILURE() << QFileInfo(file).fileName().toStdString() << ", page " << word.page
+                              << ": \"" << word.text.toStdString() << "\" at x " << box.left()
+                              << ".." << box.right() << ", y " << box.top() << ".." << box.bottom();
+                break;
+            }
+        }
+    }
+}
+
 } // namespace
 
 TEST(ReportInWordProcessor, EveryWordOfAnySizeOfSectionStaysInsideTheTextArea) {
@@ -97,32 +130,45 @@ TEST(ReportInWordProcessor, EveryWordOfAnySizeOfSectionStaysInsideTheTextArea) {
         ASSERT_TRUE(report.written()) << size.name << ": " << report.error.toStdString();
     }
     ASSERT_TRUE(karo::test::ConvertToPdf(files, dir.path()));
+    ExpectEveryWordInsideTheTextArea(files, dir.path());
+}
 
-    // The text area, with a point to spare for the glyph boxes of a line's first or last
-    // word, which reach a little past the line. Below, the box of a line of plain text reaches
-    // 0.15 em past the line itself (15.6 points for a line of 13.8 at 12 points, its ink well
-    // inside): a page of plain text whose last line ends at the margin is boxed that far out.
-    const report::PageSetup page;
-    const QRectF area = QRectF(page.leftMargin, page.topMargin, page.textWidth(),
-                               page.pageHeight - page.topMargin - page.bottomMargin)
-                            .adjusted(-1, -1, 1, 0.15 * page.fontSize);
-    for (const QString& file : files) {
-        const auto words = karo::test::PdfWords(karo::test::PdfOf(file, dir.path()), dir.path());
-        EXPECT_GT(words.size(), 100u) << file.toStdString();
-        for (const auto& word : words) {
-            // A sign taller than a line (a large Σ, a √ stretched over its radicand) is boxed
-            // by its font's full height at that size, well beyond its ink: its middle counts.
-            QRectF box = word.box;
-            if (box.height() > 1.5 * page.fontSize)
-                box = QRectF(box.left(), box.center().y(), box.width(), 0);
-            const bool inside = box.left() >= area.left() && box.right() <= area.right() &&
-                                box.top() >= area.top() && box.bottom() <= area.bottom();
-            if (!inside) {
-                ADD_FAILURE() << QFileInfo(file).fileName().toStdString() << ", page " << word.page
-                              << ": \"" << word.text.toStdString() << "\" at x " << box.left()
-                              << ".." << box.right() << ", y " << box.top() << ".." << box.bottom();
-                break;
-            }
-        }
+// The English report, its own words and its properties' chapter, typesets inside the margins
+// like the Russian one.
+TEST(ReportInWordProcessor, EnglishReportsStayInsideTheTextArea) {
+    if (!karo::test::HaveTypesetTools())
+        GTEST_SKIP() << "soffice, pdftotext or pdfinfo is not installed";
+    ASSERT_TRUE(InstallLanguage(*QCoreApplication::instance(), QStringLiteral("en")));
+    const struct Russian {
+        ~Russian() { InstallLanguage(*QCoreApplication::instance(), QStringLiteral("ru")); }
+    } russianAfter;
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    TSectionModel textbook;
+    ASSERT_TRUE(
+        LoadSectionFile(QStringLiteral(KARO_SOURCE_DIR "/examples/textbook.karo"), textbook).ok());
+    const TSectionModel models[] = {textbook, CutLargest({1, 1, 1, 1, 4}, true)};
+    QStringList files;
+    for (const TSectionModel& model : models) {
+        TSectionResult result;
+        files << dir.filePath(QStringLiteral("en%1.docx").arg(files.size()));
+        report::ReportRunHooks hooks;
+        hooks.appendix = properties::PropertiesAppendix(model);
+        const auto report = report::RunReport(model, nullptr, result, hooks, files.back());
+        ASSERT_TRUE(report.written()) << report.error.toStdString();
     }
+    ASSERT_TRUE(karo::test::ConvertToPdf(files, dir.path()));
+    const auto text =
+        karo::test::PdfWords(karo::test::PdfOf(files.front(), dir.path()), dir.path());
+    QStringList words;
+    for (const auto& word : text)
+        words << word.text;
+    const QString shown = words.join(QLatin1Char(' '));
+    for (const char* phrase :
+         {"Geometric properties of the individual profiles:", "(GOST 8239-89):",
+          "Principal moments of inertia:", "Further properties:"})
+        EXPECT_TRUE(shown.contains(QString::fromUtf8(phrase))) << phrase << "\n"
+                                                               << shown.toStdString();
+    ExpectEveryWordInsideTheTextArea(files, dir.path());
 }
