@@ -136,7 +136,14 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& 
                     seen[static_cast<std::size_t>(d)] = j;
                     inner.push_back(d);
                 }
-        std::sort(inner.begin() + static_cast<std::ptrdiff_t>(first), inner.end());
+        // A column holds a dozen rows or so: sorted by insertion.
+        for (std::size_t p = first + 1; p < inner.size(); ++p) {
+            const int row = inner[p];
+            std::size_t q = p;
+            for (; q > first && inner[q - 1] > row; --q)
+                inner[q] = inner[q - 1];
+            inner[q] = row;
+        }
         outer[static_cast<std::size_t>(j) + 1] = static_cast<int>(inner.size());
         // `seen` has served this column: it now tells where each of its rows lies.
         for (std::size_t p = first; p < inner.size(); ++p)
