@@ -259,19 +259,20 @@ Every failure writes a line to stderr that names the file as it was given.
     <message>
         <source>Файл «%1» уже существует.
 Заменить его?</source>
-        <translation type="unfinished"></translation>
+        <translation>File “%1” already exists.
+Replace it?</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Не сохранять</source>
-        <translation type="unfinished"></translation>
+        <translation>Don’t save</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -378,11 +379,11 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>В сечении нет другого профиля, к которому можно приставить.</source>
-        <translation>The section has no other profile to place against.</translation>
+        <translation>The section has no other profile to attach to.</translation>
     </message>
     <message>
         <source>Профиль нельзя приставить к самому себе.</source>
-        <translation>A profile cannot be placed against itself.</translation>
+        <translation>A profile cannot be attached to itself.</translation>
     </message>
     <message>
         <source>У профиля «%1 %2» заданы не все значения.</source>
@@ -728,27 +729,27 @@ Every failure writes a line to stderr that names the file as it was given.
     </message>
     <message>
         <source>по верху</source>
-        <translation>top edges</translation>
+        <translation>top</translation>
     </message>
     <message>
         <source>по середине</source>
-        <translation>middles</translation>
+        <translation>middle</translation>
     </message>
     <message>
         <source>по низу</source>
-        <translation>bottom edges</translation>
+        <translation>bottom</translation>
     </message>
     <message>
         <source>по левому краю</source>
-        <translation>left edges</translation>
+        <translation>left edge</translation>
     </message>
     <message>
         <source>по правому краю</source>
-        <translation>right edges</translation>
+        <translation>right edge</translation>
     </message>
     <message>
         <source>по центру тяжести</source>
-        <translation>centroids</translation>
+        <translation>centroid</translation>
     </message>
     <message>
         <source>см.</source>
@@ -781,6 +782,21 @@ Every failure writes a line to stderr that names the file as it was given.
     <message>
         <source>Момент сопротивления</source>
         <translation>Section modulus</translation>
+    </message>
+    <message>
+        <source>У</source>
+        <comment>series letter: sloped inner flanges</comment>
+        <translation>U</translation>
+    </message>
+    <message>
+        <source>П</source>
+        <comment>series letter: parallel inner flanges</comment>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>а</source>
+        <comment>series letter: a heavier profile</comment>
+        <translation>a</translation>
     </message>
 </context>
 <context>
@@ -1373,505 +1389,532 @@ It opens in a word processor, LibreOffice Writer for example.</translation>
     </message>
 </context>
 <context>
+    <name>karo::Language</name>
+    <message>
+        <source>Русский</source>
+        <translation>English</translation>
+    </message>
+</context>
+<context>
     <name>karo::SectionDocument</name>
     <message>
         <source>ввод </source>
-        <translation type="unfinished"></translation>
+        <translation>typing </translation>
     </message>
     <message>
         <source>добавление профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>adding a profile</translation>
     </message>
     <message>
         <source>удаление профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>deleting a profile</translation>
     </message>
     <message>
         <source>поворот</source>
-        <translation type="unfinished"></translation>
+        <translation>rotation</translation>
     </message>
     <message>
         <source>отражение</source>
-        <translation type="unfinished"></translation>
+        <translation>mirroring</translation>
     </message>
     <message>
         <source>выбор из сортамента</source>
-        <translation type="unfinished"></translation>
+        <translation>catalogue pick</translation>
     </message>
     <message>
         <source>приставку</source>
-        <translation type="unfinished"></translation>
+        <translation>attachment</translation>
+    </message>
+</context>
+<context>
+    <name>karo::app::Main</name>
+    <message>
+        <source>karo: окно программы занято, файл «%1» не открыт.</source>
+        <translation>karo: the program’s window is busy; file “%1” was not opened.</translation>
     </message>
 </context>
 <context>
     <name>karo::app::ManualWindow</name>
     <message>
         <source>Руководство — Karo</source>
-        <translation type="unfinished"></translation>
+        <translation>Manual — Karo</translation>
     </message>
 </context>
 <context>
     <name>karo::app::PlaceDialog</name>
     <message>
         <source>Приставить профиль</source>
-        <translation type="unfinished"></translation>
+        <translation>Attach profile</translation>
     </message>
     <message>
         <source>к профилю:</source>
-        <translation type="unfinished"></translation>
+        <translation>to profile:</translation>
     </message>
     <message>
         <source>сторона:</source>
-        <translation type="unfinished"></translation>
+        <translation>side:</translation>
     </message>
     <message>
         <source>выравнивание:</source>
-        <translation type="unfinished"></translation>
+        <translation>alignment:</translation>
     </message>
     <message>
         <source>зазор, см:</source>
-        <translation type="unfinished"></translation>
+        <translation>gap, cm:</translation>
     </message>
     <message>
         <source>ОК</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>karo::app::PropertiesPictureView</name>
-    <message>
-        <source>Сохранить рисунок…</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>karo::app::PropertiesWindow</name>
     <message>
         <source>Характеристики сечения — Karo</source>
-        <translation type="unfinished"></translation>
+        <translation>Section properties — Karo</translation>
     </message>
     <message>
         <source>Величина</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantity</translation>
     </message>
     <message>
         <source>Обозначение</source>
-        <translation type="unfinished"></translation>
+        <translation>Symbol</translation>
     </message>
     <message>
         <source>Значение</source>
-        <translation type="unfinished"></translation>
+        <translation>Value</translation>
     </message>
     <message>
         <source>Единица</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>Примечание</source>
-        <translation type="unfinished"></translation>
+        <translation>Note</translation>
     </message>
     <message>
         <source>Сетка конечных элементов</source>
-        <translation type="unfinished"></translation>
+        <translation>Finite element mesh</translation>
     </message>
     <message>
         <source>Сохранить рисунок…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture…</translation>
     </message>
     <message>
         <source>Копировать</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Таблица в буфер обмена: столбцы через табуляцию, единицы в отдельном столбце</source>
-        <translation type="unfinished"></translation>
+        <translation>The table to the clipboard: columns separated by tabs, units in a column of their own</translation>
     </message>
     <message>
         <source>Сортамент…</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue…</translation>
     </message>
     <message>
         <source>сетка %1</source>
-        <translation type="unfinished"></translation>
+        <translation>mesh %1</translation>
     </message>
     <message>
         <source>пересчёт…</source>
-        <translation type="unfinished"></translation>
+        <translation>recomputing…</translation>
     </message>
     <message>
         <source>Частей: %1, замкнутых контуров: %2. Сетка: %3 узлов, изменение It на последнем шаге %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Parts: %1, closed contours: %2. Mesh: %3 nodes, change of It at the last step %4</translation>
     </message>
     <message>
         <source> — It не установился</source>
-        <translation type="unfinished"></translation>
+        <translation> — It has not settled</translation>
     </message>
     <message>
         <source>Характеристики не записаны: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>The properties were not written: %1</translation>
     </message>
     <message>
         <source>Не удалось записать файл «%1»: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not write file “%1”: %2</translation>
     </message>
     <message>
         <source>Сохранить рисунок</source>
-        <translation type="unfinished"></translation>
+        <translation>Save picture</translation>
     </message>
     <message>
         <source>Характеристики.png</source>
-        <translation type="unfinished"></translation>
+        <translation>Properties.png</translation>
     </message>
     <message>
         <source>Рисунок PNG (*.png);;Рисунок SVG (*.svg)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG picture (*.png);;SVG picture (*.svg)</translation>
+    </message>
+</context>
+<context>
+    <name>karo::app::Settings</name>
+    <message>
+        <source>karo: «%1» не читается (%2); список последних файлов не ведётся.</source>
+        <translation>karo: “%1” cannot be read (%2); no list of recent files is kept.</translation>
     </message>
 </context>
 <context>
     <name>karo::app::TCataloguePicker</name>
     <message>
         <source>см²</source>
-        <translation type="unfinished"></translation>
+        <translation>cm²</translation>
     </message>
     <message>
         <source>см⁴</source>
-        <translation type="unfinished"></translation>
+        <translation>cm⁴</translation>
     </message>
     <message>
         <source>см</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>s, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>s, mm</translation>
     </message>
     <message>
         <source>t, мм</source>
-        <translation type="unfinished"></translation>
+        <translation>t, mm</translation>
     </message>
     <message>
         <source>Сортамент</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue</translation>
     </message>
     <message>
         <source>%1 (%2). Значения — для положения на вкладке%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2). Values for the position on the tab%3.</translation>
     </message>
     <message>
         <source>: профиль повёрнут</source>
-        <translation type="unfinished"></translation>
+        <translation>: the profile is turned</translation>
     </message>
     <message>
         <source>Обозначение:</source>
-        <translation type="unfinished"></translation>
+        <translation>Designation:</translation>
     </message>
     <message>
         <source>например, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. %1</translation>
     </message>
     <message>
         <source>ГОСТ</source>
-        <translation type="unfinished"></translation>
+        <translation>GOST</translation>
     </message>
     <message>
         <source>Обозначение</source>
-        <translation type="unfinished"></translation>
+        <translation>Designation</translation>
     </message>
     <message>
         <source>Справочные значения вычислены по номинальным размерам профиля</source>
-        <translation type="unfinished"></translation>
+        <translation>Reference values computed from the nominal dimensions of the profile</translation>
     </message>
     <message>
         <source>Выбрать</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Нет профиля с таким обозначением</source>
-        <translation type="unfinished"></translation>
+        <translation>No profile with this designation</translation>
     </message>
     <message>
         <source>Профилей: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Profiles: %1</translation>
     </message>
     <message>
         <source>; курсивом — значения, вычисленные по размерам</source>
-        <translation type="unfinished"></translation>
+        <translation>; in italics: values computed from the dimensions</translation>
     </message>
 </context>
 <context>
     <name>karo::app::TMainForm</name>
     <message>
         <source>Добавить нельзя: не более %1 профилей одного вида</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot add: at most %1 profiles of one kind</translation>
     </message>
     <message>
         <source>Добавить</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source> Геометрические характеристики плоских сечений</source>
-        <translation type="unfinished"></translation>
+        <translation> Sectional properties of plane sections</translation>
     </message>
     <message>
         <source>Сортамент…</source>
-        <translation type="unfinished"></translation>
+        <translation>Catalogue…</translation>
     </message>
     <message>
         <source>Выбрать профиль из сортамента (F4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pick a profile from the catalogue (F4)</translation>
     </message>
     <message>
         <source>. Справочные значения этого профиля вычислены по его номинальным размерам</source>
-        <translation type="unfinished"></translation>
+        <translation>. The reference values of this profile are computed from its nominal dimensions</translation>
     </message>
     <message>
         <source>Сечение Karo (*.karo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Karo section (*.karo)</translation>
     </message>
     <message>
         <source>Не удается сохранить файл «%1»:
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save file “%1”:
+%2</translation>
     </message>
     <message>
         <source>Открыть сечение</source>
-        <translation type="unfinished"></translation>
+        <translation>Open section</translation>
     </message>
     <message>
         <source>Сечение.karo</source>
-        <translation type="unfinished"></translation>
+        <translation>Section.karo</translation>
     </message>
     <message>
         <source>Сохранить сечение</source>
-        <translation type="unfinished"></translation>
+        <translation>Save section</translation>
     </message>
     <message>
         <source>Документ Word (*.docx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word document (*.docx)</translation>
     </message>
     <message>
         <source>&amp;Файл</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;Новое сечение</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;New section</translation>
     </message>
     <message>
         <source>&amp;Открыть…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Open…</translation>
     </message>
     <message>
         <source>Последние &amp;файлы</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recent files</translation>
     </message>
     <message>
         <source>&amp;Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Save</translation>
     </message>
     <message>
         <source>Сохранить &amp;как…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save &amp;as…</translation>
     </message>
     <message>
         <source>Сохранить &amp;лист результатов…</source>
-        <translation type="unfinished"></translation>
+        <translation>Save result s&amp;heet…</translation>
     </message>
     <message>
         <source>&amp;Печать листа…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Print sheet…</translation>
     </message>
     <message>
         <source>Отчёт: открыть в текстовом &amp;редакторе</source>
-        <translation type="unfinished"></translation>
+        <translation>Report: open in &amp;word processor</translation>
     </message>
     <message>
         <source>Отчё&amp;т: сохранить как…</source>
-        <translation type="unfinished"></translation>
+        <translation>Repor&amp;t: save as…</translation>
     </message>
     <message>
         <source>&amp;Экспорт характеристик…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Export properties…</translation>
     </message>
     <message>
         <source>&amp;Выход</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quit</translation>
     </message>
     <message>
         <source>&amp;Правка</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>&amp;Отменить</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Undo</translation>
     </message>
     <message>
         <source>Повто&amp;рить</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Redo</translation>
     </message>
     <message>
         <source>&amp;Сортамент…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Catalogue…</translation>
     </message>
     <message>
         <source>&amp;Приставить…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Attach…</translation>
     </message>
     <message>
         <source>С&amp;ечение</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Section</translation>
     </message>
     <message>
         <source>&amp;Характеристики сечения…</source>
-        <translation type="unfinished"></translation>
+        <translation>Section &amp;properties…</translation>
     </message>
     <message>
         <source>&amp;Справка</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>&amp;Руководство</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Manual</translation>
     </message>
     <message>
         <source>&amp;О программе</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>Файл «%1» не найден и убран из списка.</source>
-        <translation type="unfinished"></translation>
+        <translation>File “%1” was not found and has been removed from the list.</translation>
     </message>
     <message>
         <source>Сохранить отчет</source>
-        <translation type="unfinished"></translation>
+        <translation>Save report</translation>
     </message>
     <message>
         <source>Отчет.docx</source>
-        <translation type="unfinished"></translation>
+        <translation>Report.docx</translation>
     </message>
     <message>
         <source>-отчет.docx</source>
-        <translation type="unfinished"></translation>
+        <translation>-report.docx</translation>
     </message>
     <message>
         <source>РЕШЕНИЕ</source>
-        <translation type="unfinished"></translation>
+        <translation>SOLUTION</translation>
     </message>
     <message>
         <source>О программе ...</source>
-        <translation type="unfinished"></translation>
+        <translation>About ...</translation>
     </message>
     <message>
         <source>Удалить</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Повернуть</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate</translation>
     </message>
     <message>
         <source>Поворот против часовой стрелки</source>
-        <translation type="unfinished"></translation>
+        <translation>Rotate counter-clockwise</translation>
     </message>
     <message>
         <source>Отразить</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirror</translation>
     </message>
     <message>
         <source>Зеркальное отражение</source>
-        <translation type="unfinished"></translation>
+        <translation>Mirror image</translation>
     </message>
     <message>
         <source>см.</source>
-        <translation type="unfinished">cm</translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>Сохранить результаты</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the results</translation>
     </message>
     <message>
         <source>Печатать</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Печатать результаты</source>
-        <translation type="unfinished"></translation>
+        <translation>Print the results</translation>
     </message>
     <message>
         <source>Создать отчет в MsWord</source>
-        <translation type="unfinished"></translation>
+        <translation>Create MsWord report</translation>
     </message>
     <message>
         <source>Создать отчет</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a report</translation>
     </message>
     <message>
         <source>определение геометрических характеристик</source>
-        <translation type="unfinished"></translation>
+        <translation>computing the sectional properties</translation>
     </message>
     <message>
         <source>плоских сечений, составленных из</source>
-        <translation type="unfinished"></translation>
+        <translation>of plane sections built from</translation>
     </message>
     <message>
         <source>прокатных профилей</source>
-        <translation type="unfinished"></translation>
+        <translation>rolled steel profiles</translation>
     </message>
     <message>
         <source>Разработка: учебная группа «Каро»</source>
-        <translation type="unfinished"></translation>
+        <translation>Developed by the “Karo” student group</translation>
     </message>
     <message>
         <source>кафедра строительной механики</source>
-        <translation type="unfinished"></translation>
+        <translation>Department of Structural Mechanics</translation>
     </message>
     <message>
         <source>Приставить к другому профилю (F5)</source>
-        <translation type="unfinished"></translation>
+        <translation>Attach to another profile (F5)</translation>
     </message>
     <message>
         <source>Характеристики…</source>
-        <translation type="unfinished"></translation>
+        <translation>Properties…</translation>
     </message>
     <message>
         <source>Сдвиг, пластический изгиб, кручение, центр изгиба и ядро сечения (F6)</source>
-        <translation type="unfinished"></translation>
+        <translation>Shear, plastic bending, torsion, shear centre and section kernel (F6)</translation>
     </message>
     <message>
         <source>Экспорт характеристик</source>
-        <translation type="unfinished"></translation>
+        <translation>Export properties</translation>
     </message>
     <message>
         <source>Характеристики.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>Properties.csv</translation>
     </message>
     <message>
         <source>-характеристики.csv</source>
-        <translation type="unfinished"></translation>
+        <translation>-properties.csv</translation>
     </message>
     <message>
         <source>Таблица CSV (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV table (*.csv)</translation>
     </message>
     <message>
         <source>Сохранить изменения в новом сечении?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes to the new section?</translation>
     </message>
     <message>
         <source>Сохранить изменения в сечении «%1»?</source>
-        <translation type="unfinished"></translation>
+        <translation>Save the changes to section “%1”?</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Язык</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске</source>
+        <translation>The language changes at the next start</translation>
     </message>
 </context>
 </TS>

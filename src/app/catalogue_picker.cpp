@@ -4,6 +4,7 @@
 #include "catalogue/lookup.h"
 #include "io/to_qstring.h"
 #include "texts/message_text.h"
+#include "texts/standard_text.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
@@ -60,9 +61,9 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     auto* layout = new QVBoxLayout(this);
     QString standards;
     for (const catalogue::ProfileRow* r : rows_) {
-        if (!standards.contains(ToQString(r->standard)))
-            standards +=
-                (standards.isEmpty() ? QString() : QStringLiteral(", ")) + ToQString(r->standard);
+        const QString standard = StandardText(r->standard);
+        if (!standards.contains(standard))
+            standards += (standards.isEmpty() ? QString() : QStringLiteral(", ")) + standard;
     }
     auto* title = new QLabel(
         tr("%1 (%2). Значения — для положения на вкладке%3.")
@@ -76,7 +77,7 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
     auto* filterLabel = new QLabel(tr("Обозначение:"), this);
     filter_ = new QLineEdit(this);
     filter_->setObjectName(QStringLiteral("edCatalogueFilter"));
-    filter_->setPlaceholderText(tr("например, %1").arg(ToQString(kindInfo(kind).catalogueExample)));
+    filter_->setPlaceholderText(tr("например, %1").arg(TermText(kindInfo(kind).catalogueExample)));
     filter_->setClearButtonEnabled(true);
     filterLabel->setBuddy(filter_);
     filterRow->addWidget(filterLabel);
@@ -119,8 +120,8 @@ TCataloguePicker::TCataloguePicker(Kind kind, int code, QWidget* parent,
             }
             table_->setItem(i, column++, item);
         };
-        cell(ToQString(r.standard), false);
-        cell(ToQString(r.designation), false);
+        cell(StandardText(r.standard), false);
+        cell(DesignationText(r.designation), false);
         for (const ExtraColumn& c : extra)
             cell(ToQString(r.*c.value), true);
         for (const catalogue::FieldText& f : catalogue::fieldTexts(r, code))

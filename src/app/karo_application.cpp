@@ -6,7 +6,6 @@
 #include "io/to_qstring.h"
 #include "model/arith.h"
 #include "model/messages.h"
-#include "texts/language.h"
 
 #include <QFont>
 
@@ -30,9 +29,9 @@ KaroApplication::KaroApplication(int& argc, char** argv) : QApplication(argc, ar
     // Without these the sans faces fall to DejaVu Sans, which is wider and clips the labels
     // of the fixed-size window.
     karo::InstallFontSubstitutes();
-    // The interface speaks the system's language when the programs have it, Russian otherwise;
-    // Qt's own dialogs (files, printing, questions) follow it.
-    karo::InstallLanguage(*this, karo::SystemLanguage());
+    // No translation here: the program installs the language it starts in (main.cpp), and
+    // the tests, which make this object too, run in the source language whatever the
+    // machine's locale or the user's choice.
 }
 
 bool KaroApplication::notify(QObject* receiver, QEvent* event) {

@@ -3,8 +3,10 @@
 #include "app/dialogs.h"
 #include "app/karo_application.h"
 #include "app/main_form.h"
+#include "app/settings.h"
 #include "app/single_instance.h"
 #include "io/safe_file.h"
+#include "texts/language.h"
 
 #include <fontconfig/fontconfig.h>
 
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
     // Before Qt looks for the runtime folder, so that it neither warns nor makes one of its own.
     karo::io::SettleRuntimeFolder();
     karo::app::KaroApplication app(argc, argv);
+    // The language the user chose in the menu, else the system's; Qt's own dialogs (files,
+    // printing) follow it.
+    karo::InstallLanguage(app, karo::StartLanguage(karo::app::StoredLanguage()));
 
     // `karo FILE.karo` opens the section. A second copy only brings the first one to the
     // front, handing it the file.
@@ -33,7 +38,12 @@ int main(int argc, char** argv) {
     case karo::app::SingleInstance::Start::NotTaken:
         if (file.isEmpty())
             return 0; // only a raise was lost
-        std::fprintf(stderr, "karo: окно программы занято, файл «%s» не открыт.\n", argv[1]);
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate(
+                         "karo::app::Main", "karo: окно программы занято, файл «%1» не открыт.")
+                         .arg(file)
+                         .toUtf8()
+                         .constData());
         return 1;
     }
 

@@ -206,6 +206,7 @@ class TMainForm : public QWidget {
 
     // The menu bar (main_form_menu.cpp), built once all controls exist.
     void buildMenu();
+    void buildLanguageMenu(QMenu* menu);
     void fillRecentMenu();
     void recentFileUsed(const QString& path);
     // Writes the report to `outputPath` (empty: a new numbered file in this user's temporary

@@ -8,6 +8,7 @@
 #include "catalogue/field_texts.h"
 #include "catalogue/lookup.h"
 #include "io/to_qstring.h"
+#include "texts/message_text.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -88,7 +89,8 @@ void TMainForm::updateCatalogueLabel(Kind k) {
     if (!label)
         return;
     const catalogue::ProfileRow* row = document_.shownProfile(k);
-    const QString title = row ? ToQString(catalogue::profileTitle(*row)) : QString();
+    const QString title =
+        row ? CatalogueTitleText(row->kind, row->designation, row->standard) : QString();
     label->setText(label->fontMetrics().elidedText(title, Qt::ElideRight, label->width()));
     label->setToolTip(row && row->computed ? title + tr(". Справочные значения этого профиля "
                                                         "вычислены по его номинальным размерам")

@@ -1,18 +1,21 @@
 // The menu bar above the tabs: files, the result tab's actions, undo and redo, the catalogue,
-// the user's guide. Its items call what the buttons and keys of the window call, so that the
-// two roads never differ.
+// the user's guide, the language. Its items call what the buttons and keys of the window call, so
+// that the two roads never differ.
 
 #include "app/main_form.h"
 
 #include "app/manual_window.h"
 #include "app/recent_files.h"
+#include "app/settings.h"
 #include "io/safe_file.h"
 #include "io/to_qstring.h"
 #include "model/messages.h"
 #include "picture/primitives.h"
+#include "texts/language.h"
 #include "texts/message_text.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -145,6 +148,10 @@ void TMainForm::buildMenu() {
     item(section, "actProperties", tr("&Характеристики сечения…"), {QKeySequence(Qt::Key_F6)},
          [this] { showProperties(); });
 
+    QMenu* view = menuBar_->addMenu(tr("&Вид"));
+    view->setObjectName(QStringLiteral("ViewMenu"));
+    buildLanguageMenu(view->addMenu(tr("&Язык")));
+
     QMenu* help = menuBar_->addMenu(tr("&Справка"));
     help->setObjectName(QStringLiteral("HelpMenu"));
     item(help, "actManual", tr("&Руководство"), {QKeySequence(Qt::Key_F1)},
@@ -168,6 +175,24 @@ void TMainForm::buildMenu() {
     setFixedSize(width(), height() + barHeight);
 
     fillRecentMenu();
+}
+
+// Each language by its own name, the one the window starts in next time checked. The window's
+// texts are made once, so a choice takes effect at the next start, as the menu says.
+void TMainForm::buildLanguageMenu(QMenu* menu) {
+    menu->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = StartLanguage(StoredLanguage());
+    for (const QString& language : InterfaceLanguages()) {
+        QAction* a = menu->addAction(LanguageName(language));
+        a->setObjectName(QStringLiteral("actLanguage_") + language);
+        a->setCheckable(true);
+        a->setChecked(language == chosen);
+        group->addAction(a);
+        connect(a, &QAction::triggered, this, [language] { StoreLanguage(language); });
+    }
+    menu->addSeparator();
+    menu->addAction(tr("Язык сменится при следующем запуске"))->setEnabled(false);
 }
 
 // ---- the file items ------------------------------------------------------------------------

@@ -1,5 +1,7 @@
 #include "app/manual_window.h"
 
+#include "texts/language.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -76,7 +78,10 @@ void ManualWindow::wrapCodeBlocks() {
 }
 
 QString ManualWindow::text() {
-    QFile f(QStringLiteral(":/karo/manual.md"));
+    // The guide in the language on show when it has one, else the Russian original.
+    QFile f(QStringLiteral(":/karo/manual.%1.md").arg(CurrentLanguage()));
+    if (!f.exists())
+        f.setFileName(QStringLiteral(":/karo/manual.md"));
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromUtf8(f.readAll());

@@ -36,7 +36,8 @@ QString targetLabel(const TSectionModel& m, ProfileRef p) {
         texts.push_back(m.text(p.kind, p.number, f.slot));
     if (const catalogue::ProfileRow* row =
             catalogue::recognise(p.kind, m.entryOrientation(p.kind, p.number), texts))
-        label += QStringLiteral(" — ") + ToQString(catalogue::profileTitle(*row));
+        label +=
+            QStringLiteral(" — ") + CatalogueTitleText(row->kind, row->designation, row->standard);
     return label;
 }
 

@@ -55,7 +55,7 @@ class PropertiesPictureView : public QWidget {
     }
     void contextMenuEvent(QContextMenuEvent* e) override {
         QMenu menu(this);
-        QAction* save = menu.addAction(tr("Сохранить рисунок…"));
+        QAction* save = menu.addAction(PropertiesWindow::tr("Сохранить рисунок…"));
         save->setEnabled(snapshot_.solved());
         if (menu.exec(e->globalPos()) == save)
             window_->savePictureClick();

@@ -71,6 +71,8 @@ char32_t normalChar(char32_t c) {
         return U'а';
     case U'y':
     case U'Y':
+    case U'u': // as the series is written in English
+    case U'U':
     case U'у':
         return U'У';
     case U'p':

@@ -13,7 +13,7 @@ namespace karo::catalogue {
 // The designation in one spelling: a leading "№" dropped; "x", "X", "х", "Х", "*" and "-"
 // read as "×", and so do blanks between two numbers ("100 63 8"), while other blanks are
 // dropped; "." as "," (a comma is always the decimal comma: "6,5У", "100×6,5"); Latin or
-// Cyrillic "a"/"A" as "а"; "У", "у", "Y", "y" as "У"; "П", "п", "P", "p" as "П". For the
+// Cyrillic "a"/"A" as "а"; "У", "у", "Y", "y", "U", "u" as "У"; "П", "п", "P", "p" as "П". For the
 // equal-leg angle a repeated leg ("100×100×10") is written once. Designations compare equal
 // exactly when their normal forms do.
 std::string normaliseDesignation(Kind kind, std::string_view designation);

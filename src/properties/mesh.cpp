@@ -6,6 +6,7 @@
 #include <CGAL/Delaunay_mesh_vertex_base_2.h>
 #include <CGAL/Delaunay_mesher_2.h>
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
+#include <CGAL/Triangulation_vertex_base_with_info_2.h>
 
 #include <algorithm>
 #include <cmath>
@@ -17,7 +18,9 @@ namespace karo::properties {
 namespace {
 
 using K = CGAL::Exact_predicates_inexact_constructions_kernel;
-using Vb = CGAL::Delaunay_mesh_vertex_base_2<K>;
+// Every vertex carries its place in the last mesh() handed out.
+using Vb =
+    CGAL::Triangulation_vertex_base_with_info_2<int, K, CGAL::Delaunay_mesh_vertex_base_2<K>>;
 using Fb = CGAL::Delaunay_mesh_face_base_2<K>;
 using Tds = CGAL::Triangulation_data_structure_2<Vb, Fb>;
 using CDT = CGAL::Constrained_Delaunay_triangulation_2<K, Tds, CGAL::Exact_predicates_tag>;
@@ -65,8 +68,9 @@ class CornerGrid {
         for (const K::Point_2& p : corners)
             points_[fill[static_cast<std::size_t>(index(p))]++] = p;
     }
-    // The distance to the nearest corner, or the longest edge where none is nearer.
-    double distance(const K::Point_2& p) const {
+    // The distance to the nearest corner, or the longest edge where none is nearer; no
+    // nearer than `enough` is searched for past it.
+    double distance(const K::Point_2& p, double enough) const {
         double best = maxEdge_ * maxEdge_;
         if (nx_ == 0)
             return maxEdge_;
@@ -89,7 +93,7 @@ class CornerGrid {
             }
             // Cells past ring r lie at least r cells away, less a hair for rounding.
             const double beyond = r * cell_ * (1 - 1e-9);
-            if (best <= beyond * beyond)
+            if (best <= beyond * beyond || beyond >= enough)
                 break;
         }
         return std::sqrt(best);
@@ -131,8 +135,11 @@ class Criteria : public SizeCriteria {
             std::sort(sides, sides + 3);
             q.second = 0;
             if (maxEdge_ > 0) {
-                const double local =
-                    std::clamp(corners_->distance(CGAL::centroid(a, b, c)), finest_, maxEdge_);
+                // Only whether a corner is nearer than the longest edge matters, and how much
+                // nearer when it is: the queue orders triangles by that ratio only past 1.
+                const double enough = std::sqrt(sides[2]) * (1 + 1e-9);
+                const double local = std::clamp(corners_->distance(CGAL::centroid(a, b, c), enough),
+                                                finest_, maxEdge_);
                 q.second = sides[2] / (local * local);
                 if (q.size() > 1) {
                     q.first = 1;
@@ -276,17 +283,22 @@ TriMesh Mesher::mesh() const {
     const CDT& cdt = impl_->cdt;
     TriMesh out;
     impl_->faces.clear();
-    std::unordered_map<CDT::Vertex_handle, int> index;
+    for (auto v = cdt.finite_vertices_begin(); v != cdt.finite_vertices_end(); ++v)
+        v->info() = -1;
+    out.nodes.reserve(cdt.number_of_vertices());
+    out.triangles.reserve(cdt.number_of_faces());
+    impl_->faces.reserve(cdt.number_of_faces());
     for (auto f = cdt.finite_faces_begin(); f != cdt.finite_faces_end(); ++f) {
         if (!f->is_in_domain())
             continue;
         std::array<int, 3> t{};
         for (int i = 0; i < 3; ++i) {
             const CDT::Vertex_handle v = f->vertex(i);
-            auto [it, added] = index.try_emplace(v, static_cast<int>(out.nodes.size()));
-            if (added)
+            if (v->info() < 0) {
+                v->info() = static_cast<int>(out.nodes.size());
                 out.nodes.push_back({v->point().x(), v->point().y()});
-            t[static_cast<std::size_t>(i)] = it->second;
+            }
+            t[static_cast<std::size_t>(i)] = v->info();
         }
         out.triangles.push_back(t);
         impl_->faces.push_back(f);

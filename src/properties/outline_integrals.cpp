@@ -21,11 +21,12 @@ void addRing(AreaMoments& m, const Ring& ring, Pt o) {
     }
 }
 
-// The part of the ring where the coordinate `along` (0: x, 1: y) is at least `level`, or at
-// most it when `above` is false. Clipping a ring against a half-plane edge by edge keeps the
-// integrals of the clipped region exact even where the result folds on the cut.
-Ring clip(const Ring& ring, int along, double level, bool above) {
-    Ring out;
+// The points of the part of the ring where the coordinate `along` (0: x, 1: y) is at least
+// `level`, or at most it when `above` is false, handed to `visit` in order. Clipping a ring
+// against a half-plane edge by edge keeps the integrals of the clipped region exact even where
+// the result folds on the cut.
+template <typename Visit>
+void visitClipped(const Ring& ring, int along, double level, bool above, Visit&& visit) {
     const auto side = [&](const Pt& p) {
         const double v = along == 0 ? p.x : p.y;
         return above ? v - level : level - v;
@@ -35,25 +36,55 @@ Ring clip(const Ring& ring, int along, double level, bool above) {
         const Pt& q = ring[(i + 1) % n];
         const double sp = side(p), sq = side(q);
         if (sp >= 0)
-            out.push_back(p);
+            visit(p);
         if ((sp >= 0) != (sq >= 0)) {
             const double t = sp / (sp - sq);
             Pt cut{p.x + t * (q.x - p.x), p.y + t * (q.y - p.y)};
             (along == 0 ? cut.x : cut.y) = level; // exactly on the cut
-            out.push_back(cut);
+            visit(cut);
         }
     }
-    return out;
 }
 
 AreaMoments clippedMoments(const std::vector<Solid>& solids, int along, double level, bool above) {
     AreaMoments m;
+    Ring part;
+    const auto add = [&](const Ring& ring) {
+        part.clear();
+        visitClipped(ring, along, level, above, [&](const Pt& p) { part.push_back(p); });
+        addRing(m, part, {});
+    };
     for (const Solid& s : solids) {
-        addRing(m, clip(s.outer, along, level, above), {});
+        add(s.outer);
         for (const Ring& c : s.cells)
-            addRing(m, clip(c, along, level, above), {});
+            add(c);
     }
     return m;
+}
+
+// The area alone of clippedMoments(), summed in the same order, without keeping the parts:
+// the search for the halving axis asks for it some sixty times.
+double clippedArea(const std::vector<Solid>& solids, int along, double level, bool above) {
+    double a = 0;
+    const auto add = [&](const Ring& ring) {
+        bool any = false;
+        Pt first, last;
+        visitClipped(ring, along, level, above, [&](const Pt& p) {
+            if (any)
+                a += (last.x * p.y - p.x * last.y) / 2;
+            else
+                first = p, any = true;
+            last = p;
+        });
+        if (any)
+            a += (last.x * first.y - first.x * last.y) / 2;
+    };
+    for (const Solid& s : solids) {
+        add(s.outer);
+        for (const Ring& c : s.cells)
+            add(c);
+    }
+    return a;
 }
 
 // The first moment about the central axis of the part beyond it, and the plastic modulus
@@ -67,7 +98,7 @@ void shearAndPlastic(const std::vector<Solid>& centred, int along, double lo, do
         const double mid = (lo + hi) / 2;
         if (mid <= lo || mid >= hi)
             break;
-        (clippedMoments(centred, along, mid, false).a < area / 2 ? lo : hi) = mid;
+        (clippedArea(centred, along, mid, false) < area / 2 ? lo : hi) = mid;
     }
     halving = (lo + hi) / 2;
     wpl = first(clippedMoments(centred, along, halving, true)) -

@@ -125,23 +125,22 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
     double finest = firstEdge * kFirstFinest;
     bool complete = mesher.refine(firstEdge, finest, kMaxNodes, cancel);
     double last = NAN;
-    TorsionSolution t;
+    std::optional<TorsionSolution> t; // of the last mesh solved
     for (int level = 1; level <= kMaxMeshes; ++level) {
         if (cancelled(cancel)) {
             r.status = PropertiesStatus::Cancelled;
             return r;
         }
         // A mesh stopped at the size limit is still a valid mesh: it is solved, and the last.
-        TorsionSolution next =
-            SolveTorsion(mesher.mesh(), r.outline.Ix, r.outline.Iy, r.outline.Ixy);
-        if (!next.solved)
+        TorsionSolution next(mesher.mesh());
+        if (!next.solved())
             break;
         t = std::move(next);
         r.meshes = level;
-        r.ItChange = std::isnan(last) ? 0 : std::fabs(t.It - last) / std::fabs(t.It);
-        last = t.It;
+        r.ItChange = std::isnan(last) ? 0 : std::fabs(t->It() - last) / std::fabs(t->It());
+        last = t->It();
         if (progress)
-            progress({level, t.nodes, level == 1 ? 0 : r.ItChange});
+            progress({level, t->nodes(), level == 1 ? 0 : r.ItChange});
         if (level > 1 && r.ItChange < kItTolerance) {
             r.converged = true;
             break;
@@ -149,16 +148,22 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
         if (!complete)
             break;
         finest *= kFinerFinest;
-        complete = mesher.refineTriangles(worstTriangles(t.indicator), finest, kMaxNodes, cancel);
+        complete =
+            mesher.refineTriangles(worstTriangles(t->indicator()), finest, kMaxNodes, cancel);
     }
-    if (!t.solved) {
+    if (!t) {
         r.status = PropertiesStatus::ArithmeticFault;
         return r;
     }
-    r.It = t.It;
-    r.meshNodes = t.nodes, r.meshTriangles = t.triangles;
+    r.It = t->It();
+    r.meshNodes = t->nodes(), r.meshTriangles = t->triangles();
     if (r.parts == 1) {
-        r.xs = t.xs, r.ys = t.ys, r.Iw = t.Iw;
+        const auto w = t->warping(r.outline.Ix, r.outline.Iy, r.outline.Ixy);
+        if (!w) {
+            r.status = PropertiesStatus::ArithmeticFault;
+            return r;
+        }
+        r.xs = w->xs, r.ys = w->ys, r.Iw = w->Iw;
     }
     r.status = PropertiesStatus::Solved;
     return r;

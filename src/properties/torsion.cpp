@@ -5,8 +5,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <numeric>
-#include <unordered_map>
 
 namespace karo::properties {
 namespace {
@@ -26,13 +26,7 @@ constexpr QuadPoint kRule[6] = {{qa, qa, 1 - 2 * qa, wa}, {qa, 1 - 2 * qa, qa, w
 constexpr QuadPoint kEdgeRule[3] = {
     {0.5, 0.5, 0, 1.0 / 3}, {0, 0.5, 0.5, 1.0 / 3}, {0.5, 0, 0.5, 1.0 / 3}};
 
-// One quadratic triangle: corners 0..2, then the midsides of 01, 12, 20.
-struct Element {
-    std::size_t source; // the mesh's triangle
-    std::array<int, 6> node;
-    double area;
-    double gx[3], gy[3]; // gradients of the barycentric coordinates
-};
+using Element = TorsionElement;
 
 // Values and gradients of the six shape functions at barycentric (l0, l1, l2).
 void shape(const Element& e, const double l[3], double phi[6], double dx[6], double dy[6]) {
@@ -88,25 +82,45 @@ std::vector<int> eliminationOrder(const TriMesh& mesh,
     return nodes;
 }
 
+// Eigen's LDLᵀ of a matrix already in its order of elimination. Eigen tells a natural order
+// only by its index type, and took one of int indices for an order to apply: it made a full
+// symmetric copy of the matrix to hand to it and a second, permuted copy to factor.
+class PreorderedLDLT : public Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper,
+                                                    Eigen::NaturalOrdering<int>> {
+  public:
+    // `upper`'s upper triangle, read in place.
+    void factorPreordered(const Eigen::SparseMatrix<double>& upper) {
+        analyzePattern_preordered(upper, true);
+        factorize_preordered<true>(upper);
+    }
+};
+
+// The 21 unordered pairs of an element's six nodes, a node with itself included.
+constexpr std::size_t pairOf(std::size_t i, std::size_t m) {
+    return i < m ? m * (m + 1) / 2 + i : i * (i + 1) / 2 + m;
+}
+
 // The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
-// that share an element with j, rows ascending.
-Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
-                                         const std::vector<int>& dof, int unknowns) {
+// that share an element with j, rows ascending. `unknown[k][i]` is the unknown of element k's
+// node i, or −1; `place[21·k + pairOf(i, m)]` is where the entry of element k's nodes i and m
+// goes, in the column of the later of their unknowns.
+Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& unknown,
+                                         int unknowns, int* place) {
     const auto size = static_cast<std::size_t>(unknowns);
     // The elements about every unknown.
     std::vector<int> start(size + 1, 0);
-    for (const Element& e : elements)
-        for (int v : e.node)
-            if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+    for (const auto& element : unknown)
+        for (int d : element)
+            if (d >= 0)
                 ++start[static_cast<std::size_t>(d) + 1];
     for (std::size_t i = 0; i < size; ++i)
         start[i + 1] += start[i];
     std::vector<int> around(static_cast<std::size_t>(start[size]));
     {
         std::vector<int> fill(start.begin(), start.end() - 1);
-        for (std::size_t k = 0; k < elements.size(); ++k)
-            for (int v : elements[k].node)
-                if (const int d = dof[static_cast<std::size_t>(v)]; d >= 0)
+        for (std::size_t k = 0; k < unknown.size(); ++k)
+            for (int d : unknown[k])
+                if (d >= 0)
                     around[static_cast<std::size_t>(fill[static_cast<std::size_t>(d)]++)] =
                         static_cast<int>(k);
     }
@@ -114,17 +128,39 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
     inner.reserve(around.size() * 3);
     for (int j = 0; j < unknowns; ++j) {
         const auto first = inner.size();
-        for (int a = start[static_cast<std::size_t>(j)]; a < start[static_cast<std::size_t>(j) + 1];
-             ++a)
-            for (int v :
-                 elements[static_cast<std::size_t>(around[static_cast<std::size_t>(a)])].node)
-                if (const int d = dof[static_cast<std::size_t>(v)];
-                    d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
+        const int* begin = around.data() + start[static_cast<std::size_t>(j)];
+        const int* end = around.data() + start[static_cast<std::size_t>(j) + 1];
+        for (const int* a = begin; a != end; ++a)
+            for (int d : unknown[static_cast<std::size_t>(*a)])
+                if (d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
                     seen[static_cast<std::size_t>(d)] = j;
                     inner.push_back(d);
                 }
-        std::sort(inner.begin() + static_cast<std::ptrdiff_t>(first), inner.end());
+        // A column holds a dozen rows or so: sorted by insertion.
+        for (std::size_t p = first + 1; p < inner.size(); ++p) {
+            const int row = inner[p];
+            std::size_t q = p;
+            for (; q > first && inner[q - 1] > row; --q)
+                inner[q] = inner[q - 1];
+            inner[q] = row;
+        }
         outer[static_cast<std::size_t>(j) + 1] = static_cast<int>(inner.size());
+        // `seen` has served this column: it now tells where each of its rows lies.
+        for (std::size_t p = first; p < inner.size(); ++p)
+            seen[static_cast<std::size_t>(inner[p])] = static_cast<int>(p);
+        for (const int* a = begin; a != end; ++a) {
+            const auto k = static_cast<std::size_t>(*a);
+            const auto& element = unknown[k];
+            std::size_t i = 0;
+            while (element[i] != j)
+                ++i;
+            for (std::size_t m = 0; m < 6; ++m)
+                if (const int d = element[m]; d >= 0 && d <= j)
+                    place[21 * k + pairOf(i, m)] = seen[static_cast<std::size_t>(d)];
+        }
+        // Marks of later columns are at least j + 1: no place left here can pass for one.
+        for (std::size_t p = first; p < inner.size(); ++p)
+            seen[static_cast<std::size_t>(inner[p])] = j;
     }
     Eigen::SparseMatrix<double> m(unknowns, unknowns);
     m.resizeNonZeros(static_cast<Eigen::Index>(inner.size()));
@@ -136,15 +172,27 @@ Eigen::SparseMatrix<double> upperPattern(const std::vector<Element>& elements,
 
 } // namespace
 
-TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double Ixy) {
-    TorsionSolution out;
+TorsionSolution::TorsionSolution(const TriMesh& mesh)
+    : meshTriangles_(mesh.triangles.size()), meshCorners_(mesh.nodes.size()) {
     if (mesh.triangles.empty())
-        return out;
-    std::vector<Pt> nodes = mesh.nodes;
-    std::vector<Element> elements;
+        return;
+    std::vector<Pt>& nodes = nodes_;
+    nodes = mesh.nodes;
+    std::vector<Element>& elements = elements_;
     elements.reserve(mesh.triangles.size());
-    std::unordered_map<std::uint64_t, int> midside;
     std::vector<std::array<int, 2>> ends; // of every midside node, in its order after the corners
+    // The midside nodes met so far from every corner to its higher-numbered neighbours: room
+    // for each edge twice, as both its triangles count it.
+    std::vector<int> slot(mesh.nodes.size() + 1, 0);
+    for (const auto& t : mesh.triangles)
+        for (std::size_t i = 0; i < 3; ++i)
+            ++slot[static_cast<std::size_t>(std::min(t[i], t[(i + 1) % 3])) + 1];
+    for (std::size_t i = 1; i < slot.size(); ++i)
+        slot[i] += slot[i - 1];
+    std::vector<int> filled(slot.begin(), slot.end() - 1);
+    std::vector<std::array<int, 2>> far(static_cast<std::size_t>(slot.back())); // corner, node
+    ends.reserve(mesh.triangles.size() * 3 / 2 + mesh.nodes.size());
+    nodes.reserve(mesh.nodes.size() + ends.capacity());
     for (std::size_t source = 0; source < mesh.triangles.size(); ++source) {
         const auto& t = mesh.triangles[source];
         Element e{};
@@ -167,43 +215,57 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
         }
         e.area = std::fabs(e.area);
         for (int i = 0; i < 3; ++i) {
-            const auto a = static_cast<std::uint32_t>(t[static_cast<std::size_t>(i)]);
-            const auto b = static_cast<std::uint32_t>(t[static_cast<std::size_t>((i + 1) % 3)]);
-            const std::uint64_t key = std::uint64_t(std::min(a, b)) << 32 | std::max(a, b);
-            auto [it, added] = midside.try_emplace(key, static_cast<int>(nodes.size()));
-            if (added) {
-                const Pt& pa = nodes[a];
-                const Pt& pb = nodes[b];
+            const int a =
+                std::min(t[static_cast<std::size_t>(i)], t[static_cast<std::size_t>((i + 1) % 3)]);
+            const int b =
+                std::max(t[static_cast<std::size_t>(i)], t[static_cast<std::size_t>((i + 1) % 3)]);
+            const auto from = static_cast<std::size_t>(slot[static_cast<std::size_t>(a)]);
+            auto& end = filled[static_cast<std::size_t>(a)];
+            auto it =
+                std::find_if(far.begin() + static_cast<std::ptrdiff_t>(from), far.begin() + end,
+                             [&](const std::array<int, 2>& f) { return f[0] == b; });
+            if (it == far.begin() + end) {
+                *it = {b, static_cast<int>(nodes.size())};
+                ++end;
+                const Pt& pa = nodes[static_cast<std::size_t>(a)];
+                const Pt& pb = nodes[static_cast<std::size_t>(b)];
                 nodes.push_back({(pa.x + pb.x) / 2, (pa.y + pb.y) / 2});
-                ends.push_back({static_cast<int>(a), static_cast<int>(b)});
+                ends.push_back({a, b});
             }
-            e.node[static_cast<std::size_t>(3 + i)] = it->second;
+            e.node[static_cast<std::size_t>(3 + i)] = (*it)[1];
         }
         elements.push_back(e);
     }
     const int n = static_cast<int>(nodes.size());
 
-    // ω is fixed up to a constant on every connected piece: one node of each is held at 0.
-    std::vector<int> parent(static_cast<std::size_t>(n));
+    // ω is fixed up to a constant on every connected piece: one corner of each is held at 0.
+    // The pieces are those of the corners: a midside node joins the piece of its edge.
+    const auto corners = static_cast<int>(mesh.nodes.size());
+    std::vector<int> parent(mesh.nodes.size());
     std::iota(parent.begin(), parent.end(), 0);
     for (const Element& e : elements)
-        for (int i = 1; i < 6; ++i)
-            parent[static_cast<std::size_t>(FindRoot(
-                parent, e.node[static_cast<std::size_t>(i)]))] = FindRoot(parent, e.node[0]);
+        for (std::size_t i = 1; i < 3; ++i)
+            parent[static_cast<std::size_t>(FindRoot(parent, e.node[i]))] =
+                FindRoot(parent, e.node[0]);
     std::vector<int> dof(static_cast<std::size_t>(n), -1);
     int unknowns = 0;
     for (int i : eliminationOrder(mesh, ends))
-        if (FindRoot(parent, i) != i)
+        if (i >= corners || FindRoot(parent, i) != i)
             dof[static_cast<std::size_t>(i)] = unknowns++;
 
     // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
     // Assembled straight into the upper triangle, the form the factorisation reads in place.
-    Eigen::SparseMatrix<double> stiffness = upperPattern(elements, dof, unknowns);
+    std::vector<std::array<int, 6>> unknown(elements.size());
+    for (std::size_t k = 0; k < elements.size(); ++k)
+        for (std::size_t i = 0; i < 6; ++i)
+            unknown[k][i] = dof[static_cast<std::size_t>(elements[k].node[i])];
+    // Every pair's place is written before it is read: no need to clear them first.
+    auto place = std::make_unique_for_overwrite<int[]>(elements.size() * 21);
+    Eigen::SparseMatrix<double> stiffness = upperPattern(unknown, unknowns, place.get());
     Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
-    const int* outer = stiffness.outerIndexPtr();
-    const int* inner = stiffness.innerIndexPtr();
     double* values = stiffness.valuePtr();
-    for (const Element& e : elements) {
+    for (std::size_t source = 0; source < elements.size(); ++source) {
+        const Element& e = elements[source];
         double k[6][6] = {}, f[6] = {};
         for (const QuadPoint& q : kEdgeRule) {
             const double l[3] = {q.l1, q.l2, q.l3};
@@ -219,33 +281,42 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             const double w = q.w * e.area;
             for (int i = 0; i < 6; ++i) {
                 f[i] += w * (y * dx[i] - x * dy[i]);
-                for (int j = 0; j < 6; ++j)
+                for (int j = 0; j <= i; ++j)
                     k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
             }
         }
+        const auto& element = unknown[source];
         for (int i = 0; i < 6; ++i) {
-            const int di = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])];
+            const int di = element[static_cast<std::size_t>(i)];
             if (di < 0)
                 continue;
             load[di] += f[i];
             for (int j = 0; j < 6; ++j) {
-                const int dj = dof[static_cast<std::size_t>(e.node[static_cast<std::size_t>(j)])];
+                const int dj = element[static_cast<std::size_t>(j)];
                 if (dj < 0 || dj > di)
                     continue;
-                // Row dj of column di: the pattern holds it.
-                const int* at = std::lower_bound(inner + outer[di], inner + outer[di + 1], dj);
-                values[at - inner] += k[i][j];
+                values[place[21 * source +
+                             pairOf(static_cast<std::size_t>(i), static_cast<std::size_t>(j))]] +=
+                    j <= i ? k[i][j] : k[j][i];
             }
         }
     }
-    Eigen::SimplicialLDLT<Eigen::SparseMatrix<double>, Eigen::Upper, Eigen::NaturalOrdering<int>>
-        solver(stiffness);
-    if (solver.info() != Eigen::Success)
-        return out;
-    const Eigen::VectorXd solution = solver.solve(load);
-    if (solver.info() != Eigen::Success || !solution.allFinite())
-        return out;
-    std::vector<double> omega(static_cast<std::size_t>(n), 0.0);
+    // What is no longer needed goes before the factor takes its room.
+    place.reset();
+    std::vector<std::array<int, 6>>().swap(unknown);
+    Eigen::VectorXd solution;
+    {
+        PreorderedLDLT solver;
+        solver.factorPreordered(stiffness);
+        stiffness = Eigen::SparseMatrix<double>();
+        if (solver.info() != Eigen::Success)
+            return;
+        solution = solver.solve(load);
+        if (solver.info() != Eigen::Success || !solution.allFinite())
+            return;
+    }
+    std::vector<double>& omega = omega_;
+    omega.assign(static_cast<std::size_t>(n), 0.0);
     for (int i = 0; i < n; ++i)
         if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
             omega[static_cast<std::size_t>(i)] = solution[d];
@@ -265,9 +336,18 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
                 gx += dx[i] * omega[node];
                 gy += dy[i] * omega[node];
             }
-            out.It += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
+            It_ += q.w * e.area * ((gx - y) * (gx - y) + (gy + x) * (gy + x));
         }
     }
+    solved_ = std::isfinite(It_);
+}
+
+std::optional<TorsionSolution::Warping> TorsionSolution::warping(double Ix, double Iy,
+                                                                 double Ixy) const {
+    const std::vector<Pt>& nodes = nodes_;
+    const std::vector<Element>& elements = elements_;
+    const std::vector<double>& omega = omega_;
+    Warping out;
 
     // x, y and ω at the six points of every element, weighted, for the integrals below.
     struct Sample {
@@ -311,10 +391,18 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             out.Iw += s.w * v * v;
         }
     }
+    if (!std::isfinite(out.xs) || !std::isfinite(out.ys) || !std::isfinite(out.Iw))
+        return std::nullopt;
+    return out;
+}
+
+std::vector<double> TorsionSolution::indicator() const {
+    const std::vector<Element>& elements = elements_;
+    const std::vector<double>& omega = omega_;
     // The gradient at the corners, element by element and averaged over the elements that
     // meet there.
-    std::vector<Pt> average(mesh.nodes.size());
-    std::vector<double> weight(mesh.nodes.size(), 0.0);
+    std::vector<Pt> average(meshCorners_);
+    std::vector<double> weight(meshCorners_, 0.0);
     std::vector<std::array<Pt, 3>> corner(elements.size());
     for (std::size_t k = 0; k < elements.size(); ++k) {
         const Element& e = elements[k];
@@ -335,7 +423,7 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             weight[v] += e.area;
         }
     }
-    out.indicator.assign(mesh.triangles.size(), 0.0);
+    std::vector<double> out(meshTriangles_, 0.0);
     for (std::size_t k = 0; k < elements.size(); ++k) {
         const Element& e = elements[k];
         double sum = 0;
@@ -345,12 +433,8 @@ TorsionSolution SolveTorsion(const TriMesh& mesh, double Ix, double Iy, double I
             const double dx = g.x - average[v].x / weight[v], dy = g.y - average[v].y / weight[v];
             sum += dx * dx + dy * dy;
         }
-        out.indicator[e.source] = e.area * sum / 3;
+        out[e.source] = e.area * sum / 3;
     }
-    out.nodes = nodes.size();
-    out.triangles = elements.size();
-    out.solved = std::isfinite(out.It) && std::isfinite(out.xs) && std::isfinite(out.ys) &&
-                 std::isfinite(out.Iw);
     return out;
 }
 

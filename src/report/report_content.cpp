@@ -474,7 +474,7 @@ void SolutionWriter::writeChannel(int n, const TShEntry& e, const catalogue::Pro
 void SolutionWriter::writeRolled(int n, Kind kind, int code, const RolledValues& v,
                                  const catalogue::ProfileRow* row) {
     // A catalogue profile goes by the standard's number, a channel's with its series letter.
-    const QString number = row ? QString::fromStdString(row->designation) : full(v.h);
+    const QString number = row ? DesignationText(row->designation) : full(v.h);
     heading(u"\r"_s + num(n) + u") "_s + TermText(kindInfo(kind).heading) + number +
                 standardNote(row) + u":\r"_s,
             true);

@@ -12,6 +12,11 @@ namespace {
 constexpr auto kSourceLanguage = "ru";
 const QString kTranslations = QStringLiteral(":/i18n");
 
+QString& current() {
+    static QString language = QString::fromLatin1(kSourceLanguage);
+    return language;
+}
+
 QString languageOf(const QString& uiLanguage) {
     return uiLanguage.section(QLatin1Char('-'), 0, 0).toLower();
 }
@@ -27,14 +32,37 @@ QStringList InterfaceLanguages() {
     return languages;
 }
 
-QString SystemLanguage() {
+QString LanguageOf(const QStringList& uiLanguages) {
     const QStringList spoken = InterfaceLanguages();
-    for (const QString& ui : QLocale::system().uiLanguages()) {
+    for (const QString& ui : uiLanguages) {
         const QString language = languageOf(ui);
         if (spoken.contains(language))
             return language;
     }
     return QString::fromLatin1(kSourceLanguage);
+}
+
+QString SystemLanguage() {
+    return LanguageOf(QLocale::system().uiLanguages());
+}
+
+QString StartLanguage(const QString& stored) {
+    return InterfaceLanguages().contains(stored) ? stored : SystemLanguage();
+}
+
+QString LanguageName(const QString& language) {
+    // Each translation names its own language, so that a new one needs no code.
+    static const char* const kContext = "karo::Language";
+    static const char* const kName = QT_TRANSLATE_NOOP("karo::Language", "Русский");
+    if (language == QLatin1String(kSourceLanguage))
+        return QString::fromUtf8(kName);
+    QTranslator texts;
+    if (texts.load(QStringLiteral("karo_") + language, kTranslations)) {
+        const QString name = texts.translate(kContext, kName);
+        if (!name.isEmpty())
+            return name;
+    }
+    return language;
 }
 
 bool InstallLanguage(QCoreApplication& app, const QString& language) {
@@ -58,7 +86,12 @@ bool InstallLanguage(QCoreApplication& app, const QString& language) {
         else
             delete ownTexts;
     }
+    current() = language;
     return true;
+}
+
+QString CurrentLanguage() {
+    return current();
 }
 
 } // namespace karo

@@ -1,5 +1,7 @@
 #include "texts/message_text.h"
 
+#include "texts/standard_text.h"
+
 #include <QCoreApplication>
 
 #include <iterator>
@@ -167,6 +169,28 @@ QString MessageText(std::span<const Message> lines) {
 QString TermText(std::string_view source) {
     const std::string s(source);
     return QCoreApplication::translate(kContext, s.c_str());
+}
+
+QString DesignationText(std::string_view designation) {
+    // The letters of the standards' series: sloped or parallel inner flanges of a channel
+    // ("20У", "20П"), a heavier I-beam or channel ("16а").
+    static constexpr const char* kLetters[][2] = {
+        QT_TRANSLATE_NOOP3("Messages", "У", "series letter: sloped inner flanges"),
+        QT_TRANSLATE_NOOP3("Messages", "П", "series letter: parallel inner flanges"),
+        QT_TRANSLATE_NOOP3("Messages", "а", "series letter: a heavier profile"),
+    };
+    QString out = QString::fromUtf8(designation.data(), static_cast<qsizetype>(designation.size()));
+    for (const auto& [source, comment] : kLetters) {
+        const QString letter = QString::fromUtf8(source);
+        if (out.contains(letter))
+            out.replace(letter, QCoreApplication::translate(kContext, source, comment));
+    }
+    return out;
+}
+
+QString CatalogueTitleText(Kind kind, std::string_view designation, std::string_view standard) {
+    return TermText(kindInfo(kind).catalogueTitle) + DesignationText(designation) +
+           QStringLiteral(", ") + StandardText(standard);
 }
 
 std::string MessageString(std::span<const Message> lines) {

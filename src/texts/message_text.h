@@ -6,6 +6,7 @@
 //     dialogs.warning(this, MessageText(MessageCode::WarningCaption),
 //                     MessageText(CommitMessage(kind, commit)));
 
+#include "model/kinds.h"
 #include "model/messages.h"
 
 #include <QString>
@@ -23,6 +24,13 @@ QString MessageText(std::span<const Message> lines);
 
 // A name of the program's tables (a kind, a field's hint, a side), in the language on show.
 QString TermText(std::string_view source);
+
+// A designation of the catalogue ("16аУ", "100×63×8") with its series letters as the
+// language on show writes them.
+QString DesignationText(std::string_view designation);
+
+// How a catalogue row is named: "Двутавр №20, ГОСТ 8239-89".
+QString CatalogueTitleText(Kind kind, std::string_view designation, std::string_view standard);
 
 // As UTF-8, for the command line.
 std::string MessageString(std::span<const Message> lines);

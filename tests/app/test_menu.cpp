@@ -5,7 +5,9 @@
 
 #include "app/manual_window.h"
 #include "app/recent_files.h"
+#include "app/settings.h"
 #include "io/safe_file.h"
+#include "texts/language.h"
 
 #include "../report/report_view.h"
 
@@ -43,7 +45,7 @@ class Menu : public FormTest {
 TEST_F(Menu, ItemsKeysAndWhenTheyCanBeChosen) {
     // The menus in their order, each item's text, keys and enabled state in an empty section,
     // after a solve and after one undo.
-    const QStringList menus = {"&Файл", "&Правка", "С&ечение", "&Справка"};
+    const QStringList menus = {"&Файл", "&Правка", "С&ечение", "&Вид", "&Справка"};
     QStringList shownMenus;
     for (QAction* a : form->menuBar()->actions())
         shownMenus.append(a->text());
@@ -246,6 +248,23 @@ TEST_F(Menu, RecentFilesOutliveARestartAndAMissingOneLeaves) {
     w<QMenu>("RecentMenu")->actions().at(1)->trigger();
     EXPECT_EQ(form->sectionFile(), odd);
     EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+TEST_F(Menu, TheChosenLanguageWinsOverTheSystemsAtTheNextStart) {
+    // Nothing chosen: the system's language, checked in the menu.
+    EXPECT_TRUE(StoredLanguage().isEmpty());
+    EXPECT_EQ(StartLanguage(StoredLanguage()), SystemLanguage());
+    EXPECT_TRUE(
+        w<QAction>(qPrintable(QStringLiteral("actLanguage_") + SystemLanguage()))->isChecked());
+
+    // A choice is kept, and beats the system's language from then on; the window on show
+    // keeps its own.
+    const QString other =
+        SystemLanguage() == QStringLiteral("en") ? QStringLiteral("ru") : QStringLiteral("en");
+    w<QAction>(qPrintable(QStringLiteral("actLanguage_") + other))->trigger();
+    EXPECT_EQ(StoredLanguage(), other);
+    EXPECT_EQ(StartLanguage(StoredLanguage()), other);
+    EXPECT_EQ(w<QAction>("actNewSection")->text(), QStringLiteral("&Новое сечение"));
 }
 
 TEST(RecentFiles, KeepsTheTenNewestOnce) {

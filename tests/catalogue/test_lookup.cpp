@@ -33,6 +33,7 @@ TEST(CatalogueLookup, AcceptsTheKeyboardsSpellings) {
         {Kind::Sh, "20Y", "20У"},
         {Kind::Sh, "20y", "20У"},
         {Kind::Sh, "16aY", "16аУ"},
+        {Kind::Sh, "16au", "16аУ"}, // as the English window writes the series
         {Kind::Sh, "16АУ", "16аУ"},
         {Kind::Sh, "6.5y", "6,5У"},
         {Kind::Sh, "6,5У", "6,5У"},
