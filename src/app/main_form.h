@@ -57,8 +57,9 @@ enum TListEditState {
     lesIgnoreChange = 2, // the program moved it itself
 };
 
-inline constexpr int ResultTabNumber = 6;
-inline constexpr int AboutTabNumber = 7;
+// The result and the about tab follow the kinds' tabs.
+inline constexpr int ResultTabNumber = KindCount + 1;
+inline constexpr int AboutTabNumber = KindCount + 2;
 
 inline bool isKindTab(int number) {
     return number >= 1 && number <= KindCount;
