@@ -109,8 +109,7 @@ constexpr bool kindTableWhole() {
         const KindInfo& k = kKinds[i];
         if (kindIndex(k.kind) != i || k.tabNumber != i + 1 ||
             static_cast<int>(k.placements.size()) != k.codeCount ||
-            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount) ||
-            k.rules == nullptr)
+            (k.codeCount > 0) != (k.startCode >= 1 && k.startCode <= k.codeCount))
             return false;
         for (const FieldInfo& f : k.fields) {
             if (f.slot < 0 || f.slot >= k.slotCount || f.copySlot >= k.slotCount)
