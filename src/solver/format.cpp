@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <string_view>
 
 namespace karo {
 namespace {
@@ -40,7 +41,13 @@ Rounded roundDecimal(double magnitude, int precision) {
         if (*p != '.')
             all[n++] = *p;
     }
-    int exponent = std::atoi(p + 1);
+    // "e+XX" or "e-XX", as to_chars writes it.
+    const bool negativeExponent = p[1] == '-';
+    int exponent = 0;
+    for (const char* q = p + 2; *q; ++q)
+        exponent = exponent * 10 + (*q - '0');
+    if (negativeExponent)
+        exponent = -exponent;
     // Shortest digits may stop before the precision: the rest are zeros.
     while (n <= precision)
         all[n++] = '0';
@@ -91,69 +98,86 @@ Rounded roundDecimal(double magnitude, int precision) {
     return r;
 }
 
-} // namespace
-
-std::string FormatGeneral(double value, int precision, int minExponentDigits) {
-    if (std::isnan(value))
-        return "NAN";
-    if (std::isinf(value))
-        return value < 0 ? "-INF" : "INF";
-    if (value == 0)
-        return "0";
+// Writes the text into `out` (room for 40 characters) and gives its length: the texts are
+// built in place and made a string once.
+std::size_t formatInto(char* out, double value, int precision, int minExponentDigits,
+                       bool plusExponent) {
+    char* o = out;
+    const auto put = [&o](std::string_view t) {
+        std::memcpy(o, t.data(), t.size());
+        o += t.size();
+    };
+    if (std::isnan(value)) {
+        put("NAN");
+        return static_cast<std::size_t>(o - out);
+    }
+    if (std::isinf(value)) {
+        put(value < 0 ? "-INF" : "INF");
+        return static_cast<std::size_t>(o - out);
+    }
+    if (value == 0) {
+        put("0");
+        return 1;
+    }
     if (precision < 1)
         precision = 1;
     if (precision > 18)
         precision = 18;
 
     const Rounded r = roundDecimal(std::fabs(value), precision);
-    std::string out;
     if (value < 0)
-        out += '-';
+        *o++ = '-';
 
     if (r.exponent >= -5 && r.exponent < precision) {
         if (r.exponent < 0) {
-            out += "0.";
-            out.append(static_cast<std::size_t>(-r.exponent - 1), '0');
-            out.append(r.digits, static_cast<std::size_t>(r.count));
+            put("0.");
+            for (int i = 0; i < -r.exponent - 1; ++i)
+                *o++ = '0';
+            put({r.digits, static_cast<std::size_t>(r.count)});
         } else {
             const int intDigits = r.exponent + 1;
             for (int i = 0; i < intDigits; ++i)
-                out += i < r.count ? r.digits[i] : '0';
+                *o++ = i < r.count ? r.digits[i] : '0';
             if (r.count > intDigits) {
-                out += '.';
-                out.append(r.digits + intDigits, static_cast<std::size_t>(r.count - intDigits));
+                *o++ = '.';
+                put({r.digits + intDigits, static_cast<std::size_t>(r.count - intDigits)});
             }
         }
-        return out;
+        return static_cast<std::size_t>(o - out);
     }
 
-    out += r.digits[0];
+    *o++ = r.digits[0];
     if (r.count > 1) {
-        out += '.';
-        out.append(r.digits + 1, static_cast<std::size_t>(r.count - 1));
+        *o++ = '.';
+        put({r.digits + 1, static_cast<std::size_t>(r.count - 1)});
     }
-    out += 'E';
+    *o++ = 'E';
     int e = r.exponent;
     if (e < 0) {
-        out += '-';
+        *o++ = '-';
         e = -e;
+    } else if (plusExponent) {
+        *o++ = '+';
     }
-    std::string exp = std::to_string(e);
-    if (static_cast<int>(exp.size()) < minExponentDigits)
-        exp.insert(0, static_cast<std::size_t>(minExponentDigits) - exp.size(), '0');
-    out += exp;
-    return out;
+    char exp[8];
+    const auto printed = std::to_chars(exp, exp + sizeof exp, e);
+    const int digits = static_cast<int>(printed.ptr - exp);
+    for (int i = digits; i < minExponentDigits; ++i)
+        *o++ = '0';
+    put({exp, static_cast<std::size_t>(digits)});
+    return static_cast<std::size_t>(o - out);
+}
+
+} // namespace
+
+std::string FormatGeneral(double value, int precision, int minExponentDigits) {
+    char text[40];
+    return std::string(text, formatInto(text, value, precision, minExponentDigits, false));
 }
 
 std::string FormatResult(double value) {
-    std::string s = FormatShort(value);
-    const auto e = s.find('E');
-    if (e == std::string::npos || (e + 1 < s.size() && s[e + 1] == '-'))
-        return s;
-    std::string out = s.substr(0, e + 1);
-    out += '+';
-    out += s.substr(e + 1);
-    return out;
+    char text[40];
+    return std::string(text, formatInto(text, value, 5, 2, true));
 }
 
 } // namespace karo

@@ -31,6 +31,22 @@ int cornerCount(Kind kind) {
     return kindInfo(kind).rules->cornerCount;
 }
 
+// The section's extents from the boxes of the first `count` entries; none from no entry.
+// Found apart from the walk, whose calls would keep them in memory.
+void extents(TSectionResult& r, std::size_t count) {
+    if (count == 0)
+        return;
+    const SolvedEntry* s = r.Entries.data();
+    double xMin = s[0].xL, xMax = s[0].xR, yMin = s[0].yB, yMax = s[0].yT;
+    for (std::size_t i = 1; i < count; ++i) {
+        xMin = std::min(xMin, s[i].xL);
+        xMax = std::max(xMax, s[i].xR);
+        yMin = std::min(yMin, s[i].yB);
+        yMax = std::max(yMax, s[i].yT);
+    }
+    r.XMin = xMin, r.XMax = xMax, r.YMin = yMin, r.YMax = yMax;
+}
+
 // Writes every field of the entries but the central distances, which are cleared, and their
 // corners in r.LocalPoints, reusing what the run before found for an entry at the same place
 // that nobody wrote since.
@@ -55,31 +71,52 @@ void collectEntries(const TSectionModel& model, TSectionResult& r) {
                 }
                 s.ai = s.bi = 0;
                 point += s.pointCount;
-                const bool first = done == 0;
-                r.XMin = first ? s.xL : std::min(r.XMin, s.xL);
-                r.XMax = first ? s.xR : std::max(r.XMax, s.xR);
-                r.YMin = first ? s.yB : std::min(r.YMin, s.yB);
-                r.YMax = first ? s.yT : std::max(r.YMax, s.yT);
             }
         }
     } catch (...) {
         // The entry that failed is dropped with those after it.
+        extents(r, done);
         r.Entries.resize(done);
         r.EntryRevisions.resize(done);
         r.OutlinePoints.assign(r.LocalPoints.begin(), r.LocalPoints.begin() + point);
         throw;
     }
+    extents(r, done);
 }
 
 // The area and first moments, the centroid, the central and principal values. False for an
 // empty section, which goes no further than the area.
 bool principalValues(TSectionResult& r) {
-    r.A = r.Sx = r.Sy = 0;
+    // The sums run in registers and reach r after each loop, or at a fault with what was
+    // summed before it. A fault leaves the loop before it is thrown: a call that may throw
+    // inside the loop would keep every sum in memory across it.
+    double fault = 0;
+    const auto finite = [&fault](double x) {
+        if (std::isfinite(x)) [[likely]]
+            return true;
+        fault = x;
+        return false;
+    };
+
+    double A = 0, Sx = 0, Sy = 0;
+    bool ok = true;
     for (const SolvedEntry& s : r.Entries) {
-        r.A = Checked(r.A + s.A);
-        r.Sx = Checked(r.Sx + s.A * s.Yc);
-        r.Sy = Checked(r.Sy + s.A * s.Xc);
+        const double a = A + s.A;
+        if (!(ok = finite(a)))
+            break;
+        A = a;
+        const double sx = Sx + s.A * s.Yc;
+        if (!(ok = finite(sx)))
+            break;
+        Sx = sx;
+        const double sy = Sy + s.A * s.Xc;
+        if (!(ok = finite(sy)))
+            break;
+        Sy = sy;
     }
+    r.A = A, r.Sx = Sx, r.Sy = Sy;
+    if (!ok)
+        ThrowNonFinite(fault);
     r.reached = SolveStage::Areas;
 
     if (std::fabs(r.A) < 0.0001)
@@ -89,17 +126,38 @@ bool principalValues(TSectionResult& r) {
     r.xc = CheckedDiv(r.Sy, r.A);
     r.reached = SolveStage::Centroid;
 
-    r.Ix = r.Iy = r.Ixy = 0;
+    const double xc = r.xc, yc = r.yc;
+    double Ix = 0, Iy = 0, Ixy = 0;
+    int summed = r.summedEntries;
     for (SolvedEntry& s : r.Entries) {
-        s.ai = Checked(s.Yc - r.yc);
-        s.bi = Checked(s.Xc - r.xc);
+        const double ai = s.Yc - yc;
+        if (!(ok = finite(ai)))
+            break;
+        s.ai = ai;
+        const double bi = s.Xc - xc;
+        if (!(ok = finite(bi)))
+            break;
+        s.bi = bi;
         // The entry's own moment and its transfer term are added together first and then
         // to the sum: a different grouping can change the last digit that is shown.
-        r.Ix = Checked(r.Ix + Checked(s.Ix + s.ai * s.ai * s.A));
-        r.Iy = Checked(r.Iy + Checked(s.Iy + s.bi * s.bi * s.A));
-        r.Ixy = Checked(r.Ixy + Checked(s.Ixy + s.ai * s.bi * s.A));
-        ++r.summedEntries;
+        double term = s.Ix + ai * ai * s.A;
+        if (!(ok = finite(term) && finite(Ix + term)))
+            break;
+        Ix = Ix + term;
+        term = s.Iy + bi * bi * s.A;
+        if (!(ok = finite(term) && finite(Iy + term)))
+            break;
+        Iy = Iy + term;
+        term = s.Ixy + ai * bi * s.A;
+        if (!(ok = finite(term) && finite(Ixy + term)))
+            break;
+        Ixy = Ixy + term;
+        ++summed;
     }
+    r.Ix = Ix, r.Iy = Iy, r.Ixy = Ixy;
+    r.summedEntries = summed;
+    if (!ok)
+        ThrowNonFinite(fault);
     r.reached = SolveStage::Central;
 
     if (MomentsEqual(r)) {

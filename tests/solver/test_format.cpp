@@ -29,6 +29,10 @@ TEST(Format, ResultFieldTexts) {
         {1e-300, "1E-300"},
         {2.5e15, "2.5E+15"},
         {0.1 + 0.2, "0.3"},
+        {1e300, "1E+300"},
+        {-1.5e-10, "-1.5E-10"},
+        {NAN, "NAN"},
+        {-INFINITY, "-INF"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatResult(c.v), c.text) << c.v;
@@ -62,4 +66,5 @@ TEST(Format, FullKeepsFifteenDigitsAndNoExponentPadding) {
     EXPECT_EQ(FormatFull(1e-7), "1E-7");
     EXPECT_EQ(FormatFull(-0.00012), "-0.00012");
     EXPECT_EQ(FormatFull(std::nextafter(1.0, 2.0)), "1");
+    EXPECT_EQ(FormatFull(5e-324), "4.94065645841247E-324");
 }
