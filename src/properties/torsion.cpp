@@ -432,16 +432,26 @@ void SideSystem::solveOwn(const SplitMesh& mesh, Side own,
     const double* lx = L.valuePtr();
     // The separator's Schur complement: its stiffness less L_SA·D·L_SAᵀ, from the separator's
     // rows in every column of the side's own.
+    // A column's rows ascend, so the products fill the upper triangle, then mirrored.
     std::vector<std::pair<int, double>> rows;
+    Eigen::MatrixXd taken = Eigen::MatrixXd::Zero(separator, separator);
     for (int i = 0; i < own_; ++i) {
         rows.clear();
         for (int p = outer[i]; p < outer[i + 1]; ++p)
             if (inner[p] >= own_)
                 rows.emplace_back(inner[p] - own_, lx[p]);
-        for (std::size_t a = 0; a < rows.size(); ++a)
-            for (std::size_t b = 0; b < rows.size(); ++b)
-                schur_(rows[a].first, rows[b].first) -= rows[a].second * D[i] * rows[b].second;
+        for (std::size_t b = 0; b < rows.size(); ++b) {
+            const double scaled = rows[b].second * D[i];
+            for (std::size_t a = 0; a <= b; ++a)
+                taken(rows[a].first, rows[b].first) += rows[a].second * scaled;
+        }
     }
+    for (int b = 0; b < separator; ++b)
+        for (int a = 0; a <= b; ++a) {
+            schur_(a, b) -= taken(a, b);
+            if (a != b)
+                schur_(b, a) -= taken(a, b);
+        }
     // Forwards through the side's own columns; the separator's rows keep what is left.
     for (int i = 0; i < own_; ++i) {
         const double yi = y_[i];
