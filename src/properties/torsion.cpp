@@ -1,12 +1,15 @@
 #include "properties/torsion.h"
 
+#include <Eigen/Dense>
 #include <Eigen/Sparse>
 #include <Eigen/SparseCholesky>
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <memory>
 #include <numeric>
+#include <thread>
 
 namespace karo::properties {
 namespace {
@@ -41,44 +44,161 @@ void shape(const Element& e, const double l[3], double phi[6], double dx[6], dou
     }
 }
 
-// The nodes in an order of elimination that keeps the factor sparse. A minimum-degree order of
-// the corners alone costs a small part of one of all the quadratic nodes, whose graph is four
-// times larger and denser; every midside node then goes just before the first of its two
-// corners, where eliminating that corner joins the same neighbours anyway.
-std::vector<int> eliminationOrder(const TriMesh& mesh,
-                                  const std::vector<std::array<int, 2>>& ends) {
-    const auto corners = static_cast<int>(mesh.nodes.size());
-    std::vector<Eigen::Triplet<double>> edges;
-    edges.reserve(mesh.triangles.size() * 6 + mesh.nodes.size());
-    for (int i = 0; i < corners; ++i)
-        edges.emplace_back(i, i, 1.0);
+// The corners' graph: each corner's neighbours and itself, ascending, as the ordering reads
+// them. Every triangle names two neighbours of each of its corners, most of them twice.
+struct CornerGraph {
+    std::vector<int> start, next;
+};
+
+CornerGraph cornerGraph(const TriMesh& mesh) {
+    const std::size_t size = mesh.nodes.size();
+    CornerGraph g;
+    g.start.assign(size + 1, 0);
+    for (const auto& t : mesh.triangles)
+        for (int c : t)
+            g.start[static_cast<std::size_t>(c) + 1] += 2;
+    for (std::size_t i = 0; i < size; ++i)
+        g.start[i + 1] += g.start[i] + 1;
+    g.next.resize(static_cast<std::size_t>(g.start[size]));
+    std::vector<int> fill(g.start.begin(), g.start.end() - 1);
+    for (std::size_t i = 0; i < size; ++i)
+        g.next[static_cast<std::size_t>(fill[i]++)] = static_cast<int>(i);
     for (const auto& t : mesh.triangles)
         for (std::size_t i = 0; i < 3; ++i) {
-            edges.emplace_back(t[i], t[(i + 1) % 3], 1.0);
-            edges.emplace_back(t[(i + 1) % 3], t[i], 1.0);
+            auto& f = fill[static_cast<std::size_t>(t[i])];
+            g.next[static_cast<std::size_t>(f++)] = t[(i + 1) % 3];
+            g.next[static_cast<std::size_t>(f++)] = t[(i + 2) % 3];
         }
-    Eigen::SparseMatrix<double> graph(corners, corners);
-    graph.setFromTriplets(edges.begin(), edges.end());
-    Eigen::PermutationMatrix<Eigen::Dynamic, Eigen::Dynamic, int> order;
-    Eigen::AMDOrdering<int>()(graph, order); // order(k) is the k-th corner eliminated
-    std::vector<int> rank(static_cast<std::size_t>(corners));
-    for (int k = 0; k < corners; ++k)
-        rank[static_cast<std::size_t>(order.indices()[k])] = k;
-    // Every corner after the midside nodes whose first corner it is, those in their own order.
-    std::vector<int> first(ends.size()), start(static_cast<std::size_t>(corners) + 1, 0);
-    for (std::size_t m = 0; m < ends.size(); ++m) {
-        first[m] = std::min(rank[static_cast<std::size_t>(ends[m][0])],
-                            rank[static_cast<std::size_t>(ends[m][1])]);
-        ++start[static_cast<std::size_t>(first[m]) + 1];
+    int kept = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        int* begin = g.next.data() + g.start[i];
+        int* end = g.next.data() + g.start[i + 1];
+        std::sort(begin, end);
+        end = std::unique(begin, end);
+        g.start[i] = kept;
+        kept = static_cast<int>(std::copy(begin, end, g.next.data() + kept) - g.next.data());
     }
-    for (std::size_t k = 0; k < static_cast<std::size_t>(corners); ++k)
+    g.start[size] = kept;
+    g.next.resize(static_cast<std::size_t>(kept));
+    return g;
+}
+
+// Where a corner goes: one of two sides, or the separator between them, which no edge crosses.
+enum Side : unsigned char { kSideA, kSideB, kSeparator };
+
+// Meshes from this many corners are solved as two sides on two threads, when the machine has
+// them: below it a thread costs more than half the solve saves. A separator of more corners
+// than kMostSeparator would make its dense system cost more than the halves save.
+constexpr std::size_t kSplitFrom = 1500;
+constexpr std::size_t kMostSeparator = 200;
+
+// The corners cut in two halves across x, then across y: the half past the cut is side B, the
+// corners before it that touch side B go to the separator, the rest are side A. The cut with
+// the smaller separator wins; all is side A when neither separator is small enough.
+std::vector<Side> splitCorners(const TriMesh& mesh, const CornerGraph& g,
+                               TorsionSolution::Sides sides) {
+    using enum TorsionSolution::Sides;
+    const std::size_t size = mesh.nodes.size();
+    std::vector<Side> side(size, kSideA);
+    if (sides == One || size < 4 ||
+        (sides == Auto && (size < kSplitFrom || std::thread::hardware_concurrency() < 2)))
+        return side;
+    std::vector<Side> trial(size);
+    std::size_t best = kMostSeparator + 1;
+    std::vector<int> ids(size);
+    for (int axis = 0; axis < 2; ++axis) {
+        std::iota(ids.begin(), ids.end(), 0);
+        const auto key = [&](int i) {
+            const Pt& p = mesh.nodes[static_cast<std::size_t>(i)];
+            return axis == 0 ? p.x : p.y;
+        };
+        const auto half = ids.begin() + static_cast<std::ptrdiff_t>(size / 2);
+        std::nth_element(ids.begin(), half, ids.end(),
+                         [&](int a, int b) { return key(a) < key(b); });
+        for (auto it = ids.begin(); it != ids.end(); ++it)
+            trial[static_cast<std::size_t>(*it)] = it < half ? kSideA : kSideB;
+        std::size_t separator = 0;
+        for (auto it = ids.begin(); it != half && separator <= best; ++it) {
+            const auto c = static_cast<std::size_t>(*it);
+            for (int p = g.start[c]; p < g.start[c + 1]; ++p)
+                if (trial[static_cast<std::size_t>(g.next[static_cast<std::size_t>(p)])] ==
+                    kSideB) {
+                    trial[c] = kSeparator;
+                    ++separator;
+                    break;
+                }
+        }
+        if (separator < best) {
+            best = separator;
+            side.swap(trial);
+            trial.resize(size);
+        }
+    }
+    return side;
+}
+
+// The order of elimination of one side's nodes that keeps its factor sparse: a minimum-degree
+// order of its corners alone, which costs a small part of one of all its quadratic nodes, whose
+// graph is four times larger and denser; every midside node then goes just before the first of
+// its two corners, where eliminating that corner joins the same neighbours anyway.
+std::vector<int> eliminationOrder(const CornerGraph& g, const std::vector<Side>& side, Side own,
+                                  const std::vector<std::array<int, 2>>& ends, int corners) {
+    std::vector<int> local(side.size(), -1), members;
+    for (std::size_t c = 0; c < side.size(); ++c)
+        if (side[c] == own) {
+            local[c] = static_cast<int>(members.size());
+            members.push_back(static_cast<int>(c));
+        }
+    const auto count = static_cast<int>(members.size());
+    std::vector<int> order(members.size());
+    if (count > 0) {
+        Eigen::SparseMatrix<double> graph(count, count);
+        std::vector<int> outer(members.size() + 1, 0), inner;
+        inner.reserve(members.size() * 8);
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            const auto c = static_cast<std::size_t>(members[i]);
+            for (int p = g.start[c]; p < g.start[c + 1]; ++p)
+                if (const int l =
+                        local[static_cast<std::size_t>(g.next[static_cast<std::size_t>(p)])];
+                    l >= 0)
+                    inner.push_back(l);
+            outer[i + 1] = static_cast<int>(inner.size());
+        }
+        graph.resizeNonZeros(static_cast<Eigen::Index>(inner.size()));
+        std::copy(outer.begin(), outer.end(), graph.outerIndexPtr());
+        std::copy(inner.begin(), inner.end(), graph.innerIndexPtr());
+        Eigen::PermutationMatrix<Eigen::Dynamic, Eigen::Dynamic, int> perm;
+        // The graph is symmetric already: Eigen's front door would add it to its transpose.
+        Eigen::internal::minimum_degree_ordering(graph, perm); // perm(k): the k-th eliminated
+        for (int k = 0; k < count; ++k)
+            order[static_cast<std::size_t>(k)] = perm.indices()[k];
+    }
+    // Every corner after the midside nodes whose first corner it is, those in their own order.
+    std::vector<int> rank(members.size());
+    for (int k = 0; k < count; ++k)
+        rank[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])] = k;
+    std::vector<int> first(ends.size(), -1), start(members.size() + 1, 0);
+    std::size_t midsides = 0;
+    for (std::size_t m = 0; m < ends.size(); ++m) {
+        const int a = local[static_cast<std::size_t>(ends[m][0])];
+        const int b = local[static_cast<std::size_t>(ends[m][1])];
+        if (a < 0 && b < 0)
+            continue;
+        first[m] = std::min(a < 0 ? count : rank[static_cast<std::size_t>(a)],
+                            b < 0 ? count : rank[static_cast<std::size_t>(b)]);
+        ++start[static_cast<std::size_t>(first[m]) + 1];
+        ++midsides;
+    }
+    for (std::size_t k = 0; k < members.size(); ++k)
         start[k + 1] += start[k] + 1;
-    std::vector<int> nodes(mesh.nodes.size() + ends.size());
+    std::vector<int> nodes(members.size() + midsides);
     for (std::size_t m = 0; m < ends.size(); ++m)
-        nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(first[m])]++)] =
-            corners + static_cast<int>(m);
-    for (int k = 0; k < corners; ++k)
-        nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(k)])] = order.indices()[k];
+        if (first[m] >= 0)
+            nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(first[m])]++)] =
+                corners + static_cast<int>(m);
+    for (int k = 0; k < count; ++k)
+        nodes[static_cast<std::size_t>(start[static_cast<std::size_t>(k)])] =
+            members[static_cast<std::size_t>(order[static_cast<std::size_t>(k)])];
     return nodes;
 }
 
@@ -100,79 +220,274 @@ constexpr std::size_t pairOf(std::size_t i, std::size_t m) {
     return i < m ? m * (m + 1) / 2 + i : i * (i + 1) / 2 + m;
 }
 
-// The upper triangle's pattern of the stiffness, zero-valued: in column j the unknowns up to j
-// that share an element with j, rows ascending. `unknown[k][i]` is the unknown of element k's
-// node i, or −1; `place[21·k + pairOf(i, m)]` is where the entry of element k's nodes i and m
-// goes, in the column of the later of their unknowns.
-Eigen::SparseMatrix<double> upperPattern(const std::vector<std::array<int, 6>>& unknown,
-                                         int unknowns, int* place) {
+// The upper triangle's pattern of one side's stiffness, zero-valued: in column j the unknowns
+// up to j that share an element with j. The side's own unknowns come first; the separator's
+// follow from `own` on, and among themselves only each with itself, the place of which
+// `separatorDiagonal` receives: their couplings go to the dense separator system instead.
+// `unknown[k][i]` is the unknown of element k's node i, or −1; `place[21·k + pairOf(i, m)]` is
+// where the entry of element k's nodes i and m goes, in the column of the later of their
+// unknowns, or −1. Every entry is met once: an edge's entries and a corner's own entry by the
+// first element that has them, the rest belong to one element only.
+Eigen::SparseMatrix<double> upperPattern(const std::vector<const Element*>& elements,
+                                         const std::vector<std::array<int, 6>>& unknown,
+                                         std::size_t corners, std::size_t midsides, int own,
+                                         int separator, int* place,
+                                         std::vector<int>& separatorDiagonal) {
+    constexpr int kUnmet = -2;
+    // The entries in the order met, as (column, row); `place` holds their numbers at first.
+    std::vector<std::array<int, 2>> entries;
+    entries.reserve(elements.size() * 13 + corners);
+    const auto add = [&](int a, int b) {
+        if (a < 0 || b < 0 || (a >= own && b >= own))
+            return -1;
+        entries.push_back({std::max(a, b), std::min(a, b)});
+        return static_cast<int>(entries.size()) - 1;
+    };
+    std::vector<int> itself(corners, kUnmet);
+    // An edge's entries: its lower-numbered corner with the higher, with the midside node, the
+    // higher corner with it, the midside node with itself.
+    std::vector<std::array<int, 4>> edge(midsides, {kUnmet, kUnmet, kUnmet, kUnmet});
+    for (std::size_t k = 0; k < elements.size(); ++k) {
+        const auto& node = elements[k]->node;
+        const auto& u = unknown[k];
+        int* at = place + 21 * k;
+        for (std::size_t i = 0; i < 3; ++i) {
+            const auto c = static_cast<std::size_t>(node[i]);
+            if (itself[c] == kUnmet)
+                itself[c] = add(u[i], u[i]);
+            at[pairOf(i, i)] = itself[c];
+        }
+        for (std::size_t i = 0; i < 3; ++i) {
+            const std::size_t j = (i + 1) % 3, m = 3 + i;
+            const bool lowFirst = node[i] < node[j];
+            const std::size_t lo = lowFirst ? i : j, hi = lowFirst ? j : i;
+            auto& e = edge[static_cast<std::size_t>(node[m]) - corners];
+            if (e[0] == kUnmet)
+                e = {add(u[lo], u[hi]), add(u[lo], u[m]), add(u[hi], u[m]), add(u[m], u[m])};
+            at[pairOf(i, j)] = e[0];
+            at[pairOf(lo, m)] = e[1];
+            at[pairOf(hi, m)] = e[2];
+            at[pairOf(m, m)] = e[3];
+            // The corner across the edge, and the next edge's midside node.
+            at[pairOf((i + 2) % 3, m)] = add(u[(i + 2) % 3], u[m]);
+            at[pairOf(m, 3 + j)] = add(u[m], u[3 + j]);
+        }
+    }
+    const int unknowns = own + separator;
+    separatorDiagonal.resize(static_cast<std::size_t>(separator));
+    for (int j = own; j < unknowns; ++j)
+        entries.push_back({j, j});
+    // Column by column, in the order met.
     const auto size = static_cast<std::size_t>(unknowns);
-    // The elements about every unknown.
-    std::vector<int> start(size + 1, 0);
-    for (const auto& element : unknown)
-        for (int d : element)
-            if (d >= 0)
-                ++start[static_cast<std::size_t>(d) + 1];
-    for (std::size_t i = 0; i < size; ++i)
-        start[i + 1] += start[i];
-    std::vector<int> around(static_cast<std::size_t>(start[size]));
-    {
-        std::vector<int> fill(start.begin(), start.end() - 1);
-        for (std::size_t k = 0; k < unknown.size(); ++k)
-            for (int d : unknown[k])
-                if (d >= 0)
-                    around[static_cast<std::size_t>(fill[static_cast<std::size_t>(d)]++)] =
-                        static_cast<int>(k);
-    }
-    std::vector<int> outer(size + 1, 0), inner, seen(size, -1);
-    inner.reserve(around.size() * 3);
-    for (int j = 0; j < unknowns; ++j) {
-        const auto first = inner.size();
-        const int* begin = around.data() + start[static_cast<std::size_t>(j)];
-        const int* end = around.data() + start[static_cast<std::size_t>(j) + 1];
-        for (const int* a = begin; a != end; ++a)
-            for (int d : unknown[static_cast<std::size_t>(*a)])
-                if (d >= 0 && d <= j && seen[static_cast<std::size_t>(d)] != j) {
-                    seen[static_cast<std::size_t>(d)] = j;
-                    inner.push_back(d);
-                }
-        // A column holds a dozen rows or so: sorted by insertion.
-        for (std::size_t p = first + 1; p < inner.size(); ++p) {
-            const int row = inner[p];
-            std::size_t q = p;
-            for (; q > first && inner[q - 1] > row; --q)
-                inner[q] = inner[q - 1];
-            inner[q] = row;
-        }
-        outer[static_cast<std::size_t>(j) + 1] = static_cast<int>(inner.size());
-        // `seen` has served this column: it now tells where each of its rows lies.
-        for (std::size_t p = first; p < inner.size(); ++p)
-            seen[static_cast<std::size_t>(inner[p])] = static_cast<int>(p);
-        for (const int* a = begin; a != end; ++a) {
-            const auto k = static_cast<std::size_t>(*a);
-            const auto& element = unknown[k];
-            std::size_t i = 0;
-            while (element[i] != j)
-                ++i;
-            for (std::size_t m = 0; m < 6; ++m)
-                if (const int d = element[m]; d >= 0 && d <= j)
-                    place[21 * k + pairOf(i, m)] = seen[static_cast<std::size_t>(d)];
-        }
-        // Marks of later columns are at least j + 1: no place left here can pass for one.
-        for (std::size_t p = first; p < inner.size(); ++p)
-            seen[static_cast<std::size_t>(inner[p])] = j;
-    }
     Eigen::SparseMatrix<double> m(unknowns, unknowns);
-    m.resizeNonZeros(static_cast<Eigen::Index>(inner.size()));
-    std::copy(outer.begin(), outer.end(), m.outerIndexPtr());
-    std::copy(inner.begin(), inner.end(), m.innerIndexPtr());
-    std::fill(m.valuePtr(), m.valuePtr() + inner.size(), 0.0);
+    m.resizeNonZeros(static_cast<Eigen::Index>(entries.size()));
+    int* outer = m.outerIndexPtr();
+    std::fill(outer, outer + size + 1, 0);
+    for (const auto& e : entries)
+        ++outer[static_cast<std::size_t>(e[0]) + 1];
+    for (std::size_t j = 0; j < size; ++j)
+        outer[j + 1] += outer[j];
+    std::vector<int> fill(outer, outer + size);
+    std::vector<int> where(entries.size());
+    int* inner = m.innerIndexPtr();
+    for (std::size_t n = 0; n < entries.size(); ++n) {
+        const int p = fill[static_cast<std::size_t>(entries[n][0])]++;
+        inner[p] = entries[n][1];
+        where[n] = p;
+    }
+    for (std::size_t n = 0; n < 21 * elements.size(); ++n)
+        if (place[n] >= 0)
+            place[n] = where[static_cast<std::size_t>(place[n])];
+    for (int j = 0; j < separator; ++j)
+        separatorDiagonal[static_cast<std::size_t>(j)] =
+            where[entries.size() - static_cast<std::size_t>(separator - j)];
+    std::fill(m.valuePtr(), m.valuePtr() + entries.size(), 0.0);
     return m;
+}
+
+// An element's stiffness (lower triangle) and load: ∫∇φi·∇φj dA and ∫(y·∂φi/∂x − x·∂φi/∂y) dA.
+void elementMatrices(const Element& e, const std::vector<Pt>& nodes, double k[6][6], double f[6]) {
+    for (const QuadPoint& q : kEdgeRule) {
+        const double l[3] = {q.l1, q.l2, q.l3};
+        double phi[6], dx[6], dy[6];
+        shape(e, l, phi, dx, dy);
+        double x = 0, y = 0;
+        for (std::size_t i = 0; i < 6; ++i) {
+            x += phi[i] * nodes[static_cast<std::size_t>(e.node[i])].x;
+            y += phi[i] * nodes[static_cast<std::size_t>(e.node[i])].y;
+        }
+        const double w = q.w * e.area;
+        for (int i = 0; i < 6; ++i) {
+            f[i] += w * (y * dx[i] - x * dy[i]);
+            for (int j = 0; j <= i; ++j)
+                k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
+        }
+    }
+}
+
+// What every side's solve shares.
+struct SplitMesh {
+    const std::vector<Pt>& nodes;
+    const std::vector<std::array<int, 2>>& ends;
+    const CornerGraph& graph;
+    const std::vector<Side>& side;
+    const std::vector<bool>& held;     // per corner: held at 0
+    const std::vector<int>& separator; // per node: its unknown in the separator, or −1
+    int corners, separatorSize;
+};
+
+// One side's system: its own unknowns first, then the separator's, whose rows its factor
+// takes only as far as the side reaches. Its Schur complement on the separator and its load,
+// added to the other side's, give the separator's dense system; its factor then finds its own
+// unknowns from the separator's.
+class SideSystem {
+  public:
+    void solveOwn(const SplitMesh& mesh, Side own, const std::vector<const Element*>& elements);
+    bool solved() const { return solved_; }
+    const Eigen::MatrixXd& schur() const { return schur_; }
+    // The separator's load less what the side's own unknowns take of it.
+    Eigen::VectorXd separatorLoad() const { return y_.tail(y_.size() - own_); }
+    // ω at every node of the side, given it on the separator.
+    void solveBack(const Eigen::VectorXd& separator, std::vector<double>& omega);
+
+  private:
+    std::vector<int> local_; // per node: its unknown here, or −1
+    int own_ = 0;
+    PreorderedLDLT factor_;
+    Eigen::MatrixXd schur_;
+    Eigen::VectorXd y_;
+    bool solved_ = false;
+};
+
+void SideSystem::solveOwn(const SplitMesh& mesh, Side own,
+                          const std::vector<const Element*>& elements) {
+    const int separator = mesh.separatorSize;
+    local_.assign(mesh.nodes.size(), -1);
+    for (int node : eliminationOrder(mesh.graph, mesh.side, own, mesh.ends, mesh.corners))
+        if (node >= mesh.corners || !mesh.held[static_cast<std::size_t>(node)])
+            local_[static_cast<std::size_t>(node)] = own_++;
+    for (std::size_t node = 0; node < local_.size(); ++node)
+        if (const int d = mesh.separator[node]; d >= 0)
+            local_[node] = own_ + d;
+
+    // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
+    // Assembled straight into the upper triangle, the form the factorisation reads in place.
+    std::vector<std::array<int, 6>> unknown(elements.size());
+    for (std::size_t k = 0; k < elements.size(); ++k)
+        for (std::size_t i = 0; i < 6; ++i)
+            unknown[k][i] = local_[static_cast<std::size_t>(elements[k]->node[i])];
+    // Every pair's place is written before it is read: no need to clear them first.
+    auto place = std::make_unique_for_overwrite<int[]>(elements.size() * 21);
+    std::vector<int> separatorDiagonal;
+    Eigen::SparseMatrix<double> stiffness =
+        upperPattern(elements, unknown, static_cast<std::size_t>(mesh.corners), mesh.ends.size(),
+                     own_, separator, place.get(), separatorDiagonal);
+    y_ = Eigen::VectorXd::Zero(own_ + separator);
+    schur_ = Eigen::MatrixXd::Zero(separator, separator);
+    double* values = stiffness.valuePtr();
+    for (std::size_t source = 0; source < elements.size(); ++source) {
+        double k[6][6] = {}, f[6] = {};
+        elementMatrices(*elements[source], mesh.nodes, k, f);
+        const auto& element = unknown[source];
+        const int* at = place.get() + 21 * source;
+        for (std::size_t i = 0; i < 6; ++i) {
+            const int di = element[i];
+            if (di < 0)
+                continue;
+            y_[di] += f[i];
+            for (std::size_t j = 0; j < 6; ++j) {
+                const int dj = element[j];
+                if (dj < 0 || dj > di)
+                    continue;
+                const double v = j <= i ? k[i][j] : k[j][i];
+                if (const int p = at[pairOf(i, j)]; p >= 0)
+                    values[p] += v;
+                else {
+                    schur_(di - own_, dj - own_) += v;
+                    if (di != dj)
+                        schur_(dj - own_, di - own_) += v;
+                }
+            }
+        }
+    }
+    // What is no longer needed goes before the factor takes its room.
+    place.reset();
+    std::vector<std::array<int, 6>>().swap(unknown);
+    // The separator's rows stand in the factor with a diagonal larger than the side's share of
+    // the separator's stiffness, which bounds what the side's unknowns take of it: their
+    // pivots stay positive, and their couplings to the side's unknowns come out exact.
+    if (separator > 0) {
+        const double bound = schur_.cwiseAbs().rowwise().sum().maxCoeff();
+        for (int j : separatorDiagonal)
+            values[j] = 2 * bound + 1;
+    }
+    factor_.factorPreordered(stiffness);
+    stiffness = Eigen::SparseMatrix<double>();
+    if (factor_.info() != Eigen::Success)
+        return;
+    const auto& L = factor_.matrixL().nestedExpression();
+    const Eigen::VectorXd& D = factor_.vectorD();
+    const int* outer = L.outerIndexPtr();
+    const int* inner = L.innerIndexPtr();
+    const double* lx = L.valuePtr();
+    // The separator's Schur complement: its stiffness less L_SA·D·L_SAᵀ, from the separator's
+    // rows in every column of the side's own.
+    // A column's rows ascend, so the products fill the upper triangle, then mirrored.
+    std::vector<std::pair<int, double>> rows;
+    Eigen::MatrixXd taken = Eigen::MatrixXd::Zero(separator, separator);
+    for (int i = 0; i < own_; ++i) {
+        rows.clear();
+        for (int p = outer[i]; p < outer[i + 1]; ++p)
+            if (inner[p] >= own_)
+                rows.emplace_back(inner[p] - own_, lx[p]);
+        for (std::size_t b = 0; b < rows.size(); ++b) {
+            const double scaled = rows[b].second * D[i];
+            for (std::size_t a = 0; a <= b; ++a)
+                taken(rows[a].first, rows[b].first) += rows[a].second * scaled;
+        }
+    }
+    for (int b = 0; b < separator; ++b)
+        for (int a = 0; a <= b; ++a) {
+            schur_(a, b) -= taken(a, b);
+            if (a != b)
+                schur_(b, a) -= taken(a, b);
+        }
+    // Forwards through the side's own columns; the separator's rows keep what is left.
+    for (int i = 0; i < own_; ++i) {
+        const double yi = y_[i];
+        if (yi != 0)
+            for (int p = outer[i]; p < outer[i + 1]; ++p)
+                y_[inner[p]] -= yi * lx[p];
+    }
+    const Eigen::VectorXd inverse = D.head(own_).cwiseInverse();
+    for (int i = 0; i < own_; ++i)
+        y_[i] *= inverse[i];
+    solved_ = y_.allFinite() && schur_.allFinite();
+}
+
+void SideSystem::solveBack(const Eigen::VectorXd& separator, std::vector<double>& omega) {
+    y_.tail(separator.size()) = separator;
+    const auto& L = factor_.matrixL().nestedExpression();
+    const int* outer = L.outerIndexPtr();
+    const int* inner = L.innerIndexPtr();
+    const double* lx = L.valuePtr();
+    for (int i = own_ - 1; i >= 0; --i) {
+        double xi = y_[i];
+        for (int p = outer[i]; p < outer[i + 1]; ++p)
+            xi -= lx[p] * y_[inner[p]];
+        y_[i] = xi;
+    }
+    for (std::size_t node = 0; node < local_.size(); ++node) {
+        const int d = local_[node];
+        if (d < 0 || d >= own_)
+            continue;
+        omega[node] = y_[d];
+    }
 }
 
 } // namespace
 
-TorsionSolution::TorsionSolution(const TriMesh& mesh)
+TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
     : meshTriangles_(mesh.triangles.size()), meshCorners_(mesh.nodes.size()) {
     if (mesh.triangles.empty())
         return;
@@ -247,79 +562,96 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh)
         for (std::size_t i = 1; i < 3; ++i)
             parent[static_cast<std::size_t>(FindRoot(parent, e.node[i]))] =
                 FindRoot(parent, e.node[0]);
-    std::vector<int> dof(static_cast<std::size_t>(n), -1);
-    int unknowns = 0;
-    for (int i : eliminationOrder(mesh, ends))
-        if (i >= corners || FindRoot(parent, i) != i)
-            dof[static_cast<std::size_t>(i)] = unknowns++;
+    std::vector<bool> held(mesh.nodes.size());
+    for (int c = 0; c < corners; ++c)
+        held[static_cast<std::size_t>(c)] = FindRoot(parent, c) == c;
 
-    // ∫∇ω·∇v dA = ∫(y·∂v/∂x − x·∂v/∂y) dA for every v: the boundary condition in the load.
-    // Assembled straight into the upper triangle, the form the factorisation reads in place.
-    std::vector<std::array<int, 6>> unknown(elements.size());
-    for (std::size_t k = 0; k < elements.size(); ++k)
-        for (std::size_t i = 0; i < 6; ++i)
-            unknown[k][i] = dof[static_cast<std::size_t>(elements[k].node[i])];
-    // Every pair's place is written before it is read: no need to clear them first.
-    auto place = std::make_unique_for_overwrite<int[]>(elements.size() * 21);
-    Eigen::SparseMatrix<double> stiffness = upperPattern(unknown, unknowns, place.get());
-    Eigen::VectorXd load = Eigen::VectorXd::Zero(unknowns);
-    double* values = stiffness.valuePtr();
-    for (std::size_t source = 0; source < elements.size(); ++source) {
-        const Element& e = elements[source];
-        double k[6][6] = {}, f[6] = {};
-        for (const QuadPoint& q : kEdgeRule) {
-            const double l[3] = {q.l1, q.l2, q.l3};
-            double phi[6], dx[6], dy[6];
-            shape(e, l, phi, dx, dy);
-            double x = 0, y = 0;
-            for (int i = 0; i < 6; ++i) {
-                x +=
-                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].x;
-                y +=
-                    phi[i] * nodes[static_cast<std::size_t>(e.node[static_cast<std::size_t>(i)])].y;
-            }
-            const double w = q.w * e.area;
-            for (int i = 0; i < 6; ++i) {
-                f[i] += w * (y * dx[i] - x * dy[i]);
-                for (int j = 0; j <= i; ++j)
-                    k[i][j] += w * (dx[i] * dx[j] + dy[i] * dy[j]);
-            }
-        }
-        const auto& element = unknown[source];
-        for (int i = 0; i < 6; ++i) {
-            const int di = element[static_cast<std::size_t>(i)];
-            if (di < 0)
-                continue;
-            load[di] += f[i];
-            for (int j = 0; j < 6; ++j) {
-                const int dj = element[static_cast<std::size_t>(j)];
-                if (dj < 0 || dj > di)
-                    continue;
-                values[place[21 * source +
-                             pairOf(static_cast<std::size_t>(i), static_cast<std::size_t>(j))]] +=
-                    j <= i ? k[i][j] : k[j][i];
-            }
-        }
+    // Large meshes are solved as two sides at once, joined by the separator's dense system.
+    const CornerGraph graph = cornerGraph(mesh);
+    const std::vector<Side> side = splitCorners(mesh, graph, sides);
+    std::vector<int> separator(static_cast<std::size_t>(n), -1);
+    int separatorSize = 0;
+    for (std::size_t c = 0; c < mesh.nodes.size(); ++c)
+        if (side[c] == kSeparator && !held[c])
+            separator[c] = separatorSize++;
+    for (std::size_t m = 0; m < ends.size(); ++m)
+        if (side[static_cast<std::size_t>(ends[m][0])] == kSeparator &&
+            side[static_cast<std::size_t>(ends[m][1])] == kSeparator)
+            separator[mesh.nodes.size() + m] = separatorSize++;
+    std::vector<const Element*> of[2], between;
+    for (const Element& e : elements) {
+        auto* list = &between;
+        for (std::size_t i = 0; i < 3; ++i)
+            if (const Side s = side[static_cast<std::size_t>(e.node[i])]; s != kSeparator)
+                list = &of[s];
+        list->push_back(&e);
     }
-    // What is no longer needed goes before the factor takes its room.
-    place.reset();
-    std::vector<std::array<int, 6>>().swap(unknown);
-    Eigen::VectorXd solution;
+    twoSides_ = !of[kSideB].empty();
+    const SplitMesh split{nodes, ends, graph, side, held, separator, corners, separatorSize};
+    SideSystem systems[2];
     {
-        PreorderedLDLT solver;
-        solver.factorPreordered(stiffness);
-        stiffness = Eigen::SparseMatrix<double>();
-        if (solver.info() != Eigen::Success)
-            return;
-        solution = solver.solve(load);
-        if (solver.info() != Eigen::Success || !solution.allFinite())
-            return;
+        std::exception_ptr failure;
+        std::thread other;
+        if (!of[kSideB].empty())
+            other = std::thread([&] {
+                try {
+                    systems[kSideB].solveOwn(split, kSideB, of[kSideB]);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+            });
+        try {
+            systems[kSideA].solveOwn(split, kSideA, of[kSideA]);
+        } catch (...) {
+            if (other.joinable())
+                other.join();
+            throw;
+        }
+        if (other.joinable())
+            other.join();
+        if (failure)
+            std::rethrow_exception(failure);
     }
+    if (!systems[kSideA].solved() || (!of[kSideB].empty() && !systems[kSideB].solved()))
+        return;
     std::vector<double>& omega = omega_;
     omega.assign(static_cast<std::size_t>(n), 0.0);
-    for (int i = 0; i < n; ++i)
-        if (const int d = dof[static_cast<std::size_t>(i)]; d >= 0)
-            omega[static_cast<std::size_t>(i)] = solution[d];
+    Eigen::VectorXd onSeparator;
+    if (separatorSize > 0) {
+        // The elements with all their nodes on the separator, then both sides' shares.
+        Eigen::MatrixXd schur = Eigen::MatrixXd::Zero(separatorSize, separatorSize);
+        Eigen::VectorXd load = Eigen::VectorXd::Zero(separatorSize);
+        for (const Element* e : between) {
+            double k[6][6] = {}, f[6] = {};
+            elementMatrices(*e, nodes, k, f);
+            for (std::size_t i = 0; i < 6; ++i) {
+                const int di = separator[static_cast<std::size_t>(e->node[i])];
+                if (di < 0)
+                    continue;
+                load[di] += f[i];
+                for (std::size_t j = 0; j < 6; ++j)
+                    if (const int dj = separator[static_cast<std::size_t>(e->node[j])]; dj >= 0)
+                        schur(di, dj) += j <= i ? k[i][j] : k[j][i];
+            }
+        }
+        for (std::size_t s = 0; s < 2; ++s)
+            if (s == kSideA || !of[s].empty()) {
+                schur += systems[s].schur();
+                load += systems[s].separatorLoad();
+            }
+        const Eigen::LDLT<Eigen::MatrixXd> dense(schur);
+        onSeparator = dense.solve(load);
+        if (dense.info() != Eigen::Success || !onSeparator.allFinite())
+            return;
+        for (std::size_t node = 0; node < separator.size(); ++node)
+            if (const int d = separator[node]; d >= 0)
+                omega[node] = onSeparator[d];
+    }
+    for (std::size_t s = 0; s < 2; ++s)
+        if (s == kSideA || !of[s].empty())
+            systems[s].solveBack(onSeparator, omega);
+    if (!std::all_of(omega.begin(), omega.end(), [](double w) { return std::isfinite(w); }))
+        return;
 
     // It = ∫((∂ω/∂x − y)² + (∂ω/∂y + x)²) dA: a sum of squares, which keeps its digits where
     // It is a tiny part of Ix + Iy (a long thin strip), unlike Ix + Iy − ωᵀ·load.

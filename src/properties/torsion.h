@@ -24,7 +24,13 @@ struct TorsionElement {
 // the last mesh needs the one and only the meshes before it the other.
 class TorsionSolution {
   public:
-    explicit TorsionSolution(const TriMesh& mesh);
+    // How the system is solved: a large mesh as two sides on two threads, joined by the dense
+    // system of the separator between them, when the machine has two threads to give (Auto);
+    // always as one; or as two sides whenever a separator small enough is found, for tests.
+    enum class Sides { Auto, One, Two };
+    explicit TorsionSolution(const TriMesh& mesh, Sides sides = Sides::Auto);
+
+    bool solvedAsTwoSides() const { return twoSides_; }
 
     bool solved() const { return solved_; }
     double It() const { return It_; }                   // cm⁴
@@ -50,6 +56,7 @@ class TorsionSolution {
     std::vector<double> omega_; // at every node
     double It_ = 0;
     bool solved_ = false;
+    bool twoSides_ = false;
 };
 
 } // namespace karo::properties
