@@ -26,9 +26,10 @@ class Mesher {
     Mesher(const Mesher&) = delete;
     Mesher& operator=(const Mesher&) = delete;
 
-    // Refines until no triangle has an edge longer than `maxEdge`, or than its distance to a
-    // re-entrant corner but at least `finest`, or an angle below about 20.7°. False when
-    // `cancel` was raised or the mesh would pass `maxNodes` corners.
+    // Refines until no triangle has an edge longer than `maxEdge`, or than a size growing with
+    // its distance to a re-entrant corner but at least `finest` (never below a billionth of
+    // `maxEdge`), or an angle below about 20.7°. False when `cancel` was raised or the mesh
+    // would pass `maxNodes` corners.
     bool refine(double maxEdge, double finest, std::size_t maxNodes,
                 const std::atomic<bool>* cancel);
     // Splits the triangles of the last mesh() given by their places in it, and those that
