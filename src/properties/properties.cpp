@@ -13,8 +13,7 @@
 namespace karo::properties {
 namespace {
 
-// The first mesh's longest edge, as a share of the side of a square of a part's mean area. Past
-// this many corners a mesh is not refined further: the result then says how far It still moved.
+// The first mesh's longest edge, as a share of the side of a square of a part's mean area.
 constexpr double kFirstEdge = 0.5;
 // The finest edge at a re-entrant corner, first as a share of the first mesh's longest edge,
 // then shrinking by this much with every mesh, so that the corners' share of the error falls
@@ -22,12 +21,11 @@ constexpr double kFirstEdge = 0.5;
 constexpr double kFirstFinest = 1.0 / 256;
 constexpr double kFinerFinest = 0.125;
 constexpr int kMaxMeshes = 12;
-constexpr std::size_t kMaxNodes = 100000;
 
 // The triangles that hold this share of the summed indicator, worst first, and at least
 // this share of all triangles (the share that sets the growth from mesh to mesh: with the
-// corners' sizes in mesh.cpp, a quarter gave the fewest nodes summed over the meshes solved
-// for no worse an It).
+// corners' sizes in mesh.cpp, a quarter gave the fewest nodes summed over the meshes solved,
+// for an It at most 1e-5 further from a far finer mesh's than before).
 constexpr double kMarkedError = 0.6;
 constexpr double kMarkedAtLeast = 0.25;
 
@@ -52,7 +50,8 @@ bool cancelled(const std::atomic<bool>* cancel) {
 
 SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<Ring>& meshRings,
                               const std::atomic<bool>* cancel,
-                              const std::function<void(const PropertiesProgress&)>& progress);
+                              const std::function<void(const PropertiesProgress&)>& progress,
+                              std::size_t cornerLimit = kMeshCornerLimit);
 
 } // namespace
 
@@ -87,8 +86,9 @@ SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel,
 
 SectionPropertiesResult
 SolveOutlines(const std::vector<Ring>& rings, const std::atomic<bool>* cancel,
-              const std::function<void(const PropertiesProgress&)>& progress) {
-    return solve(rings, rings, cancel, progress);
+              const std::function<void(const PropertiesProgress&)>& progress,
+              std::size_t cornerLimit) {
+    return solve(rings, rings, cancel, progress, cornerLimit);
 }
 
 namespace {
@@ -97,7 +97,8 @@ namespace {
 // outlines with coarser chords.
 SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<Ring>& meshRings,
                               const std::atomic<bool>* cancel,
-                              const std::function<void(const PropertiesProgress&)>& progress) {
+                              const std::function<void(const PropertiesProgress&)>& progress,
+                              std::size_t cornerLimit) {
     SectionPropertiesResult r;
     const SectionShape shape = UniteOutlines(rings);
     if (shape.solids.empty() || !ComputeOutlineProperties(shape.solids, r.outline)) {
@@ -125,7 +126,7 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
     Mesher mesher(centred);
     const double firstEdge = kFirstEdge * std::sqrt(r.outline.A / r.parts);
     double finest = firstEdge * kFirstFinest;
-    bool complete = mesher.refine(firstEdge, finest, kMaxNodes, cancel);
+    bool complete = mesher.refine(firstEdge, finest, cornerLimit, cancel);
     double last = NAN;
     std::optional<TorsionSolution> t; // of the last mesh solved
     for (int level = 1; level <= kMaxMeshes; ++level) {
@@ -143,7 +144,9 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
         last = t->It();
         if (progress)
             progress({level, t->nodes(), level == 1 ? 0 : r.ItChange});
-        if (level > 1 && r.ItChange < kItTolerance) {
+        // A mesh stopped at the limit may have added only a few points: its change says
+        // nothing of how far It still has to go.
+        if (level > 1 && r.ItChange < kItTolerance && complete) {
             r.converged = true;
             break;
         }
@@ -152,7 +155,7 @@ SectionPropertiesResult solve(const std::vector<Ring>& rings, const std::vector<
             break;
         finest *= kFinerFinest;
         complete =
-            mesher.refineTriangles(worstTriangles(t->indicator()), finest, kMaxNodes, cancel);
+            mesher.refineTriangles(worstTriangles(t->indicator()), finest, cornerLimit, cancel);
     }
     if (!t) {
         r.status = PropertiesStatus::ArithmeticFault;

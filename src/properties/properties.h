@@ -58,9 +58,14 @@ SectionPropertiesResult
 SolveProperties(const TSectionModel& model, const std::atomic<bool>* cancel = nullptr,
                 const std::function<void(const PropertiesProgress&)>& progress = {});
 
+// Past this many corners a mesh is not refined further: it is solved, and It counts as
+// settled only if it changed by less than the tolerance between two meshes both complete.
+inline constexpr std::size_t kMeshCornerLimit = 100000;
+
 // The same for outlines given as rings (counter-clockwise, cm).
 SectionPropertiesResult
 SolveOutlines(const std::vector<Ring>& rings, const std::atomic<bool>* cancel = nullptr,
-              const std::function<void(const PropertiesProgress&)>& progress = {});
+              const std::function<void(const PropertiesProgress&)>& progress = {},
+              std::size_t cornerLimit = kMeshCornerLimit);
 
 } // namespace karo::properties

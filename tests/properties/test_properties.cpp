@@ -173,4 +173,22 @@ TEST(Properties, ProgressIsReportedAndCancelStops) {
     EXPECT_EQ(SolveOutlines({rect(0, 0, 1, 1)}, &cancel).status, PropertiesStatus::Cancelled);
 }
 
+// A mesh stopped at the corner limit may add only a few points to the one before it: its small
+// change must not pass for a settled It. Settled under a limit means every mesh was complete,
+// so the meshes are those of the run without one.
+TEST(Properties, AMeshStoppedAtTheLimitNeverSettlesIt) {
+    const std::vector<Ring> tee = {rect(0, 0, 10, 1), rect(4.5, 1, 5.5, 10)};
+    const SectionPropertiesResult whole = SolveOutlines(tee);
+    ASSERT_TRUE(whole.converged);
+    for (std::size_t limit = 1000; limit < 3000; limit = limit * 11 / 10) {
+        SCOPED_TRACE(limit);
+        const SectionPropertiesResult r = SolveOutlines(tee, nullptr, {}, limit);
+        EXPECT_EQ(r.status, PropertiesStatus::Solved);
+        if (r.converged) {
+            EXPECT_EQ(r.meshes, whole.meshes);
+            EXPECT_EQ(r.meshNodes, whole.meshNodes);
+        }
+    }
+}
+
 } // namespace
