@@ -587,12 +587,13 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
         list->push_back(&e);
     }
     twoSides_ = !of[kSideB].empty();
+    const std::size_t solvedSides = twoSides_ ? 2 : 1;
     const SplitMesh split{nodes, ends, graph, side, held, separator, corners, separatorSize};
     SideSystem systems[2];
     {
         std::exception_ptr failure;
         std::thread other;
-        if (!of[kSideB].empty())
+        if (twoSides_)
             other = std::thread([&] {
                 try {
                     systems[kSideB].solveOwn(split, kSideB, of[kSideB]);
@@ -612,7 +613,7 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
         if (failure)
             std::rethrow_exception(failure);
     }
-    if (!systems[kSideA].solved() || (!of[kSideB].empty() && !systems[kSideB].solved()))
+    if (!systems[kSideA].solved() || (twoSides_ && !systems[kSideB].solved()))
         return;
     std::vector<double>& omega = omega_;
     omega.assign(static_cast<std::size_t>(n), 0.0);
@@ -634,11 +635,10 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
                         schur(di, dj) += j <= i ? k[i][j] : k[j][i];
             }
         }
-        for (std::size_t s = 0; s < 2; ++s)
-            if (s == kSideA || !of[s].empty()) {
-                schur += systems[s].schur();
-                load += systems[s].separatorLoad();
-            }
+        for (std::size_t s = 0; s < solvedSides; ++s) {
+            schur += systems[s].schur();
+            load += systems[s].separatorLoad();
+        }
         const Eigen::LDLT<Eigen::MatrixXd> dense(schur);
         onSeparator = dense.solve(load);
         if (dense.info() != Eigen::Success || !onSeparator.allFinite())
@@ -647,9 +647,8 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
             if (const int d = separator[node]; d >= 0)
                 omega[node] = onSeparator[d];
     }
-    for (std::size_t s = 0; s < 2; ++s)
-        if (s == kSideA || !of[s].empty())
-            systems[s].solveBack(onSeparator, omega);
+    for (std::size_t s = 0; s < solvedSides; ++s)
+        systems[s].solveBack(onSeparator, omega);
     if (!std::all_of(omega.begin(), omega.end(), [](double w) { return std::isfinite(w); }))
         return;
 
