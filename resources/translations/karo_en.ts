@@ -1006,8 +1006,8 @@ Replace it?</translation>
         <translation>S — shear centre</translation>
     </message>
     <message>
-        <source>%1%2 % от вкладки результатов: %3</source>
-        <translation>%1%2 % from the results tab: %3</translation>
+        <source>%1 от вкладки результатов: %2</source>
+        <translation>%1 from the results tab: %2</translation>
     </message>
     <message>
         <source>профили перекрываются, общая площадь учтена один раз</source>

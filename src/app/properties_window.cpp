@@ -300,6 +300,9 @@ void PropertiesWindow::showValues() {
         item->setTextAlignment(colValue, Qt::AlignRight | Qt::AlignVCenter);
         for (int c = 0; c < colCount; ++c)
             item->setToolTip(c, r.tip);
+        // A note is a sentence, longer than the column can show beside the picture.
+        if (!r.note.isEmpty())
+            item->setToolTip(colNote, r.note);
         auto* symbol = new QLabel(r.symbol);
         symbol->setTextFormat(Qt::RichText);
         symbol->setToolTip(r.tip);

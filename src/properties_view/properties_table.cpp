@@ -7,7 +7,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace karo::properties {
 namespace {
@@ -19,19 +21,28 @@ QString tableText(const char* source) {
 // How far an outline value stands from the result tab's, and why, when it is far enough to
 // say so. The tab's values come from the catalogue's printed figures for each profile, the
 // outlines from the standard's drawing; an overlap counts once in the solid and twice there.
-QString differenceNote(double outline, double tab, double zero, bool overlap) {
-    const double scale = std::max(std::fabs(outline), std::fabs(tab));
-    if (scale <= zero || std::fabs(outline - tab) <= kNotedDifference * scale)
+// A value that may be zero or change sign (a coordinate, the product of inertia) is weighed
+// against `scale`, the section's own size in its unit, and its difference is given in that
+// unit: a centroid 0.02 cm off is as far off at the origin as 100 m away. Any other value is
+// weighed against itself, and its difference given in per cent.
+QString differenceNote(double outline, double tab, double zero, std::optional<double> scale,
+                       const QString& unit, bool overlap) {
+    const double size = scale ? *scale : std::max(std::fabs(outline), std::fabs(tab));
+    if (std::max(std::fabs(outline), std::fabs(tab)) <= zero ||
+        std::fabs(outline - tab) <= kNotedDifference * size)
         return {};
-    const double percent = 100 * (outline - tab) / scale;
-    return QCoreApplication::translate("PropertiesTable", "%1%2 % от вкладки результатов: %3")
-        .arg(percent > 0 ? QStringLiteral("+") : QString())
-        .arg(ToQString(FormatGeneral(percent, 2, 2)))
-        .arg(overlap
-                 ? QCoreApplication::translate(
-                       "PropertiesTable", "профили перекрываются, общая площадь учтена один раз")
-                 : QCoreApplication::translate("PropertiesTable",
-                                               "округление табличных значений сортамента"));
+    const double difference = scale ? outline - tab : 100 * (outline - tab) / size;
+    // Two digits, but a difference of 100 % or more whole rather than as 1E02.
+    const int digits = std::fabs(difference) >= 99.5 ? 3 : 2;
+    const QString amount = (difference > 0 ? QStringLiteral("+") : QString()) +
+                           ToQString(FormatGeneral(difference, digits, 2)) + QLatin1Char(' ') +
+                           (scale ? unit : QStringLiteral("%"));
+    return QCoreApplication::translate("PropertiesTable", "%1 от вкладки результатов: %2")
+        .arg(amount, overlap ? QCoreApplication::translate(
+                                   "PropertiesTable",
+                                   "профили перекрываются, общая площадь учтена один раз")
+                             : QCoreApplication::translate(
+                                   "PropertiesTable", "округление табличных значений сортамента"));
 }
 
 } // namespace
@@ -58,13 +69,19 @@ std::vector<PropertiesRow> PropertiesTable(const PropertiesSnapshot& s) {
         r.text = ToQString(p.text);
         if (p.missing)
             r.note = tableText(p.missing);
-        else if (p.resultField >= 0 && s.sectionValues)
+        else if (p.resultField >= 0 && s.sectionValues) {
+            std::optional<double> scale;
+            if (p.resultField == rfXc || p.resultField == rfYc)
+                scale = std::sqrt(o.A);
+            else if (p.resultField == rfIxy)
+                scale = std::sqrt(o.Ix * o.Iy);
             r.note =
                 differenceNote(r.value, (*s.sectionValues)[static_cast<std::size_t>(p.resultField)],
                                p.resultField == rfAlpha0 ? 1e-3
                                : p.zero > 0              ? 1e3 * p.zero
                                                          : 0,
-                               overlap);
+                               scale, r.unit, overlap);
+        }
         rows.push_back(std::move(r));
     }
     return rows;

@@ -3,11 +3,16 @@
 // the properties are refused.
 #include "io/section_file.h"
 #include "properties_view/properties_chapter.h"
+#include "properties_view/properties_table.h"
 #include "report/report_run.h"
 #include "report_view.h"
+#include "solver/result_fields.h"
+#include "solver/solver.h"
 
 #include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+#include <map>
 
 using namespace karo;
 using report::testing::ReadReport;
@@ -93,4 +98,34 @@ TEST(PropertiesChapter, WorksByHandWhatCanBeAndSaysWhyWhenRefused) {
         "Дополнительные характеристики не вычислены: Двутавр 1: толщины стенки и полок "
         "неизвестны — профиль не из сортамента.")))
         << refused.right(300).toStdString();
+}
+
+// A coordinate's note weighs and gives its difference as a length, so that it reads the same
+// wherever the section lies; at the origin it had read "+1E02 %" for a centroid 0.3 cm off.
+TEST(PropertiesTable, NotesTheCentroidAsALengthWhereverTheSectionLies) {
+    QTemporaryDir dir;
+    std::map<QString, QString> notes[2];
+    for (int at = 0; at < 2; ++at) {
+        // The heel typed 0.3 cm further from the centroid than the drawing puts it.
+        const QByteArray place = at ? "1000" : "0";
+        const TSectionModel model = load(R"({"format": "karo-section", "version": 1, "kinds": {
+            "Un": {"orientation": 2, "entries": [{"orientation": 2, "B1": "10", "b2": "6.3",
+                "d": "0.8", "A": "12.6", "Ix": "127", "Iy": "39.2", "Iu": "23.4", "Xo": "1.8",
+                "Yo": "3.32", "Xc": ")" + place +
+                                             R"(", "Yc": ")" + place + R"("}]}}})",
+                                         dir);
+        properties::PropertiesSnapshot s = properties::ComputePropertiesSnapshot(model);
+        TSectionResult r;
+        ASSERT_EQ(SolveSection(model, r).status, SolveStatus::Solved);
+        s.sectionValues = ResultValues(r);
+        for (const properties::PropertiesRow& row : properties::PropertiesTable(s))
+            notes[at][row.plain] = row.note;
+    }
+    for (const char* plain : {"Xc", "Yc", "Ixy"})
+        EXPECT_EQ(notes[0][QString::fromUtf8(plain)], notes[1][QString::fromUtf8(plain)]) << plain;
+    EXPECT_TRUE(
+        notes[0][QStringLiteral("Xc")].contains(QStringLiteral(" см от вкладки результатов")))
+        << notes[0][QStringLiteral("Xc")].toStdString();
+    EXPECT_TRUE(notes[0][QStringLiteral("A")].contains(QStringLiteral(" % от вкладки результатов")))
+        << notes[0][QStringLiteral("A")].toStdString();
 }
