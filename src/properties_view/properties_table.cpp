@@ -32,10 +32,11 @@ QString differenceNote(double outline, double tab, double zero, std::optional<do
         std::fabs(outline - tab) <= kNotedDifference * size)
         return {};
     const double difference = scale ? outline - tab : 100 * (outline - tab) / size;
-    // Two digits, but a difference of 100 % or more whole rather than as 1E02.
-    const int digits = std::fabs(difference) >= 99.5 ? 3 : 2;
+    // Two digits, as the values' own format writes them, but a percentage of 100 or more
+    // whole rather than as 1E+02.
+    const int digits = !scale && std::fabs(difference) >= 99.5 ? 3 : 2;
     const QString amount = (difference > 0 ? QStringLiteral("+") : QString()) +
-                           ToQString(FormatGeneral(difference, digits, 2)) + QLatin1Char(' ') +
+                           ToQString(FormatResult(difference, digits)) + QLatin1Char(' ') +
                            (scale ? unit : QStringLiteral("%"));
     return QCoreApplication::translate("PropertiesTable", "%1 от вкладки результатов: %2")
         .arg(amount, overlap ? QCoreApplication::translate(

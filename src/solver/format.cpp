@@ -175,9 +175,9 @@ std::string FormatGeneral(double value, int precision, int minExponentDigits) {
     return std::string(text, formatInto(text, value, precision, minExponentDigits, false));
 }
 
-std::string FormatResult(double value) {
+std::string FormatResult(double value, int precision) {
     char text[40];
-    return std::string(text, formatInto(text, value, 5, 2, true));
+    return std::string(text, formatInto(text, value, precision, 2, true));
 }
 
 } // namespace karo

@@ -19,7 +19,8 @@ inline std::string FormatFull(double value) {
     return FormatGeneral(value, 15, 0);
 }
 
-// The text of a result field: FormatShort, with "+" after an "E" not followed by "-".
-std::string FormatResult(double value);
+// The text of a result field: FormatShort, with "+" after an "E" not followed by "-"; with
+// fewer significant digits for a figure said beside one, such as a difference.
+std::string FormatResult(double value, int precision = 5);
 
 } // namespace karo
