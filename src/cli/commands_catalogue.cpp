@@ -48,7 +48,7 @@ std::string dimensions(const catalogue::ProfileRow& r) {
             return;
         if (!out.empty())
             out += ' ';
-        out += std::string(name) + "=" + v;
+        out.append(name).append("=").append(v);
     };
     add("h", r.h);
     add("B", r.B);
@@ -57,9 +57,15 @@ std::string dimensions(const catalogue::ProfileRow& r) {
     add("t", r.t);
     add("R", r.R);
     add("r", r.r);
+    // Appended piece by piece: a string put before another made GCC 12 warn of an overlapping
+    // copy that cannot happen.
     if (!r.slope.empty())
-        out += " " + Cli::tr("уклон").toStdString() + "=" + r.slope + "%";
-    return out + " " + Cli::tr("мм").toStdString();
+        out.append(" ")
+            .append(Cli::tr("уклон").toStdString())
+            .append("=")
+            .append(r.slope)
+            .append("%");
+    return out.append(" ").append(Cli::tr("мм").toStdString());
 }
 
 int list(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
