@@ -190,7 +190,8 @@ TEST(Catalogue, EveryRowIsCompleteForItsKindAndNamedAfterItsDimensions) {
         const bool sloped = !row.slope.empty();
         for (const auto& [name, m] : all) {
             const bool wanted =
-                filled.at(row.kind).find(" " + std::string(name) + " ") != std::string::npos ||
+                filled.at(row.kind).find(std::string(" ").append(name).append(" ")) !=
+                    std::string::npos ||
                 (row.kind == Kind::Sh && m == &ProfileRow::slope && row.designation.ends_with("У"));
             if (wanted)
                 EXPECT_GT(number(row.*m), 0) << name << " = '" << row.*m << "'";

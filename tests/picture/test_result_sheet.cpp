@@ -195,7 +195,7 @@ TEST(ResultSheet, SuperscriptFollowsLongAndShortValueTexts) {
 TEST(ResultSheet, TextsAreTheResultFieldTexts) {
     TSectionResult r;
     for (std::size_t i = 0; i < r.Texts.size(); ++i)
-        r.Texts[i] = "v" + std::to_string(i);
+        r.Texts[i] = std::string("v").append(std::to_string(i));
     r.Texts[rfAlpha0] = "-8.9529";
     const SheetTexts t = ResultFieldTexts(r);
     EXPECT_EQ(t[rfXc], QStringLiteral("v0"));
