@@ -578,9 +578,11 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
         if (side[static_cast<std::size_t>(ends[m][0])] == kSeparator &&
             side[static_cast<std::size_t>(ends[m][1])] == kSeparator)
             separator[mesh.nodes.size() + m] = separatorSize++;
-    std::vector<const Element*> of[2], between;
+    // An element with all its corners on the separator adds only to the separator's system:
+    // side A takes it, as it takes its share of that system from every other element.
+    std::vector<const Element*> of[2];
     for (const Element& e : elements) {
-        auto* list = &between;
+        auto* list = &of[kSideA];
         for (std::size_t i = 0; i < 3; ++i)
             if (const Side s = side[static_cast<std::size_t>(e.node[i])]; s != kSeparator)
                 list = &of[s];
@@ -619,22 +621,9 @@ TorsionSolution::TorsionSolution(const TriMesh& mesh, Sides sides)
     omega.assign(static_cast<std::size_t>(n), 0.0);
     Eigen::VectorXd onSeparator;
     if (separatorSize > 0) {
-        // The elements with all their nodes on the separator, then both sides' shares.
+        // Both sides' shares.
         Eigen::MatrixXd schur = Eigen::MatrixXd::Zero(separatorSize, separatorSize);
         Eigen::VectorXd load = Eigen::VectorXd::Zero(separatorSize);
-        for (const Element* e : between) {
-            double k[6][6] = {}, f[6] = {};
-            elementMatrices(*e, nodes, k, f);
-            for (std::size_t i = 0; i < 6; ++i) {
-                const int di = separator[static_cast<std::size_t>(e->node[i])];
-                if (di < 0)
-                    continue;
-                load[di] += f[i];
-                for (std::size_t j = 0; j < 6; ++j)
-                    if (const int dj = separator[static_cast<std::size_t>(e->node[j])]; dj >= 0)
-                        schur(di, dj) += j <= i ? k[i][j] : k[j][i];
-            }
-        }
         for (std::size_t s = 0; s < solvedSides; ++s) {
             schur += systems[s].schur();
             load += systems[s].separatorLoad();
