@@ -4,7 +4,7 @@
 #include <CGAL/Delaunay_mesh_face_base_2.h>
 #include <CGAL/Delaunay_mesh_size_criteria_2.h>
 #include <CGAL/Delaunay_mesh_vertex_base_2.h>
-#include <CGAL/Delaunay_mesher_2.h>
+#include <CGAL/Delaunay_mesher_2.h> // and the refinement levels it is made of, in order
 #include <CGAL/Exact_predicates_inexact_constructions_kernel.h>
 #include <CGAL/Triangulation_vertex_base_with_info_2.h>
 
@@ -178,7 +178,98 @@ class Criteria : public SizeCriteria {
     double finest_;
     const CornerGrid* corners_;
 };
-using CgalMesher = CGAL::Delaunay_mesher_2<CDT, Criteria>;
+
+// A boundary segment must be split when a point on the material's side sees it at an obtuse
+// angle (it lies in the circle on the segment): that keeps every circumcentre the refinement
+// inserts inside the material. A point across a slit or a gap between parts, outside the
+// material, needs no such split; splitting for it cut both walls of a slit 0.05 cm wide into
+// pieces of twice its width along its whole length, and filled the walls with small triangles
+// the torsion does not need.
+struct MaterialSideGabriel : CGAL::Mesh_2::Is_locally_conforming_Gabriel<CDT> {
+    using Base = CGAL::Mesh_2::Is_locally_conforming_Gabriel<CDT>;
+    using Base::operator(); // whether a given point encroaches: kept for either side
+    bool operator()(const CDT& tr, const CDT::Face_handle& fh, int i) const {
+        const CDT::Vertex_handle& va = fh->vertex(CDT::cw(i));
+        const CDT::Vertex_handle& vb = fh->vertex(CDT::ccw(i));
+        const CDT::Face_handle n = fh->neighbor(i);
+        const auto conforms = [&](const CDT::Face_handle& f, const CDT::Vertex_handle& apex) {
+            return !f->is_in_domain() || tr.is_infinite(apex) ||
+                   Base::operator()(tr, va, vb, apex->point());
+        };
+        return conforms(fh, fh->vertex(i)) && conforms(n, tr.tds().mirror_vertex(fh, i));
+    }
+    bool operator()(const CDT& tr, const CDT::Vertex_handle& va,
+                    const CDT::Vertex_handle& vb) const {
+        CDT::Face_handle fh;
+        int i = 0;
+        tr.is_edge(va, vb, fh, i);
+        return (*this)(tr, fh, i);
+    }
+};
+
+// The faces about a point that splits a boundary segment learn which side is material only
+// after the segment's halves have been judged; they are marked here first, as the library
+// marks them afterwards, so that the halves are judged from the material's side.
+class MaterialSideEdges
+    : public CGAL::Mesh_2::Refine_edges_base_with_clusters<CDT, MaterialSideGabriel> {
+    using Base = CGAL::Mesh_2::Refine_edges_base_with_clusters<CDT, MaterialSideGabriel>;
+
+  public:
+    using Base::Base;
+    void after_insertion_impl(const CDT::Vertex_handle& v) {
+        CDT::Face_handle fh;
+        int i = 0;
+        this->tr.is_edge(this->visitor_va, v, fh, i);
+        auto fc = this->tr.incident_faces(v, fh), begin = fc;
+        do { // right of va–v, then round to vb
+            if (!this->tr.is_infinite(fc))
+                fc->set_in_domain(this->visitor_mark_at_right);
+            ++fc;
+        } while (fc->vertex(CDT::ccw(fc->index(v))) != this->visitor_vb);
+        do {
+            if (!this->tr.is_infinite(fc))
+                fc->set_in_domain(this->visitor_mark_at_left);
+            ++fc;
+        } while (fc != begin);
+        Base::after_insertion_impl(v);
+    }
+};
+
+// The library's two levels of refinement, segments first and then triangles, with the
+// segments judged from the material's side.
+class CgalMesher {
+    using Edges =
+        CGAL::Mesh_2::Refine_edges_with_clusters<CDT, MaterialSideGabriel, MaterialSideEdges>;
+    using Faces = CGAL::Mesh_2::Refine_faces<CDT, Criteria, Edges>;
+
+  public:
+    CgalMesher(CDT& tr, const Criteria& criteria)
+        : criteria_(criteria), clusters_(tr), edges_(tr, clusters_, null_),
+          faces_(tr, criteria_, edges_), visitor_(faces_, edges_, nullVisitor_) {}
+    // The faces' marks of material are kept as they are.
+    void init() {
+        clusters_.create_clusters();
+        edges_.scan_triangulation();
+        faces_.scan_triangulation();
+    }
+    void set_criteria(const Criteria& criteria, bool rescan) {
+        criteria_ = criteria;
+        if (rescan)
+            faces_.scan_triangulation();
+    }
+    template <class It> void set_bad_faces(It begin, It end) { faces_.set_bad_faces(begin, end); }
+    bool is_refinement_done() { return faces_.is_algorithm_done(); }
+    void step_by_step_refine_mesh() { faces_.try_to_insert_one_point(visitor_); }
+
+  private:
+    Criteria criteria_;
+    CGAL::Null_mesher_level null_;
+    CGAL::Null_mesh_visitor nullVisitor_;
+    CGAL::Mesh_2::Clusters<CDT> clusters_;
+    Edges edges_;
+    Faces faces_;
+    CGAL::Mesh_2::Refine_edges_visitor_from_faces<Faces> visitor_;
+};
 
 // The corners of a ring where the material turns by more than this (radians) the other way:
 // the fillets' chords turn far less.
@@ -266,7 +357,7 @@ bool Mesher::refine(double maxEdge, double finest, std::size_t maxNodes,
     impl_->maxEdge = maxEdge;
     impl_->grid.build(impl_->corners, maxEdge);
     m.set_criteria(Criteria(maxEdge, finest, &impl_->grid), false);
-    m.init(true);
+    m.init();
     return impl_->run(cancel, maxNodes);
 }
 
