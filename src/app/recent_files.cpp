@@ -3,36 +3,27 @@
 #include "app/settings.h"
 #include "io/safe_file.h"
 
-#include <QSettings>
-#include <QVariantList>
-
 namespace karo::app {
 
 namespace {
 
-const QString kKey = QStringLiteral("RecentFiles/files");
+const QString kKey = QStringLiteral("recent");
 
 void store(const QStringList& files) {
-    if (!SettingsUsable())
-        return;
     // The names are kept as the system's bytes, so that a name that is not valid UTF-8
     // comes back as it was.
-    QVariantList names;
+    QList<QByteArray> names;
     for (const QString& f : files)
         names.append(io::EncodeFileName(f));
-    QSettings settings(SettingsPath(), QSettings::IniFormat);
-    settings.setValue(kKey, names);
+    StoreValues(kKey, names);
 }
 
 } // namespace
 
 QStringList RecentFiles::files() {
-    if (!SettingsUsable())
-        return {};
-    const QSettings settings(SettingsPath(), QSettings::IniFormat);
     QStringList files;
-    for (const QVariant& v : settings.value(kKey).toList()) {
-        const QString f = io::DecodeFileName(v.toByteArray());
+    for (const QByteArray& name : StoredValues(kKey)) {
+        const QString f = io::DecodeFileName(name);
         if (!f.isEmpty() && !files.contains(f) && files.size() < kMaxCount)
             files.append(f);
     }

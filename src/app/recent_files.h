@@ -1,6 +1,6 @@
 #pragma once
 // The sections last opened or saved, newest first, kept between runs in the user's
-// configuration folder ($XDG_CONFIG_HOME/karo/karo.conf). A folder that cannot be written only
+// configuration folder (app/settings.h). A folder that cannot be written only
 // means that no list is kept.
 
 #include <QStringList>

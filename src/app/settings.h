@@ -1,8 +1,11 @@
 #pragma once
 // The user's settings between runs: one file in the configuration folder
-// ($XDG_CONFIG_HOME/karo/karo.conf), written by QSettings. A folder that cannot be written
-// only means that nothing is kept.
+// ($XDG_CONFIG_HOME/karo/karo.conf), a line "key=value" for each value, the value's bytes
+// percent-encoded, written as every other file of the program is (io/safe_file.h). A folder
+// that cannot be written only means that nothing is kept.
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 namespace karo::app {
@@ -15,6 +18,11 @@ QString SettingsPath();
 // program writes. Anything else (a FIFO would block the start, a huge file would take seconds
 // and gigabytes) is left alone and said once.
 bool SettingsUsable();
+
+// The values stored under `key`, in their order; none when the file is missing or not usable.
+QList<QByteArray> StoredValues(const QString& key);
+// Replaces the values of `key`, keeping every other key's.
+void StoreValues(const QString& key, const QList<QByteArray>& values);
 
 // The interface language the user chose in the menu ("ru", "en"), empty when none.
 QString StoredLanguage();

@@ -281,6 +281,22 @@ TEST(RecentFiles, KeepsTheTenNewestOnce) {
                                   "/s/6.karo",  "/s/4.karo"};
     EXPECT_EQ(RecentFiles::files(), expected);
 
+    // The file holds both settings, each written without the other's loss; a file an older
+    // version wrote in sections keeps its language.
+    const QString conf0 = config.path() + "/karo/karo.conf";
+    StoreLanguage("en");
+    RecentFiles::remove("/s/4.karo");
+    EXPECT_EQ(StoredLanguage(), "en");
+    EXPECT_EQ(RecentFiles::files().size(), 9);
+    // The names are the user's business alone.
+    struct stat made {};
+    ASSERT_EQ(::stat(io::EncodeFileName(config.path() + "/karo").constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0700u);
+    ASSERT_EQ(::stat(io::EncodeFileName(conf0).constData(), &made), 0);
+    EXPECT_EQ(made.st_mode & 0777, 0600u);
+    ASSERT_TRUE(io::WriteFileSafely(conf0, "[Interface]\nlanguage=ru\n", nullptr));
+    EXPECT_EQ(StoredLanguage(), "ru");
+
     // A configuration that is not a regular file (a FIFO would block the start) or is far
     // larger than ten names is neither read nor replaced.
     const QByteArray conf = io::EncodeFileName(config.path() + "/karo/karo.conf");
