@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -104,6 +105,9 @@ class SvgCanvas : public Canvas {
 };
 
 constexpr int kMargin = 28;
+// The labels' 13-pixel font, about as wide per letter as drawn by either canvas; the SVG's
+// reader picks its own sans-serif font, so this is a little generous.
+constexpr double kLabelCharWidth = 7.5;
 
 // The tints of separate parts, in turn.
 const QColor kPartTints[] = {QColor(176, 196, 222), QColor(200, 220, 180), QColor(230, 205, 170),
@@ -139,11 +143,15 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
     };
 
     int part = 0;
+    QPainterPath body; // where a label would hide the outline
+    body.setFillRule(Qt::OddEvenFill);
     for (const Solid& solid : s.solids) {
         std::vector<std::vector<QPointF>> rings{ring(solid.outer, o.Xc, o.Yc)};
         for (const Ring& cell : solid.cells)
             rings.push_back(ring(cell, o.Xc, o.Yc));
         c.area(rings, kPartTints[part++ % std::size(kPartTints)], QColor(30, 30, 30), 1.2);
+        for (const auto& r : rings)
+            body.addPolygon(QPolygonF(QList<QPointF>(r.begin(), r.end())));
     }
     if (opt.mesh)
         for (const auto& t : s.mesh.triangles) {
@@ -161,6 +169,7 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
 
     // Axes through the whole picture: central x and y, principal u and v, the plastic axes.
     const double reach = std::hypot(opt.width, opt.height) / k;
+    std::vector<std::pair<QPointF, QPointF>> axes; // a point and the direction, in pixels
     // Labels at the picture's edge: the central and principal axes' on their positive side,
     // the plastic axes' on the other, so that both show where the axes coincide.
     const auto axis = [&](double x, double y, double degrees, QColor colour, bool dashed,
@@ -169,6 +178,7 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
         const double dx = std::cos(a), dy = std::sin(a);
         c.line(at(x - reach * dx, y - reach * dy), at(x + reach * dx, y + reach * dy), colour, 1,
                dashed);
+        axes.emplace_back(at(x, y), QPointF(dx, -dy));
         const double labelWidth = 8.0 * label.size();
         const auto inside = [&](double tt) {
             const QPointF p = at(x + tt * dx, y + tt * dy);
@@ -200,14 +210,57 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
         c.area({circle}, QColor(255, 255, 255), colour, 1.6);
         c.line(p - QPointF(7, 0), p + QPointF(7, 0), colour, 1.2, false);
         c.line(p - QPointF(0, 7), p + QPointF(0, 7), colour, 1.2, false);
-        c.text(p + labelAt, label, colour);
+        if (!label.isEmpty())
+            c.text(p + labelAt, label, colour);
     };
-    // The centroid's label above to the left, the shear centre's below to the right: the two
-    // often coincide.
+    // The centroid's label above to the left. The shear centre's, long, goes below to the right
+    // where that leaves the outline and the axes clear, else to the nearest place about the
+    // mark that does, with a line back to it when it stands off.
     mark(0, 0, Qt::black, QStringLiteral("C"), QPointF(-16, -8));
-    if (s.result.xs)
-        mark(*s.result.xs, *s.result.ys, QColor(160, 0, 160),
-             QCoreApplication::translate("PropertiesTable", "S — центр изгиба"), QPointF(8, 18));
+    if (!s.result.xs)
+        return;
+    const QString label = QCoreApplication::translate("PropertiesTable", "S — центр изгиба");
+    const QColor colour(160, 0, 160);
+    const QPointF centre = at(*s.result.xs, *s.result.ys);
+    const QSizeF size(kLabelCharWidth * label.size(), 13);
+    const auto clear = [&](const QRectF& r) {
+        if (r.left() < 2 || r.right() > opt.width - 2 || r.top() < 2 || r.bottom() > opt.height - 2)
+            return false;
+        if (body.intersects(r))
+            return false;
+        const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
+        for (const auto& [p, d] : axes) { // crossed when the corners lie on both sides
+            int sides = 0;
+            for (const QPointF& q : corners)
+                sides |= (d.x() * (q.y() - p.y()) - d.y() * (q.x() - p.x()) > 0) ? 1 : 2;
+            if (sides == 3)
+                return false;
+        }
+        return true;
+    };
+    // The label's box at `gap` pixels from the mark's centre in the direction `angle`, the
+    // box's nearest corner towards it.
+    const auto boxAt = [&](double gap, double angle) {
+        const QPointF d(std::cos(angle), std::sin(angle));
+        const QPointF corner = centre + gap * d;
+        return QRectF(d.x() >= 0 ? corner.x() : corner.x() - size.width(),
+                      d.y() >= 0 ? corner.y() : corner.y() - size.height(), size.width(),
+                      size.height());
+    };
+    QRectF box = boxAt(9, std::numbers::pi / 4);
+    bool found = clear(box);
+    for (double gap = 9; gap <= 180 && !found; gap += 9)
+        for (int i = 0; i < 16 && !found; ++i) {
+            const QRectF candidate = boxAt(gap, std::numbers::pi / 4 + i * std::numbers::pi / 8);
+            if (clear(candidate))
+                box = candidate, found = true;
+        }
+    mark(*s.result.xs, *s.result.ys, colour, QString(), QPointF());
+    const QPointF near(std::clamp(centre.x(), box.left(), box.right()),
+                       std::clamp(centre.y(), box.top(), box.bottom()));
+    if (QLineF(centre, near).length() > 12)
+        c.line(centre, near, colour, 0.8, false);
+    c.text(box.bottomLeft() - QPointF(0, 2), label, colour);
 }
 
 } // namespace

@@ -3,12 +3,15 @@
 // the properties are refused.
 #include "io/section_file.h"
 #include "properties_view/properties_chapter.h"
+#include "properties_view/properties_picture.h"
 #include "properties_view/properties_table.h"
 #include "report/report_run.h"
 #include "report_view.h"
 #include "solver/result_fields.h"
 #include "solver/solver.h"
 
+#include <QPainterPath>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -128,4 +131,41 @@ TEST(PropertiesTable, NotesTheCentroidAsALengthWhereverTheSectionLies) {
         << notes[0][QStringLiteral("Xc")].toStdString();
     EXPECT_TRUE(notes[0][QStringLiteral("A")].contains(QStringLiteral(" % от вкладки результатов")))
         << notes[0][QStringLiteral("A")].toStdString();
+}
+
+// The shear centre's long label stands clear of the outline wherever the centre falls: in the
+// web of an I-beam, over a flange, at an angle's heel.
+TEST(PropertiesPicture, TheShearCentresLabelLeavesTheOutlineClear) {
+    for (const char* name : {"textbook", "ibeam-channel", "angles-plate"}) {
+        SCOPED_TRACE(name);
+        TSectionModel model;
+        ASSERT_TRUE(
+            LoadSectionFile(QStringLiteral(KARO_SOURCE_DIR "/examples/%1.karo").arg(name), model)
+                .ok());
+        const QString svg = QString::fromUtf8(properties::PropertiesPictureSvg(
+            properties::ComputePropertiesSnapshot(model), properties::PictureOptions{}));
+        // The solid's paths are the ones drawn with an outline of their own colour.
+        QPainterPath body;
+        body.setFillRule(Qt::OddEvenFill);
+        static const QRegularExpression path(R"re(<path d="([^"]*)"[^>]*stroke="#1e1e1e")re");
+        for (auto m = path.globalMatch(svg); m.hasNext();)
+            for (const QString& ring : m.next().captured(1).split('Z')) {
+                static const QRegularExpression point(R"(([-\d.]+) ([-\d.]+))");
+                QPolygonF polygon;
+                for (auto p = point.globalMatch(ring); p.hasNext();) {
+                    const QRegularExpressionMatch xy = p.next();
+                    polygon << QPointF(xy.captured(1).toDouble(), xy.captured(2).toDouble());
+                }
+                body.addPolygon(polygon);
+            }
+        ASSERT_FALSE(body.isEmpty());
+        const QRegularExpressionMatch label =
+            QRegularExpression(
+                R"re(<text x="([-\d.]+)" y="([-\d.]+)" fill="#a000a0">(.*)</text>)re")
+                .match(svg);
+        ASSERT_TRUE(label.hasMatch());
+        const double x = label.captured(1).toDouble(), y = label.captured(2).toDouble();
+        // The letters above the baseline, a little inside the box the picture keeps clear.
+        EXPECT_FALSE(body.intersects(QRectF(x, y - 11, 7.0 * label.captured(3).size(), 11)));
+    }
 }
