@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLineF>
 #include <QPainter>
 #include <QPainterPath>
@@ -13,6 +14,9 @@
 namespace karo::properties {
 namespace {
 
+// The labels' 13-pixel sans-serif font is at most this wide per letter, Cyrillic included.
+constexpr double kLabelCharWidth = 7.5;
+
 // What the picture is made of, so that the bitmap and the SVG are one drawing.
 class Canvas {
   public:
@@ -22,6 +26,9 @@ class Canvas {
                       double width) = 0;
     virtual void line(QPointF a, QPointF b, QColor colour, double width, bool dashed) = 0;
     virtual void text(QPointF at, const QString& s, QColor colour) = 0;
+    // How wide `s` is written: the SVG's reader picks its own sans-serif font, so there a
+    // generous guess.
+    virtual double textWidth(const QString& s) const { return kLabelCharWidth * s.size(); }
 };
 
 class PainterCanvas : public Canvas {
@@ -49,6 +56,9 @@ class PainterCanvas : public Canvas {
     void text(QPointF at, const QString& s, QColor colour) override {
         p_.setPen(colour);
         p_.drawText(at, s);
+    }
+    double textWidth(const QString& s) const override {
+        return QFontMetricsF(p_.font()).horizontalAdvance(s) + 2;
     }
 
   private:
@@ -105,9 +115,6 @@ class SvgCanvas : public Canvas {
 };
 
 constexpr int kMargin = 28;
-// The labels' 13-pixel font, about as wide per letter as drawn by either canvas; the SVG's
-// reader picks its own sans-serif font, so this is a little generous.
-constexpr double kLabelCharWidth = 7.5;
 
 // The tints of separate parts, in turn.
 const QColor kPartTints[] = {QColor(176, 196, 222), QColor(200, 220, 180), QColor(230, 205, 170),
@@ -222,7 +229,7 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
     const QString label = QCoreApplication::translate("PropertiesTable", "S — центр изгиба");
     const QColor colour(160, 0, 160);
     const QPointF centre = at(*s.result.xs, *s.result.ys);
-    const QSizeF size(kLabelCharWidth * label.size(), 13);
+    const QSizeF size(c.textWidth(label), 17); // the descenders included
     const auto clear = [&](const QRectF& r) {
         if (r.left() < 2 || r.right() > opt.width - 2 || r.top() < 2 || r.bottom() > opt.height - 2)
             return false;
@@ -260,7 +267,7 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
                        std::clamp(centre.y(), box.top(), box.bottom()));
     if (QLineF(centre, near).length() > 12)
         c.line(centre, near, colour, 0.8, false);
-    c.text(box.bottomLeft() - QPointF(0, 2), label, colour);
+    c.text(box.bottomLeft() - QPointF(0, 4), label, colour);
 }
 
 } // namespace
