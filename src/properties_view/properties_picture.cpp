@@ -150,7 +150,7 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
     };
 
     int part = 0;
-    QPainterPath body; // where a label would hide the outline
+    QPainterPath body; // whose outlines a label must not cross
     body.setFillRule(Qt::OddEvenFill);
     for (const Solid& solid : s.solids) {
         std::vector<std::vector<QPointF>> rings{ring(solid.outer, o.Xc, o.Yc)};
@@ -221,8 +221,8 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
             c.text(p + labelAt, label, colour);
     };
     // The centroid's label above to the left. The shear centre's, long, goes below to the right
-    // where that leaves the outline and the axes clear, else to the nearest place about the
-    // mark that does, with a line back to it when it stands off.
+    // where it crosses neither the solid's outline nor an axis, else to the nearest
+    // place about the mark that does, with a line back to it when it stands off.
     mark(0, 0, Qt::black, QStringLiteral("C"), QPointF(-16, -8));
     if (!s.result.xs)
         return;
@@ -233,7 +233,9 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
     const auto clear = [&](const QRectF& r) {
         if (r.left() < 2 || r.right() > opt.width - 2 || r.top() < 2 || r.bottom() > opt.height - 2)
             return false;
-        if (body.intersects(r))
+        // Wholly on the solid or wholly off it, the letters stay readable; the kern, seen
+        // through, may lie under them.
+        if (body.intersects(r) && !body.contains(r))
             return false;
         const QPointF corners[] = {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight()};
         for (const auto& [p, d] : axes) { // crossed when the corners lie on both sides

@@ -133,10 +133,10 @@ TEST(PropertiesTable, NotesTheCentroidAsALengthWhereverTheSectionLies) {
         << notes[0][QStringLiteral("A")].toStdString();
 }
 
-// The shear centre's long label stands clear of the outline wherever the centre falls: in the
-// web of an I-beam, over a flange, at an angle's heel.
-TEST(PropertiesPicture, TheShearCentresLabelLeavesTheOutlineClear) {
-    for (const char* name : {"textbook", "ibeam-channel", "angles-plate"}) {
+// The shear centre's long label crosses no outline wherever the centre falls: in the web of an
+// I-beam, over a flange, inside a plate.
+TEST(PropertiesPicture, TheShearCentresLabelCrossesNoOutline) {
+    for (const char* name : {"textbook", "ibeam-channel", "angles-plate", "plate"}) {
         SCOPED_TRACE(name);
         TSectionModel model;
         ASSERT_TRUE(
@@ -166,6 +166,7 @@ TEST(PropertiesPicture, TheShearCentresLabelLeavesTheOutlineClear) {
         ASSERT_TRUE(label.hasMatch());
         const double x = label.captured(1).toDouble(), y = label.captured(2).toDouble();
         // The letters above the baseline, a little inside the box the picture keeps clear.
-        EXPECT_FALSE(body.intersects(QRectF(x, y - 11, 7.0 * label.captured(3).size(), 11)));
+        const QRectF letters(x, y - 11, 7.0 * label.captured(3).size(), 11);
+        EXPECT_TRUE(body.contains(letters) || !body.intersects(letters));
     }
 }
