@@ -17,6 +17,17 @@ namespace {
 // The labels' 13-pixel sans-serif font is at most this wide per letter, Cyrillic included.
 constexpr double kLabelCharWidth = 7.5;
 
+// Rings as one path filled with the even-odd rule: a cell inside an outline stays open.
+QPainterPath areaPath(const std::vector<std::vector<QPointF>>& rings) {
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    for (const auto& ring : rings) {
+        path.addPolygon(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
+        path.closeSubpath();
+    }
+    return path;
+}
+
 // What the picture is made of, so that the bitmap and the SVG are one drawing.
 class Canvas {
   public:
@@ -36,12 +47,7 @@ class PainterCanvas : public Canvas {
     explicit PainterCanvas(QPainter& p) : p_(p) {}
     void area(const std::vector<std::vector<QPointF>>& rings, QColor fill, QColor stroke,
               double width) override {
-        QPainterPath path;
-        path.setFillRule(Qt::OddEvenFill);
-        for (const auto& ring : rings) {
-            path.addPolygon(QPolygonF(QList<QPointF>(ring.begin(), ring.end())));
-            path.closeSubpath();
-        }
+        const QPainterPath path = areaPath(rings);
         p_.setPen(width > 0 ? QPen(stroke, width) : QPen(Qt::NoPen));
         p_.setBrush(fill.alpha() == 0 ? QBrush(Qt::NoBrush) : QBrush(fill));
         p_.drawPath(path);
@@ -151,14 +157,12 @@ void draw(const PropertiesSnapshot& s, const PictureOptions& opt, Canvas& c) {
 
     int part = 0;
     QPainterPath body; // whose outlines a label must not cross
-    body.setFillRule(Qt::OddEvenFill);
     for (const Solid& solid : s.solids) {
         std::vector<std::vector<QPointF>> rings{ring(solid.outer, o.Xc, o.Yc)};
         for (const Ring& cell : solid.cells)
             rings.push_back(ring(cell, o.Xc, o.Yc));
         c.area(rings, kPartTints[part++ % std::size(kPartTints)], QColor(30, 30, 30), 1.2);
-        for (const auto& r : rings)
-            body.addPolygon(QPolygonF(QList<QPointF>(r.begin(), r.end())));
+        body.addPath(areaPath(rings));
     }
     if (opt.mesh)
         for (const auto& t : s.mesh.triangles) {

@@ -144,13 +144,14 @@ TEST(PropertiesPicture, TheShearCentresLabelCrossesNoOutline) {
                 .ok());
         const QString svg = QString::fromUtf8(properties::PropertiesPictureSvg(
             properties::ComputePropertiesSnapshot(model), properties::PictureOptions{}));
-        // The solid's paths are the ones drawn with an outline of their own colour.
+        // The solid's rings: the paths stroked in the outline's colour.
+        static const QRegularExpression path(R"re(<path d="([^"]*)"[^>]*stroke="#1e1e1e")re"),
+            point(R"(([-\d.]+) ([-\d.]+))"),
+            text(R"re(<text x="([-\d.]+)" y="([-\d.]+)" fill="#a000a0">(.*)</text>)re");
         QPainterPath body;
         body.setFillRule(Qt::OddEvenFill);
-        static const QRegularExpression path(R"re(<path d="([^"]*)"[^>]*stroke="#1e1e1e")re");
         for (auto m = path.globalMatch(svg); m.hasNext();)
             for (const QString& ring : m.next().captured(1).split('Z')) {
-                static const QRegularExpression point(R"(([-\d.]+) ([-\d.]+))");
                 QPolygonF polygon;
                 for (auto p = point.globalMatch(ring); p.hasNext();) {
                     const QRegularExpressionMatch xy = p.next();
@@ -159,10 +160,7 @@ TEST(PropertiesPicture, TheShearCentresLabelCrossesNoOutline) {
                 body.addPolygon(polygon);
             }
         ASSERT_FALSE(body.isEmpty());
-        const QRegularExpressionMatch label =
-            QRegularExpression(
-                R"re(<text x="([-\d.]+)" y="([-\d.]+)" fill="#a000a0">(.*)</text>)re")
-                .match(svg);
+        const QRegularExpressionMatch label = text.match(svg);
         ASSERT_TRUE(label.hasMatch());
         const double x = label.captured(1).toDouble(), y = label.captured(2).toDouble();
         // The letters above the baseline, a little inside the box the picture keeps clear.
